@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the build and the tests need; skips those already installed.
+#   scripts/setup.sh            native build, Qt, tests and benchmarks
+#   scripts/setup.sh --windows  also the mingw-w64 cross compiler and Wine
+set -euo pipefail
+
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth faketime socat pci.ids pciutils)
+if [[ "${1:-}" == "--windows" ]]; then
+    packages+=(g++-mingw-w64-x86-64-posix wine64)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
+        missing+=("$p")
+    fi
+done
+if [[ ${#missing[@]} -eq 0 ]]; then
+    echo "setup: all packages present"
+    exit 0
+fi
+
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+    sudo=(sudo)
+fi
+echo "setup: installing ${missing[*]}"
+"${sudo[@]}" apt-get update -q
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

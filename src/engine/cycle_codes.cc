@@ -1,0 +1,223 @@
+#include "engine/cycle_codes.h"
+
+#include "engine/time_of_day.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace tavrel {
+
+ClockSample SampleClock(const Clock& clock) {
+    const LocalTime lt = clock.Now();
+    return {lt.date, lt.weekday, lt.secondsOfDay, clock.MonotonicMs()};
+}
+
+bool DaysOfWeekMatch(std::string_view daysOfWeek, int weekday) {
+    static constexpr std::array<std::string_view, 8> kAllDays{"ALL days", "all days", "All Days", "all",
+                                                              "All",      "ALL",      " ",        ""};
+    if (std::find(kAllDays.begin(), kAllDays.end(), daysOfWeek) != kAllDays.end())
+        return true;
+    if (weekday < 1 || weekday > 7)
+        return false;
+    return daysOfWeek.find(static_cast<char>('0' + weekday)) != std::string_view::npos;
+}
+
+std::optional<double> CyclicMinutes(std::string_view code) {
+    std::string_view s = code;
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    if (s.empty())
+        return std::nullopt;
+    // Plain decimal numbers only: sign, digits, one point, exponent. No hex, no "inf" or "nan".
+    for (char c : s)
+        if (!std::isdigit(static_cast<unsigned char>(c)) && c != '+' && c != '-' && c != '.' && c != 'e' &&
+            c != 'E')
+            return std::nullopt;
+    const std::string text(s);
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (end != text.c_str() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+PairRule RuleForPair(std::string_view code, int pairNumber) {
+    struct Entry {
+        std::string_view code;
+        PairRule rule;
+    };
+    static constexpr std::array<Entry, 8> kAllPairs{{{"ED", PairRule::EvenDay},
+                                                     {"OD", PairRule::OddDay},
+                                                     {"EH", PairRule::EvenHour},
+                                                     {"OH", PairRule::OddHour},
+                                                     {"EM", PairRule::EvenMinute},
+                                                     {"OM", PairRule::OddMinute},
+                                                     {"ES", PairRule::EvenSecond},
+                                                     {"OS", PairRule::OddSecond}}};
+    static constexpr std::array<Entry, 6> kFirstPair{{{"SS", PairRule::NotWeekend},
+                                                      {"XS", PairRule::NotSunday},
+                                                      {"SX", PairRule::NotSaturday},
+                                                      {"TH", PairRule::TopOfHour},
+                                                      {"MH", PairRule::MiddleOfHour},
+                                                      {"BH", PairRule::BottomOfHour}}};
+    for (const Entry& e : kAllPairs)
+        if (e.code == code)
+            return e.rule;
+    if (code == "3H") {
+        static constexpr std::array<PairRule, 3> k3H{PairRule::TopOfHour, PairRule::MiddleOfHour,
+                                                     PairRule::BottomOfHour};
+        return pairNumber >= 0 && pairNumber < 3 ? k3H[static_cast<size_t>(pairNumber)] : PairRule::Plain;
+    }
+    if (pairNumber != 0)
+        return PairRule::Plain;
+    for (const Entry& e : kFirstPair)
+        if (e.code == code)
+            return e.rule;
+    if (CyclicMinutes(code))
+        return PairRule::Cyclic;
+    return PairRule::Plain;
+}
+
+bool PairInUse(const TimePair& pair) {
+    auto used = [](const std::string& t) { return !t.empty() && t != " "; };
+    return used(pair.StartTime) && used(pair.EndTime);
+}
+
+namespace {
+
+bool Between(int32_t low, int32_t value, int32_t high) {
+    return low < value && value < high;
+}
+
+int32_t HourStart(int32_t s) {
+    return HourOf(s) * 3600;
+}
+int32_t MinuteSecond(int32_t s) {
+    return s % 3600;
+}
+
+bool ParityHolds(int value, bool even) {
+    return (value % 2 == 0) == even;
+}
+
+} // namespace
+
+bool WindowRuleHolds(PairRule rule, int32_t start, int32_t end, const ClockSample& s) {
+    const int32_t now = s.now;
+    const bool plain = Between(start, now, end);
+    const int32_t hourNow = HourStart(now);
+    switch (rule) {
+    case PairRule::Plain:
+    case PairRule::Cyclic:
+        return plain;
+    case PairRule::EvenDay:
+    case PairRule::OddDay:
+        return plain && ParityHolds(s.date.day, rule == PairRule::EvenDay);
+    case PairRule::EvenHour:
+    case PairRule::OddHour:
+        return plain && ParityHolds(HourOf(now), rule == PairRule::EvenHour);
+    case PairRule::EvenMinute:
+    case PairRule::OddMinute:
+        return plain && ParityHolds(MinuteOf(now), rule == PairRule::EvenMinute);
+    case PairRule::EvenSecond:
+    case PairRule::OddSecond:
+        return plain && ParityHolds(SecondOf(now), rule == PairRule::EvenSecond);
+    case PairRule::NotWeekend:
+        return plain && s.weekday != 1 && s.weekday != 7;
+    case PairRule::NotSunday:
+        return plain && s.weekday != 1;
+    case PairRule::NotSaturday:
+        return plain && s.weekday != 7;
+    case PairRule::TopOfHour:
+        return Between(HourStart(start), now, end) && Between(hourNow, now, hourNow + MinuteSecond(start));
+    case PairRule::MiddleOfHour:
+        return plain && Between(HourStart(start), now, HourStart(end)) &&
+               Between(hourNow + MinuteSecond(start), now, hourNow + MinuteSecond(end));
+    case PairRule::BottomOfHour: {
+        const int32_t hourEnd = HourOf(now) == 23 ? kSecondsPerDay - 1 : hourNow + 3600;
+        return Between(HourStart(start), now, end) && Between(hourNow + MinuteSecond(start), now, hourEnd);
+    }
+    }
+    return false;
+}
+
+namespace {
+
+// Cycles shorter than a minute would chatter the relay at every tick; longer than ten years mean nothing.
+constexpr int64_t kMinCycleMinutes = 1;
+constexpr int64_t kMaxCycleMinutes = 10LL * 366 * 24 * 60;
+
+// The state the schedule last gave the relay, seen through its invert setting, so that an inverted
+// cyclic relay holds its phase instead of flipping at every tick.
+int16_t ScheduledState(const RelayRecord& relay) {
+    if (relay.Invert != 0 && (relay.CurrentState == kStateOff || relay.CurrentState == kStateOn))
+        return relay.CurrentState == kStateOn ? kStateOff : kStateOn;
+    return relay.CurrentState;
+}
+
+void ApplyCyclicRule(RelayRecord& relay, TimePair& pair, double minutes, const ClockSample& s) {
+    const int16_t current = ScheduledState(relay);
+    if (relay.NextCycleTick < s.tickMs) {
+        if (relay.NextCycleTick != 0) {
+            if (current == kStateOn) {
+                relay.NewState = kStateOff;
+                pair.PairActive = kFalse;
+            } else {
+                relay.NewState = kStateOn;
+                pair.PairActive = kTrue;
+            }
+        }
+        const int64_t whole = std::clamp<int64_t>(std::llround(minutes), kMinCycleMinutes, kMaxCycleMinutes);
+        relay.NextCycleTick = whole * 60000 + s.tickMs;
+        const double shown = std::clamp(minutes, 0.0, static_cast<double>(kMaxCycleMinutes));
+        relay.NextCycleText = FormatTimeOfDay(s.now + std::llround(shown * 60.0));
+    } else {
+        relay.NewState = current;
+        pair.PairActive = current != 0 ? kTrue : kFalse;
+    }
+}
+
+} // namespace
+
+bool ApplyPairRules(RelayRecord& relay, std::span<TimePair> pairs, const ClockSample& sample,
+                    const int16_t& suspended) {
+    const int count = std::min<int>(static_cast<int>(pairs.size()), kPairsPerRelay);
+    for (int p = 0; p < count; ++p) {
+        if (suspended == kTrue)
+            return false;
+        TimePair& pair = pairs[static_cast<size_t>(p)];
+        pair.PairActive = kFalse;
+        if (!PairInUse(pair))
+            continue;
+        const auto start = ParseTimeOfDay(pair.StartTime);
+        const auto end = ParseTimeOfDay(pair.EndTime);
+        if (!start || !end)
+            continue;
+        const PairRule rule = RuleForPair(relay.CycleCode, p);
+        if (rule == PairRule::Cyclic) {
+            if (Between(*start, sample.now, *end))
+                ApplyCyclicRule(relay, pair, *CyclicMinutes(relay.CycleCode), sample);
+            continue;
+        }
+        if (WindowRuleHolds(rule, *start, *end, sample)) {
+            relay.NewState = kStateOn;
+            pair.PairActive = kTrue;
+        }
+    }
+    return true;
+}
+
+std::span<TimePair> PairsOfRelay(ScheduleTables& t, int relayIndex) {
+    if (!t.RelayArray.InRange(relayIndex) ||
+        t.TimeArray.Slot(PairIndex(relayIndex, kPairsPerRelay - 1)) == nullptr)
+        return {};
+    return std::span<TimePair>(&t.TimeArray[PairIndex(relayIndex, 0)], kPairsPerRelay);
+}
+
+} // namespace tavrel

@@ -1,0 +1,69 @@
+#pragma once
+// The day-of-week texts and cycle codes, and the rule that decides which of a relay's pairs switch it ON.
+
+#include "engine/schedule_records.h"
+#include "platform/clock.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace tavrel {
+
+// What one evaluation knows of the time: taken once and used for every relay.
+struct ClockSample {
+    CalendarDate date;
+    int weekday = 1;    // 1 = Sunday .. 7 = Saturday
+    int32_t now = 0;    // seconds of the day
+    int64_t tickMs = 0; // monotonic milliseconds
+};
+
+ClockSample SampleClock(const Clock& clock);
+
+// The rule that governs one pair of a relay.
+enum class PairRule {
+    Plain,
+    EvenDay,
+    OddDay,
+    EvenHour,
+    OddHour,
+    EvenMinute,
+    OddMinute,
+    EvenSecond,
+    OddSecond,
+    NotWeekend,  // "SS"
+    NotSunday,   // "XS"
+    NotSaturday, // "SX"
+    TopOfHour,
+    MiddleOfHour,
+    BottomOfHour,
+    Cyclic,
+};
+
+// True when the relay's pairs apply on `weekday` (1 = Sunday).
+bool DaysOfWeekMatch(std::string_view daysOfWeek, int weekday);
+
+// The rule that `cycleCode` prescribes for pair `pairNumber` (0..5).
+PairRule RuleForPair(std::string_view cycleCode, int pairNumber);
+
+// The minutes of a cyclic code ("15", " 2.5"), or nothing when the code is not a number.
+std::optional<double> CyclicMinutes(std::string_view cycleCode);
+
+// A pair is in use when neither of its times is "" or " ".
+bool PairInUse(const TimePair& pair);
+
+// Whether a non-cyclic rule switches its pair ON at the sampled time; both bounds are strict.
+bool WindowRuleHolds(PairRule rule, int32_t start, int32_t end, const ClockSample& sample);
+
+// Applies the rules of the relay's cycle code to its six pairs (`pairs`), in order, setting each pair's
+// PairActive and raising NewState to ON where a pair switches it ON; the cyclic rule may also set it OFF
+// and moves NextCycleTick and NextCycleText. The caller has set NewState to OFF. Stops before a pair
+// when `suspended` is -1 and then returns false.
+bool ApplyPairRules(RelayRecord& relay, std::span<TimePair> pairs, const ClockSample& sample,
+                    const int16_t& suspended);
+
+// The six pairs of relay `relayIndex` in the time table; empty (after reporting) for a bad index.
+std::span<TimePair> PairsOfRelay(ScheduleTables& t, int relayIndex);
+
+} // namespace tavrel

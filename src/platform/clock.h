@@ -1,0 +1,47 @@
+#pragma once
+// Wall-clock date and time of day, a monotonic millisecond count, and thread pauses.
+
+#include <cstdint>
+
+namespace tavrel {
+
+struct CalendarDate {
+    int year = 2000;
+    int month = 1; // 1..12
+    int day = 1;   // 1..31
+    friend bool operator==(const CalendarDate&, const CalendarDate&) = default;
+};
+
+// One reading of the local clock, taken at once so that date, weekday and time of day agree.
+struct LocalTime {
+    CalendarDate date;
+    int weekday = 1;          // 1 = Sunday .. 7 = Saturday
+    int32_t secondsOfDay = 0; // 0..86399, whole seconds
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual LocalTime Now() const = 0;
+    // Milliseconds from an arbitrary start; never goes backwards and never wraps in practice.
+    virtual int64_t MonotonicMs() const = 0;
+    // Pauses the calling thread for at least `ms` milliseconds.
+    virtual void Sleep(int64_t ms) = 0;
+    // Pauses until the monotonic count reaches `deadlineMs`; returns at once when it has passed.
+    virtual void SleepUntil(int64_t deadlineMs) = 0;
+
+    CalendarDate Today() const { return Now().date; }
+    int Weekday() const { return Now().weekday; }
+    int32_t TimeOfDay() const { return Now().secondsOfDay; }
+};
+
+// The clock of the machine the program runs on.
+class SystemClock final : public Clock {
+public:
+    LocalTime Now() const override;
+    int64_t MonotonicMs() const override;
+    void Sleep(int64_t ms) override;
+    void SleepUntil(int64_t deadlineMs) override;
+};
+
+} // namespace tavrel
