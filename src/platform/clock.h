@@ -23,12 +23,16 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual LocalTime Now() const = 0;
-    // Milliseconds from an arbitrary start; never goes backwards and never wraps in practice.
-    virtual int64_t MonotonicMs() const = 0;
+    // Microseconds from an arbitrary start; never goes backwards and never wraps in practice.
+    virtual int64_t MonotonicUs() const = 0;
     // Pauses the calling thread for at least `ms` milliseconds.
     virtual void Sleep(int64_t ms) = 0;
-    // Pauses until the monotonic count reaches `deadlineMs`; returns at once when it has passed.
-    virtual void SleepUntil(int64_t deadlineMs) = 0;
+    // Pauses until the monotonic count reaches `deadlineUs`; returns at once when it has passed.
+    virtual void SleepUntilUs(int64_t deadlineUs) = 0;
+    // Keeps the processor busy for `ms` milliseconds (the step delay between relays).
+    virtual void BusyPause(int64_t ms) = 0;
+
+    int64_t MonotonicMs() const { return MonotonicUs() / 1000; }
 
     CalendarDate Today() const { return Now().date; }
     int Weekday() const { return Now().weekday; }
@@ -39,9 +43,11 @@ public:
 class SystemClock final : public Clock {
 public:
     LocalTime Now() const override;
-    int64_t MonotonicMs() const override;
+    SystemClock();
+    int64_t MonotonicUs() const override;
     void Sleep(int64_t ms) override;
-    void SleepUntil(int64_t deadlineMs) override;
+    void SleepUntilUs(int64_t deadlineUs) override;
+    void BusyPause(int64_t ms) override;
 };
 
 } // namespace tavrel

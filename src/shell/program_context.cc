@@ -6,8 +6,10 @@ namespace {
 constexpr int kSubscriptOutOfRange = 9;
 }
 
-ProgramContext::ProgramContext(Clock& clockIn, MessageBoxes& boxesIn, DriveMap& drivesIn)
-    : clock(clockIn), boxes(boxesIn), drives(drivesIn) {
+ProgramContext::ProgramContext(const Platform& p)
+    : clock(p.clock), boxes(p.boxes), drives(p.drives), folders(p.folders),
+      portAccess(p.ports, p.folders, p.boxes), commPorts(p.serial), x10(commPorts, p.clock, p.boxes),
+      boards(*this, *this, portAccess, x10, p.clock, p.boxes) {
     SetIndexErrorReporter([this](const std::string& table, int index) {
         ReportRuntimeError(boxes, kSubscriptOutOfRange,
                            "Subscript out of range (" + std::to_string(index) + ")", table);

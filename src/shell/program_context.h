@@ -1,22 +1,44 @@
 #pragma once
 // Everything the program keeps for its whole run, and the platform services it works through.
 
+#include "boardio/board_io.h"
+#include "boardio/comm_ports.h"
+#include "boardio/port_access.h"
+#include "boardio/x10_transmitter.h"
 #include "engine/schedule_records.h"
 #include "platform/clock.h"
 #include "platform/drive_map.h"
 #include "platform/message_box.h"
+#include "platform/port_library.h"
+#include "platform/serial_api.h"
+#include "platform/system_folders.h"
 
 namespace tavrel {
 
+// The operating system as the program sees it; each main wires the real backends, tests the fakes.
+struct Platform {
+    Clock& clock;
+    MessageBoxes& boxes;
+    DriveMap& drives;
+    PortLibrary& ports;
+    SerialApi& serial;
+    SystemFolders& folders;
+};
+
 // Each main creates one; each test creates one per case. Members carry the names the engine uses.
-struct ProgramContext : ScheduleTables {
-    ProgramContext(Clock& clockIn, MessageBoxes& boxesIn, DriveMap& drivesIn);
+struct ProgramContext : ScheduleTables, BoardIoState {
+    explicit ProgramContext(const Platform& platform);
     ProgramContext(const ProgramContext&) = delete;
     ProgramContext& operator=(const ProgramContext&) = delete;
 
     Clock& clock;
     MessageBoxes& boxes;
     DriveMap& drives;
+    SystemFolders& folders;
+    PortAccess portAccess;
+    CommPorts commPorts;
+    X10Transmitter x10;
+    BoardIo boards;
 };
 
 // Shows a run-time failure inside a routine: its number, description and the routine's name.

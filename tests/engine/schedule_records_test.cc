@@ -2,8 +2,7 @@
 
 #include "engine/cycle_codes.h"
 #include "shell/program_context.h"
-#include "support/fake_clock.h"
-#include "support/fake_message_boxes.h"
+#include "support/test_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +11,9 @@ namespace {
 
 class ScheduleRecords : public ::testing::Test {
 protected:
-    test::FakeClock clock;
-    test::FakeMessageBoxes boxes;
-    DriveMap drives{"/nonexistent"};
-    ProgramContext ctx{clock, boxes, drives};
+    test::TestPlatform platform;
+    test::FakeMessageBoxes& boxes = platform.boxes;
+    ProgramContext ctx{platform.Services()};
 };
 
 TEST_F(ScheduleRecords, TablesHaveTheirSizesAndStartValues) {

@@ -15,8 +15,9 @@ TEST(FakeClock, SleepAdvancesTimeAndIsRecorded) {
     EXPECT_EQ(clock.MonotonicMs() - start, 1100);
     EXPECT_EQ(clock.Today(), (CalendarDate{2027, 1, 1}));
     EXPECT_EQ(clock.TimeOfDay(), 0);
-    clock.SleepUntil(clock.MonotonicMs() - 5);
-    EXPECT_EQ(clock.Pauses(), (std::vector<int64_t>{400, 700, 0}));
+    clock.SleepUntilUs(clock.MonotonicUs() - 5);
+    clock.SleepUntilUs(clock.MonotonicUs() + 1500);
+    EXPECT_EQ(clock.Pauses(), (std::vector<double>{400, 700, 0, 1.5}));
 }
 
 TEST(SystemClock, MonotonicNeverGoesBackAndSleepWaits) {

@@ -10,7 +10,7 @@ int DaysInMonth(int year, int month) {
     return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
-constexpr int64_t kMsPerDay = 86'400'000;
+constexpr int64_t kUsPerDay = 86'400'000'000;
 
 } // namespace
 
@@ -29,21 +29,25 @@ LocalTime FakeClock::Now() const {
     LocalTime lt;
     lt.date = date_;
     lt.weekday = WeekdayOf(date_);
-    lt.secondsOfDay = static_cast<int32_t>(msOfDay_ / 1000);
+    lt.secondsOfDay = static_cast<int32_t>(usOfDay_ / 1'000'000);
     return lt;
 }
 
 void FakeClock::Sleep(int64_t ms) {
-    pauses_.push_back(ms);
+    pauses_.push_back(static_cast<double>(ms));
     if (ms > 0)
         Advance(ms);
 }
 
-void FakeClock::SleepUntil(int64_t deadlineMs) {
-    const int64_t left = deadlineMs - monotonicMs_;
-    pauses_.push_back(left > 0 ? left : 0);
-    if (left > 0)
-        Advance(left);
+void FakeClock::SleepUntilUs(int64_t deadlineUs) {
+    const int64_t left = deadlineUs > monotonicUs_ ? deadlineUs - monotonicUs_ : 0;
+    pauses_.push_back(static_cast<double>(left) / 1000.0);
+    AdvanceUs(left);
+}
+
+void FakeClock::BusyPause(int64_t ms) {
+    busyPauses_.push_back(ms);
+    Advance(ms);
 }
 
 void FakeClock::Set(int year, int month, int day, int hour, int minute, int second) {
@@ -52,14 +56,14 @@ void FakeClock::Set(int year, int month, int day, int hour, int minute, int seco
 }
 
 void FakeClock::SetTimeOfDay(int hour, int minute, int second) {
-    msOfDay_ = (static_cast<int64_t>(hour) * 3600 + minute * 60 + second) * 1000;
+    usOfDay_ = (static_cast<int64_t>(hour) * 3600 + minute * 60 + second) * 1'000'000;
 }
 
-void FakeClock::Advance(int64_t ms) {
-    monotonicMs_ += ms;
-    msOfDay_ += ms;
-    while (msOfDay_ >= kMsPerDay) {
-        msOfDay_ -= kMsPerDay;
+void FakeClock::AdvanceUs(int64_t us) {
+    monotonicUs_ += us;
+    usOfDay_ += us;
+    while (usOfDay_ >= kUsPerDay) {
+        usOfDay_ -= kUsPerDay;
         if (++date_.day > DaysInMonth(date_.year, date_.month)) {
             date_.day = 1;
             if (++date_.month > 12) {

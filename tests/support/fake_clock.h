@@ -1,5 +1,5 @@
 #pragma once
-// A clock the test sets; Sleep advances it and records each pause, so tests that pause run in no time.
+// A clock the test sets; pauses advance it and are recorded, so tests that pause run in no time.
 
 #include "platform/clock.h"
 
@@ -12,25 +12,33 @@ public:
     FakeClock();
 
     LocalTime Now() const override;
-    int64_t MonotonicMs() const override { return monotonicMs_; }
+    int64_t MonotonicUs() const override { return monotonicUs_; }
     void Sleep(int64_t ms) override;
-    void SleepUntil(int64_t deadlineMs) override;
+    void SleepUntilUs(int64_t deadlineUs) override;
+    void BusyPause(int64_t ms) override;
 
     // Sets the local date and time; the weekday follows from the date.
     void Set(int year, int month, int day, int hour, int minute, int second);
     void SetTimeOfDay(int hour, int minute, int second);
-    void SetMonotonicMs(int64_t ms) { monotonicMs_ = ms; }
+    void SetMonotonicMs(int64_t ms) { monotonicUs_ = ms * 1000; }
     // Moves both the wall clock and the monotonic count on.
-    void Advance(int64_t ms);
+    void Advance(int64_t ms) { AdvanceUs(ms * 1000); }
+    void AdvanceUs(int64_t us);
 
-    const std::vector<int64_t>& Pauses() const { return pauses_; }
-    void ClearPauses() { pauses_.clear(); }
+    // Every pause asked for (Sleep, SleepUntilUs and BusyPause alike), in milliseconds.
+    const std::vector<double>& Pauses() const { return pauses_; }
+    const std::vector<int64_t>& BusyPauses() const { return busyPauses_; }
+    void ClearPauses() {
+        pauses_.clear();
+        busyPauses_.clear();
+    }
 
 private:
     CalendarDate date_;
-    int64_t msOfDay_ = 0;
-    int64_t monotonicMs_ = 1'000'000;
-    std::vector<int64_t> pauses_;
+    int64_t usOfDay_ = 0;
+    int64_t monotonicUs_ = 1'000'000'000;
+    std::vector<double> pauses_;
+    std::vector<int64_t> busyPauses_;
 };
 
 // 1 = Sunday .. 7 = Saturday.

@@ -1,0 +1,135 @@
+#include "boardio/board_io.h"
+
+#include "boardio/chip_set_types.h"
+
+namespace tavrel {
+
+BoardIo::BoardIo(ScheduleTables& tables, BoardIoState& state, PortAccess& ports, X10Transmitter& x10,
+                 Clock& clock, MessageBoxes& boxes)
+    : tables_(tables), state_(state), clock_(clock), boxes_(boxes), portDriver_(ports),
+      fireCrackerDriver_(x10) {}
+
+// The one place that maps a board type to its driver.
+BoardDriver& BoardIo::DriverFor(const BoardRecord& b) {
+    if (ChipSetKind(b.ChipSetType) == BoardKind::FireCracker)
+        return fireCrackerDriver_;
+    return portDriver_;
+}
+
+uint8_t BoardIo::RelayBitMask(int relay) {
+    if (relay < 0 || relay > 7) {
+        boxes_.Tell(MsgIcon::Error, "Tavrel", {"GetANDOR Error, Relay#:" + std::to_string(relay)});
+        return 0;
+    }
+    return static_cast<uint8_t>(1u << relay);
+}
+
+uint8_t BoardIo::InitialiseBoard(int board) {
+    BoardRecord* b = tables_.BoardArray.Slot(board);
+    if (b == nullptr)
+        return 0;
+    uint8_t& shadow = state_.OutputShadow[static_cast<size_t>(board)];
+    if (Emulated(*b))
+        shadow = 0;
+    else
+        DriverFor(*b).Initialise(*b, shadow);
+    b->BoardReady = kTrue;
+    SettlePause(board);
+    return 0;
+}
+
+uint8_t BoardIo::SwitchRelay(int board, int relay, bool on) {
+    BoardRecord* b = tables_.BoardArray.Slot(board);
+    if (b == nullptr)
+        return 0;
+    const uint8_t mask = RelayBitMask(relay);
+    // A bad relay number switches nothing: with no bit to set, an X10 board would address a wrong unit.
+    if (mask == 0)
+        return 0;
+    uint8_t& shadow = state_.OutputShadow[static_cast<size_t>(board)];
+    uint8_t result = 0;
+    if (Emulated(*b)) {
+        shadow = on ? static_cast<uint8_t>(shadow | mask) : static_cast<uint8_t>(shadow & ~mask);
+    } else {
+        if (b->BoardReady == kFalse)
+            InitialiseBoard(board);
+        result = DriverFor(*b).Write(*b, relay, on, mask, shadow);
+    }
+    SettlePause(board);
+    return result;
+}
+
+uint8_t BoardIo::RelayOn(int board, int relay) {
+    return SwitchRelay(board, relay, true);
+}
+
+uint8_t BoardIo::RelayOff(int board, int relay) {
+    return SwitchRelay(board, relay, false);
+}
+
+uint8_t BoardIo::ReadOutputs(int board) {
+    BoardRecord* b = tables_.BoardArray.Slot(board);
+    if (b == nullptr)
+        return 0;
+    uint8_t& shadow = state_.OutputShadow[static_cast<size_t>(board)];
+    return Emulated(*b) ? shadow : DriverFor(*b).ReadOutputs(*b, shadow);
+}
+
+uint8_t BoardIo::ReadInputs(int board) {
+    BoardRecord* b = tables_.BoardArray.Slot(board);
+    if (b == nullptr)
+        return 0;
+    const uint8_t shadow = state_.OutputShadow[static_cast<size_t>(board)];
+    return Emulated(*b) ? shadow : DriverFor(*b).ReadInputs(*b, shadow);
+}
+
+void BoardIo::SettlePause(int board) {
+    const int ms = SettlePauseMs(BoardChipSetType(tables_, board));
+    if (ms > 0)
+        clock_.Sleep(ms);
+    if (state_.StepDelayCount == kStepDelaySelected)
+        clock_.BusyPause(kStepDelayMs);
+}
+
+void BoardIo::InitialiseAllBoards() {
+    for (int b = 0; b <= kLastScheduledBoard; ++b)
+        InitialiseBoard(b);
+}
+
+void BoardIo::SwitchAll(int board, bool on) {
+    for (int r = 0; r < kRelaysPerBoard; ++r) {
+        SwitchRelay(board, r, on);
+        if (RelayRecord* relay = tables_.RelayArray.Slot(RelayIndex(board, r)))
+            relay->NextCycleTick = 0;
+    }
+}
+
+void BoardIo::AllRelaysOn(int board) {
+    SwitchAll(board, true);
+}
+
+void BoardIo::AllRelaysOff(int board) {
+    SwitchAll(board, false);
+}
+
+void BoardIo::ResetBoardsOnExit() {
+    for (int b = 0; b <= kLastScheduledBoard; ++b)
+        if (tables_.BoardArray[b].ResetOnExit == 1 && tables_.BoardArray[b].ChipSetType != kFireCracker)
+            AllRelaysOff(b);
+}
+
+void BoardIo::ReadAllOutputs() {
+    for (int b = 0; b <= kLastScheduledBoard; ++b)
+        tables_.OutputReadback[b] = ReadOutputs(b);
+}
+
+void BoardIo::ReadAllInputs() {
+    for (int b = 0; b <= kLastScheduledBoard; ++b)
+        tables_.InputReadback[b] = ReadInputs(b);
+}
+
+void BoardIo::InvalidateBoard(int board) {
+    ClearBoardReady(tables_, board);
+}
+
+} // namespace tavrel

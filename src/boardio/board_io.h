@@ -1,0 +1,58 @@
+#pragma once
+// Switches relay r of board b and reads a board's outputs and inputs back, whatever the board's type.
+
+#include "boardio/board_driver.h"
+#include "boardio/port_access.h"
+#include "boardio/x10_transmitter.h"
+#include "engine/schedule_records.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tavrel {
+
+// The step delay between relays of the "w/Delay" commands: selected by StepDelayCount 2000.
+constexpr int16_t kStepDelaySelected = 2000;
+constexpr int64_t kStepDelayMs = 100;
+
+struct BoardIoState {
+    // The logical state of each board's eight outputs as last written (bit r = relay r).
+    std::array<uint8_t, kBoardSlots> OutputShadow{};
+    int16_t StepDelayCount = 0;
+};
+
+class BoardIo {
+public:
+    BoardIo(ScheduleTables& tables, BoardIoState& state, PortAccess& ports, X10Transmitter& x10, Clock& clock,
+            MessageBoxes& boxes);
+
+    uint8_t RelayBitMask(int relay);
+    uint8_t InitialiseBoard(int board);
+    uint8_t RelayOn(int board, int relay);
+    uint8_t RelayOff(int board, int relay);
+    uint8_t ReadOutputs(int board);
+    uint8_t ReadInputs(int board);
+    void SettlePause(int board);
+    void InitialiseAllBoards();
+    void AllRelaysOn(int board);
+    void AllRelaysOff(int board);
+    void ResetBoardsOnExit();
+    void ReadAllOutputs();
+    void ReadAllInputs();
+    void InvalidateBoard(int board);
+
+private:
+    uint8_t SwitchRelay(int board, int relay, bool on);
+    void SwitchAll(int board, bool on);
+    bool Emulated(const BoardRecord& b) const { return b.RunNoBoard != 0 || b.BaseAddress == 0; }
+    BoardDriver& DriverFor(const BoardRecord& b);
+
+    ScheduleTables& tables_;
+    BoardIoState& state_;
+    Clock& clock_;
+    MessageBoxes& boxes_;
+    PortBoardDriver portDriver_;
+    FireCrackerBoardDriver fireCrackerDriver_;
+};
+
+} // namespace tavrel

@@ -1,0 +1,31 @@
+#pragma once
+// Byte access to the PC's I/O ports, shaped like the WinIo library's four calls.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace tavrel {
+
+class PortLibrary {
+public:
+    virtual ~PortLibrary() = default;
+    virtual bool InitializeWinIo() = 0;
+    virtual bool ShutdownWinIo() = 0;
+    // `value` receives the byte in its low 8 bits; `size` is the width in bytes (always 1 here).
+    virtual bool GetPortVal(int32_t port, uint32_t& value, uint8_t size) = 0;
+    virtual bool SetPortVal(int32_t port, uint32_t value, uint8_t size) = 0;
+    // Whether the library's driver files must sit in the Windows system directory.
+    virtual bool NeedsLibraryFiles() const = 0;
+};
+
+// The machine's own ports: WinIo.dll on Windows; iopl/ioperm or /dev/port on Linux.
+std::unique_ptr<PortLibrary> MakeNativePortLibrary();
+
+// A 64 KiB file, byte at offset = port address, mapped shared so that other processes see every write.
+std::unique_ptr<PortLibrary> MakeSimulatedPortLibrary(const std::string& path);
+
+// The simulated space when TAVREL_PORTS is "sim" (the file `home`/ports.bin), else the native ports.
+std::unique_ptr<PortLibrary> MakePortLibraryFromEnvironment(const std::string& home);
+
+} // namespace tavrel

@@ -1,0 +1,46 @@
+#pragma once
+// The fakes of every platform service, in a fresh TAVREL_HOME, with the simulated port space.
+
+#include "platform/drive_map.h"
+#include "platform/port_library.h"
+#include "shell/program_context.h"
+#include "support/fake_clock.h"
+#include "support/fake_message_boxes.h"
+#include "support/fake_serial_api.h"
+#include "support/fake_system_folders.h"
+#include "support/temp_home.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace tavrel::test {
+
+struct TestPlatform {
+    TestPlatform();
+
+    Platform Services() { return {clock, boxes, drives, *ports, serial, folders}; }
+
+    // What a script outside the process would see at a port of the simulated space, and how it drives one.
+    uint8_t PortByte(int32_t address);
+    void SetPortByte(int32_t address, uint8_t value);
+
+    TempHome home;
+    FakeClock clock;
+    FakeMessageBoxes boxes;
+    DriveMap drives;
+    std::unique_ptr<PortLibrary> ports;
+    FakeSerialApi serial{&clock};
+    FakeSystemFolders folders;
+
+private:
+    std::unique_ptr<PortLibrary> observer_;
+};
+
+// A program context on a TestPlatform, with the port library open.
+struct TestContext {
+    TestPlatform platform;
+    ProgramContext ctx{platform.Services()};
+    TestContext() { ctx.portAccess.OpenPortLibrary(); }
+};
+
+} // namespace tavrel::test
