@@ -1,7 +1,7 @@
 #include "platform/clock.h"
 
-#include <windows.h>
 #include <timeapi.h>
+#include <windows.h>
 
 namespace tavrel {
 
