@@ -39,6 +39,8 @@ const char* MsgResultName(MsgResult result) {
 namespace {
 const char* IconWord(MsgIcon icon) {
     switch (icon) {
+    case MsgIcon::None:
+        return "message";
     case MsgIcon::Information:
         return "information";
     case MsgIcon::Warning:

@@ -7,7 +7,7 @@
 
 namespace tavrel {
 
-enum class MsgIcon { Information, Warning, Error, Question };
+enum class MsgIcon { None, Information, Warning, Error, Question };
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MsgResult { Ok, Cancel, Yes, No };
 

@@ -1,0 +1,229 @@
+#include "config/reg_api.h"
+
+#include "config/vb_conversions.h"
+
+#include <cstdio>
+
+namespace tavrel {
+
+namespace {
+
+constexpr const char* kTitle = "Tavrel";
+
+std::string N(int64_t n) { return std::to_string(n); }
+
+std::string HexText(const std::vector<uint8_t>& bytes) {
+    std::string out;
+    char buffer[4];
+    for (uint8_t b : bytes) {
+        std::snprintf(buffer, sizeof buffer, "%02X", b);
+        out += buffer;
+    }
+    return out;
+}
+
+// The raw read buffer as a text, as far as its first NUL.
+std::string BufferText(const std::vector<uint8_t>& bytes) {
+    std::string out;
+    for (uint8_t b : bytes) {
+        if (b == 0)
+            break;
+        out += static_cast<char>(b);
+    }
+    return out;
+}
+
+} // namespace
+
+void modRegAPI::Diagnostic(std::vector<std::string> lines) { boxes_.Tell(MsgIcon::None, kTitle, std::move(lines)); }
+
+void modRegAPI::RuntimeFailure(const std::string& description) { boxes_.Tell(MsgIcon::None, kTitle, {description}); }
+
+std::string modRegAPI::ReadRegValue(int32_t root, const std::string& subKey, const std::string& valueName,
+                                    const std::string& mode, bool showErrors) {
+    const bool check = mode == "CHECK";
+    RegHandle key = 0;
+    const int32_t opened = registry_.OpenKey(root, subKey, kKeyQueryValue, key);
+    if (opened != kRegSuccess) {
+        if (mode != "ABSOLUTE")
+            return kRegKeyNotFound;
+        if (showErrors)
+            Diagnostic({"Could not open key", "ReadRegValue,   RegOpenKeyEx", "   Root:" + N(root), " SubKey:" + subKey,
+                        "ValName:" + valueName, "Result:" + N(opened)});
+        return "";
+    }
+
+    uint32_t type = 0;
+    uint32_t size = 0;
+    if (registry_.QueryValue(key, valueName, type, nullptr, size) != kRegSuccess) {
+        if (check) {
+            registry_.CloseKey(key);
+            return kRegValueNameNotFound;
+        }
+        type = 0;
+        size = 0;
+    }
+
+    std::string result;
+    std::vector<uint8_t> buffer;
+    int64_t status = -1;
+    bool read = false;
+    switch (type) {
+    case kRegSz:
+        if (size == 0) {
+            // A text value must at least hold its terminator.
+            RuntimeFailure("Invalid procedure call or argument");
+            registry_.CloseKey(key);
+            return "";
+        }
+        buffer.assign(size, 0);
+        status = registry_.QueryValue(key, valueName, type, buffer.data(), size);
+        if (status == kRegSuccess) {
+            result.assign(buffer.begin(), buffer.begin() + (size > 0 ? size - 1 : 0));
+            read = true;
+        }
+        break;
+    case kRegDword: {
+        buffer.assign(4, 0);
+        uint32_t four = 4;
+        status = registry_.QueryValue(key, valueName, type, buffer.data(), four);
+        if (status == kRegSuccess) {
+            const uint32_t n = buffer[0] | (buffer[1] << 8) | (buffer[2] << 16) | (static_cast<uint32_t>(buffer[3]) << 24);
+            result = N(static_cast<int32_t>(n));
+            read = true;
+        }
+        break;
+    }
+    case kRegBinary: {
+        std::vector<std::string> notice{"Read Binary DataType, Not Tested (09/12/2002)", "ReadRegValue,   RegOpenKeyEx",
+                                        "   Root:" + N(root), " SubKey:" + subKey, "ValName:" + valueName, "Begin"};
+        boxes_.Tell(MsgIcon::None, kTitle, notice);
+        buffer.assign(size, 0);
+        status = registry_.QueryValue(key, valueName, type, buffer.data(), size);
+        if (status == kRegSuccess) {
+            buffer.resize(size);
+            result = HexText(buffer);
+            read = true;
+        }
+        notice.back() = "End";
+        boxes_.Tell(MsgIcon::None, kTitle, notice);
+        break;
+    }
+    default:
+        status = -1;
+    }
+
+    if (!read) {
+        if (showErrors) {
+            const std::string common[] = {"  lType:" + N(type), "  Value:" + BufferText(buffer), "   lcch:" + N(size),
+                                          "Ret/lrc:" + N(status)};
+            std::vector<std::string> lines =
+                check ? std::vector<std::string>{"Could not read Key", "ReadRegValue (CHECK), Varied",
+                                                 "    Key:" + valueName, "ValName:" + valueName}
+                      : std::vector<std::string>{"Could not read Key", "ReadRegValue (ABSOLUTE), Varied",
+                                                 "Key:" + valueName, "ValName:" + valueName};
+            lines.insert(lines.end(), std::begin(common), std::end(common));
+            Diagnostic(std::move(lines));
+        }
+        result.clear();
+    }
+    registry_.CloseKey(key);
+    return result;
+}
+
+std::string modRegAPI::ReadRegValueCheck(int32_t root, const std::string& subKey, const std::string& valueName,
+                                         bool showErrors) {
+    return ReadRegValue(root, subKey, valueName, "CHECK", showErrors);
+}
+
+void modRegAPI::SetNewValue(int32_t root, const std::string& subKey, const std::string& type,
+                            const std::string& valueName, const std::string& value, bool showErrors) {
+    if (value.empty()) {
+        if (showErrors)
+            Diagnostic({"Bad input to creat value", "SetNewValue", "Value:" + value});
+        return;
+    }
+    RegHandle key = 0;
+    const int32_t created = registry_.CreateKey(root, subKey, kKeyAllAccess, key);
+    if (created != kRegSuccess) {
+        if (showErrors)
+            Diagnostic({"Could not Open/Create key", "SetNewValue, RegCreateKeyEx", "   Root:" + N(root),
+                        " SubKey:" + subKey, "   Type:" + type, "ValName:" + valueName, "  Value:" + value,
+                        " Result:" + N(created)});
+        return;
+    }
+    int32_t written = kRegSuccess;
+    if (type == "String") {
+        std::vector<uint8_t> bytes(value.begin(), value.end());
+        bytes.push_back(0);
+        written = registry_.SetValue(key, valueName, kRegSz, bytes.data(), static_cast<uint32_t>(bytes.size()));
+    } else if (type == "Number") {
+        const double rounded = RoundHalfEven(LeadingNumber(value));
+        if (rounded < INT32_MIN || rounded > INT32_MAX) {
+            RuntimeFailure("Overflow");
+            registry_.CloseKey(key);
+            return;
+        }
+        const auto n = static_cast<uint32_t>(static_cast<int32_t>(rounded));
+        const uint8_t bytes[4] = {static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8), static_cast<uint8_t>(n >> 16),
+                                  static_cast<uint8_t>(n >> 24)};
+        written = registry_.SetValue(key, valueName, kRegDword, bytes, 4);
+    } else {
+        if (showErrors)
+            Diagnostic({"Bad input to create value", "SetNewValue", "Type:" + type});
+        registry_.CloseKey(key);
+        return;
+    }
+    if (written != kRegSuccess && showErrors)
+        Diagnostic({"Could not set value", "SetNewValue", "   Root:" + N(root), " SubKey:" + subKey, "   Type:" + type,
+                    "ValName:" + valueName, "  Value:" + value});
+    registry_.CloseKey(key);
+}
+
+void modRegAPI::DeleteRegValue(int32_t root, const std::string& subKey, const std::string& valueName,
+                               bool showErrors) {
+    RegHandle key = 0;
+    const int32_t opened = registry_.OpenKey(root, subKey, kKeySetValue, key);
+    if (opened != kRegSuccess) {
+        if (showErrors)
+            Diagnostic({"Could not open key", "DeleteRegValue, RegOpenKeyEx", "  Root:" + N(root), "SubKey:" + subKey,
+                        "Result:" + N(opened)});
+        return;
+    }
+    const int32_t deleted = registry_.DeleteValue(key, valueName);
+    if (deleted != kRegSuccess && showErrors)
+        Diagnostic({"Could not delete key value", "DeleteRegValue, RegDeleteValue", "  Root:" + N(root),
+                    "SubKey:" + subKey, "Result:" + N(deleted)});
+    registry_.CloseKey(key);
+}
+
+void modRegAPI::DeleteRegKey(int32_t root, const std::string& subKey, bool showErrors) {
+    RegHandle key = 0;
+    const int32_t opened = registry_.OpenKey(root, subKey, kKeySetValue, key);
+    if (opened != kRegSuccess) {
+        if (showErrors)
+            Diagnostic({"Could not open key", "DeleteRegKey,   RegOpenKeyEx", "  Root:" + N(root), "SubKey:" + subKey,
+                        "Result:" + N(opened)});
+        return;
+    }
+    registry_.CloseKey(key);
+    const int32_t deleted = registry_.DeleteKey(root, subKey);
+    if (deleted != kRegSuccess && showErrors)
+        Diagnostic({"Could not delete key", "DeleteRegKey, RegDeleteKey", "  Root:" + N(root), "SubKey:" + subKey,
+                    "Result:" + N(deleted)});
+}
+
+bool modRegAPI::VerifyCreateRegKey(int32_t root, const std::string& subKey, bool showErrors) {
+    RegHandle key = 0;
+    const int32_t created = registry_.CreateKey(root, subKey, kKeyAllAccess, key);
+    if (created != kRegSuccess) {
+        if (showErrors)
+            Diagnostic({"Could not open Key", "VerifyCreateRegKey, RegCreateKeyEx", "  Root:" + N(root),
+                        "SubKey:" + subKey, "Result:" + N(created)});
+        return false;
+    }
+    registry_.CloseKey(key);
+    return true;
+}
+
+} // namespace tavrel

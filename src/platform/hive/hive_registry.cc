@@ -1,0 +1,222 @@
+#include "platform/file_io.h"
+#include "platform/hive/hive_data.h"
+#include "platform/registry.h"
+
+#include <chrono>
+#include <cstring>
+#include <ctime>
+#include <map>
+#include <set>
+
+namespace tavrel {
+
+namespace {
+
+constexpr int32_t kKeyDeleted = 1018;
+
+std::string TrimSlashes(const std::string& subKey) {
+    size_t first = 0;
+    size_t last = subKey.size();
+    while (first < last && subKey[first] == '\\')
+        ++first;
+    while (last > first && subKey[last - 1] == '\\')
+        --last;
+    return subKey.substr(first, last - first);
+}
+
+std::string StampNow() {
+    const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    char buffer[32];
+    std::strftime(buffer, sizeof buffer, "%Y%m%d-%H%M%S", std::localtime(&t));
+    return buffer;
+}
+
+// Each call reads the hive file under a lock and each change writes it back atomically before the
+// lock is let go, so processes sharing the files never lose each other's changes.
+class HiveRegistry final : public Registry {
+public:
+    HiveRegistry(std::string folder, RegistryProblemReporter reporter)
+        : folder_(std::move(folder)), reporter_(std::move(reporter)) {}
+
+    int32_t OpenKey(int32_t root, const std::string& subKey, uint32_t, RegHandle& key) override {
+        key = 0;
+        if (RootName(root)[0] == '\0')
+            return kRegInvalidHandle;
+        Session s(*this, root);
+        const std::string path = FullPath(root, subKey);
+        if (s.hive.FindKey(path) == nullptr && !TrimSlashes(subKey).empty())
+            return kRegFileNotFound;
+        key = NewHandle(root, path);
+        return kRegSuccess;
+    }
+
+    int32_t CreateKey(int32_t root, const std::string& subKey, uint32_t, RegHandle& key) override {
+        key = 0;
+        if (RootName(root)[0] == '\0')
+            return kRegInvalidHandle;
+        Session s(*this, root);
+        const std::string path = FullPath(root, subKey);
+        if (s.hive.FindKey(path) == nullptr && !TrimSlashes(subKey).empty()) {
+            s.hive.EnsureKey(path);
+            if (const int32_t r = s.Save(); r != kRegSuccess)
+                return r;
+        }
+        key = NewHandle(root, path);
+        return kRegSuccess;
+    }
+
+    int32_t QueryValue(RegHandle key, const std::string& name, uint32_t& type, uint8_t* data,
+                       uint32_t& size) override {
+        const auto open = handles_.find(key);
+        if (open == handles_.end())
+            return kRegInvalidHandle;
+        Session s(*this, open->second.root);
+        HiveKey* k = s.hive.FindKey(open->second.path);
+        if (k == nullptr)
+            return IsRootPath(open->second) ? kRegFileNotFound : kKeyDeleted;
+        HiveValue* v = k->FindValue(name);
+        if (v == nullptr)
+            return kRegFileNotFound;
+        type = v->type;
+        const auto needed = static_cast<uint32_t>(v->data.size());
+        if (data == nullptr) {
+            size = needed;
+            return kRegSuccess;
+        }
+        if (size < needed) {
+            size = needed;
+            return kRegMoreData;
+        }
+        if (needed > 0)
+            std::memcpy(data, v->data.data(), needed);
+        size = needed;
+        return kRegSuccess;
+    }
+
+    int32_t SetValue(RegHandle key, const std::string& name, uint32_t type, const uint8_t* data,
+                     uint32_t size) override {
+        const auto open = handles_.find(key);
+        if (open == handles_.end())
+            return kRegInvalidHandle;
+        Session s(*this, open->second.root);
+        HiveKey* k = s.hive.FindKey(open->second.path);
+        if (k == nullptr && !IsRootPath(open->second))
+            return kKeyDeleted;
+        if (k == nullptr)
+            k = &s.hive.EnsureKey(open->second.path);
+        k->SetValue(name, type, std::vector<uint8_t>(data, data + size));
+        return s.Save();
+    }
+
+    int32_t DeleteValue(RegHandle key, const std::string& name) override {
+        const auto open = handles_.find(key);
+        if (open == handles_.end())
+            return kRegInvalidHandle;
+        Session s(*this, open->second.root);
+        HiveKey* k = s.hive.FindKey(open->second.path);
+        if (k == nullptr || !k->EraseValue(name))
+            return kRegFileNotFound;
+        return s.Save();
+    }
+
+    int32_t DeleteKey(int32_t root, const std::string& subKey) override {
+        if (RootName(root)[0] == '\0')
+            return kRegInvalidHandle;
+        if (TrimSlashes(subKey).empty())
+            return kRegAccessDenied;
+        Session s(*this, root);
+        const std::string path = FullPath(root, subKey);
+        if (s.hive.FindKey(path) == nullptr)
+            return kRegFileNotFound;
+        if (s.hive.HasSubKeys(path))
+            return kRegAccessDenied;
+        s.hive.EraseKey(path);
+        return s.Save();
+    }
+
+    int32_t CloseKey(RegHandle key) override { return handles_.erase(key) == 1 ? kRegSuccess : kRegInvalidHandle; }
+
+private:
+    struct OpenKeyInfo {
+        int32_t root;
+        std::string path;
+    };
+
+    // One locked look at a hive file.
+    struct Session {
+        Session(HiveRegistry& owner, int32_t root)
+            : registry(owner), file(owner.HivePath(root)),
+              lock((MakeFolders(owner.folder_), owner.folder_ + "/." + RootName(root) + ".lock"),
+                   FileLock::Mode::Exclusive) {
+            hive = registry.Load(root, file);
+        }
+        int32_t Save() {
+            return WriteFileAtomically(file, FormatHive(hive)) == 0 ? kRegSuccess : kRegAccessDenied;
+        }
+
+        HiveRegistry& registry;
+        std::string file;
+        FileLock lock;
+        HiveData hive;
+    };
+
+    HiveData Load(int32_t root, const std::string& file) {
+        std::string bytes;
+        if (!ReadFileBytes(file, bytes))
+            return {};
+        std::string error;
+        if (auto hive = ParseHive(bytes, error))
+            return std::move(*hive);
+        // Keep the damaged file for the user and go on with an empty hive: nothing is overwritten unseen.
+        const std::string aside = file + ".damaged-" + StampNow();
+        RenameFile(file, aside);
+        if (reported_.insert(root).second && reporter_)
+            reporter_({"The registry file " + file + " cannot be read:", error, "",
+                       "It has been kept as " + aside + ".", "Tavrel goes on with empty settings."});
+        return {};
+    }
+
+    std::string HivePath(int32_t root) const { return folder_ + "/" + RootName(root) + ".reg"; }
+
+    static std::string FullPath(int32_t root, const std::string& subKey) {
+        const std::string trimmed = TrimSlashes(subKey);
+        return trimmed.empty() ? std::string(RootName(root)) : std::string(RootName(root)) + "\\" + trimmed;
+    }
+
+    static bool IsRootPath(const OpenKeyInfo& k) { return k.path == RootName(k.root); }
+
+    RegHandle NewHandle(int32_t root, const std::string& path) {
+        const RegHandle h = nextHandle_++;
+        handles_[h] = {root, path};
+        return h;
+    }
+
+    std::string folder_;
+    RegistryProblemReporter reporter_;
+    std::map<RegHandle, OpenKeyInfo> handles_;
+    RegHandle nextHandle_ = 0x100;
+    std::set<int32_t> reported_;
+};
+
+} // namespace
+
+const char* RootName(int32_t root) {
+    switch (static_cast<uint32_t>(root)) {
+    case 0x80000000u:
+        return "HKEY_CLASSES_ROOT";
+    case 0x80000001u:
+        return "HKEY_CURRENT_USER";
+    case 0x80000002u:
+        return "HKEY_LOCAL_MACHINE";
+    case 0x80000003u:
+        return "HKEY_USERS";
+    default:
+        return "";
+    }
+}
+
+std::unique_ptr<Registry> MakeHiveRegistry(const std::string& folder, RegistryProblemReporter reporter) {
+    return std::make_unique<HiveRegistry>(folder, std::move(reporter));
+}
+
+} // namespace tavrel
