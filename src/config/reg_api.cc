@@ -10,7 +10,9 @@ namespace {
 
 constexpr const char* kTitle = "Tavrel";
 
-std::string N(int64_t n) { return std::to_string(n); }
+std::string N(int64_t n) {
+    return std::to_string(n);
+}
 
 std::string HexText(const std::vector<uint8_t>& bytes) {
     std::string out;
@@ -35,9 +37,13 @@ std::string BufferText(const std::vector<uint8_t>& bytes) {
 
 } // namespace
 
-void modRegAPI::Diagnostic(std::vector<std::string> lines) { boxes_.Tell(MsgIcon::None, kTitle, std::move(lines)); }
+void modRegAPI::Diagnostic(std::vector<std::string> lines) {
+    boxes_.Tell(MsgIcon::None, kTitle, std::move(lines));
+}
 
-void modRegAPI::RuntimeFailure(const std::string& description) { boxes_.Tell(MsgIcon::None, kTitle, {description}); }
+void modRegAPI::RuntimeFailure(const std::string& description) {
+    boxes_.Tell(MsgIcon::None, kTitle, {description});
+}
 
 std::string modRegAPI::ReadRegValue(int32_t root, const std::string& subKey, const std::string& valueName,
                                     const std::string& mode, bool showErrors) {
@@ -48,8 +54,8 @@ std::string modRegAPI::ReadRegValue(int32_t root, const std::string& subKey, con
         if (mode != "ABSOLUTE")
             return kRegKeyNotFound;
         if (showErrors)
-            Diagnostic({"Could not open key", "ReadRegValue,   RegOpenKeyEx", "   Root:" + N(root), " SubKey:" + subKey,
-                        "ValName:" + valueName, "Result:" + N(opened)});
+            Diagnostic({"Could not open key", "ReadRegValue,   RegOpenKeyEx", "   Root:" + N(root),
+                        " SubKey:" + subKey, "ValName:" + valueName, "Result:" + N(opened)});
         return "";
     }
 
@@ -88,15 +94,20 @@ std::string modRegAPI::ReadRegValue(int32_t root, const std::string& subKey, con
         uint32_t four = 4;
         status = registry_.QueryValue(key, valueName, type, buffer.data(), four);
         if (status == kRegSuccess) {
-            const uint32_t n = buffer[0] | (buffer[1] << 8) | (buffer[2] << 16) | (static_cast<uint32_t>(buffer[3]) << 24);
+            const uint32_t n =
+                buffer[0] | (buffer[1] << 8) | (buffer[2] << 16) | (static_cast<uint32_t>(buffer[3]) << 24);
             result = N(static_cast<int32_t>(n));
             read = true;
         }
         break;
     }
     case kRegBinary: {
-        std::vector<std::string> notice{"Read Binary DataType, Not Tested (09/12/2002)", "ReadRegValue,   RegOpenKeyEx",
-                                        "   Root:" + N(root), " SubKey:" + subKey, "ValName:" + valueName, "Begin"};
+        std::vector<std::string> notice{"Read Binary DataType, Not Tested (09/12/2002)",
+                                        "ReadRegValue,   RegOpenKeyEx",
+                                        "   Root:" + N(root),
+                                        " SubKey:" + subKey,
+                                        "ValName:" + valueName,
+                                        "Begin"};
         boxes_.Tell(MsgIcon::None, kTitle, notice);
         buffer.assign(size, 0);
         status = registry_.QueryValue(key, valueName, type, buffer.data(), size);
@@ -115,8 +126,8 @@ std::string modRegAPI::ReadRegValue(int32_t root, const std::string& subKey, con
 
     if (!read) {
         if (showErrors) {
-            const std::string common[] = {"  lType:" + N(type), "  Value:" + BufferText(buffer), "   lcch:" + N(size),
-                                          "Ret/lrc:" + N(status)};
+            const std::string common[] = {"  lType:" + N(type), "  Value:" + BufferText(buffer),
+                                          "   lcch:" + N(size), "Ret/lrc:" + N(status)};
             std::vector<std::string> lines =
                 check ? std::vector<std::string>{"Could not read Key", "ReadRegValue (CHECK), Varied",
                                                  "    Key:" + valueName, "ValName:" + valueName}
@@ -131,8 +142,8 @@ std::string modRegAPI::ReadRegValue(int32_t root, const std::string& subKey, con
     return result;
 }
 
-std::string modRegAPI::ReadRegValueCheck(int32_t root, const std::string& subKey, const std::string& valueName,
-                                         bool showErrors) {
+std::string modRegAPI::ReadRegValueCheck(int32_t root, const std::string& subKey,
+                                         const std::string& valueName, bool showErrors) {
     return ReadRegValue(root, subKey, valueName, "CHECK", showErrors);
 }
 
@@ -156,7 +167,8 @@ void modRegAPI::SetNewValue(int32_t root, const std::string& subKey, const std::
     if (type == "String") {
         std::vector<uint8_t> bytes(value.begin(), value.end());
         bytes.push_back(0);
-        written = registry_.SetValue(key, valueName, kRegSz, bytes.data(), static_cast<uint32_t>(bytes.size()));
+        written =
+            registry_.SetValue(key, valueName, kRegSz, bytes.data(), static_cast<uint32_t>(bytes.size()));
     } else if (type == "Number") {
         const double rounded = RoundHalfEven(LeadingNumber(value));
         if (rounded < INT32_MIN || rounded > INT32_MAX) {
@@ -165,8 +177,8 @@ void modRegAPI::SetNewValue(int32_t root, const std::string& subKey, const std::
             return;
         }
         const auto n = static_cast<uint32_t>(static_cast<int32_t>(rounded));
-        const uint8_t bytes[4] = {static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8), static_cast<uint8_t>(n >> 16),
-                                  static_cast<uint8_t>(n >> 24)};
+        const uint8_t bytes[4] = {static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8),
+                                  static_cast<uint8_t>(n >> 16), static_cast<uint8_t>(n >> 24)};
         written = registry_.SetValue(key, valueName, kRegDword, bytes, 4);
     } else {
         if (showErrors)
@@ -175,8 +187,8 @@ void modRegAPI::SetNewValue(int32_t root, const std::string& subKey, const std::
         return;
     }
     if (written != kRegSuccess && showErrors)
-        Diagnostic({"Could not set value", "SetNewValue", "   Root:" + N(root), " SubKey:" + subKey, "   Type:" + type,
-                    "ValName:" + valueName, "  Value:" + value});
+        Diagnostic({"Could not set value", "SetNewValue", "   Root:" + N(root), " SubKey:" + subKey,
+                    "   Type:" + type, "ValName:" + valueName, "  Value:" + value});
     registry_.CloseKey(key);
 }
 
@@ -186,8 +198,8 @@ void modRegAPI::DeleteRegValue(int32_t root, const std::string& subKey, const st
     const int32_t opened = registry_.OpenKey(root, subKey, kKeySetValue, key);
     if (opened != kRegSuccess) {
         if (showErrors)
-            Diagnostic({"Could not open key", "DeleteRegValue, RegOpenKeyEx", "  Root:" + N(root), "SubKey:" + subKey,
-                        "Result:" + N(opened)});
+            Diagnostic({"Could not open key", "DeleteRegValue, RegOpenKeyEx", "  Root:" + N(root),
+                        "SubKey:" + subKey, "Result:" + N(opened)});
         return;
     }
     const int32_t deleted = registry_.DeleteValue(key, valueName);
@@ -202,15 +214,15 @@ void modRegAPI::DeleteRegKey(int32_t root, const std::string& subKey, bool showE
     const int32_t opened = registry_.OpenKey(root, subKey, kKeySetValue, key);
     if (opened != kRegSuccess) {
         if (showErrors)
-            Diagnostic({"Could not open key", "DeleteRegKey,   RegOpenKeyEx", "  Root:" + N(root), "SubKey:" + subKey,
-                        "Result:" + N(opened)});
+            Diagnostic({"Could not open key", "DeleteRegKey,   RegOpenKeyEx", "  Root:" + N(root),
+                        "SubKey:" + subKey, "Result:" + N(opened)});
         return;
     }
     registry_.CloseKey(key);
     const int32_t deleted = registry_.DeleteKey(root, subKey);
     if (deleted != kRegSuccess && showErrors)
-        Diagnostic({"Could not delete key", "DeleteRegKey, RegDeleteKey", "  Root:" + N(root), "SubKey:" + subKey,
-                    "Result:" + N(deleted)});
+        Diagnostic({"Could not delete key", "DeleteRegKey, RegDeleteKey", "  Root:" + N(root),
+                    "SubKey:" + subKey, "Result:" + N(deleted)});
 }
 
 bool modRegAPI::VerifyCreateRegKey(int32_t root, const std::string& subKey, bool showErrors) {

@@ -24,9 +24,10 @@ public:
     std::string ReadRegValueCheck(int32_t root, const std::string& subKey, const std::string& valueName,
                                   bool showErrors);
     // `type`: "String" or "Number".
-    void SetNewValue(int32_t root, const std::string& subKey, const std::string& type, const std::string& valueName,
-                     const std::string& value, bool showErrors);
-    void DeleteRegValue(int32_t root, const std::string& subKey, const std::string& valueName, bool showErrors);
+    void SetNewValue(int32_t root, const std::string& subKey, const std::string& type,
+                     const std::string& valueName, const std::string& value, bool showErrors);
+    void DeleteRegValue(int32_t root, const std::string& subKey, const std::string& valueName,
+                        bool showErrors);
     void DeleteRegKey(int32_t root, const std::string& subKey, bool showErrors);
     bool VerifyCreateRegKey(int32_t root, const std::string& subKey, bool showErrors);
 

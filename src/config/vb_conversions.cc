@@ -11,7 +11,9 @@ namespace {
 constexpr int kTypeMismatch = 13;
 constexpr int kOverflow = 6;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 // Collects sign, digits, one point and an exponent from the start of `text`, skipping blanks.
 std::string NumericPrefix(const std::string& text, size_t& end) {

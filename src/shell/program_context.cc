@@ -9,11 +9,19 @@ constexpr int kSubscriptOutOfRange = 9;
 ProgramContext::ProgramContext(const Platform& p)
     : clock(p.clock), boxes(p.boxes), drives(p.drives), folders(p.folders),
       portAccess(p.ports, p.folders, p.boxes), commPorts(p.serial), x10(commPorts, p.clock, p.boxes),
-      boards(*this, *this, portAccess, x10, p.clock, p.boxes) {
+      boards(*this, *this, portAccess, x10, p.clock, p.boxes), regApi(p.registry, p.boxes),
+      eventLog(*this, *this, p.clock, p.drives,
+               [this] { NewConfiguration().ConfigurationLogFileNameSave(); }) {
     SetIndexErrorReporter([this](const std::string& table, int index) {
         ReportRuntimeError(boxes, kSubscriptOutOfRange,
                            "Subscript out of range (" + std::to_string(index) + ")", table);
     });
+}
+
+clsConfiguration ProgramContext::NewConfiguration() {
+    clsConfiguration store(regApi, *this, *this, folders, boxes);
+    store.InitializeShowErrors();
+    return store;
 }
 
 void ReportRuntimeError(MessageBoxes& boxes, int number, const std::string& description,

@@ -5,13 +5,18 @@
 #include "boardio/comm_ports.h"
 #include "boardio/port_access.h"
 #include "boardio/x10_transmitter.h"
+#include "config/configuration.h"
+#include "config/reg_api.h"
+#include "config/settings.h"
 #include "engine/schedule_records.h"
 #include "platform/clock.h"
 #include "platform/drive_map.h"
 #include "platform/message_box.h"
 #include "platform/port_library.h"
+#include "platform/registry.h"
 #include "platform/serial_api.h"
 #include "platform/system_folders.h"
+#include "shell/event_log.h"
 
 namespace tavrel {
 
@@ -23,10 +28,11 @@ struct Platform {
     PortLibrary& ports;
     SerialApi& serial;
     SystemFolders& folders;
+    Registry& registry;
 };
 
 // Each main creates one; each test creates one per case. Members carry the names the engine uses.
-struct ProgramContext : ScheduleTables, BoardIoState {
+struct ProgramContext : ScheduleTables, BoardIoState, Settings {
     explicit ProgramContext(const Platform& platform);
     ProgramContext(const ProgramContext&) = delete;
     ProgramContext& operator=(const ProgramContext&) = delete;
@@ -39,6 +45,11 @@ struct ProgramContext : ScheduleTables, BoardIoState {
     CommPorts commPorts;
     X10Transmitter x10;
     BoardIo boards;
+    modRegAPI regApi;
+    EventLog eventLog;
+
+    // A configuration store for one operation, already showing its diagnostics.
+    clsConfiguration NewConfiguration();
 };
 
 // Shows a run-time failure inside a routine: its number, description and the routine's name.

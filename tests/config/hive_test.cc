@@ -15,7 +15,9 @@ namespace {
 const std::string kGolden = std::string(TAVREL_TEST_DATA) + "/registry/golden.reg";
 const std::string kConfig = "SOFTWARE\\Tavrel\\Config";
 
-std::string Golden() { return test::ReadWholeFile(kGolden); }
+std::string Golden() {
+    return test::ReadWholeFile(kGolden);
+}
 
 TEST(HiveText, GoldenFileReadsAndWritesBackByteForByte) {
     std::string error;
@@ -29,7 +31,8 @@ TEST(HiveText, GoldenFileReadsAndWritesBackByteForByte) {
     };
     EXPECT_EQ(text("LogFilePath"), std::string("c:\\Logs\\\0", 9));
     EXPECT_EQ(text("KillMiscButtonName"), std::string("Say \"Stop\"\0", 11));
-    EXPECT_EQ(text("Brd1RNam1"), std::string("Pompe \xE0 eau \x80\0", 14)) << "kept in the program's code page";
+    EXPECT_EQ(text("Brd1RNam1"), std::string("Pompe \xE0 eau \x80\0", 14))
+        << "kept in the program's code page";
     EXPECT_EQ(config->FindValue("Count")->data, (std::vector<uint8_t>{12, 0, 0, 0}));
     EXPECT_EQ(config->FindValue("Blob")->type, 3u);
     EXPECT_EQ(config->FindValue("Expand")->type, 2u);
@@ -47,9 +50,10 @@ TEST(HiveText, ReadsLfLineEndsAndUtf16WithItsMark) {
     EXPECT_EQ(FormatHive(*fromLf), Golden());
 
     // What a Windows export writes: UTF-16LE with a byte-order mark.
-    const std::string ascii = "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n\r\n"
-                              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\r\n"
-                              "\"A\"=\"b\"\r\n\r\n";
+    const std::string ascii =
+        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n\r\n"
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\r\n"
+        "\"A\"=\"b\"\r\n\r\n";
     std::string utf16 = "\xFF\xFE";
     for (char c : ascii) {
         utf16 += c;
@@ -66,7 +70,8 @@ TEST(HiveText, WrappedHexAndCommentsAreRead) {
     std::string error;
     auto hive = ParseHive(text, error);
     ASSERT_TRUE(hive) << error;
-    EXPECT_EQ(hive->FindKey("HKEY_LOCAL_MACHINE\\S")->FindValue("B")->data, (std::vector<uint8_t>{1, 2, 3, 4}));
+    EXPECT_EQ(hive->FindKey("HKEY_LOCAL_MACHINE\\S")->FindValue("B")->data,
+              (std::vector<uint8_t>{1, 2, 3, 4}));
 }
 
 TEST(HiveText, DamageIsFoundAndNamed) {
@@ -77,7 +82,8 @@ TEST(HiveText, DamageIsFoundAndNamed) {
         {"Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\S]\n\"A\"=dword:xyz\n", "line 3"},
         {"Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\S]\n\"A\"=hex:0g\n", "line 3"},
         {"Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\S\n", "line 2"},
-        {"Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\S]\n\"A\"=\"bad \\q escape\"\n", "line 3"},
+        {"Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\S]\n\"A\"=\"bad \\q escape\"\n",
+         "line 3"},
     };
     for (const auto& [text, where] : kBad) {
         std::string error;
@@ -112,9 +118,11 @@ TEST(HiveRegistry, GoldenHiveServesReads) {
     auto registry = MakeHiveRegistry(home.File("registry"), nullptr);
     test::FakeMessageBoxes boxes;
     modRegAPI api(*registry, boxes);
-    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "ConfigVersion", "Absolute", true), "FV.2002.08.01|.b0.r7.t5");
+    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "ConfigVersion", "Absolute", true),
+              "FV.2002.08.01|.b0.r7.t5");
     EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "Count", "Absolute", true), "12");
-    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "KillMiscButtonName", "Absolute", true), "Say \"Stop\"");
+    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "KillMiscButtonName", "Absolute", true),
+              "Say \"Stop\"");
     // A change rewrites the file with everything else as it was.
     api.SetNewValue(kHkeyLocalMachine, kConfig, "String", "Count", "x", true);
     api.SetNewValue(kHkeyLocalMachine, kConfig, "Number", "Count", "12", true);
@@ -124,11 +132,12 @@ TEST(HiveRegistry, GoldenHiveServesReads) {
 TEST(HiveRegistry, DamagedHiveIsReportedOnceAndKeptAside) {
     test::TempHome home;
     std::filesystem::create_directories(home.File("registry"));
-    const std::string damaged = "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\r\n";
+    const std::string damaged =
+        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\r\n";
     test::WriteWholeFile(home.File("registry/HKEY_LOCAL_MACHINE.reg"), damaged);
     std::vector<std::vector<std::string>> reports;
-    auto registry = MakeHiveRegistry(home.File("registry"),
-                                     [&](const std::vector<std::string>& lines) { reports.push_back(lines); });
+    auto registry = MakeHiveRegistry(
+        home.File("registry"), [&](const std::vector<std::string>& lines) { reports.push_back(lines); });
     test::FakeMessageBoxes boxes;
     modRegAPI api(*registry, boxes);
     EXPECT_EQ(api.ReadRegValueCheck(kHkeyLocalMachine, kConfig, "ConfigVersion", false), kRegKeyNotFound);

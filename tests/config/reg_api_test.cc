@@ -20,7 +20,8 @@ protected:
     void Put(const std::string& name, uint32_t type, std::vector<uint8_t> bytes) {
         RegHandle h = 0;
         ASSERT_EQ(backend.Get().CreateKey(HKLM, key, kKeyAllAccess, h), 0);
-        ASSERT_EQ(backend.Get().SetValue(h, name, type, bytes.data(), static_cast<uint32_t>(bytes.size())), 0);
+        ASSERT_EQ(backend.Get().SetValue(h, name, type, bytes.data(), static_cast<uint32_t>(bytes.size())),
+                  0);
         backend.Get().CloseKey(h);
     }
     std::pair<uint32_t, uint32_t> TypeAndSize(const std::string& name) {
@@ -43,8 +44,8 @@ TEST_P(RegApi, StringValueKeepsItsTerminatorAndReadsBack) {
 }
 
 TEST_P(RegApi, NumbersRoundHalfToEvenAndTakeTheLeadingNumber) {
-    const std::pair<const char*, const char*> kCases[] = {
-        {"12.5", "12"}, {"13.5", "14"}, {"x", "0"}, {"-2.5", "-2"}, {"255", "255"}, {" 7kg", "7"}};
+    const std::pair<const char*, const char*> kCases[] = {{"12.5", "12"}, {"13.5", "14"}, {"x", "0"},
+                                                          {"-2.5", "-2"}, {"255", "255"}, {" 7kg", "7"}};
     for (const auto& [text, stored] : kCases) {
         api.SetNewValue(HKLM, key, "Number", "N", text, true);
         EXPECT_EQ(TypeAndSize("N"), (std::pair<uint32_t, uint32_t>{kRegDword, 4})) << text;
@@ -58,7 +59,8 @@ TEST_P(RegApi, EmptyValueIsRefusedEvenAsANumber) {
     EXPECT_EQ(boxes.Last().Text(), "Bad input to creat value\r\nSetNewValue\r\nValue:");
     EXPECT_EQ(boxes.Last().title, "Tavrel");
     EXPECT_EQ(boxes.Last().buttons, MsgButtons::Ok);
-    EXPECT_EQ(api.ReadRegValueCheck(HKLM, key, "Empty", false), kRegKeyNotFound) << "not even the key was made";
+    EXPECT_EQ(api.ReadRegValueCheck(HKLM, key, "Empty", false), kRegKeyNotFound)
+        << "not even the key was made";
     api.SetNewValue(HKLM, key, "String", "Empty", "", false);
     EXPECT_EQ(boxes.Count(), 1u) << "silent without show-errors";
 }
@@ -78,8 +80,10 @@ TEST_P(RegApi, MissingKeyInEachMode) {
     EXPECT_EQ(boxes.Count(), 0u);
     EXPECT_EQ(api.ReadRegValue(HKLM, missing, "V", "ABSOLUTE", true), "");
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().Text(), "Could not open key\r\nReadRegValue,   RegOpenKeyEx\r\n   Root:-2147483646\r\n"
-                                   " SubKey:" + missing + "\r\nValName:V\r\nResult:2");
+    EXPECT_EQ(boxes.Last().Text(),
+              "Could not open key\r\nReadRegValue,   RegOpenKeyEx\r\n   Root:-2147483646\r\n"
+              " SubKey:" +
+                  missing + "\r\nValName:V\r\nResult:2");
 }
 
 TEST_P(RegApi, MissingValueInEachMode) {
@@ -90,8 +94,9 @@ TEST_P(RegApi, MissingValueInEachMode) {
     EXPECT_EQ(boxes.Count(), 0u);
     EXPECT_EQ(api.ReadRegValue(HKLM, key, "V", "Absolute", true), "");
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().Text(), "Could not read Key\r\nReadRegValue (ABSOLUTE), Varied\r\nKey:V\r\nValName:V\r\n"
-                                   "  lType:0\r\n  Value:\r\n   lcch:0\r\nRet/lrc:-1");
+    EXPECT_EQ(boxes.Last().Text(),
+              "Could not read Key\r\nReadRegValue (ABSOLUTE), Varied\r\nKey:V\r\nValName:V\r\n"
+              "  lType:0\r\n  Value:\r\n   lcch:0\r\nRet/lrc:-1");
 }
 
 TEST_P(RegApi, DwordAndBinaryValues) {
@@ -104,8 +109,10 @@ TEST_P(RegApi, DwordAndBinaryValues) {
     Put("B", kRegBinary, {0x0A, 0xFF});
     EXPECT_EQ(api.ReadRegValue(HKLM, key, "B", "Absolute", false), "0AFF");
     ASSERT_EQ(boxes.Count(), 2u) << "the two notices come whatever show-errors says";
-    const std::string notice = "Read Binary DataType, Not Tested (09/12/2002)\r\nReadRegValue,   RegOpenKeyEx\r\n"
-                               "   Root:-2147483646\r\n SubKey:" + key + "\r\nValName:B\r\n";
+    const std::string notice =
+        "Read Binary DataType, Not Tested (09/12/2002)\r\nReadRegValue,   RegOpenKeyEx\r\n"
+        "   Root:-2147483646\r\n SubKey:" +
+        key + "\r\nValName:B\r\n";
     EXPECT_EQ(boxes.Shown()[0].Text(), notice + "Begin");
     EXPECT_EQ(boxes.Shown()[1].Text(), notice + "End");
 }
@@ -116,8 +123,9 @@ TEST_P(RegApi, ExpandableTextIsNotRead) {
     EXPECT_EQ(boxes.Count(), 0u);
     EXPECT_EQ(api.ReadRegValue(HKLM, key, "E", "CHECK", true), "");
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().Text(), "Could not read Key\r\nReadRegValue (CHECK), Varied\r\n    Key:E\r\nValName:E\r\n"
-                                   "  lType:2\r\n  Value:\r\n   lcch:4\r\nRet/lrc:-1");
+    EXPECT_EQ(boxes.Last().Text(),
+              "Could not read Key\r\nReadRegValue (CHECK), Varied\r\n    Key:E\r\nValName:E\r\n"
+              "  lType:2\r\n  Value:\r\n   lcch:4\r\nRet/lrc:-1");
     EXPECT_EQ(api.ReadRegValue(HKLM, key, "E", "Absolute", true), "");
     EXPECT_EQ(boxes.Last().lines[1], "ReadRegValue (ABSOLUTE), Varied");
 }
@@ -136,16 +144,21 @@ TEST_P(RegApi, DeletingValuesAndKeys) {
     api.DeleteRegValue(HKLM, key, "A", true);
     ASSERT_EQ(boxes.Count(), 1u);
     EXPECT_EQ(boxes.Last().Text(), "Could not delete key value\r\nDeleteRegValue, RegDeleteValue\r\n"
-                                   "  Root:-2147483646\r\nSubKey:" + key + "\r\nResult:2");
+                                   "  Root:-2147483646\r\nSubKey:" +
+                                       key + "\r\nResult:2");
     api.DeleteRegValue(HKLM, missing, "A", true);
-    EXPECT_EQ(boxes.Last().Text(), "Could not open key\r\nDeleteRegValue, RegOpenKeyEx\r\n  Root:-2147483646\r\n"
-                                   "SubKey:" + missing + "\r\nResult:2");
+    EXPECT_EQ(boxes.Last().Text(),
+              "Could not open key\r\nDeleteRegValue, RegOpenKeyEx\r\n  Root:-2147483646\r\n"
+              "SubKey:" +
+                  missing + "\r\nResult:2");
 
     api.DeleteRegKey(HKLM, key, true);
     EXPECT_EQ(api.ReadRegValueCheck(HKLM, key, "A", false), kRegKeyNotFound);
     api.DeleteRegKey(HKLM, key, true);
-    EXPECT_EQ(boxes.Last().Text(), "Could not open key\r\nDeleteRegKey,   RegOpenKeyEx\r\n  Root:-2147483646\r\n"
-                                   "SubKey:" + key + "\r\nResult:2");
+    EXPECT_EQ(boxes.Last().Text(),
+              "Could not open key\r\nDeleteRegKey,   RegOpenKeyEx\r\n  Root:-2147483646\r\n"
+              "SubKey:" +
+                  key + "\r\nResult:2");
 
     ASSERT_TRUE(api.VerifyCreateRegKey(HKLM, backend.Base() + "\\Sub\\Deeper", true));
     const size_t before = boxes.Count();
@@ -153,7 +166,8 @@ TEST_P(RegApi, DeletingValuesAndKeys) {
     ASSERT_EQ(boxes.Count(), before + 1) << "a key with sub-keys stays";
     EXPECT_EQ(boxes.Last().lines[0], "Could not delete key");
     EXPECT_EQ(boxes.Last().lines[1], "DeleteRegKey, RegDeleteKey");
-    EXPECT_EQ(api.ReadRegValue(HKLM, backend.Base() + "\\Sub\\Deeper", "x", "CHECK", false), kRegValueNameNotFound);
+    EXPECT_EQ(api.ReadRegValue(HKLM, backend.Base() + "\\Sub\\Deeper", "x", "CHECK", false),
+              kRegValueNameNotFound);
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, RegApi, ::testing::ValuesIn(test::RegistryBackends()));

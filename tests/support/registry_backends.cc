@@ -31,8 +31,9 @@ RegistryUnderTest::RegistryUnderTest(const std::string& backend) {
         system_ = true;
         base_ = "SOFTWARE\\TavrelTest\\T" + std::to_string(seed) + "_" + std::to_string(counter++);
     } else {
-        registry_ = MakeHiveRegistry(home_.File("registry"),
-                                     [this](const std::vector<std::string>& lines) { problems.push_back(lines); });
+        registry_ = MakeHiveRegistry(home_.File("registry"), [this](const std::vector<std::string>& lines) {
+            problems.push_back(lines);
+        });
         base_ = "SOFTWARE\\Tavrel";
     }
 }

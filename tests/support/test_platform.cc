@@ -4,6 +4,9 @@ namespace tavrel::test {
 
 TestPlatform::TestPlatform()
     : drives(home.Path()), ports(MakeSimulatedPortLibrary(home.File("ports.bin"))),
+      registry(MakeHiveRegistry(
+          home.File("registry"),
+          [this](const std::vector<std::string>& lines) { registryProblems.push_back(lines); })),
       observer_(MakeSimulatedPortLibrary(home.File("ports.bin"))) {
     observer_->InitializeWinIo();
 }

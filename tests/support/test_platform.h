@@ -3,6 +3,7 @@
 
 #include "platform/drive_map.h"
 #include "platform/port_library.h"
+#include "platform/registry.h"
 #include "shell/program_context.h"
 #include "support/fake_clock.h"
 #include "support/fake_message_boxes.h"
@@ -18,7 +19,7 @@ namespace tavrel::test {
 struct TestPlatform {
     TestPlatform();
 
-    Platform Services() { return {clock, boxes, drives, *ports, serial, folders}; }
+    Platform Services() { return {clock, boxes, drives, *ports, serial, folders, *registry}; }
 
     // What a script outside the process would see at a port of the simulated space, and how it drives one.
     uint8_t PortByte(int32_t address);
@@ -31,6 +32,8 @@ struct TestPlatform {
     std::unique_ptr<PortLibrary> ports;
     FakeSerialApi serial{&clock};
     FakeSystemFolders folders;
+    std::unique_ptr<Registry> registry;
+    std::vector<std::vector<std::string>> registryProblems;
 
 private:
     std::unique_ptr<PortLibrary> observer_;

@@ -15,7 +15,9 @@ constexpr uint32_t kSz = 1;
 constexpr uint32_t kBinary = 3;
 constexpr uint32_t kDword = 4;
 
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char Lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 bool IsUnder(const std::string& path, const std::string& parent) {
     return path.size() > parent.size() + 1 && path[parent.size()] == '\\' &&
@@ -53,7 +55,8 @@ std::string FormatValue(const HiveValue& v) {
         line += "\"" + Escape(Cp1252ToUtf8(std::string(v.data.begin(), v.data.end() - 1))) + "\"";
     } else if (v.type == kDword && v.data.size() == 4) {
         char buffer[16];
-        const uint32_t n = v.data[0] | (v.data[1] << 8) | (v.data[2] << 16) | (static_cast<uint32_t>(v.data[3]) << 24);
+        const uint32_t n =
+            v.data[0] | (v.data[1] << 8) | (v.data[2] << 16) | (static_cast<uint32_t>(v.data[3]) << 24);
         std::snprintf(buffer, sizeof buffer, "dword:%08x", n);
         line += buffer;
     } else if (v.type == kBinary) {
@@ -287,8 +290,9 @@ std::optional<HiveData> ParseHive(const std::string& fileBytes, std::string& err
                n + 1 < lines.size()) {
             line.pop_back();
             std::string next = lines[++n];
-            line += next.substr(next.find_first_not_of(" \t") == std::string::npos ? next.size()
-                                                                                    : next.find_first_not_of(" \t"));
+            line += next.substr(next.find_first_not_of(" \t") == std::string::npos
+                                    ? next.size()
+                                    : next.find_first_not_of(" \t"));
         }
         HiveValue value;
         size_t pos = 0;
@@ -299,7 +303,8 @@ std::optional<HiveData> ParseHive(const std::string& fileBytes, std::string& err
             return std::nullopt;
         }
         value.name = Utf8ToCp1252(value.name);
-        if (key == nullptr || pos >= line.size() || line[pos] != '=' || !ParseData(line.substr(pos + 1), value)) {
+        if (key == nullptr || pos >= line.size() || line[pos] != '=' ||
+            !ParseData(line.substr(pos + 1), value)) {
             error = "line " + std::to_string(lineNumber) + ": cannot read the value \"" + value.name + "\"";
             return std::nullopt;
         }

@@ -134,7 +134,9 @@ public:
         return s.Save();
     }
 
-    int32_t CloseKey(RegHandle key) override { return handles_.erase(key) == 1 ? kRegSuccess : kRegInvalidHandle; }
+    int32_t CloseKey(RegHandle key) override {
+        return handles_.erase(key) == 1 ? kRegSuccess : kRegInvalidHandle;
+    }
 
 private:
     struct OpenKeyInfo {

@@ -95,7 +95,8 @@ std::string Utf8ToCp1252(const std::string& text) {
 std::string Utf16LeToUtf8(const std::string& bytes) {
     std::string out;
     for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        uint32_t unit = static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8);
+        uint32_t unit =
+            static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8);
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
             const uint32_t low =
                 static_cast<unsigned char>(bytes[i + 2]) | (static_cast<unsigned char>(bytes[i + 3]) << 8);

@@ -13,7 +13,8 @@ namespace {
 
 std::string FolderOf(const std::string& path) {
     const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string(".") : (slash == 0 ? std::string("/") : path.substr(0, slash));
+    return slash == std::string::npos ? std::string(".")
+                                      : (slash == 0 ? std::string("/") : path.substr(0, slash));
 }
 
 } // namespace

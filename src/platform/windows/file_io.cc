@@ -6,7 +6,8 @@ namespace tavrel {
 
 int WriteFileAtomically(const std::string& path, const std::string& bytes) {
     const std::string temp = path + ".tmp-" + std::to_string(GetCurrentProcessId());
-    HANDLE h = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h =
+        CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return static_cast<int>(GetLastError());
     DWORD written = 0;
@@ -27,13 +28,14 @@ int WriteFileAtomically(const std::string& path, const std::string& bytes) {
 }
 
 int RenameFile(const std::string& from, const std::string& to) {
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != 0 ? 0
-                                                                                : static_cast<int>(GetLastError());
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != 0
+               ? 0
+               : static_cast<int>(GetLastError());
 }
 
 FileLock::FileLock(const std::string& path, Mode mode) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return;
     handle_ = reinterpret_cast<intptr_t>(h);

@@ -6,8 +6,12 @@ namespace tavrel {
 
 namespace {
 
-HKEY Root(int32_t root) { return reinterpret_cast<HKEY>(static_cast<intptr_t>(root)); }
-HKEY Key(RegHandle h) { return reinterpret_cast<HKEY>(h); }
+HKEY Root(int32_t root) {
+    return reinterpret_cast<HKEY>(static_cast<intptr_t>(root));
+}
+HKEY Key(RegHandle h) {
+    return reinterpret_cast<HKEY>(h);
+}
 
 class Win32Registry final : public Registry {
 public:
@@ -21,8 +25,8 @@ public:
         SECURITY_ATTRIBUTES sa{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
         HKEY h = nullptr;
         DWORD disposition = 0;
-        const LONG r = RegCreateKeyExA(Root(root), subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, &sa,
-                                       &h, &disposition);
+        const LONG r = RegCreateKeyExA(Root(root), subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                       access, &sa, &h, &disposition);
         key = reinterpret_cast<RegHandle>(h);
         return r;
     }

@@ -1,0 +1,34 @@
+#include "boardio/address_listing.h"
+
+#include "boardio/bit_marks.h"
+
+#include <cstdio>
+#include <fstream>
+
+namespace tavrel {
+
+std::string PortLine(PortAccess& ports, int32_t address) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(address));
+    return "Decimal: " + std::to_string(address) + " Hex: " + hex + " :" +
+           BitMarks(ports.ReadPortByte(address));
+}
+
+void ListPortAddresses(ScheduleTables& tables, PortAccess& ports, const std::string& logPath) {
+    tables.ScheduleSuspended = kTrue;
+    std::ofstream out(logPath, std::ios::binary | std::ios::app);
+    auto line = [&](const std::string& text) { out << text << "\r\n"; };
+    line("-------Begin H200-H279----------------------------");
+    for (int32_t address = 0x200; address <= 0x3FF; ++address) {
+        if (address == 0x280) {
+            line("-------End   H200-H279----------------------------");
+            line("-------Begin H280-H3FF----------------------------");
+        }
+        line(PortLine(ports, address));
+    }
+    line("-------End   H280-H3FF----------------------------");
+    out.close();
+    tables.ScheduleSuspended = kFalse;
+}
+
+} // namespace tavrel

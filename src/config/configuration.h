@@ -1,0 +1,63 @@
+#pragma once
+// clsConfiguration: the settings and board values under HKEY_LOCAL_MACHINE\SOFTWARE\Tavrel\Config.
+// Create one, call InitializeShowErrors, call one operation, let it go.
+
+#include "config/reg_api.h"
+#include "config/settings.h"
+#include "engine/schedule_records.h"
+#include "platform/system_folders.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tavrel {
+
+inline constexpr const char* kConfigKey = "SOFTWARE\\Tavrel\\Config";
+inline constexpr const char* kStartupKey = "SOFTWARE\\Tavrel\\Startup";
+inline constexpr const char* kConfigVersionTag = "FV.2002.08.01|.b0.r7.t5";
+// Boards 1 .. MaxBoardIndex + 1 are stored.
+constexpr int kMaxBoardIndex = 0;
+constexpr int kMaxRelayGroupIndex = 7;
+
+class clsConfiguration {
+public:
+    clsConfiguration(modRegAPI& reg, Settings& settings, ScheduleTables& tables, const SystemFolders& folders,
+                     MessageBoxes& boxes)
+        : reg_(reg), settings_(settings), tables_(tables), folders_(folders), boxes_(boxes) {}
+
+    void InitializeShowErrors() { showErrors_ = true; }
+
+    std::string ConfigurationLoadVersionFromReg();
+    bool ConfigurationDeleteFromReg();
+    void ConfigurationDeleteLastPos();
+    int16_t ConfigurationFlagLoggingLoad();
+    int16_t ConfigurationRunNoBoardLoad(int board);
+    int16_t ConfigurationBaseWriteOnlyLoad(int board);
+    void ConfigurationFlagLoggingSave(int16_t flag);
+    void ConfigurationRunNoBoardSave(int16_t value, int board);
+    void ConfigurationBaseWriteOnlySave(int16_t value, int board);
+    void ConfigurationLogFileNameSave();
+    void ConfigurationLogFilePathSave();
+    void ConfigurationDataFileNameSave();
+    void ConfigurationDataFilePathSave();
+    void ConfigurationLoadFromReg();
+    bool ConfigurationSaveToReg();
+
+private:
+    std::string Read(const std::string& name);
+    void Write(const std::string& name, const std::string& text);
+    void LoadFailed(const std::string& description);
+    void LoadBoard(int board);
+    void SaveBoard(int board);
+    int16_t LoadBoardInt16(const std::string& name, int board);
+
+    modRegAPI& reg_;
+    Settings& settings_;
+    ScheduleTables& tables_;
+    const SystemFolders& folders_;
+    MessageBoxes& boxes_;
+    bool showErrors_ = false;
+    bool loadFailed_ = false;
+};
+
+} // namespace tavrel

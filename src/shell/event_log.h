@@ -1,0 +1,54 @@
+#pragma once
+// The daily event log: one file a day in the log folder, event lines and a state line once a minute.
+
+#include "config/settings.h"
+#include "engine/schedule_records.h"
+#include "platform/clock.h"
+#include "platform/drive_map.h"
+
+#include <functional>
+#include <string>
+
+namespace tavrel {
+
+// "Tavrel_2026_12_07.Log" for 7 December 2026.
+std::string LogFileNameFor(const CalendarDate& date);
+
+// The date as the event lines show it: month/day/year, "12/7/2026".
+std::string DateText(const CalendarDate& date);
+
+class EventLog {
+public:
+    // `saveLogFileName` stores the LogFileName setting when a new day changes it.
+    EventLog(Settings& settings, ScheduleTables& tables, Clock& clock, DriveMap& drives,
+             std::function<void()> saveLogFileName)
+        : settings_(settings), tables_(tables), clock_(clock), drives_(drives),
+          saveLogFileName_(std::move(saveLogFileName)) {}
+
+    // The day's file on this machine; keeps the stored LogFileName up to date.
+    std::string CurrentLogPath();
+
+    void WriteEvent(const std::string& what, const std::string& detail);
+
+    // `relayTexts` and `inputTexts` hold each board's eight marks. Writes when logging is on and the
+    // clock minute differs from that of the last state line.
+    void WriteStateLine(const std::string (&relayTexts)[kBoardSlots],
+                        const std::string (&inputTexts)[kBoardSlots]);
+
+    // The state line for the time `now`, without its line end.
+    std::string StateLine(int32_t now, const std::string (&relayTexts)[kBoardSlots],
+                          const std::string (&inputTexts)[kBoardSlots]) const;
+
+    int LastStateMinute = -1;
+
+private:
+    void Append(const std::string& line);
+
+    Settings& settings_;
+    ScheduleTables& tables_;
+    Clock& clock_;
+    DriveMap& drives_;
+    std::function<void()> saveLogFileName_;
+};
+
+} // namespace tavrel
