@@ -11,8 +11,12 @@ bool ReadFileBytes(const std::string& path, std::string& bytes);
 
 // Writes `bytes` to a temporary file beside `path`, flushes it to the disk and renames it over `path`:
 // after a crash or power cut the file is either the old one or the new one, never a mix.
-// Returns 0 or the system's error number; on failure `path` is untouched.
-int WriteFileAtomically(const std::string& path, const std::string& bytes);
+// Returns 0 or the system's error number; on failure `path` is untouched. `failedAtOpen` tells whether
+// the temporary file could not even be created.
+int WriteFileAtomically(const std::string& path, const std::string& bytes, bool* failedAtOpen = nullptr);
+
+// The system's description of an error number.
+std::string SystemErrorText(int error);
 
 // Renames a file; 0 or the system's error number.
 int RenameFile(const std::string& from, const std::string& to);

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <libgen.h>
 #include <sys/file.h>
@@ -19,11 +20,16 @@ std::string FolderOf(const std::string& path) {
 
 } // namespace
 
-int WriteFileAtomically(const std::string& path, const std::string& bytes) {
+int WriteFileAtomically(const std::string& path, const std::string& bytes, bool* failedAtOpen) {
+    if (failedAtOpen != nullptr)
+        *failedAtOpen = false;
     const std::string temp = path + ".tmp-" + std::to_string(::getpid());
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
+    if (fd < 0) {
+        if (failedAtOpen != nullptr)
+            *failedAtOpen = true;
         return errno;
+    }
     size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -54,6 +60,12 @@ int WriteFileAtomically(const std::string& path, const std::string& bytes) {
         ::close(dir);
     }
     return 0;
+}
+
+std::string SystemErrorText(int error) {
+    char buffer[256] = {};
+    const char* text = strerror_r(error, buffer, sizeof buffer);
+    return text != nullptr ? std::string(text) : std::string();
 }
 
 int RenameFile(const std::string& from, const std::string& to) {

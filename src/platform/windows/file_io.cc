@@ -27,6 +27,16 @@ int WriteFileAtomically(const std::string& path, const std::string& bytes) {
     return 0;
 }
 
+std::string SystemErrorText(int error) {
+    char buffer[256] = {};
+    const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                   static_cast<DWORD>(error), 0, buffer, sizeof buffer - 1, nullptr);
+    std::string text(buffer, n);
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' '))
+        text.pop_back();
+    return text;
+}
+
 int RenameFile(const std::string& from, const std::string& to) {
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != 0
                ? 0

@@ -1,0 +1,231 @@
+#include "files/run_file.h"
+
+#include "config/vb_conversions.h"
+#include "engine/cycle_codes.h"
+#include "files/run_file_fields.h"
+#include "platform/file_io.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tavrel {
+
+namespace {
+
+constexpr int kFileBoardUpper = 0;
+constexpr int kFileRelayUpper = 7;
+constexpr int kFilePairUpper = 5;
+
+// What differs between the readable layouts; one reader serves them all.
+struct Layout {
+    const char* tag;
+    const char* otherTag; // a second tag with the same layout, or null
+    bool loggingLine;
+    bool countAndStop;   // the relay block holds Counter and HardStop
+    bool endTimes;       // each pair has its end time on a line of its own
+    bool dimensionsRead; // the loops' bounds come from the version line
+};
+
+constexpr std::array<Layout, 4> kLayouts{{
+    {"FV20000424", nullptr, false, false, true, false},
+    {"FV.2001.02.29", "FV.2001.04.15", true, true, false, false},
+    {"FV.2001.05.01", nullptr, true, true, true, true},
+    {"FV.2002.08.01", nullptr, true, true, true, true},
+}};
+
+constexpr const char* kFutureTag = "FV.9999.99.99";
+
+std::string RetiredCodeConverted(const std::string& code) {
+    if (code == "CO")
+        return "TH";
+    if (code == "MO" || code == "MM")
+        return "MH";
+    if (code == "FO")
+        return "BH";
+    return code;
+}
+
+struct Dimensions {
+    int boards = kFileBoardUpper;
+    int relays = kFileRelayUpper;
+    int pairs = kFilePairUpper;
+};
+
+// The 3rd, 6th and 9th characters of the dimension part, one digit each.
+bool ReadDimensions(const std::string& part, Dimensions& d, std::string& error) {
+    if (part.size() < 9) {
+        error = "Subscript out of range";
+        return false;
+    }
+    ConversionError e;
+    const auto b = ToInt16(part.substr(2, 1), e);
+    const auto r = ToInt16(part.substr(5, 1), e);
+    const auto p = ToInt16(part.substr(8, 1), e);
+    if (!b || !r || !p) {
+        error = e.description;
+        return false;
+    }
+    d = {*b, *r, *p};
+    return true;
+}
+
+} // namespace
+
+std::string RunFileVersionLine() {
+    return std::string("FV") + "." + "2002" + "." + "08" + "." + "01" + "|.b" +
+           std::to_string(kFileBoardUpper) + ".r" + std::to_string(kFileRelayUpper) + ".t" +
+           std::to_string(kFilePairUpper);
+}
+
+void RunFiles::Fail(const char* title, const std::string& text) {
+    boxes_.Tell(MsgIcon::Warning, title, {text});
+}
+
+namespace {
+
+// Reads one layout into the tables; returns 0, or 1 after showing the first failure of its section.
+class LayoutReader {
+public:
+    LayoutReader(const Layout& layout, ScheduleTables& tables, Settings& settings)
+        : layout_(layout), tables_(tables), settings_(settings) {}
+
+    const char* failedSection = nullptr;
+    std::string error;
+
+    int16_t Read(const std::string& bytes, const std::string& dimensionPart) {
+        RunFileFieldReader in(bytes);
+        std::string field;
+        if (!in.ReadText(field))
+            return Failed("Error Reading Data File", kInputPastEndOfFile);
+        if (layout_.loggingLine && !in.ReadFlag(settings_.LoggingOnOff, error))
+            return Failed("Error Reading Data File", error);
+
+        Dimensions declared;
+        if (layout_.dimensionsRead && !ReadDimensions(dimensionPart, declared, error))
+            return Failed("Error Reading Board Array", error);
+        // The file's fields are read as far as it declares them, so that they stay in step; only those
+        // within the tables are kept.
+        for (int b = 0; b <= declared.boards; ++b)
+            for (int r = 0; r <= declared.relays; ++r) {
+                const bool keep = b <= kLastScheduledBoard && r < kRelaysPerBoard;
+                RelayRecord scratch;
+                RelayRecord& relay = keep ? tables_.RelayArray[RelayIndex(b, r)] : scratch;
+                if (!ReadRelay(in, relay))
+                    return Failed("Error Reading Relay Array", error);
+                for (int p = 0; p <= declared.pairs; ++p) {
+                    TimePair spare;
+                    TimePair& pair = keep && p < kPairsPerRelay
+                                         ? tables_.TimeArray[PairIndex(RelayIndex(b, r), p)]
+                                         : spare;
+                    if (!in.ReadText(pair.StartTime) || (layout_.endTimes && !in.ReadText(pair.EndTime)))
+                        return Failed("Error Reading Time Array", kInputPastEndOfFile);
+                }
+            }
+        return 0;
+    }
+
+private:
+    bool ReadRelay(RunFileFieldReader& in, RelayRecord& relay) {
+        error = kInputPastEndOfFile;
+        if (!in.ReadText(relay.DisplayName) || !in.ReadText(relay.DaysOfWeek) ||
+            !in.ReadText(relay.CycleCode))
+            return false;
+        relay.CycleCode = RetiredCodeConverted(relay.CycleCode);
+        if (!in.ReadFlag(relay.Manual, error) || !in.ReadFlag(relay.Invert, error) ||
+            !in.ReadFlag(relay.CountEnabled, error))
+            return false;
+        if (layout_.countAndStop &&
+            (!in.ReadNumber(relay.Counter, error) || !in.ReadFlag(relay.HardStop, error)))
+            return false;
+        error = kInputPastEndOfFile;
+        if (!in.ReadText(relay.IconFile))
+            return false;
+        // A cyclic relay cannot be inverted.
+        if (CyclicMinutes(relay.CycleCode))
+            relay.Invert = kFalse;
+        return true;
+    }
+
+    int16_t Failed(const char* section, const std::string& text) {
+        failedSection = section;
+        error = text;
+        return kRunFileOpenFailed;
+    }
+
+    const Layout& layout_;
+    ScheduleTables& tables_;
+    Settings& settings_;
+};
+
+} // namespace
+
+int16_t RunFiles::LoadRunFile(const std::string& folder, const std::string& fileName,
+                              bool reportOpenFailure) {
+    const std::string path = drives_.Map(folder + fileName);
+    std::string bytes;
+    if (!ReadFileBytes(path, bytes)) {
+        if (reportOpenFailure)
+            Fail("Open Run File Error", FileExists(path) ? "Path/File access error" : "File not found");
+        return kRunFileOpenFailed;
+    }
+    std::string versionLine;
+    if (!RunFileFieldReader(bytes).ReadText(versionLine)) {
+        Fail("Error Reading Run File", kInputPastEndOfFile);
+        return kRunFileVersionUnreadable;
+    }
+    const size_t bar = versionLine.find('|');
+    if (bar == std::string::npos) {
+        Fail("Error Reading Run File", "Subscript out of range");
+        return kRunFileBadVersionLine;
+    }
+    const std::string tag = versionLine.substr(0, bar);
+    const std::string dimensions = versionLine.substr(bar + 1);
+    const auto layout = std::find_if(kLayouts.begin(), kLayouts.end(), [&](const Layout& l) {
+        return tag == l.tag || (l.otherTag != nullptr && tag == l.otherTag);
+    });
+    if (tag == kFutureTag) {
+        boxes_.Tell(MsgIcon::Information, "Select a Current File",
+                    {"Attempting to Load a file Version that does not exist yet"});
+        return kRunFileFutureVersion;
+    }
+    if (layout == kLayouts.end()) {
+        boxes_.Tell(MsgIcon::Warning, "Select a Current File", {"File Load Version Error"});
+        return kRunFileUnknownVersion;
+    }
+    state_.RestartedAfterCrash = kFalse;
+    LayoutReader reader(*layout, tables_, settings_);
+    const int16_t result = reader.Read(bytes, dimensions);
+    if (reader.failedSection != nullptr)
+        Fail(reader.failedSection, reader.error);
+    return result;
+}
+
+bool RunFiles::SaveRunFile(const std::string& folder, const std::string& fileName) {
+    state_.RestartedAfterCrash = kFalse;
+    return WriteRunFileKeepingRestartFlag(folder, fileName);
+}
+
+bool RunFiles::WriteRunFileKeepingRestartFlag(const std::string& folder, const std::string& fileName) {
+    VersionText = RunFileVersionLine();
+    std::string text = TextFieldLine(VersionText) + FlagFieldLine(settings_.LoggingOnOff);
+    for (int r = 0; r < kRelaysPerBoard; ++r) {
+        const RelayRecord& relay = tables_.RelayArray[RelayIndex(0, r)];
+        text += TextFieldLine(relay.DisplayName) + TextFieldLine(relay.DaysOfWeek) +
+                TextFieldLine(relay.CycleCode) + FlagFieldLine(relay.Manual) + FlagFieldLine(relay.Invert) +
+                FlagFieldLine(relay.CountEnabled) + NumberFieldLine(relay.Counter) +
+                FlagFieldLine(relay.HardStop) + TextFieldLine(relay.IconFile);
+        for (int p = 0; p < kPairsPerRelay; ++p) {
+            const TimePair& pair = tables_.TimeArray[PairIndex(RelayIndex(0, r), p)];
+            text += TextFieldLine(pair.StartTime) + TextFieldLine(pair.EndTime);
+        }
+    }
+    bool atOpen = false;
+    const int error = WriteFileAtomically(drives_.Map(folder + fileName), text, &atOpen);
+    if (error != 0) {
+        Fail(atOpen ? "Open File Error" : "Error Writing Data File", SystemErrorText(error));
+        return false;
+    }
+    return true;
+}
+
+} // namespace tavrel

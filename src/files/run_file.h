@@ -1,0 +1,52 @@
+#pragma once
+// Run files: the schedule of board 1 as text, one field per line, in the current layout or any older one.
+
+#include "config/settings.h"
+#include "engine/schedule_records.h"
+#include "files/schedule_file_state.h"
+#include "platform/drive_map.h"
+#include "platform/message_box.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tavrel {
+
+// LoadRunFile results.
+constexpr int16_t kRunFileLoaded = 0;
+constexpr int16_t kRunFileOpenFailed = 1; // or a version reader failed and said why
+constexpr int16_t kRunFileVersionUnreadable = 2;
+constexpr int16_t kRunFileBadVersionLine = 3;
+constexpr int16_t kRunFileUnknownVersion = 4;
+constexpr int16_t kRunFileFutureVersion = 5;
+
+// "FV.2002.08.01|.b0.r7.t5": the tag and the upper indexes of boards, relays and pairs.
+std::string RunFileVersionLine();
+
+class RunFiles {
+public:
+    RunFiles(ScheduleTables& tables, Settings& settings, ScheduleFileState& state, MessageBoxes& boxes,
+             DriveMap& drives)
+        : tables_(tables), settings_(settings), state_(state), boxes_(boxes), drives_(drives) {}
+
+    // `folder` (with its trailing backslash) and `fileName` are joined as they are.
+    int16_t LoadRunFile(const std::string& folder, const std::string& fileName, bool reportOpenFailure);
+    // Writes the file whole or not at all: a failed save leaves the previous file as it was.
+    bool SaveRunFile(const std::string& folder, const std::string& fileName);
+    // As SaveRunFile, but leaves RestartedAfterCrash alone (for the restart file).
+    bool WriteRunFileKeepingRestartFlag(const std::string& folder, const std::string& fileName);
+
+    // The current version text, as last written.
+    std::string VersionText;
+
+private:
+    void Fail(const char* title, const std::string& text);
+
+    ScheduleTables& tables_;
+    Settings& settings_;
+    ScheduleFileState& state_;
+    MessageBoxes& boxes_;
+    DriveMap& drives_;
+};
+
+} // namespace tavrel
