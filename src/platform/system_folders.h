@@ -17,6 +17,8 @@ public:
     // The folder of the running executable (with no trailing separator) and its name without extension.
     virtual std::string ProgramDirectory() const = 0;
     virtual std::string ProgramName() const = 0;
+    // The folder and the name joined with the system's separator.
+    virtual std::string ProgramPath() const = 0;
     // On Windows paths.
     virtual bool FileExists(const std::string& windowsPath) const = 0;
     virtual bool CopyFileOver(const std::string& fromWindowsPath, const std::string& toWindowsPath) = 0;

@@ -11,7 +11,8 @@ ProgramContext::ProgramContext(const Platform& p)
       portAccess(p.ports, p.folders, p.boxes), commPorts(p.serial), x10(commPorts, p.clock, p.boxes),
       boards(*this, *this, portAccess, x10, p.clock, p.boxes), regApi(p.registry, p.boxes),
       eventLog(*this, *this, p.clock, p.drives,
-               [this] { NewConfiguration().ConfigurationLogFileNameSave(); }) {
+               [this] { NewConfiguration().ConfigurationLogFileNameSave(); }),
+      runFiles(*this, *this, *this, p.boxes, p.drives) {
     SetIndexErrorReporter([this](const std::string& table, int index) {
         ReportRuntimeError(boxes, kSubscriptOutOfRange,
                            "Subscript out of range (" + std::to_string(index) + ")", table);

@@ -9,6 +9,8 @@
 #include "config/reg_api.h"
 #include "config/settings.h"
 #include "engine/schedule_records.h"
+#include "files/run_file.h"
+#include "files/schedule_file_state.h"
 #include "platform/clock.h"
 #include "platform/drive_map.h"
 #include "platform/message_box.h"
@@ -32,7 +34,7 @@ struct Platform {
 };
 
 // Each main creates one; each test creates one per case. Members carry the names the engine uses.
-struct ProgramContext : ScheduleTables, BoardIoState, Settings {
+struct ProgramContext : ScheduleTables, BoardIoState, Settings, ScheduleFileState {
     explicit ProgramContext(const Platform& platform);
     ProgramContext(const ProgramContext&) = delete;
     ProgramContext& operator=(const ProgramContext&) = delete;
@@ -47,6 +49,7 @@ struct ProgramContext : ScheduleTables, BoardIoState, Settings {
     BoardIo boards;
     modRegAPI regApi;
     EventLog eventLog;
+    RunFiles runFiles;
 
     // A configuration store for one operation, already showing its diagnostics.
     clsConfiguration NewConfiguration();

@@ -22,6 +22,7 @@ public:
     std::string WindowsDirectoryText() const override { return windowsDirectory; }
     std::string ProgramDirectory() const override { return programDirectory; }
     std::string ProgramName() const override { return programName; }
+    std::string ProgramPath() const override { return programDirectory + "\\" + programName; }
     bool FileExists(const std::string& path) const override { return files.count(path) != 0; }
     bool CopyFileOver(const std::string& from, const std::string& to) override {
         copies.push_back(from + " -> " + to);

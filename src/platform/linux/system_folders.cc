@@ -27,6 +27,7 @@ public:
     std::string ProgramName() const override {
         return std::filesystem::path(ExecutablePath()).stem().string();
     }
+    std::string ProgramPath() const override { return ProgramDirectory() + "/" + ProgramName(); }
     bool FileExists(const std::string& windowsPath) const override {
         std::error_code ec;
         return std::filesystem::is_regular_file(drives_.Map(windowsPath), ec);

@@ -3,7 +3,15 @@
 namespace tavrel {
 
 std::unique_ptr<Registry> MakeSystemRegistry(const std::string& home, RegistryProblemReporter reporter) {
-    return MakeHiveRegistry(home + "/registry", std::move(reporter));
+    auto registry = MakeHiveRegistry(home + "/registry", std::move(reporter));
+    // The start-up list's keys exist on every Windows machine; a new hive gets them too.
+    for (const char* key : {"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
+                            "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce"}) {
+        RegHandle h = 0;
+        if (registry->CreateKey(kHkeyLocalMachine, key, kKeyAllAccess, h) == kRegSuccess)
+            registry->CloseKey(h);
+    }
+    return registry;
 }
 
 } // namespace tavrel

@@ -4,12 +4,17 @@
 
 namespace tavrel {
 
-int WriteFileAtomically(const std::string& path, const std::string& bytes) {
+int WriteFileAtomically(const std::string& path, const std::string& bytes, bool* failedAtOpen) {
+    if (failedAtOpen != nullptr)
+        *failedAtOpen = false;
     const std::string temp = path + ".tmp-" + std::to_string(GetCurrentProcessId());
     HANDLE h =
         CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
+    if (h == INVALID_HANDLE_VALUE) {
+        if (failedAtOpen != nullptr)
+            *failedAtOpen = true;
         return static_cast<int>(GetLastError());
+    }
     DWORD written = 0;
     const bool ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) != 0 &&
                     written == bytes.size() && FlushFileBuffers(h) != 0;

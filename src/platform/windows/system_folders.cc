@@ -36,6 +36,7 @@ public:
         const size_t dot = name.find_last_of('.');
         return dot == std::string::npos ? name : name.substr(0, dot);
     }
+    std::string ProgramPath() const override { return ProgramDirectory() + "\\" + ProgramName(); }
     bool FileExists(const std::string& path) const override {
         const DWORD attributes = GetFileAttributesA(path.c_str());
         return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;

@@ -1,0 +1,38 @@
+#pragma once
+// The File menu's schedule commands and the crash-restart file, as operations the window and tavreld share.
+
+#include <cstdint>
+#include <string>
+
+namespace tavrel {
+
+struct ProgramContext;
+class Autostart;
+
+inline constexpr const char* kRestartFolder = "c:\\";
+inline constexpr const char* kRestartFileName = "TVRestart.run";
+
+// Saves the running schedule as the restart file; after one failure, says so once and stops trying.
+void WriteRestartFile(ProgramContext& ctx);
+void DeleteRestartFile(ProgramContext& ctx);
+// True when a restart file was found and loaded (and logged as a restart).
+bool LoadRestartFile(ProgramContext& ctx);
+
+// A new, empty schedule.
+void FileNew(ProgramContext& ctx);
+// Opens `path` (folder and name). Returns the reader's result; on failure the schedule is a new one.
+int16_t FileOpen(ProgramContext& ctx, const std::string& path);
+// Saves under the current folder and name; false when there is none (the caller asks for one) or the
+// save failed.
+bool FileSave(ProgramContext& ctx);
+bool FileSaveAs(ProgramContext& ctx, const std::string& path);
+
+// Splits a full path at its last separator: the folder keeps the separator.
+void SplitRunFilePath(const std::string& path, std::string& folder, std::string& name);
+
+// The Tools menu's "Run when Computer Boots (Starts)" commands.
+void RunOnBootAlways(ProgramContext& ctx, Autostart& autostart, const std::string& bootCommand);
+void RunOnBootNextTime(ProgramContext& ctx, Autostart& autostart, const std::string& bootCommand);
+void RunOnBootNever(ProgramContext& ctx, Autostart& autostart);
+
+} // namespace tavrel

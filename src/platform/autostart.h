@@ -1,0 +1,24 @@
+#pragma once
+// Starting a command when the user logs on.
+
+#include <memory>
+#include <string>
+
+namespace tavrel {
+
+class Autostart {
+public:
+    virtual ~Autostart() = default;
+    virtual bool Install(const std::string& command) = 0;
+    virtual bool Remove() = 0;
+    virtual bool Installed() const = 0;
+};
+
+// Linux: an XDG autostart entry in $XDG_CONFIG_HOME/autostart (else ~/.config/autostart). Windows: nothing,
+// since the registry's Run keys are the system's own start-up list.
+std::unique_ptr<Autostart> MakeSystemAutostart();
+
+// An XDG autostart entry in `folder`.
+std::unique_ptr<Autostart> MakeXdgAutostart(const std::string& folder);
+
+} // namespace tavrel

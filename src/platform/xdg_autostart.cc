@@ -1,0 +1,41 @@
+#include "platform/autostart.h"
+#include "platform/file_io.h"
+
+namespace tavrel {
+
+namespace {
+
+class XdgAutostart final : public Autostart {
+public:
+    explicit XdgAutostart(std::string folder) : folder_(std::move(folder)) {}
+
+    bool Install(const std::string& command) override {
+        if (!MakeFolders(folder_))
+            return false;
+        const std::string entry = "[Desktop Entry]\n"
+                                  "Type=Application\n"
+                                  "Name=Tavrel run-on-boot\n"
+                                  "Comment=Starts the Tavrel programs registered to run at log-on\n"
+                                  "Exec=" +
+                                  command +
+                                  "\n"
+                                  "Terminal=false\n"
+                                  "NoDisplay=true\n"
+                                  "X-GNOME-Autostart-enabled=true\n";
+        return WriteFileAtomically(File(), entry) == 0;
+    }
+    bool Remove() override { return RemoveFile(File()) || !FileExists(File()); }
+    bool Installed() const override { return FileExists(File()); }
+
+private:
+    std::string File() const { return folder_ + "/tavrel-boot.desktop"; }
+    std::string folder_;
+};
+
+} // namespace
+
+std::unique_ptr<Autostart> MakeXdgAutostart(const std::string& folder) {
+    return std::make_unique<XdgAutostart>(folder);
+}
+
+} // namespace tavrel
