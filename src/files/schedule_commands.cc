@@ -1,5 +1,6 @@
 #include "files/schedule_commands.h"
 
+#include "engine/total_time.h"
 #include "files/run_on_boot.h"
 #include "platform/autostart.h"
 #include "platform/file_io.h"
@@ -79,6 +80,7 @@ void DeleteRestartFile(ProgramContext& ctx) {
 bool LoadRestartFile(ProgramContext& ctx) {
     if (ctx.runFiles.LoadRunFile(kRestartFolder, kRestartFileName, false) != kRunFileLoaded)
         return false;
+    ComputeAllTotalTimes(ctx);
     ctx.eventLog.WriteEvent("ReStart", "****** System Crashed & Restarted ******");
     return true;
 }
@@ -91,6 +93,7 @@ void FileNew(ProgramContext& ctx) {
     ctx.RestartWriteDisabled = kFalse;
     ctx.ScheduleChanged = kFalse;
     ctx.DataFileName = "";
+    ComputeAllTotalTimes(ctx);
     WriteRestartFile(ctx);
 }
 
@@ -105,6 +108,7 @@ int16_t FileOpen(ProgramContext& ctx, const std::string& path) {
         InitialiseNewSchedule(ctx);
         return result;
     }
+    ComputeAllTotalTimes(ctx);
     ctx.eventLog.WriteEvent("Open", ctx.DataFilePath + ctx.DataFileName);
     ctx.ScheduleChanged = kFalse;
     ctx.RestartWriteDisabled = kFalse;

@@ -70,16 +70,18 @@ std::string EventLog::StateLine(int32_t now, const std::string (&relayTexts)[kBo
     return line + "I ";
 }
 
-void EventLog::WriteStateLine(const std::string (&relayTexts)[kBoardSlots],
-                              const std::string (&inputTexts)[kBoardSlots]) {
+std::string EventLog::WriteStateLine(const std::string (&relayTexts)[kBoardSlots],
+                                     const std::string (&inputTexts)[kBoardSlots]) {
     const int32_t now = clock_.TimeOfDay();
     const int minute = MinuteOf(now);
     if (minute == LastStateMinute)
-        return;
+        return "";
     LastStateMinute = minute;
     if (settings_.LoggingOnOff != kTrue)
-        return;
-    Append(StateLine(now, relayTexts, inputTexts));
+        return "";
+    std::string line = StateLine(now, relayTexts, inputTexts);
+    Append(line);
+    return line;
 }
 
 } // namespace tavrel

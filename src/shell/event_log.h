@@ -31,9 +31,9 @@ public:
     void WriteEvent(const std::string& what, const std::string& detail);
 
     // `relayTexts` and `inputTexts` hold each board's eight marks. Writes when logging is on and the
-    // clock minute differs from that of the last state line.
-    void WriteStateLine(const std::string (&relayTexts)[kBoardSlots],
-                        const std::string (&inputTexts)[kBoardSlots]);
+    // clock minute differs from that of the last state line; returns the line written, or "".
+    std::string WriteStateLine(const std::string (&relayTexts)[kBoardSlots],
+                               const std::string (&inputTexts)[kBoardSlots]);
 
     // The state line for the time `now`, without its line end.
     std::string StateLine(int32_t now, const std::string (&relayTexts)[kBoardSlots],

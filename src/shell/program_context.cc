@@ -7,7 +7,7 @@ constexpr int kSubscriptOutOfRange = 9;
 }
 
 ProgramContext::ProgramContext(const Platform& p)
-    : clock(p.clock), boxes(p.boxes), drives(p.drives), folders(p.folders),
+    : clock(p.clock), boxes(p.boxes), drives(p.drives), folders(p.folders), power(p.power),
       portAccess(p.ports, p.folders, p.boxes), commPorts(p.serial), x10(commPorts, p.clock, p.boxes),
       boards(*this, *this, portAccess, x10, p.clock, p.boxes), regApi(p.registry, p.boxes),
       eventLog(*this, *this, p.clock, p.drives,

@@ -8,6 +8,8 @@
 #include "config/configuration.h"
 #include "config/reg_api.h"
 #include "config/settings.h"
+#include "engine/display_state.h"
+#include "engine/engine_state.h"
 #include "engine/schedule_records.h"
 #include "files/run_file.h"
 #include "files/schedule_file_state.h"
@@ -15,6 +17,7 @@
 #include "platform/drive_map.h"
 #include "platform/message_box.h"
 #include "platform/port_library.h"
+#include "platform/power.h"
 #include "platform/registry.h"
 #include "platform/serial_api.h"
 #include "platform/system_folders.h"
@@ -31,10 +34,11 @@ struct Platform {
     SerialApi& serial;
     SystemFolders& folders;
     Registry& registry;
+    SystemPower& power;
 };
 
 // Each main creates one; each test creates one per case. Members carry the names the engine uses.
-struct ProgramContext : ScheduleTables, BoardIoState, Settings, ScheduleFileState {
+struct ProgramContext : ScheduleTables, BoardIoState, Settings, ScheduleFileState, EngineState {
     explicit ProgramContext(const Platform& platform);
     ProgramContext(const ProgramContext&) = delete;
     ProgramContext& operator=(const ProgramContext&) = delete;
@@ -43,6 +47,7 @@ struct ProgramContext : ScheduleTables, BoardIoState, Settings, ScheduleFileStat
     MessageBoxes& boxes;
     DriveMap& drives;
     SystemFolders& folders;
+    SystemPower& power;
     PortAccess portAccess;
     CommPorts commPorts;
     X10Transmitter x10;
@@ -50,6 +55,7 @@ struct ProgramContext : ScheduleTables, BoardIoState, Settings, ScheduleFileStat
     modRegAPI regApi;
     EventLog eventLog;
     RunFiles runFiles;
+    DisplayState display;
 
     // A configuration store for one operation, already showing its diagnostics.
     clsConfiguration NewConfiguration();

@@ -2,13 +2,44 @@
 
 namespace tavrel::test {
 
+// The simulated space, counting the writes made through it.
+class TestPlatform::CountingPorts final : public PortLibrary {
+public:
+    explicit CountingPorts(std::unique_ptr<PortLibrary> inner) : inner_(std::move(inner)) {}
+    bool InitializeWinIo() override { return inner_->InitializeWinIo(); }
+    bool ShutdownWinIo() override { return inner_->ShutdownWinIo(); }
+    bool GetPortVal(int32_t port, uint32_t& value, uint8_t size) override {
+        return inner_->GetPortVal(port, value, size);
+    }
+    bool SetPortVal(int32_t port, uint32_t value, uint8_t size) override {
+        ++writes;
+        return inner_->SetPortVal(port, value, size);
+    }
+    bool NeedsLibraryFiles() const override { return inner_->NeedsLibraryFiles(); }
+    int writes = 0;
+
+private:
+    std::unique_ptr<PortLibrary> inner_;
+};
+
 TestPlatform::TestPlatform()
-    : drives(home.Path()), ports(MakeSimulatedPortLibrary(home.File("ports.bin"))),
-      registry(MakeHiveRegistry(
-          home.File("registry"),
-          [this](const std::vector<std::string>& lines) { registryProblems.push_back(lines); })),
+    : drives(home.Path()), registry(MakeHiveRegistry(home.File("registry"),
+                                                     [this](const std::vector<std::string>& lines) {
+                                                         registryProblems.push_back(lines);
+                                                     })),
       observer_(MakeSimulatedPortLibrary(home.File("ports.bin"))) {
+    auto counting = std::make_unique<CountingPorts>(MakeSimulatedPortLibrary(home.File("ports.bin")));
+    counting_ = counting.get();
+    ports = std::move(counting);
     observer_->InitializeWinIo();
+}
+
+int TestPlatform::PortWrites() const {
+    return counting_->writes;
+}
+
+void TestPlatform::ResetPortWrites() {
+    counting_->writes = 0;
 }
 
 uint8_t TestPlatform::PortByte(int32_t address) {

@@ -7,6 +7,7 @@
 #include "shell/program_context.h"
 #include "support/fake_clock.h"
 #include "support/fake_message_boxes.h"
+#include "support/fake_power.h"
 #include "support/fake_serial_api.h"
 #include "support/fake_system_folders.h"
 #include "support/temp_home.h"
@@ -19,10 +20,13 @@ namespace tavrel::test {
 struct TestPlatform {
     TestPlatform();
 
-    Platform Services() { return {clock, boxes, drives, *ports, serial, folders, *registry}; }
+    Platform Services() { return {clock, boxes, drives, *ports, serial, folders, *registry, power}; }
 
     // What a script outside the process would see at a port of the simulated space, and how it drives one.
     uint8_t PortByte(int32_t address);
+    // Port writes made through the program's port library since the last reset.
+    int PortWrites() const;
+    void ResetPortWrites();
     void SetPortByte(int32_t address, uint8_t value);
 
     TempHome home;
@@ -33,9 +37,12 @@ struct TestPlatform {
     FakeSerialApi serial{&clock};
     FakeSystemFolders folders;
     std::unique_ptr<Registry> registry;
+    FakePower power;
     std::vector<std::vector<std::string>> registryProblems;
 
 private:
+    class CountingPorts;
+    CountingPorts* counting_ = nullptr;
     std::unique_ptr<PortLibrary> observer_;
 };
 

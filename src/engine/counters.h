@@ -1,0 +1,18 @@
+#pragma once
+// Counting rising edges on each relay's input line, and the counter controls.
+
+namespace tavrel {
+
+struct ProgramContext;
+
+constexpr int kCounterCap = 32000;
+
+// Called by each tick after the inputs are read.
+void CountInputs(ProgramContext& ctx);
+
+enum class MouseButton { Left, Right };
+// Left: counting on or off; right: counting on from 0. The restart file is written after either.
+void CounterClicked(ProgramContext& ctx, int relay, MouseButton button);
+void ZeroCounters(ProgramContext& ctx);
+
+} // namespace tavrel

@@ -1,0 +1,42 @@
+#pragma once
+// What the relay panels and state captions show after a tick; the window only renders it.
+
+#include "engine/schedule_records.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tavrel {
+
+// The red of a stopped relay's total-time label (default-colour resource 378), as a BGR colour.
+constexpr int32_t kColourStopRed = 0x0000FF;
+
+struct RelayDisplay {
+    int32_t light = 0;
+    std::array<int32_t, kPairsPerRelay> startBox{};
+    std::array<int32_t, kPairsPerRelay> endBox{};
+    int32_t codeBox = 0;
+    int32_t manualLabel = 0;
+    int32_t invertLabel = 0;
+    std::string invertCaption = "Invert";
+    std::string caption; // ">Manual<", ">Invr-Man<", " Invert ", "> STOP <" or empty
+    std::string totalTimeText;
+    int32_t totalTimeBackground = 0;
+    int32_t counterLabel = 0;
+    std::string counterCaption = "Counter";
+};
+
+struct BoardDisplay {
+    std::string relayText; // "1 - 3 - - - - 8"
+    std::string inputText;
+    std::string relayCaption; // "RelayState 1 : ..." or "FireCraker 1 : ..."
+    std::string inputCaption; // "Inputstate 1 : ..." or "FireCracker"
+};
+
+struct DisplayState {
+    std::array<RelayDisplay, kRelaysPerBoard> relays{};
+    std::array<BoardDisplay, kBoardSlots> boards{};
+};
+
+} // namespace tavrel

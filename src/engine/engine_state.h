@@ -1,0 +1,24 @@
+#pragma once
+// The run-time state of the check-time timer and the kill, kept for the whole run.
+
+#include <cstdint>
+#include <string>
+
+namespace tavrel {
+
+constexpr int32_t kCheckTimeIntervalMs = 950;
+
+struct EngineState {
+    bool TimerEnabled = false; // tmrCheckTime
+    int32_t TimerInterval = kCheckTimeIntervalMs;
+    std::string TimerMenuCaption = "Timer Enable";
+    int16_t KillPending = 0;
+    int16_t KillArmed = 0;
+    int16_t KillDelayCount = 0;
+    // The kill window: hidden after a kill that ends the program; showing the un-kill button after
+    // "all relays OFF" alone.
+    bool KillWindowVisible = false;
+    bool KillWindowShowsUnKill = false;
+};
+
+} // namespace tavrel

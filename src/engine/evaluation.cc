@@ -1,0 +1,97 @@
+#include "engine/evaluation.h"
+
+#include "engine/cycle_codes.h"
+
+namespace tavrel {
+
+void EvaluateSchedule(ScheduleTables& t, const Clock& clock) {
+    const ClockSample sample = SampleClock(clock);
+    for (int r = 0; r < kRelaysPerBoard; ++r) {
+        if (t.ScheduleSuspended == kTrue)
+            return;
+        RelayRecord& relay = t.RelayArray[RelayIndex(0, r)];
+        relay.NewState = kStateOff;
+        if (relay.HardStop != 0)
+            continue;
+        if (relay.Manual != 0) {
+            relay.NewState = kStateOn;
+            continue;
+        }
+        if (!DaysOfWeekMatch(relay.DaysOfWeek, sample.weekday))
+            continue;
+        if (!ApplyPairRules(relay, PairsOfRelay(t, RelayIndex(0, r)), sample, t.ScheduleSuspended))
+            return;
+    }
+}
+
+namespace {
+
+enum class Action { None, On, Off, Error };
+
+// The state table: what to write for the present output, the demanded state and the invert setting.
+Action OutputAction(int16_t current, int16_t demanded, bool inverted) {
+    const Action on = inverted ? Action::Off : Action::On;
+    const Action off = inverted ? Action::On : Action::Off;
+    if (current == kStateOff && demanded == kStateOff)
+        return inverted ? Action::On : Action::None;
+    if (current == kStateOff && demanded == kStateOn)
+        return inverted ? Action::None : Action::On;
+    if (current == kStateOn && demanded == kStateOn)
+        return inverted ? Action::Off : Action::None;
+    if (current == kStateOn && demanded == kStateOff)
+        return inverted ? Action::None : Action::Off;
+    if (current == kStateUnknown && demanded == kStateOn)
+        return on;
+    if (current == kStateUnknown && demanded == kStateOff)
+        return off;
+    if (current == kStateUnknown && demanded == kStateUnknown)
+        return Action::None;
+    return Action::Error;
+}
+
+} // namespace
+
+void ApplyOutputs(ScheduleTables& t, BoardIo& boards, MessageBoxes& boxes) {
+    for (int r = 0; r < kRelaysPerBoard; ++r) {
+        RelayRecord& relay = t.RelayArray[RelayIndex(0, r)];
+        if (relay.HardStop != 0) {
+            if (relay.CurrentState != kStateOff)
+                boards.RelayOff(0, r);
+        } else {
+            switch (OutputAction(relay.CurrentState, relay.NewState, relay.Invert != 0)) {
+            case Action::On:
+                boards.RelayOn(0, r);
+                break;
+            case Action::Off:
+                boards.RelayOff(0, r);
+                break;
+            case Action::Error:
+                boxes.Tell(MsgIcon::None, "Tavrel", {"Error Did Not Evaluate Old / New State Correctly"});
+                break;
+            case Action::None:
+                break;
+            }
+        }
+        if (t.ScheduleSuspended == kTrue)
+            return;
+    }
+}
+
+void StopAll(ScheduleTables& t, BoardIo& boards) {
+    for (int r = 0; r < kRelaysPerBoard; ++r) {
+        boards.RelayOff(0, r);
+        RelayRecord& relay = t.RelayArray[RelayIndex(0, r)];
+        relay.NextCycleTick = 0;
+        relay.HardStop = kTrue;
+    }
+}
+
+void ReleaseAll(ScheduleTables& t) {
+    for (int r = 0; r < kRelaysPerBoard; ++r) {
+        RelayRecord& relay = t.RelayArray[RelayIndex(0, r)];
+        relay.NextCycleTick = 0;
+        relay.HardStop = kFalse;
+    }
+}
+
+} // namespace tavrel

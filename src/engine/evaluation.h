@@ -1,0 +1,19 @@
+#pragma once
+// The evaluation pass (what the schedule wants of each relay) and the output pass (what is written).
+
+#include "boardio/board_io.h"
+#include "engine/schedule_records.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+
+namespace tavrel {
+
+void EvaluateSchedule(ScheduleTables& tables, const Clock& clock);
+void ApplyOutputs(ScheduleTables& tables, BoardIo& boards, MessageBoxes& boxes);
+
+// Every relay of board 1 OFF and stopped (the kill action's "all relays OFF").
+void StopAll(ScheduleTables& tables, BoardIo& boards);
+// Every relay released from stop, its cycle started afresh.
+void ReleaseAll(ScheduleTables& tables);
+
+} // namespace tavrel

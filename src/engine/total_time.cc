@@ -1,0 +1,99 @@
+#include "engine/total_time.h"
+
+#include "config/vb_conversions.h"
+#include "engine/cycle_codes.h"
+#include "engine/time_of_day.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavrel {
+
+namespace {
+
+int64_t Plain(int32_t start, int32_t end) {
+    return start < end ? end - start : 0;
+}
+
+int32_t MinSec(int32_t t) {
+    return t % 3600;
+}
+
+int64_t TopOfHour(int32_t start, int32_t end) {
+    if (start >= end)
+        return 0;
+    const int64_t burst = MinSec(start);
+    int64_t sum = 0;
+    for (int h = HourOf(start); h < HourOf(end); ++h)
+        sum += burst;
+    return sum + std::min<int64_t>(burst, MinSec(end));
+}
+
+int64_t MiddleOfHour(int32_t start, int32_t end) {
+    if (start >= end)
+        return 0;
+    const int64_t each = std::max<int64_t>(0, MinSec(end) - MinSec(start));
+    return each * (HourOf(end) - HourOf(start));
+}
+
+int64_t BottomOfHour(int32_t start, int32_t end) {
+    if (start >= end)
+        return 0;
+    const int64_t each = 3600 - MinSec(start);
+    return each * (HourOf(end) - HourOf(start)) + std::max<int64_t>(0, MinSec(end) - MinSec(start));
+}
+
+int64_t Cyclic(int32_t start, int32_t end, double minutes) {
+    const int64_t period = std::clamp<int64_t>(std::llround(minutes), 1, 24 * 60) * 60;
+    int64_t sum = 0;
+    for (int64_t t = start; t < end; t += 2 * period)
+        sum += std::min<int64_t>(period, end - t);
+    return sum;
+}
+
+} // namespace
+
+int64_t PairOnSeconds(const std::string& cycleCode, int pairNumber, const TimePair& pair) {
+    if (!PairInUse(pair))
+        return 0;
+    const auto start = ParseTimeOfDay(pair.StartTime);
+    const auto end = ParseTimeOfDay(pair.EndTime);
+    if (!start || !end)
+        return 0;
+    switch (RuleForPair(cycleCode, pairNumber)) {
+    case PairRule::EvenHour:
+    case PairRule::OddHour:
+    case PairRule::EvenMinute:
+    case PairRule::OddMinute:
+    case PairRule::EvenSecond:
+    case PairRule::OddSecond:
+        return static_cast<int64_t>(RoundHalfEven(static_cast<double>(Plain(*start, *end)) / 2.0));
+    case PairRule::TopOfHour:
+        return TopOfHour(*start, *end);
+    case PairRule::MiddleOfHour:
+        return MiddleOfHour(*start, *end);
+    case PairRule::BottomOfHour:
+        return BottomOfHour(*start, *end);
+    case PairRule::Cyclic:
+        return Cyclic(*start, *end, *CyclicMinutes(cycleCode));
+    default:
+        return Plain(*start, *end);
+    }
+}
+
+std::string ComputeTotalTime(RelayRecord& relay, std::span<const TimePair> pairs) {
+    int64_t sum = 0;
+    for (size_t p = 0; p < pairs.size() && p < static_cast<size_t>(kPairsPerRelay); ++p)
+        sum += PairOnSeconds(relay.CycleCode, static_cast<int>(p), pairs[p]);
+    relay.TotalTimeText = sum > kSecondsPerDay    ? "Over24hr"
+                          : sum == kSecondsPerDay ? "24:00:00"
+                                                  : FormatTimeOfDay(sum);
+    return relay.TotalTimeText;
+}
+
+void ComputeAllTotalTimes(ScheduleTables& tables) {
+    for (int r = 0; r < kRelaysPerBoard; ++r)
+        ComputeTotalTime(tables.RelayArray[r], PairsOfRelay(tables, r));
+}
+
+} // namespace tavrel

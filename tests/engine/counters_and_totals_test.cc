@@ -1,0 +1,229 @@
+#include "engine/counters.h"
+#include "engine/tick.h"
+#include "engine/total_time.h"
+
+#include "shell/kill.h"
+#include "support/recording_host.h"
+#include "support/test_platform.h"
+
+#include <gtest/gtest.h>
+
+namespace tavrel {
+namespace {
+
+constexpr int32_t kBase = 0x300;
+constexpr int32_t kInput = 0x301;
+
+class EngineTest : public ::testing::Test {
+protected:
+    test::TestContext t;
+    ProgramContext& ctx = t.ctx;
+    test::TestPlatform& platform = t.platform;
+    test::RecordingHost host;
+
+    void SetUp() override {
+        ctx.BoardArray[0].ChipSetType = "CBRelay08";
+        ctx.BoardArray[0].BaseAddress = kBase;
+        ctx.BoardArray[0].InputAddress = kInput;
+        InitialiseNewSchedule(ctx);
+        platform.clock.Set(2026, 12, 7, 9, 0, 0);
+        ctx.ColorInputON = 7;
+        ctx.ColorInputOFF = 8;
+    }
+    void TickWithInputs(uint8_t inputs) {
+        platform.SetPortByte(kInput, inputs);
+        Tick(ctx, host);
+        platform.clock.Advance(950);
+    }
+};
+
+TEST_F(EngineTest, CountsRisingEdgesButNotALineHighAtTheFirstTick) {
+    ctx.RelayArray[0].CountEnabled = kTrue;
+    ctx.RelayArray[1].CountEnabled = kTrue;
+    TickWithInputs(0b01);
+    EXPECT_EQ(ctx.RelayArray[0].Counter, 0) << "already high at the first tick";
+    TickWithInputs(0b00);
+    TickWithInputs(0b11);
+    TickWithInputs(0b11);
+    TickWithInputs(0b10);
+    TickWithInputs(0b11);
+    EXPECT_EQ(ctx.RelayArray[0].Counter, 2);
+    EXPECT_EQ(ctx.RelayArray[1].Counter, 1);
+    EXPECT_EQ(ctx.display.relays[0].counterCaption, "2");
+    EXPECT_EQ(ctx.display.relays[0].counterLabel, ctx.ColorInputON);
+}
+
+TEST_F(EngineTest, CounterCapAndCountingOff) {
+    ctx.RelayArray[0].CountEnabled = kTrue;
+    ctx.RelayArray[0].Counter = 32000;
+    TickWithInputs(0);
+    for (int i = 0; i < 3; ++i) {
+        TickWithInputs(1);
+        TickWithInputs(0);
+    }
+    EXPECT_EQ(ctx.RelayArray[0].Counter, 32000);
+
+    ctx.RelayArray[2].CountEnabled = kFalse;
+    TickWithInputs(0b100);
+    EXPECT_EQ(ctx.display.relays[2].counterLabel, ctx.ColorInputON) << "the colour still follows the line";
+    EXPECT_EQ(ctx.display.relays[2].counterCaption, "Counter");
+    TickWithInputs(0);
+    TickWithInputs(0b100);
+    EXPECT_EQ(ctx.RelayArray[2].Counter, 0);
+    EXPECT_EQ(ctx.display.relays[2].counterLabel, ctx.ColorInputON);
+}
+
+TEST_F(EngineTest, CounterClicksAndZeroCounters) {
+    ctx.RelayArray[4].Counter = 12;
+    CounterClicked(ctx, 4, MouseButton::Left);
+    EXPECT_EQ(ctx.RelayArray[4].CountEnabled, kTrue);
+    EXPECT_EQ(ctx.display.relays[4].counterCaption, "12");
+    CounterClicked(ctx, 4, MouseButton::Left);
+    EXPECT_EQ(ctx.display.relays[4].counterCaption, "Counter");
+    CounterClicked(ctx, 4, MouseButton::Right);
+    EXPECT_EQ(ctx.RelayArray[4].CountEnabled, kTrue);
+    EXPECT_EQ(ctx.RelayArray[4].Counter, 0);
+    ctx.RelayArray[5].Counter = 9;
+    ZeroCounters(ctx);
+    EXPECT_EQ(ctx.RelayArray[5].Counter, 0);
+    EXPECT_FALSE(test::ReadWholeFile(ctx.drives.Map("c:\\TVRestart.run")).empty());
+}
+
+std::string Total(const std::string& code, std::vector<std::pair<std::string, std::string>> pairs) {
+    RelayRecord relay;
+    relay.CycleCode = code;
+    std::vector<TimePair> tp(6);
+    for (size_t i = 0; i < pairs.size(); ++i)
+        tp[i] = {pairs[i].first, pairs[i].second, 0};
+    return ComputeTotalTime(relay, tp);
+}
+
+TEST(TotalTime, PlainParityAndOverADay) {
+    EXPECT_EQ(Total("EO", {{"08:00:00", "12:00:00"}, {"13:00:00", "17:00:00"}}), "08:00:00");
+    EXPECT_EQ(Total("ED", {{"08:00:00", "12:00:00"}}), "04:00:00");
+    EXPECT_EQ(Total("SS", {{"08:00:00", "12:00:00"}}), "04:00:00");
+    EXPECT_EQ(Total("EM", {{"08:00:00", "12:00:00"}}), "02:00:00");
+    EXPECT_EQ(Total("OS", {{"08:00:00", "08:00:05"}}), "00:00:02") << "2.5 s rounds to even";
+    EXPECT_EQ(Total("OS", {{"08:00:00", "08:00:07"}}), "00:00:04") << "3.5 s rounds to even";
+    EXPECT_EQ(Total("EO", {{"12:00:00", "08:00:00"}}), "00:00:00");
+    EXPECT_EQ(Total("EO", {{"", "08:00:00"}, {" ", " "}}), "00:00:00");
+    std::vector<std::pair<std::string, std::string>> sixDays(6, {"00:00:00", "23:59:59"});
+    EXPECT_EQ(Total("EO", sixDays), "Over24hr");
+}
+
+TEST(TotalTime, HourPartsAndCycles) {
+    EXPECT_EQ(Total("TH", {{"08:05:00", "17:00:00"}}), "00:45:00") << "five minutes in each hour 8..16";
+    EXPECT_EQ(Total("TH", {{"10:00:00", "17:00:00"}}), "00:00:00");
+    EXPECT_EQ(Total("MH", {{"08:15:00", "17:45:00"}}), "04:30:00");
+    EXPECT_EQ(Total("BH", {{"08:50:00", "17:00:00"}}), "01:30:00");
+    EXPECT_EQ(Total("3H", {{"08:05:00", "10:00:00"},
+                           {"08:15:00", "10:45:00"},
+                           {"08:50:00", "10:00:00"},
+                           {"20:00:00", "21:00:00"}}),
+              "02:30:00");
+    EXPECT_EQ(Total("15", {{"08:00:00", "09:00:00"}}), "00:30:00");
+    EXPECT_EQ(Total("15", {{"08:00:00", "09:10:00"}}), "00:40:00") << "the last ON period is cut at the end";
+    EXPECT_EQ(Total("15", {{"08:00:00", "09:00:00"}, {"10:00:00", "11:00:00"}}), "01:30:00")
+        << "later pairs are plain";
+    EXPECT_EQ(Total("0", {{"08:00:00", "09:00:00"}}), "00:30:00") << "a cycle is at least a minute";
+}
+
+class KillTest : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        ctx.KillBySignal = 1;
+        ctx.KillBySignalBoardNum = 0;
+        ctx.KillBySignalInputNum = 2;
+        ctx.KillMiscEnableDelay = 0;
+        ctx.KillActionAllOff = 1;
+        ctx.TimerEnabled = true;
+    }
+};
+
+TEST_F(KillTest, SignalArmsAfterTenTicksAndTriggersInTheEleventh) {
+    for (int i = 1; i <= 10; ++i) {
+        TickWithInputs(0b100);
+        ASSERT_EQ(ctx.KillPending, kFalse) << "tick " << i;
+    }
+    EXPECT_EQ(ctx.KillMiscEnableDelay, 10);
+    TickWithInputs(0b100);
+    EXPECT_EQ(ctx.KillPending, kTrue);
+    EXPECT_EQ(ctx.KillBySignalGoesHigh, kTrue) << "neither set: goes high";
+    ctx.TimeArray[0] = {"08:00:00", "17:00:00", 0};
+    platform.ResetPortWrites();
+    TickWithInputs(0);
+    EXPECT_EQ(ctx.KillPending, kFalse);
+    EXPECT_EQ(host.displayChanges, 11) << "the tick ran only the kill action";
+    for (int r = 0; r < 8; ++r)
+        EXPECT_EQ(ctx.RelayArray[r].HardStop, kTrue);
+    EXPECT_EQ(platform.PortByte(kBase), 0);
+}
+
+TEST_F(KillTest, GoesLowIsTheLineLowInTheTick) {
+    ctx.KillBySignalGoesLow = kTrue;
+    ctx.KillMiscEnableDelay = 1;
+    TickWithInputs(0);
+    TickWithInputs(0b100);
+    EXPECT_EQ(ctx.KillPending, kFalse);
+    TickWithInputs(0);
+    EXPECT_EQ(ctx.KillPending, kTrue);
+}
+
+TEST_F(KillTest, AnEmulatedBoardNeverTriggers) {
+    ctx.BoardArray[0].RunNoBoard = 1;
+    ctx.RelayArray[2].Manual = kTrue; // input follows the outputs of an emulated board: line 2 is high
+    for (int i = 0; i < 20; ++i)
+        TickWithInputs(0xFF);
+    EXPECT_EQ(ctx.InputReadback[0] & 0b100, 0b100);
+    EXPECT_EQ(ctx.KillPending, kFalse);
+}
+
+TEST_F(KillTest, AllOffWithExitStopsTheRelaysThenEndsTheProgram) {
+    ctx.KillActionExitProgram = 1;
+    ctx.RelayArray[1].Manual = kTrue;
+    TickWithInputs(0);
+    ASSERT_EQ(platform.PortByte(kBase), 0b10);
+    ctx.KillWindowVisible = true;
+    KillButtonPressed(ctx, host);
+    EXPECT_FALSE(ctx.KillWindowVisible) << "hidden, not switched to un-kill";
+    EXPECT_EQ(ctx.KillPending, kTrue) << "the timer runs: the next tick acts";
+    TickWithInputs(0);
+    EXPECT_EQ(platform.PortByte(kBase), 0);
+    EXPECT_EQ(ctx.RelayArray[1].HardStop, kTrue);
+    EXPECT_EQ(host.closeRequests, 1);
+    EXPECT_EQ(platform.power.requests, 0);
+}
+
+TEST_F(KillTest, KillButtonWithTheTimerOffActsAtOnceAndUnKillReleases) {
+    ctx.TimerEnabled = false;
+    ctx.RelayArray[1].Manual = kTrue;
+    TickWithInputs(0);
+    KillButtonPressed(ctx, host);
+    EXPECT_EQ(platform.PortByte(kBase), 0);
+    EXPECT_TRUE(ctx.KillWindowShowsUnKill);
+    EXPECT_EQ(ctx.ScheduleSuspended, kFalse);
+    UnKillButtonPressed(ctx);
+    EXPECT_FALSE(ctx.KillWindowShowsUnKill);
+    TickWithInputs(0); // reads back what the kill left
+    TickWithInputs(0);
+    EXPECT_EQ(platform.PortByte(kBase), 0b10) << "the schedule takes over again";
+}
+
+TEST_F(KillTest, ShutDownEndsTheProgramRemovesRunOnBootAndPowersOff) {
+    ctx.KillActionAllOff = 0;
+    ctx.KillActionShutDown = 1;
+    ctx.regApi.SetNewValue(kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "String",
+                           "TavrelRunMe", "x", true);
+    ctx.TimerEnabled = false;
+    KillButtonPressed(ctx, host);
+    EXPECT_EQ(host.closeRequests, 1);
+    EXPECT_EQ(platform.power.requests, 1);
+    EXPECT_EQ(ctx.regApi.ReadRegValueCheck(kHkeyLocalMachine,
+                                           "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "TavrelRunMe",
+                                           false),
+              kRegValueNameNotFound);
+}
+
+} // namespace
+} // namespace tavrel

@@ -1,0 +1,306 @@
+#include "engine/tick.h"
+
+#include "engine/evaluation.h"
+#include "engine/relay_commands.h"
+#include "shell/kill.h"
+#include "support/recording_host.h"
+#include "support/test_platform.h"
+
+#include <gtest/gtest.h>
+
+namespace tavrel {
+namespace {
+
+constexpr int32_t kBase = 0x300;
+constexpr int32_t kInput = 0x301;
+
+class TickTest : public ::testing::Test {
+protected:
+    test::TestContext t;
+    ProgramContext& ctx = t.ctx;
+    test::TestPlatform& platform = t.platform;
+    test::RecordingHost host;
+
+    void SetUp() override {
+        BoardRecord& b = ctx.BoardArray[0];
+        b.ChipSetType = "CBRelay08";
+        b.BaseAddress = kBase;
+        b.InputAddress = kInput;
+        InitialiseNewSchedule(ctx);
+        platform.clock.Set(2026, 12, 7, 9, 0, 0); // a Monday
+        ctx.ColorRelayON = 1;
+        ctx.ColorRelayOFF = 2;
+        ctx.ColorManualON = 3;
+        ctx.ColorManualOFF = 4;
+        ctx.ColorTimeON = 5;
+        ctx.ColorTimeOFF = 6;
+        ctx.ColorInputON = 7;
+        ctx.ColorInputOFF = 8;
+        ctx.ColorTTimeBkgrnd = 9;
+    }
+    void Schedule(int relay, const char* start, const char* end, const char* code = "EO") {
+        ctx.RelayArray[relay].CycleCode = code;
+        ctx.TimeArray[relay * 6] = {start, end, kFalse};
+    }
+    uint8_t Outputs() { return platform.PortByte(kBase); }
+};
+
+TEST_F(TickTest, FirstTickWritesEveryRelayThenAnUnchangedScheduleWritesNothing) {
+    Schedule(0, "08:00:00", "17:00:00");
+    Schedule(3, "08:00:00", "17:00:00");
+    platform.ResetPortWrites();
+    Tick(ctx, host);
+    EXPECT_EQ(platform.PortWrites(), 8);
+    EXPECT_EQ(Outputs(), 0b0000'1001);
+    EXPECT_EQ(ctx.OutputReadback[0], 0b0000'1001);
+    EXPECT_EQ(ctx.RelayArray[0].CurrentState, kStateOn);
+    EXPECT_EQ(ctx.RelayArray[1].CurrentState, kStateOff);
+    EXPECT_EQ(host.switches.size(), 8u) << "every relay's state becomes known";
+
+    platform.ResetPortWrites();
+    for (int i = 0; i < 5; ++i) {
+        platform.clock.Advance(950);
+        Tick(ctx, host);
+    }
+    EXPECT_EQ(platform.PortWrites(), 0);
+}
+
+TEST_F(TickTest, SwitchesAtTheRightSecond) {
+    Schedule(2, "09:00:05", "09:00:10");
+    Tick(ctx, host);
+    host.switches.clear();
+    std::vector<int> onAt;
+    for (int s = 1; s <= 12; ++s) {
+        platform.clock.SetTimeOfDay(9, 0, s);
+        Tick(ctx, host);
+    }
+    ASSERT_EQ(host.switches.size(), 2u);
+    EXPECT_EQ(host.switches[0], (std::pair<int, int16_t>{2, kStateOn}));
+    EXPECT_EQ(host.switches[1], (std::pair<int, int16_t>{2, kStateOff}));
+}
+
+TEST_F(TickTest, ABoardThatDiffersFromTheDemandIsRewritten) {
+    Schedule(1, "08:00:00", "17:00:00");
+    Tick(ctx, host);
+    ASSERT_EQ(Outputs(), 0b10);
+    platform.SetPortByte(kBase, 0); // someone switched it off behind our back
+    Tick(ctx, host);                // reads back OFF
+    EXPECT_EQ(ctx.RelayArray[1].CurrentState, kStateOff);
+    platform.ResetPortWrites();
+    Tick(ctx, host);
+    EXPECT_EQ(platform.PortWrites(), 1);
+    EXPECT_EQ(Outputs(), 0b10);
+}
+
+TEST_F(TickTest, StateTableRows) {
+    struct Row {
+        int16_t current, demanded;
+        bool inverted;
+        int expected; // -1 nothing, 0 OFF, 1 ON
+    };
+    const Row kRows[] = {{0, 0, false, -1}, {0, 1, false, 1}, {1, 1, false, -1}, {1, 0, false, 0},
+                         {9, 1, false, 1},  {9, 0, false, 0}, {9, 9, false, -1}, {0, 0, true, 1},
+                         {0, 1, true, -1},  {1, 1, true, 0},  {1, 0, true, -1},  {9, 1, true, 0},
+                         {9, 0, true, 1},   {9, 9, true, -1}};
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(std::to_string(row.current) + "," + std::to_string(row.demanded) +
+                     (row.inverted ? " inv" : ""));
+        for (int r = 0; r < 8; ++r) {
+            ctx.RelayArray[r].CurrentState = kStateOff;
+            ctx.RelayArray[r].NewState = kStateOff;
+            ctx.RelayArray[r].Invert = kFalse;
+        }
+        platform.SetPortByte(kBase, 0x55);
+        ctx.RelayArray[5].CurrentState = row.current;
+        ctx.RelayArray[5].NewState = row.demanded;
+        ctx.RelayArray[5].Invert = row.inverted ? kTrue : kFalse;
+        platform.ResetPortWrites();
+        ApplyOutputs(ctx, ctx.boards, ctx.boxes);
+        if (row.expected < 0) {
+            EXPECT_EQ(platform.PortWrites(), 0);
+        } else {
+            EXPECT_EQ(platform.PortWrites(), 1);
+            EXPECT_EQ((Outputs() >> 5) & 1, row.expected);
+        }
+    }
+    EXPECT_EQ(platform.boxes.Count(), 0u);
+    ctx.RelayArray[5].CurrentState = 1;
+    ctx.RelayArray[5].NewState = 9;
+    ApplyOutputs(ctx, ctx.boards, ctx.boxes);
+    ASSERT_EQ(platform.boxes.Count(), 1u);
+    EXPECT_EQ(platform.boxes.Last().Text(), "Error Did Not Evaluate Old / New State Correctly");
+}
+
+TEST_F(TickTest, CombinationTable) {
+    struct Row {
+        int16_t stop, manual;
+        bool scheduled;
+        int16_t invert;
+        bool on;
+    };
+    const Row kRows[] = {{-1, -1, true, -1, false}, {-1, 0, true, 0, false}, {0, -1, false, 0, true},
+                         {0, -1, false, -1, false}, {0, 0, true, 0, true},   {0, 0, false, 0, false},
+                         {0, 0, true, -1, false},   {0, 0, false, -1, true}};
+    for (const Row& row : kRows) {
+        test::TestContext fresh;
+        fresh.ctx.BoardArray[0] = ctx.BoardArray[0];
+        InitialiseNewSchedule(fresh.ctx);
+        fresh.platform.clock.Set(2026, 12, 7, 9, 0, 0);
+        RelayRecord& relay = fresh.ctx.RelayArray[4];
+        relay.HardStop = row.stop;
+        relay.Manual = row.manual;
+        relay.Invert = row.invert;
+        if (row.scheduled)
+            fresh.ctx.TimeArray[24] = {"08:00:00", "17:00:00", 0};
+        Tick(fresh.ctx, host);
+        Tick(fresh.ctx, host);
+        EXPECT_EQ((fresh.platform.PortByte(kBase) >> 4) & 1, row.on ? 1 : 0)
+            << row.stop << " " << row.manual << " " << row.scheduled << " " << row.invert;
+    }
+}
+
+TEST_F(TickTest, StoppedRelayAlreadyOffIsNotWritten) {
+    Tick(ctx, host);
+    ctx.RelayArray[6].HardStop = kTrue;
+    ctx.RelayArray[6].Manual = kTrue;
+    ctx.RelayArray[6].Invert = kTrue;
+    platform.ResetPortWrites();
+    Tick(ctx, host);
+    EXPECT_EQ(platform.PortWrites(), 0);
+    EXPECT_EQ(ctx.display.relays[6].caption, "> STOP <");
+    EXPECT_EQ(ctx.display.relays[6].totalTimeBackground, kColourStopRed);
+    EXPECT_EQ(ctx.display.relays[6].manualLabel, ctx.ColorManualOFF);
+}
+
+TEST_F(TickTest, ManualOnOfAnInvertedRelayDrivesItOff) {
+    ctx.RelayArray[2].Invert = kTrue;
+    Tick(ctx, host);
+    EXPECT_EQ((Outputs() >> 2) & 1, 1) << "an inverted relay with no pair in use is ON";
+    EXPECT_EQ(ctx.display.relays[2].caption, " Invert ");
+    ToggleManual(ctx, 2);
+    Tick(ctx, host);
+    EXPECT_EQ((Outputs() >> 2) & 1, 0);
+    EXPECT_EQ(ctx.display.relays[2].caption, ">Invr-Man<");
+    EXPECT_EQ(ctx.display.relays[2].totalTimeText, ">Invr-Man<");
+    EXPECT_EQ(ctx.display.relays[2].invertLabel, ctx.ColorManualON);
+    EXPECT_TRUE(ctx.TimerEnabled) << "a click starts the timer";
+}
+
+TEST_F(TickTest, DisplayColoursFollowTheRelayAndItsPairs) {
+    Schedule(0, "08:05:00", "17:00:00", "TH");
+    ctx.TimeArray[1] = {"09:00:00", "10:00:00", 0};
+    platform.clock.SetTimeOfDay(9, 2, 0);
+    Tick(ctx, host);
+    const RelayDisplay& d = ctx.display.relays[0];
+    EXPECT_EQ(d.light, ctx.ColorRelayON);
+    EXPECT_EQ(d.startBox[0], ctx.ColorTimeON);
+    EXPECT_EQ(d.startBox[1], ctx.ColorTimeON);
+    EXPECT_EQ(d.endBox[2], ctx.ColorTimeOFF);
+    EXPECT_EQ(d.codeBox, ctx.ColorTimeON) << "the code governs the active first pair";
+    EXPECT_EQ(d.totalTimeBackground, ctx.ColorTTimeBkgrnd);
+    platform.clock.SetTimeOfDay(9, 30, 0);
+    Tick(ctx, host);
+    EXPECT_EQ(d.codeBox, ctx.ColorTimeOFF) << "only pair 2, which the code does not govern";
+    EXPECT_EQ(ctx.display.boards[0].relayCaption, "RelayState 1 : 1 - - - - - - -");
+    EXPECT_EQ(ctx.display.boards[0].inputCaption, "Inputstate 1 : - - - - - - - -");
+}
+
+TEST_F(TickTest, FireCrackerCaptions) {
+    ctx.BoardArray[0].ChipSetType = "FireCracker";
+    ctx.BoardArray[0].RunNoBoard = 1;
+    Tick(ctx, host);
+    EXPECT_EQ(ctx.display.boards[0].relayCaption, "FireCraker 1 : - - - - - - - -");
+    EXPECT_EQ(ctx.display.boards[0].inputCaption, "FireCracker");
+}
+
+TEST_F(TickTest, SuspendedTickDoesNothingAndForceCheckTimeRunsWithTheTimerOff) {
+    Schedule(0, "08:00:00", "17:00:00");
+    ctx.ScheduleSuspended = kTrue;
+    platform.ResetPortWrites();
+    Tick(ctx, host);
+    EXPECT_EQ(platform.PortWrites(), 0);
+    EXPECT_EQ(host.displayChanges, 0);
+    ctx.ScheduleSuspended = kFalse;
+    ASSERT_FALSE(ctx.TimerEnabled);
+    ForceCheckTime(ctx, host);
+    EXPECT_EQ(Outputs(), 1);
+}
+
+TEST_F(TickTest, ANestedTickDoesNotEvaluateTwice) {
+    Schedule(0, "08:00:00", "17:00:00");
+    ctx.TickRunning = kTrue;
+    Tick(ctx, host);
+    EXPECT_EQ(Outputs(), 0);
+    EXPECT_EQ(host.displayChanges, 1) << "the display is still refreshed";
+}
+
+TEST_F(TickTest, TimerSwitchesAndItsEvent) {
+    ctx.LoggingOnOff = kTrue;
+    ctx.LogFilePath = platform.home.Path() + "/";
+    EnableTimer(ctx);
+    EnableTimer(ctx);
+    const std::string log = test::ReadWholeFile(ctx.eventLog.CurrentLogPath());
+    EXPECT_EQ(log, "09:00:00 12/7/2026 Enabling Timer  \r\n");
+    DeveloperTimerSwitch(ctx);
+    EXPECT_FALSE(ctx.TimerEnabled);
+    EXPECT_EQ(ctx.TimerMenuCaption, "Timer Enable");
+    DeveloperTimerSwitch(ctx);
+    EXPECT_TRUE(ctx.TimerEnabled);
+    EXPECT_EQ(ctx.TimerMenuCaption, "Timer Disable");
+}
+
+TEST_F(TickTest, StateLineOnceAMinuteWhileLogging) {
+    ctx.LoggingOnOff = kTrue;
+    ctx.LogFilePath = platform.home.Path() + "/";
+    ctx.BoardArray[0].LogBoard = 1;
+    Schedule(0, "08:00:00", "17:00:00");
+    for (int i = 0; i < 70; ++i) {
+        Tick(ctx, host);
+        platform.clock.Advance(950);
+    }
+    ASSERT_EQ(host.stateLines.size(), 2u);
+    EXPECT_EQ(host.stateLines[0], "09:00:00 <1 - - - - - - ->R><I<- - - - - - - ->I ");
+}
+
+TEST_F(TickTest, MenuCommandsDriveTheBoardAndTheScheduleTakesOverAgain) {
+    Schedule(0, "08:00:00", "17:00:00");
+    Tick(ctx, host);
+    StateAllOff(ctx, host);
+    EXPECT_EQ(Outputs(), 0);
+    EXPECT_EQ(ctx.ScheduleSuspended, kFalse);
+    EXPECT_EQ(ctx.display.boards[0].relayText, "- - - - - - - -") << "refreshed without evaluation";
+    Tick(ctx, host);
+    EXPECT_EQ(Outputs(), 1) << "the next tick restores the schedule";
+
+    StateRelayOn(ctx, host, 1, 8);
+    EXPECT_EQ(Outputs(), 0x81);
+    SetAllRelaysDelay(ctx, host);
+    EXPECT_EQ(Outputs(), 0xFF);
+    EXPECT_EQ(platform.clock.BusyPauses().size(), 8u) << "a step delay after each relay";
+    EXPECT_EQ(ctx.StepDelayCount, 0);
+
+    ResetAllRelaysPause(ctx, host);
+    EXPECT_EQ(Outputs(), 0);
+    EXPECT_EQ(platform.boxes.Last().title, "System is Paused (All board 4 Relays are OFF)");
+    EXPECT_EQ(platform.boxes.Last().Text(), "When you are ready to Continue, press 'OK' ");
+    StateAllOnPause(ctx, host, 2);
+    EXPECT_EQ(platform.boxes.Last().title, "System is Paused (All board 2 Relays are ON)");
+}
+
+TEST_F(TickTest, RelayTogglesWriteTheRestartFile) {
+    ToggleStop(ctx, 3);
+    EXPECT_EQ(ctx.RelayArray[3].HardStop, kTrue);
+    const std::string restart = ctx.drives.Map("c:\\TVRestart.run");
+    const std::string text = test::ReadWholeFile(restart);
+    EXPECT_FALSE(text.empty());
+    ctx.RelayArray[3].CycleCode = "15";
+    ToggleInvert(ctx, 3);
+    EXPECT_EQ(ctx.RelayArray[3].Invert, kFalse) << "a cyclic relay has no invert";
+    ctx.RelayArray[3].NextCycleTick = 5;
+    ToggleStop(ctx, 3);
+    EXPECT_EQ(ctx.RelayArray[3].HardStop, kFalse);
+    EXPECT_EQ(ctx.RelayArray[3].NextCycleTick, 0) << "the cycle starts afresh";
+}
+
+} // namespace
+} // namespace tavrel
