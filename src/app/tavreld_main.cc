@@ -1,41 +1,174 @@
 // tavreld: the relay scheduler without a window.
 
+#include "engine/tick.h"
+#include "files/run_file.h"
+#include "files/schedule_commands.h"
+#include "platform/autostart.h"
+#include "platform/environment.h"
+#include "platform/file_io.h"
+#include "platform/process.h"
+#include "shell/boot_entries.h"
+#include "shell/console_host.h"
+#include "shell/program_context.h"
+#include "shell/schedule_printer.h"
+#include "shell/startup.h"
 #include "shell/version.h"
 
 #include <cstring>
 #include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
+using namespace tavrel;
+
+constexpr const char* kMarkerWords[] = {"k572mx83pqa914", "0x00c4e21b"};
+
 void PrintHelp(std::ostream& out) {
-    out << "Usage: tavreld [OPTION]\n"
+    out << "Usage: tavreld [FILE.run]\n"
+           "       tavreld --print-schedule FILE.run\n"
+           "       tavreld --boot\n"
            "Switches the relays of a PC interface board by a daily and weekly schedule, with no window.\n"
            "\n"
-           "  --help       show this help and exit\n"
-           "  --version    show the version and exit\n"
+           "  FILE.run               open the run file and start the schedule; without it, resume the\n"
+           "                         schedule of a run that did not end normally (the restart file)\n"
+           "  --print-schedule FILE  read FILE and print its schedule; the exit code is the reader's result\n"
+           "                         (0 read, 1 cannot open or damaged, 2 no version line, 3 bad version\n"
+           "                         line, 4 unknown version, 5 future version)\n"
+           "  --boot                 start the programs registered to run at log-on (the Run and RunOnce\n"
+           "                         entries of both registry roots)\n"
+           "  --help                 show this help and exit\n"
+           "  --version              show the version and exit\n"
+           "\n"
+           "Each relay switch and each minute's state line is printed on standard output; messages go to\n"
+           "standard error. SIGINT or SIGTERM ends the run normally.\n"
            "\n"
            "Environment:\n"
-           "  TAVREL_HOME  folder that holds the settings, the drives and the simulated ports\n"
-           "               (default: $XDG_DATA_HOME/tavrel or ~/.local/share/tavrel)\n"
-           "  TAVREL_PORTS sim = use the simulated port space TAVREL_HOME/ports.bin\n";
+           "  TAVREL_HOME   folder that holds the settings (registry/), drive C: (drive_c/) and the ports\n"
+           "                (default: $XDG_DATA_HOME/tavrel or ~/.local/share/tavrel)\n"
+           "  TAVREL_PORTS  sim = use the simulated port space TAVREL_HOME/ports.bin instead of the PC's "
+           "ports\n";
+}
+
+// The machine's own services, wired once.
+struct SystemServices {
+    explicit SystemServices(const std::string& home)
+        : drives(home), boxes(std::cerr), ports(MakePortLibraryFromEnvironment(home)),
+          serial(MakeSystemSerialApi(home)), folders(MakeSystemFolders(drives)),
+          registry(MakeSystemRegistry(home,
+                                      [this](const std::vector<std::string>& lines) {
+                                          boxes.Tell(MsgIcon::Warning, "Tavrel registry", lines);
+                                      })),
+          power(MakeSystemPower()) {}
+
+    Platform Services() { return {clock, boxes, drives, *ports, *serial, *folders, *registry, *power}; }
+
+    SystemClock clock;
+    DriveMap drives;
+    ConsoleMessageBoxes boxes;
+    std::unique_ptr<PortLibrary> ports;
+    std::unique_ptr<SerialApi> serial;
+    std::unique_ptr<SystemFolders> folders;
+    std::unique_ptr<Registry> registry;
+    std::unique_ptr<SystemPower> power;
+};
+
+int PrintScheduleCommand(const std::string& home, const std::string& path) {
+    SystemServices system(home);
+    ProgramContext ctx(system.Services());
+    InitialiseNewSchedule(ctx);
+    std::string folder;
+    std::string name;
+    SplitRunFilePath(path, folder, name);
+    const int16_t result = ctx.runFiles.LoadRunFile(folder, name, true);
+    if (result == kRunFileLoaded)
+        PrintSchedule(ctx, ctx, std::cout);
+    return result;
+}
+
+int BootCommand(const std::string& home) {
+    SystemServices system(home);
+    RunBootEntries(*system.registry, StartCommandLine, std::cerr);
+    return 0;
+}
+
+int RunCommand(const std::string& home, const std::string& runFile) {
+    SystemServices system(home);
+    ProgramContext ctx(system.Services());
+    InstallStopRequestHandlers();
+
+    OsFamilyText();
+    const auto instance = AcquireInstanceLock(home);
+    if (instance->AnotherCopyRunning())
+        std::cerr
+            << "You are attempting to run more then one copy of Tavrel , Doing so will cause unreliable "
+               "performance.\n";
+    if (!CheckConfigurationHeadless(ctx, std::cerr))
+        return 1;
+    LogProgramLoad(ctx);
+    if (!PortLayerControl(ctx, "Load"))
+        return 1;
+
+    const bool restarted = MainWindowLoad(ctx);
+    if (restarted) {
+        std::cerr << "tavreld: resumed the schedule of a run that did not end normally (restart file)";
+        std::cerr << (runFile.empty() ? ".\n" : "; " + runFile + " is not opened.\n");
+    } else if (!runFile.empty()) {
+        if (const int16_t result = FileOpen(ctx, runFile); result != kRunFileLoaded) {
+            CloseProgram(ctx);
+            return result;
+        }
+        EnableTimer(ctx);
+    } else {
+        std::cerr << "tavreld: no run file given and no schedule to resume; see --help\n";
+        CloseProgram(ctx);
+        return 2;
+    }
+
+    ConsoleTickHost host(ctx, std::cout);
+    RunSchedulerLoop(ctx, host, StopRequested);
+    CloseProgram(ctx);
+    return 0;
+}
+
+bool IsMarkerWord(const char* arg) {
+    for (const char* word : kMarkerWords)
+        if (std::strcmp(arg, word) == 0)
+            return true;
+    return false;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            PrintHelp(std::cout);
-            return 0;
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        if (!IsMarkerWord(argv[i])) // the run-on-boot entry's marker only names the entry
+            args.emplace_back(argv[i]);
+
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+        PrintHelp(std::cout);
+        return 0;
+    }
+    if (!args.empty() && args[0] == "--version") {
+        std::cout << "tavreld " << kProgramVersion << "\n";
+        return 0;
+    }
+    const std::string home = DefaultTavrelHome();
+    MakeFolders(home);
+    if (!args.empty() && args[0] == "--print-schedule") {
+        if (args.size() != 2) {
+            std::cerr << "tavreld: --print-schedule takes one run file\n";
+            return 2;
         }
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::cout << "tavreld " << tavrel::kProgramVersion << "\n";
-            return 0;
-        }
-        std::cerr << "tavreld: unknown argument '" << argv[i] << "'\n";
-        PrintHelp(std::cerr);
+        return PrintScheduleCommand(home, args[1]);
+    }
+    if (!args.empty() && args[0] == "--boot")
+        return args.size() == 1 ? BootCommand(home) : 2;
+    if (args.size() > 1 || (!args.empty() && args[0].rfind("--", 0) == 0)) {
+        std::cerr << "tavreld: unknown arguments; see --help\n";
         return 2;
     }
-    std::cerr << "tavreld: running a schedule is not available in this build yet; see --help\n";
-    return 1;
+    return RunCommand(home, args.empty() ? std::string() : args[0]);
 }

@@ -19,8 +19,10 @@ void CountInputs(ProgramContext& ctx) {
         RelayDisplay& d = ctx.display.relays[static_cast<size_t>(r)];
         if ((ctx.InputReadback[0] >> r) & 1) {
             d.counterLabel = ctx.ColorInputON;
-            if (relay.CountEnabled == kTrue && relay.PrevInput == 0 && relay.Counter < kCounterCap)
+            if (relay.CountEnabled == kTrue && relay.PrevInput == 0 && relay.Counter < kCounterCap) {
                 ++relay.Counter;
+                ctx.CountersChanged = true;
+            }
             relay.PrevInput = 1;
         } else {
             d.counterLabel = ctx.ColorInputOFF;

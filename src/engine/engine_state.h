@@ -19,6 +19,9 @@ struct EngineState {
     // "all relays OFF" alone.
     bool KillWindowVisible = false;
     bool KillWindowShowsUnKill = false;
+    // A counter moved since the restart file was last written; it is written again at the next minute.
+    bool CountersChanged = false;
+    int LastCounterSaveMinute = -1;
 };
 
 } // namespace tavrel

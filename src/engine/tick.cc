@@ -6,6 +6,8 @@
 #include "engine/cycle_codes.h"
 #include "engine/evaluation.h"
 #include "engine/tick_host.h"
+#include "engine/time_of_day.h"
+#include "files/schedule_commands.h"
 #include "shell/kill.h"
 #include "shell/program_context.h"
 
@@ -97,6 +99,18 @@ void RefreshDisplay(ProgramContext& ctx, TickHost& host) {
     host.DisplayChanged();
 }
 
+// Counts survive a crash: once a minute, when a counter moved, the restart file is written again.
+void SaveCountersOncePerMinute(ProgramContext& ctx) {
+    const int minute = MinuteOf(ctx.clock.TimeOfDay());
+    if (minute == ctx.LastCounterSaveMinute)
+        return;
+    ctx.LastCounterSaveMinute = minute;
+    if (ctx.CountersChanged) {
+        ctx.CountersChanged = false;
+        WriteRestartFile(ctx);
+    }
+}
+
 void LogStateLine(ProgramContext& ctx, TickHost& host) {
     std::string relays[kBoardSlots];
     std::string inputs[kBoardSlots];
@@ -140,6 +154,8 @@ void Tick(ProgramContext& ctx, TickHost& host) {
             host.RefreshStatusBar();
         if (!Suspended(ctx))
             LogStateLine(ctx, host);
+        if (!Suspended(ctx))
+            SaveCountersOncePerMinute(ctx);
     }
     host.SetBusyPointer(false);
 }

@@ -52,6 +52,8 @@ public:
     // Deletes a key that has no sub-keys.
     virtual int32_t DeleteKey(int32_t root, const std::string& subKey) = 0;
     virtual int32_t CloseKey(RegHandle key) = 0;
+    // The names of the key's values, in the order the registry keeps them.
+    virtual int32_t EnumValueNames(RegHandle key, std::vector<std::string>& names) = 0;
 };
 
 // Told once per hive when a hive file cannot be read and has been moved aside.

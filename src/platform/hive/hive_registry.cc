@@ -134,6 +134,20 @@ public:
         return s.Save();
     }
 
+    int32_t EnumValueNames(RegHandle key, std::vector<std::string>& names) override {
+        names.clear();
+        const auto open = handles_.find(key);
+        if (open == handles_.end())
+            return kRegInvalidHandle;
+        Session s(*this, open->second.root);
+        HiveKey* k = s.hive.FindKey(open->second.path);
+        if (k == nullptr)
+            return IsRootPath(open->second) ? kRegSuccess : kKeyDeleted;
+        for (const HiveValue& v : k->values)
+            names.push_back(v.name);
+        return kRegSuccess;
+    }
+
     int32_t CloseKey(RegHandle key) override {
         return handles_.erase(key) == 1 ? kRegSuccess : kRegInvalidHandle;
     }

@@ -50,6 +50,19 @@ public:
         return RegDeleteKeyA(Root(root), subKey.c_str());
     }
     int32_t CloseKey(RegHandle key) override { return RegCloseKey(Key(key)); }
+    int32_t EnumValueNames(RegHandle key, std::vector<std::string>& names) override {
+        names.clear();
+        for (DWORD i = 0;; ++i) {
+            char name[16384];
+            DWORD length = sizeof name;
+            const LONG r = RegEnumValueA(Key(key), i, name, &length, nullptr, nullptr, nullptr, nullptr);
+            if (r == ERROR_NO_MORE_ITEMS)
+                return kRegSuccess;
+            if (r != ERROR_SUCCESS)
+                return r;
+            names.emplace_back(name, length);
+        }
+    }
 };
 
 } // namespace

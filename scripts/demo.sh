@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Sets up this machine, builds Tavrel and runs tavreld on the demo schedule with the simulated board
+# in a fresh TAVREL_HOME, printing each relay switch as it happens. Ctrl+C ends it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+cmake --preset default -DTAVREL_WERROR="${TAVREL_WERROR:-OFF}" >/dev/null
+cmake --build --preset default --target tavreld
+
+export TAVREL_HOME="${TAVREL_HOME:-$(mktemp -d -t tavrel-demo.XXXXXX)}"
+export TAVREL_PORTS=sim
+mkdir -p "$TAVREL_HOME/registry"
+# Board 1 is a relay card at 300 hex (inputs at 301 hex) on the simulated port space.
+cp examples/demo-config.reg "$TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg"
+echo "TAVREL_HOME=$TAVREL_HOME (the board's outputs are byte 768 of ports.bin, the day's log is in drive_c/)"
+exec build/default/src/tavreld examples/demo.run

@@ -1,0 +1,78 @@
+#include "platform/process.h"
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace tavrel {
+
+namespace {
+
+class FileInstanceLock final : public InstanceLock {
+public:
+    explicit FileInstanceLock(const std::string& path) {
+        fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        other_ = fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    }
+    ~FileInstanceLock() override {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    bool AnotherCopyRunning() const override { return other_; }
+
+private:
+    int fd_ = -1;
+    bool other_ = false;
+};
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void OnStopSignal(int) {
+    stopRequested = 1;
+}
+
+} // namespace
+
+std::unique_ptr<InstanceLock> AcquireInstanceLock(const std::string& home) {
+    return std::make_unique<FileInstanceLock>(home + "/tavrel.lock");
+}
+
+std::string OsFamilyText() {
+    return "XP";
+}
+
+bool StartCommandLine(const std::string& commandLine, std::string& error) {
+    char sh[] = "/bin/sh";
+    char c[] = "-c";
+    std::string copy = commandLine;
+    char* argv[] = {sh, c, copy.data(), nullptr};
+    pid_t pid = 0;
+    const int e = posix_spawn(&pid, "/bin/sh", nullptr, nullptr, argv, environ);
+    if (e != 0) {
+        error = std::strerror(e);
+        return false;
+    }
+    return true;
+}
+
+void InstallStopRequestHandlers() {
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
+}
+
+bool StopRequested() {
+    return stopRequested != 0;
+}
+
+} // namespace tavrel

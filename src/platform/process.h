@@ -1,0 +1,31 @@
+#pragma once
+// The running process and its neighbours: a second copy, the operating-system family, starting a command
+// line, and the stop request of a service manager or Ctrl+C.
+
+#include <memory>
+#include <string>
+
+namespace tavrel {
+
+// Held for the process's lifetime; tells whether another copy already holds it.
+class InstanceLock {
+public:
+    virtual ~InstanceLock() = default;
+    virtual bool AnotherCopyRunning() const = 0;
+};
+
+// Linux: an advisory lock on `home`/tavrel.lock. Windows: a named mutex.
+std::unique_ptr<InstanceLock> AcquireInstanceLock(const std::string& home);
+
+// "9x", "NT", "2k" or "XP": the family whose window layout the program uses (the newest on other systems).
+std::string OsFamilyText();
+
+// Starts a command line without waiting for it; false with `error` when it could not be started.
+bool StartCommandLine(const std::string& commandLine, std::string& error);
+
+// Ctrl+C, SIGINT and SIGTERM (or the console's close events) set the stop request instead of ending
+// the process.
+void InstallStopRequestHandlers();
+bool StopRequested();
+
+} // namespace tavrel

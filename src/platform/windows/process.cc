@@ -1,0 +1,79 @@
+#include "platform/process.h"
+
+#include <atomic>
+#include <windows.h>
+
+namespace tavrel {
+
+namespace {
+
+class MutexInstanceLock final : public InstanceLock {
+public:
+    MutexInstanceLock() {
+        mutex_ = CreateMutexA(nullptr, FALSE, "Local\\TavrelScheduler");
+        other_ = mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
+    }
+    ~MutexInstanceLock() override {
+        if (mutex_ != nullptr)
+            CloseHandle(mutex_);
+    }
+    bool AnotherCopyRunning() const override { return other_; }
+
+private:
+    HANDLE mutex_ = nullptr;
+    bool other_ = false;
+};
+
+std::atomic<bool> stopRequested{false};
+
+BOOL WINAPI OnConsoleEvent(DWORD) {
+    stopRequested = true;
+    return TRUE;
+}
+
+} // namespace
+
+std::unique_ptr<InstanceLock> AcquireInstanceLock(const std::string&) {
+    return std::make_unique<MutexInstanceLock>();
+}
+
+std::string OsFamilyText() {
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    GetVersionExA(&info);
+#pragma GCC diagnostic pop
+    if (info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS)
+        return "9x";
+    if (info.dwMajorVersion < 5)
+        return "NT";
+    if (info.dwMajorVersion == 5 && info.dwMinorVersion == 0)
+        return "2k";
+    return "XP";
+}
+
+bool StartCommandLine(const std::string& commandLine, std::string& error) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string copy = commandLine;
+    if (!CreateProcessA(nullptr, copy.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
+                        &startup, &process)) {
+        error = "CreateProcess error = " + std::to_string(GetLastError());
+        return false;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+void InstallStopRequestHandlers() {
+    SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
+}
+
+bool StopRequested() {
+    return stopRequested;
+}
+
+} // namespace tavrel

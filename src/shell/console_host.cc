@@ -1,0 +1,36 @@
+#include "shell/console_host.h"
+
+#include "engine/tick.h"
+#include "engine/time_of_day.h"
+#include "shell/program_context.h"
+
+#include <ostream>
+
+namespace tavrel {
+
+void ConsoleTickHost::RelaySwitched(int relayIndex, int16_t state) {
+    out_ << FormatTimeOfDay(ctx_.clock.TimeOfDay()) << " relay " << relayIndex + 1 << " ("
+         << ctx_.RelayArray[relayIndex].DisplayName << ") " << (state == kStateOn ? "ON" : "OFF")
+         << std::endl;
+}
+
+void ConsoleTickHost::StateLineLogged(const std::string& line) {
+    out_ << line << std::endl;
+}
+
+void RunSchedulerLoop(ProgramContext& ctx, ConsoleTickHost& host, bool (*stop)()) {
+    int64_t deadline = ctx.clock.MonotonicUs();
+    while (!stop() && !host.closeRequested) {
+        if (ctx.clock.MonotonicUs() >= deadline) {
+            if (ctx.TimerEnabled)
+                Tick(ctx, host);
+            deadline += static_cast<int64_t>(ctx.TimerInterval) * 1000;
+            // After a long stall (a suspended machine), start afresh rather than tick to catch up.
+            if (deadline < ctx.clock.MonotonicUs())
+                deadline = ctx.clock.MonotonicUs() + static_cast<int64_t>(ctx.TimerInterval) * 1000;
+        }
+        ctx.clock.SleepUntilUs(deadline);
+    }
+}
+
+} // namespace tavrel

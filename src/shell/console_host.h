@@ -1,0 +1,32 @@
+#pragma once
+// The engine's host without a window: each relay switch and each logged state line as a line of text.
+
+#include "engine/tick_host.h"
+
+#include <iosfwd>
+
+namespace tavrel {
+
+struct ProgramContext;
+
+class ConsoleTickHost final : public TickHost {
+public:
+    ConsoleTickHost(ProgramContext& ctx, std::ostream& out) : ctx_(ctx), out_(out) {}
+
+    // "09:00:04 relay 1 (Pump) ON"
+    void RelaySwitched(int relayIndex, int16_t state) override;
+    void StateLineLogged(const std::string& line) override;
+    void CloseProgram() override { closeRequested = true; }
+
+    bool closeRequested = false;
+
+private:
+    ProgramContext& ctx_;
+    std::ostream& out_;
+};
+
+// Runs a tick every TimerInterval milliseconds on monotonic deadlines (so the ticks do not drift) while
+// the timer is on, until `stop` says so or the host asks to close.
+void RunSchedulerLoop(ProgramContext& ctx, ConsoleTickHost& host, bool (*stop)());
+
+} // namespace tavrel

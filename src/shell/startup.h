@@ -1,0 +1,37 @@
+#pragma once
+// Start-up and shut-down: the configuration check, the program-load events, the port layer, the main
+// window's load step and the close request, as the window and tavreld both run them.
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+
+namespace tavrel {
+
+struct ProgramContext;
+
+// The time for the "Program Load " event: hours, minutes and seconds without leading zeros ("9:5:3").
+std::string ProgramLoadTimeText(int32_t secondsOfDay);
+
+// The settings of a fresh installation: board 1 a relay card at 300 hex, emulated, logging on.
+void ApplyDefaultConfiguration(ProgramContext& ctx);
+
+// Without a window: loads the stored configuration when its version is this program's; otherwise says
+// why on `err` and saves the defaults. True when a configuration is in force afterwards.
+bool CheckConfigurationHeadless(ProgramContext& ctx, std::ostream& err);
+
+// "Load" opens the port layer, anything else closes it; true when it is open afterwards.
+bool PortLayerControl(ProgramContext& ctx, const std::string& operation);
+
+// The "Program Load " and "Program Load, Version " events.
+void LogProgramLoad(ProgramContext& ctx);
+
+// The main window's initialisation and load: a new schedule, board 1 initialised, the restart file
+// resumed (and the timer started) when the last run did not end normally. True after a crash restart.
+bool MainWindowLoad(ProgramContext& ctx);
+
+// The close path once no save question is left: the restart file deleted, the boards that ask for it
+// reset, the port layer closed.
+void CloseProgram(ProgramContext& ctx);
+
+} // namespace tavrel

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# --print-schedule prints the tables in their documented form; --boot starts the Run entries and starts
+# then removes the RunOnce ones.
+source "$(dirname "$0")/lib.sh"
+new_home
+
+"$TAVRELD" --print-schedule "$SOURCE_DIR/examples/demo.run" >"$TAVREL_HOME/printed"
+head -n 8 "$TAVREL_HOME/printed" >"$TAVREL_HOME/head"
+cat >"$TAVREL_HOME/expected" <<'TEXT'
+LoggingOnOff: 1
+Relay 1: Pump
+  DaysOfWeek: All Days
+  CycleCode: EO
+  Manual: 0  Invert: 0  CountEnabled: 0  Counter: 0  HardStop: 0
+  IconFile: 
+  Pair 1: 06:00:00 - 08:00:00
+  Pair 2: 18:00:00 - 20:00:00
+TEXT
+diff "$TAVREL_HOME/expected" "$TAVREL_HOME/head" || fail "the printed schedule differs"
+[[ $(grep -c "^Relay " "$TAVREL_HOME/printed") -eq 8 ]] || fail "not eight relays"
+
+cat >>"$TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg" <<TEXT
+[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run]
+"TavrelRunMe"="touch $TAVREL_HOME/ran-always"
+
+[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce]
+"Other"="touch $TAVREL_HOME/ran-once"
+
+TEXT
+"$TAVRELD" --boot || fail "--boot failed"
+for _ in $(seq 50); do [[ -f "$TAVREL_HOME/ran-always" && -f "$TAVREL_HOME/ran-once" ]] && break; sleep 0.1; done
+[[ -f "$TAVREL_HOME/ran-always" ]] || fail "the Run entry was not started"
+[[ -f "$TAVREL_HOME/ran-once" ]] || fail "the RunOnce entry was not started"
+grep -q '"TavrelRunMe"' "$TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg" || fail "the Run entry was removed"
+grep -q '"Other"' "$TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg" && fail "the RunOnce entry was kept"
+"$TAVRELD" --version | grep -q "^tavreld " || fail "--version"
+"$TAVRELD" --help | grep -q -- "--print-schedule" || fail "--help"
+echo "1 passed, 0 failed"
