@@ -127,7 +127,7 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     }
 
     ConsoleTickHost host(ctx, std::cout);
-    RunSchedulerLoop(ctx, host, StopRequested);
+    RunSchedulerLoop(ctx, host, [&host] { return StopRequested() || host.closeRequested; });
     CloseProgram(ctx);
     return 0;
 }

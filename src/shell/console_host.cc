@@ -18,9 +18,9 @@ void ConsoleTickHost::StateLineLogged(const std::string& line) {
     out_ << line << std::endl;
 }
 
-void RunSchedulerLoop(ProgramContext& ctx, ConsoleTickHost& host, bool (*stop)()) {
+void RunSchedulerLoop(ProgramContext& ctx, TickHost& host, const std::function<bool()>& stop) {
     int64_t deadline = ctx.clock.MonotonicUs();
-    while (!stop() && !host.closeRequested) {
+    while (!stop()) {
         if (ctx.clock.MonotonicUs() >= deadline) {
             if (ctx.TimerEnabled)
                 Tick(ctx, host);

@@ -3,6 +3,7 @@
 
 #include "engine/tick_host.h"
 
+#include <functional>
 #include <iosfwd>
 
 namespace tavrel {
@@ -26,7 +27,7 @@ private:
 };
 
 // Runs a tick every TimerInterval milliseconds on monotonic deadlines (so the ticks do not drift) while
-// the timer is on, until `stop` says so or the host asks to close.
-void RunSchedulerLoop(ProgramContext& ctx, ConsoleTickHost& host, bool (*stop)());
+// the timer is on, until `stop` says so.
+void RunSchedulerLoop(ProgramContext& ctx, TickHost& host, const std::function<bool()>& stop);
 
 } // namespace tavrel
