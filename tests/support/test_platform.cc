@@ -1,5 +1,7 @@
 #include "support/test_platform.h"
 
+#include "files/schedule_commands.h"
+
 namespace tavrel::test {
 
 // The simulated space, counting the writes made through it.
@@ -51,5 +53,12 @@ uint8_t TestPlatform::PortByte(int32_t address) {
 void TestPlatform::SetPortByte(int32_t address, uint8_t value) {
     observer_->SetPortVal(address, value, 1);
 }
+
+TestContext::TestContext() {
+    ctx.portAccess.OpenPortLibrary();
+    DeleteRestartFile(ctx);
+}
+
+TestContext::~TestContext() { DeleteRestartFile(ctx); }
 
 } // namespace tavrel::test

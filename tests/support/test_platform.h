@@ -47,10 +47,15 @@ private:
 };
 
 // A program context on a TestPlatform, with the port library open.
+// Where Windows paths are used as they stand, every context shares the one "c:\TVRestart.run": each
+// starts and ends without it.
 struct TestContext {
     TestPlatform platform;
     ProgramContext ctx{platform.Services()};
-    TestContext() { ctx.portAccess.OpenPortLibrary(); }
+    TestContext();
+    ~TestContext();
+    TestContext(const TestContext&) = delete;
+    TestContext& operator=(const TestContext&) = delete;
 };
 
 } // namespace tavrel::test

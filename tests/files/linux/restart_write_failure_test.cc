@@ -14,6 +14,7 @@ namespace {
 TEST(RestartFile, WriteFailureIsShownOnceAndWritingStops) {
     test::TestContext t;
     std::filesystem::create_directories(t.platform.home.File("dosdevices"));
+    std::filesystem::remove(t.platform.home.File("dosdevices/c:"));
     std::filesystem::create_directory_symlink(t.platform.home.File("missing"),
                                               t.platform.home.File("dosdevices/c:"));
     WriteRestartFile(t.ctx);
