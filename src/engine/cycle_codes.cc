@@ -47,41 +47,74 @@ std::optional<double> CyclicMinutes(std::string_view code) {
     return value;
 }
 
-PairRule RuleForPair(std::string_view code, int pairNumber) {
-    struct Entry {
-        std::string_view code;
-        PairRule rule;
-    };
-    static constexpr std::array<Entry, 8> kAllPairs{{{"ED", PairRule::EvenDay},
-                                                     {"OD", PairRule::OddDay},
-                                                     {"EH", PairRule::EvenHour},
-                                                     {"OH", PairRule::OddHour},
-                                                     {"EM", PairRule::EvenMinute},
-                                                     {"OM", PairRule::OddMinute},
-                                                     {"ES", PairRule::EvenSecond},
-                                                     {"OS", PairRule::OddSecond}}};
-    static constexpr std::array<Entry, 6> kFirstPair{{{"SS", PairRule::NotWeekend},
-                                                      {"XS", PairRule::NotSunday},
-                                                      {"SX", PairRule::NotSaturday},
-                                                      {"TH", PairRule::TopOfHour},
-                                                      {"MH", PairRule::MiddleOfHour},
-                                                      {"BH", PairRule::BottomOfHour}}};
-    for (const Entry& e : kAllPairs)
-        if (e.code == code)
-            return e.rule;
-    if (code == "3H") {
-        static constexpr std::array<PairRule, 3> k3H{PairRule::TopOfHour, PairRule::MiddleOfHour,
-                                                     PairRule::BottomOfHour};
-        return pairNumber >= 0 && pairNumber < 3 ? k3H[static_cast<size_t>(pairNumber)] : PairRule::Plain;
+PairRules RulesForCode(std::string_view code) {
+    PairRules rules;
+    rules.fill(PairRule::Plain);
+    auto all = [&](PairRule r) { rules.fill(r); };
+    if (code.size() == 2) {
+        switch ((code[0] << 8) | code[1]) {
+        case ('E' << 8) | 'D':
+            all(PairRule::EvenDay);
+            return rules;
+        case ('O' << 8) | 'D':
+            all(PairRule::OddDay);
+            return rules;
+        case ('E' << 8) | 'H':
+            all(PairRule::EvenHour);
+            return rules;
+        case ('O' << 8) | 'H':
+            all(PairRule::OddHour);
+            return rules;
+        case ('E' << 8) | 'M':
+            all(PairRule::EvenMinute);
+            return rules;
+        case ('O' << 8) | 'M':
+            all(PairRule::OddMinute);
+            return rules;
+        case ('E' << 8) | 'S':
+            all(PairRule::EvenSecond);
+            return rules;
+        case ('O' << 8) | 'S':
+            all(PairRule::OddSecond);
+            return rules;
+        case ('S' << 8) | 'S':
+            rules[0] = PairRule::NotWeekend;
+            return rules;
+        case ('X' << 8) | 'S':
+            rules[0] = PairRule::NotSunday;
+            return rules;
+        case ('S' << 8) | 'X':
+            rules[0] = PairRule::NotSaturday;
+            return rules;
+        case ('T' << 8) | 'H':
+            rules[0] = PairRule::TopOfHour;
+            return rules;
+        case ('M' << 8) | 'H':
+            rules[0] = PairRule::MiddleOfHour;
+            return rules;
+        case ('B' << 8) | 'H':
+            rules[0] = PairRule::BottomOfHour;
+            return rules;
+        case ('3' << 8) | 'H':
+            rules[0] = PairRule::TopOfHour;
+            rules[1] = PairRule::MiddleOfHour;
+            rules[2] = PairRule::BottomOfHour;
+            return rules;
+        case ('E' << 8) | 'O':
+            return rules;
+        default:
+            break;
+        }
     }
-    if (pairNumber != 0)
-        return PairRule::Plain;
-    for (const Entry& e : kFirstPair)
-        if (e.code == code)
-            return e.rule;
     if (CyclicMinutes(code))
-        return PairRule::Cyclic;
-    return PairRule::Plain;
+        rules[0] = PairRule::Cyclic;
+    return rules;
+}
+
+PairRule RuleForPair(std::string_view code, int pairNumber) {
+    if (pairNumber < 0 || pairNumber >= kPairsPerRelay)
+        return PairRule::Plain;
+    return RulesForCode(code)[static_cast<size_t>(pairNumber)];
 }
 
 bool PairInUse(const TimePair& pair) {
@@ -188,6 +221,7 @@ void ApplyCyclicRule(RelayRecord& relay, TimePair& pair, double minutes, const C
 bool ApplyPairRules(RelayRecord& relay, std::span<TimePair> pairs, const ClockSample& sample,
                     const int16_t& suspended) {
     const int count = std::min<int>(static_cast<int>(pairs.size()), kPairsPerRelay);
+    const PairRules rules = RulesForCode(relay.CycleCode);
     for (int p = 0; p < count; ++p) {
         if (suspended == kTrue)
             return false;
@@ -199,7 +233,7 @@ bool ApplyPairRules(RelayRecord& relay, std::span<TimePair> pairs, const ClockSa
         const auto end = ParseTimeOfDay(pair.EndTime);
         if (!start || !end)
             continue;
-        const PairRule rule = RuleForPair(relay.CycleCode, p);
+        const PairRule rule = rules[static_cast<size_t>(p)];
         if (rule == PairRule::Cyclic) {
             if (Between(*start, sample.now, *end))
                 ApplyCyclicRule(relay, pair, *CyclicMinutes(relay.CycleCode), sample);

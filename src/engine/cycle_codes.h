@@ -4,6 +4,7 @@
 #include "engine/schedule_records.h"
 #include "platform/clock.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -43,6 +44,10 @@ enum class PairRule {
 
 // True when the relay's pairs apply on `weekday` (1 = Sunday).
 bool DaysOfWeekMatch(std::string_view daysOfWeek, int weekday);
+
+// The rules that `cycleCode` prescribes for the six pairs.
+using PairRules = std::array<PairRule, kPairsPerRelay>;
+PairRules RulesForCode(std::string_view cycleCode);
 
 // The rule that `cycleCode` prescribes for pair `pairNumber` (0..5).
 PairRule RuleForPair(std::string_view cycleCode, int pairNumber);

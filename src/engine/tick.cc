@@ -19,9 +19,8 @@ bool Suspended(const ProgramContext& ctx) {
     return ctx.ScheduleSuspended == kTrue;
 }
 
-// Whether the relay's code governs pair `p` (the pairs whose activity also lights the code box).
-bool CodeGoverns(const std::string& code, int p) {
-    const PairRule rule = RuleForPair(code, p);
+// Whether the relay's code governs a pair under `rule` (the pairs whose activity also lights the code box).
+bool CodeGoverns(PairRule rule) {
     return rule == PairRule::TopOfHour || rule == PairRule::MiddleOfHour || rule == PairRule::BottomOfHour ||
            rule == PairRule::Cyclic;
 }
@@ -33,7 +32,8 @@ void UpdateRelayDisplay(ProgramContext& ctx, TickHost& host) {
         RelayRecord& relay = ctx.RelayArray[r];
         RelayDisplay& d = ctx.display.relays[static_cast<size_t>(r)];
         d.totalTimeBackground = ctx.ColorTTimeBkgrnd;
-        d.invertCaption = CyclicMinutes(relay.CycleCode) ? relay.NextCycleText : "Invert";
+        const PairRules rules = RulesForCode(relay.CycleCode);
+        d.invertCaption = rules[0] == PairRule::Cyclic ? relay.NextCycleText : "Invert";
 
         const int16_t before = relay.CurrentState;
         relay.CurrentState = (ctx.OutputReadback[0] >> r) & 1 ? kStateOn : kStateOff;
@@ -47,7 +47,7 @@ void UpdateRelayDisplay(ProgramContext& ctx, TickHost& host) {
             const int32_t colour = active ? ctx.ColorTimeON : ctx.ColorTimeOFF;
             d.startBox[static_cast<size_t>(p)] = colour;
             d.endBox[static_cast<size_t>(p)] = colour;
-            if (active && CodeGoverns(relay.CycleCode, p))
+            if (active && CodeGoverns(rules[static_cast<size_t>(p)]))
                 d.codeBox = ctx.ColorTimeON;
         }
 

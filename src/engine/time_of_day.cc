@@ -26,7 +26,33 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 
 } // namespace
 
+namespace {
+
+int Digit(char c) {
+    return c >= '0' && c <= '9' ? c - '0' : -1;
+}
+
+// "HH:MM:SS", the form the entry fields store: read without the general parser.
+std::optional<int32_t> ParseStoredForm(std::string_view s) {
+    if (s.size() != 8 || s[2] != ':' || s[5] != ':')
+        return std::nullopt;
+    const int d[6] = {Digit(s[0]), Digit(s[1]), Digit(s[3]), Digit(s[4]), Digit(s[6]), Digit(s[7])};
+    for (int x : d)
+        if (x < 0)
+            return std::nullopt;
+    const int h = d[0] * 10 + d[1];
+    const int m = d[2] * 10 + d[3];
+    const int sec = d[4] * 10 + d[5];
+    if (h > 23 || m > 59 || sec > 59)
+        return std::nullopt;
+    return h * 3600 + m * 60 + sec;
+}
+
+} // namespace
+
 std::optional<int32_t> ParseTimeOfDay(std::string_view text) {
+    if (auto stored = ParseStoredForm(text))
+        return stored;
     std::string_view s = Trim(text);
     int meridian = 0; // 0 none, 1 AM, 2 PM
     if (s.size() > 2) {

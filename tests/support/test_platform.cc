@@ -59,6 +59,8 @@ TestContext::TestContext() {
     DeleteRestartFile(ctx);
 }
 
-TestContext::~TestContext() { DeleteRestartFile(ctx); }
+TestContext::~TestContext() {
+    DeleteRestartFile(ctx);
+}
 
 } // namespace tavrel::test
