@@ -43,9 +43,9 @@ run_file() {
     {
         printf 'FV.2002.08.01|.b0.r7.t5\r\n 1 \r\n'
         for r in 0 1 2 3 4 5 6 7; do
-            local spec="${1:-Spare $((r + 1))|All Days|EO|0|0|0|0|0||}"
+            local relay="${1:-Spare $((r + 1))|All Days|EO|0|0|0|0|0||}"
             [[ $# -gt 0 ]] && shift
-            IFS='|' read -r name days code manual invert count counter stop start end <<<"$spec"
+            IFS='|' read -r name days code manual invert count counter stop start end <<<"$relay"
             printf '%s\r\n%s\r\n%s\r\n %s \r\n %s \r\n %s \r\n %s \r\n %s \r\n\r\n' \
                 "$name" "$days" "$code" "$manual" "$invert" "$count" "$counter" "$stop"
             printf '%s\r\n%s\r\n' "$start" "$end"

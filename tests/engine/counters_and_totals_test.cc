@@ -3,33 +3,15 @@
 #include "engine/total_time.h"
 
 #include "shell/kill.h"
-#include "support/recording_host.h"
-#include "support/test_platform.h"
+#include "support/board_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace tavrel {
 namespace {
 
-constexpr int32_t kBase = 0x300;
-constexpr int32_t kInput = 0x301;
-
-class EngineTest : public ::testing::Test {
+class EngineTest : public test::BoardFixture {
 protected:
-    test::TestContext t;
-    ProgramContext& ctx = t.ctx;
-    test::TestPlatform& platform = t.platform;
-    test::RecordingHost host;
-
-    void SetUp() override {
-        ctx.BoardArray[0].ChipSetType = "CBRelay08";
-        ctx.BoardArray[0].BaseAddress = kBase;
-        ctx.BoardArray[0].InputAddress = kInput;
-        InitialiseNewSchedule(ctx);
-        platform.clock.Set(2026, 12, 7, 9, 0, 0);
-        ctx.ColorInputON = 7;
-        ctx.ColorInputOFF = 8;
-    }
     void TickWithInputs(uint8_t inputs) {
         platform.SetPortByte(kInput, inputs);
         Tick(ctx, host);

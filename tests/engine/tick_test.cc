@@ -3,46 +3,19 @@
 #include "engine/evaluation.h"
 #include "engine/relay_commands.h"
 #include "shell/kill.h"
-#include "support/recording_host.h"
-#include "support/test_platform.h"
+#include "support/board_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace tavrel {
 namespace {
 
-constexpr int32_t kBase = 0x300;
-constexpr int32_t kInput = 0x301;
-
-class TickTest : public ::testing::Test {
+class TickTest : public test::BoardFixture {
 protected:
-    test::TestContext t;
-    ProgramContext& ctx = t.ctx;
-    test::TestPlatform& platform = t.platform;
-    test::RecordingHost host;
-
-    void SetUp() override {
-        BoardRecord& b = ctx.BoardArray[0];
-        b.ChipSetType = "CBRelay08";
-        b.BaseAddress = kBase;
-        b.InputAddress = kInput;
-        InitialiseNewSchedule(ctx);
-        platform.clock.Set(2026, 12, 7, 9, 0, 0); // a Monday
-        ctx.ColorRelayON = 1;
-        ctx.ColorRelayOFF = 2;
-        ctx.ColorManualON = 3;
-        ctx.ColorManualOFF = 4;
-        ctx.ColorTimeON = 5;
-        ctx.ColorTimeOFF = 6;
-        ctx.ColorInputON = 7;
-        ctx.ColorInputOFF = 8;
-        ctx.ColorTTimeBkgrnd = 9;
-    }
     void Schedule(int relay, const char* start, const char* end, const char* code = "EO") {
         ctx.RelayArray[relay].CycleCode = code;
         ctx.TimeArray[relay * 6] = {start, end, kFalse};
     }
-    uint8_t Outputs() { return platform.PortByte(kBase); }
 };
 
 TEST_F(TickTest, FirstTickWritesEveryRelayThenAnUnchangedScheduleWritesNothing) {

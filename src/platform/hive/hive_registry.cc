@@ -67,56 +67,47 @@ public:
 
     int32_t QueryValue(RegHandle key, const std::string& name, uint32_t& type, uint8_t* data,
                        uint32_t& size) override {
-        const auto open = handles_.find(key);
-        if (open == handles_.end())
-            return kRegInvalidHandle;
-        Session s(*this, open->second.root);
-        HiveKey* k = s.hive.FindKey(open->second.path);
-        if (k == nullptr)
-            return IsRootPath(open->second) ? kRegFileNotFound : kKeyDeleted;
-        HiveValue* v = k->FindValue(name);
-        if (v == nullptr)
-            return kRegFileNotFound;
-        type = v->type;
-        const auto needed = static_cast<uint32_t>(v->data.size());
-        if (data == nullptr) {
+        return WithKey(key, [&](Session&, const OpenKeyInfo& info, HiveKey* k) {
+            if (k == nullptr)
+                return IsRootPath(info) ? kRegFileNotFound : kKeyDeleted;
+            HiveValue* v = k->FindValue(name);
+            if (v == nullptr)
+                return kRegFileNotFound;
+            type = v->type;
+            const auto needed = static_cast<uint32_t>(v->data.size());
+            if (data == nullptr) {
+                size = needed;
+                return kRegSuccess;
+            }
+            if (size < needed) {
+                size = needed;
+                return kRegMoreData;
+            }
+            if (needed > 0)
+                std::memcpy(data, v->data.data(), needed);
             size = needed;
             return kRegSuccess;
-        }
-        if (size < needed) {
-            size = needed;
-            return kRegMoreData;
-        }
-        if (needed > 0)
-            std::memcpy(data, v->data.data(), needed);
-        size = needed;
-        return kRegSuccess;
+        });
     }
 
     int32_t SetValue(RegHandle key, const std::string& name, uint32_t type, const uint8_t* data,
                      uint32_t size) override {
-        const auto open = handles_.find(key);
-        if (open == handles_.end())
-            return kRegInvalidHandle;
-        Session s(*this, open->second.root);
-        HiveKey* k = s.hive.FindKey(open->second.path);
-        if (k == nullptr && !IsRootPath(open->second))
-            return kKeyDeleted;
-        if (k == nullptr)
-            k = &s.hive.EnsureKey(open->second.path);
-        k->SetValue(name, type, std::vector<uint8_t>(data, data + size));
-        return s.Save();
+        return WithKey(key, [&](Session& s, const OpenKeyInfo& info, HiveKey* k) {
+            if (k == nullptr && !IsRootPath(info))
+                return kKeyDeleted;
+            if (k == nullptr)
+                k = &s.hive.EnsureKey(info.path);
+            k->SetValue(name, type, std::vector<uint8_t>(data, data + size));
+            return s.Save();
+        });
     }
 
     int32_t DeleteValue(RegHandle key, const std::string& name) override {
-        const auto open = handles_.find(key);
-        if (open == handles_.end())
-            return kRegInvalidHandle;
-        Session s(*this, open->second.root);
-        HiveKey* k = s.hive.FindKey(open->second.path);
-        if (k == nullptr || !k->EraseValue(name))
-            return kRegFileNotFound;
-        return s.Save();
+        return WithKey(key, [&](Session& s, const OpenKeyInfo&, HiveKey* k) {
+            if (k == nullptr || !k->EraseValue(name))
+                return kRegFileNotFound;
+            return s.Save();
+        });
     }
 
     int32_t DeleteKey(int32_t root, const std::string& subKey) override {
@@ -136,16 +127,13 @@ public:
 
     int32_t EnumValueNames(RegHandle key, std::vector<std::string>& names) override {
         names.clear();
-        const auto open = handles_.find(key);
-        if (open == handles_.end())
-            return kRegInvalidHandle;
-        Session s(*this, open->second.root);
-        HiveKey* k = s.hive.FindKey(open->second.path);
-        if (k == nullptr)
-            return IsRootPath(open->second) ? kRegSuccess : kKeyDeleted;
-        for (const HiveValue& v : k->values)
-            names.push_back(v.name);
-        return kRegSuccess;
+        return WithKey(key, [&](Session&, const OpenKeyInfo& info, HiveKey* k) {
+            if (k == nullptr)
+                return IsRootPath(info) ? kRegSuccess : kKeyDeleted;
+            for (const HiveValue& v : k->values)
+                names.push_back(v.name);
+            return kRegSuccess;
+        });
     }
 
     int32_t CloseKey(RegHandle key) override {
@@ -175,6 +163,15 @@ private:
         FileLock lock;
         HiveData hive;
     };
+
+    // Runs `body` in one locked look at the hive of an open key, with the key's entry (null once deleted).
+    template <typename Body> int32_t WithKey(RegHandle key, Body body) {
+        const auto open = handles_.find(key);
+        if (open == handles_.end())
+            return kRegInvalidHandle;
+        Session s(*this, open->second.root);
+        return body(s, open->second, s.hive.FindKey(open->second.path));
+    }
 
     HiveData Load(int32_t root, const std::string& file) {
         std::string bytes;
