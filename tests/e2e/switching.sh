@@ -19,9 +19,12 @@ wait_for "$TAVREL_HOME/out" "relay 1 (Pump) ON" 8
 [[ $(( $(port_byte 768) & 1 )) -eq 1 ]] || fail "bit 0 of port 300 hex is not set while relay 1 is ON"
 wait_for "$TAVREL_HOME/out" "relay 3 (Heater) ON" 8
 wait_for "$TAVREL_HOME/out" "relay 1 (Pump) OFF" 8
-grep -q "^09:00:04 relay 1 (Pump) ON$" "$TAVREL_HOME/out" || fail "relay 1 did not come ON at 09:00:04: $(cat "$TAVREL_HOME/out")"
-grep -q "^09:00:06 relay 1 (Pump) OFF$" "$TAVREL_HOME/out" || fail "relay 1 did not go OFF at 09:00:06"
-grep -q "^09:00:06 relay 3 (Heater) ON$" "$TAVREL_HOME/out" || fail "relay 3 did not come ON at 09:00:06"
+# A tick every 950 ms lands in every second; a heavily loaded machine may push one into the next.
+at() { grep -E "^($1|$2) $3$" "$TAVREL_HOME/out" >/dev/null || fail "not at $1: \"$3\": $(cat "$TAVREL_HOME/out")"; }
+at 09:00:04 09:00:05 "relay 1 \(Pump\) ON"
+at 09:00:06 09:00:07 "relay 1 \(Pump\) OFF"
+at 09:00:06 09:00:07 "relay 3 \(Heater\) ON"
+grep -qE "^09:00:0[0-3] relay 1 \(Pump\) ON" "$TAVREL_HOME/out" && fail "relay 1 came ON before its window"
 grep -q "relay 2 (Lamp) ON" "$TAVREL_HOME/out" && fail "relay 2 is not scheduled on Mondays"
 [[ $(port_byte 768) -eq 132 ]] || fail "port 300 hex holds $(port_byte 768), expected relays 3 and 8 (132)"
 
