@@ -30,20 +30,20 @@ void BM_TickEightRelays(benchmark::State& state) {
     auto power = MakeSystemPower();
     ProgramContext ctx(Platform{clock, boxes, drives, *ports, *serial, *folders, *registry, *power});
     ctx.portAccess.OpenPortLibrary();
-    ctx.BoardArray[0].ChipSetType = "CBRelay08";
-    ctx.BoardArray[0].BaseAddress = 0x300;
-    ctx.BoardArray[0].InputAddress = 0x301;
-    InitialiseNewSchedule(ctx);
+    ctx.schedule.BoardArray[0].ChipSetType = "CBRelay08";
+    ctx.schedule.BoardArray[0].BaseAddress = 0x300;
+    ctx.schedule.BoardArray[0].InputAddress = 0x301;
+    InitialiseNewSchedule(ctx.schedule);
     static const char* kCodes[] = {"EO", "ED", "OM", "SS", "TH", "3H", "15", "BH"};
     for (int r = 0; r < 8; ++r) {
-        ctx.RelayArray[r].CycleCode = kCodes[r];
-        ctx.RelayArray[r].CountEnabled = kTrue;
+        ctx.schedule.RelayArray[r].CycleCode = kCodes[r];
+        ctx.schedule.RelayArray[r].CountEnabled = kTrue;
         for (int p = 0; p < 6; ++p)
-            ctx.TimeArray[r * 6 + p] = {"00:05:00", "23:45:00", 0};
+            ctx.schedule.TimeArray[r * 6 + p] = {"00:05:00", "23:45:00", 0};
     }
     TickHost host;
     for (auto _ : state)
-        Tick(ctx, host);
+        Tick(ctx.engine, host);
     state.SetItemsProcessed(state.iterations() * 8);
     std::filesystem::remove_all(home);
 }

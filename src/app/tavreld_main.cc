@@ -2,7 +2,7 @@
 
 #include "engine/tick.h"
 #include "files/run_file.h"
-#include "files/schedule_commands.h"
+#include "files/run_on_boot.h"
 #include "platform/autostart.h"
 #include "platform/environment.h"
 #include "platform/file_io.h"
@@ -10,11 +10,11 @@
 #include "shell/boot_entries.h"
 #include "shell/console_host.h"
 #include "shell/program_context.h"
+#include "shell/schedule_commands.h"
 #include "shell/schedule_printer.h"
 #include "shell/startup.h"
 #include "shell/version.h"
 
-#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -22,8 +22,6 @@
 namespace {
 
 using namespace tavrel;
-
-constexpr const char* kMarkerWords[] = {"k572mx83pqa914", "0x00c4e21b"};
 
 void PrintHelp(std::ostream& out) {
     out << "Usage: tavreld [FILE.run]\n"
@@ -77,13 +75,13 @@ struct SystemServices {
 int PrintScheduleCommand(const std::string& home, const std::string& path) {
     SystemServices system(home);
     ProgramContext ctx(system.Services());
-    InitialiseNewSchedule(ctx);
+    InitialiseNewSchedule(ctx.schedule);
     std::string folder;
     std::string name;
     SplitRunFilePath(path, folder, name);
     const int16_t result = ctx.runFiles.LoadRunFile(folder, name, true);
     if (result == kRunFileLoaded)
-        PrintSchedule(ctx, ctx, std::cout);
+        PrintSchedule(ctx.schedule, ctx.settings, std::cout);
     return result;
 }
 
@@ -119,7 +117,7 @@ int RunCommand(const std::string& home, const std::string& runFile) {
             CloseProgram(ctx);
             return result;
         }
-        EnableTimer(ctx);
+        EnableTimer(ctx.engine);
     } else {
         std::cerr << "tavreld: no run file given and no schedule to resume; see --help\n";
         CloseProgram(ctx);
@@ -132,19 +130,12 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     return 0;
 }
 
-bool IsMarkerWord(const char* arg) {
-    for (const char* word : kMarkerWords)
-        if (std::strcmp(arg, word) == 0)
-            return true;
-    return false;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
-        if (!IsMarkerWord(argv[i])) // the run-on-boot entry's marker only names the entry
+        if (!IsRunMeMarkerWord(argv[i])) // the run-on-boot entry's marker only names the entry
             args.emplace_back(argv[i]);
 
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {

@@ -14,8 +14,7 @@ std::string PortLine(PortAccess& ports, int32_t address) {
            BitMarks(ports.ReadPortByte(address));
 }
 
-void ListPortAddresses(ScheduleTables& tables, PortAccess& ports, const std::string& logPath) {
-    tables.ScheduleSuspended = kTrue;
+void ListPortAddresses(PortAccess& ports, const std::string& logPath) {
     std::ofstream out(logPath, std::ios::binary | std::ios::app);
     auto line = [&](const std::string& text) { out << text << "\r\n"; };
     line("-------Begin H200-H279----------------------------");
@@ -27,8 +26,6 @@ void ListPortAddresses(ScheduleTables& tables, PortAccess& ports, const std::str
         line(PortLine(ports, address));
     }
     line("-------End   H280-H3FF----------------------------");
-    out.close();
-    tables.ScheduleSuspended = kFalse;
 }
 
 } // namespace tavrel

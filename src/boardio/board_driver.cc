@@ -20,7 +20,7 @@ void PortBoardDriver::Initialise(const BoardRecord& b, uint8_t& shadow) {
 
 uint8_t PortBoardDriver::Write(const BoardRecord& b, int, bool on, uint8_t mask, uint8_t& shadow) {
     // Read-modify-write leaves the port's other seven relays as they are.
-    const uint8_t current = b.WriteToBaseOnly != 0 ? shadow : ports_.ReadPortByte(b.BaseAddress);
+    const uint8_t current = IsSet(b.WriteToBaseOnly) ? shadow : ports_.ReadPortByte(b.BaseAddress);
     const uint8_t next = Apply(current, mask, on);
     ports_.WritePortByte(b.BaseAddress, next);
     shadow = next;
@@ -28,14 +28,14 @@ uint8_t PortBoardDriver::Write(const BoardRecord& b, int, bool on, uint8_t mask,
 }
 
 uint8_t PortBoardDriver::ReadOutputs(const BoardRecord& b, uint8_t& shadow) {
-    shadow = b.WriteToBaseOnly != 0 ? shadow : ports_.ReadPortByte(b.BaseAddress);
+    shadow = IsSet(b.WriteToBaseOnly) ? shadow : ports_.ReadPortByte(b.BaseAddress);
     return shadow;
 }
 
 uint8_t PortBoardDriver::ReadInputs(const BoardRecord& b, uint8_t shadow) {
     if (b.InputAddress != 0)
         return ports_.ReadPortByte(b.InputAddress);
-    return b.WriteToBaseOnly != 0 ? shadow : ports_.ReadPortByte(b.BaseAddress);
+    return IsSet(b.WriteToBaseOnly) ? shadow : ports_.ReadPortByte(b.BaseAddress);
 }
 
 void FireCrackerBoardDriver::Initialise(const BoardRecord&, uint8_t& shadow) {

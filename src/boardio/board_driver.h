@@ -2,9 +2,9 @@
 // What differs between board types: how a board is initialised, switched and read. Emulation, the
 // settle pause and the bookkeeping around them are the same for all and live in BoardIo.
 
+#include "boardio/board_record.h"
 #include "boardio/port_access.h"
 #include "boardio/x10_transmitter.h"
-#include "engine/schedule_records.h"
 
 #include <cstdint>
 

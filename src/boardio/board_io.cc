@@ -4,10 +4,11 @@
 
 namespace tavrel {
 
-BoardIo::BoardIo(ScheduleTables& tables, BoardIoState& state, PortAccess& ports, X10Transmitter& x10,
-                 Clock& clock, MessageBoxes& boxes)
-    : tables_(tables), state_(state), clock_(clock), boxes_(boxes), portDriver_(ports),
-      fireCrackerDriver_(x10) {}
+BoardIo::BoardIo(BoardTable& boards, PortByteTable& outputReadback, PortByteTable& inputReadback,
+                 BoardIoState& state, PortAccess& ports, X10Transmitter& x10, Clock& clock,
+                 MessageBoxes& boxes)
+    : boards_(boards), outputReadback_(outputReadback), inputReadback_(inputReadback), state_(state),
+      clock_(clock), boxes_(boxes), portDriver_(ports), fireCrackerDriver_(x10) {}
 
 // The one place that maps a board type to its driver.
 BoardDriver& BoardIo::DriverFor(const BoardRecord& b) {
@@ -25,7 +26,7 @@ uint8_t BoardIo::RelayBitMask(int relay) {
 }
 
 uint8_t BoardIo::InitialiseBoard(int board) {
-    BoardRecord* b = tables_.BoardArray.Slot(board);
+    BoardRecord* b = boards_.Slot(board);
     if (b == nullptr)
         return 0;
     uint8_t& shadow = state_.OutputShadow[static_cast<size_t>(board)];
@@ -39,7 +40,7 @@ uint8_t BoardIo::InitialiseBoard(int board) {
 }
 
 uint8_t BoardIo::SwitchRelay(int board, int relay, bool on) {
-    BoardRecord* b = tables_.BoardArray.Slot(board);
+    BoardRecord* b = boards_.Slot(board);
     if (b == nullptr)
         return 0;
     const uint8_t mask = RelayBitMask(relay);
@@ -51,7 +52,7 @@ uint8_t BoardIo::SwitchRelay(int board, int relay, bool on) {
     if (Emulated(*b)) {
         shadow = on ? static_cast<uint8_t>(shadow | mask) : static_cast<uint8_t>(shadow & ~mask);
     } else {
-        if (b->BoardReady == kFalse)
+        if (!IsSet(b->BoardReady))
             InitialiseBoard(board);
         result = DriverFor(*b).Write(*b, relay, on, mask, shadow);
     }
@@ -68,7 +69,7 @@ uint8_t BoardIo::RelayOff(int board, int relay) {
 }
 
 uint8_t BoardIo::ReadOutputs(int board) {
-    BoardRecord* b = tables_.BoardArray.Slot(board);
+    BoardRecord* b = boards_.Slot(board);
     if (b == nullptr)
         return 0;
     uint8_t& shadow = state_.OutputShadow[static_cast<size_t>(board)];
@@ -76,7 +77,7 @@ uint8_t BoardIo::ReadOutputs(int board) {
 }
 
 uint8_t BoardIo::ReadInputs(int board) {
-    BoardRecord* b = tables_.BoardArray.Slot(board);
+    BoardRecord* b = boards_.Slot(board);
     if (b == nullptr)
         return 0;
     const uint8_t shadow = state_.OutputShadow[static_cast<size_t>(board)];
@@ -84,7 +85,7 @@ uint8_t BoardIo::ReadInputs(int board) {
 }
 
 void BoardIo::SettlePause(int board) {
-    const int ms = SettlePauseMs(BoardChipSetType(tables_, board));
+    const int ms = SettlePauseMs(BoardChipSetType(boards_, board));
     if (ms > 0)
         clock_.Sleep(ms);
     if (state_.StepDelayCount == kStepDelaySelected)
@@ -92,16 +93,13 @@ void BoardIo::SettlePause(int board) {
 }
 
 void BoardIo::InitialiseAllBoards() {
-    for (int b = 0; b <= kLastScheduledBoard; ++b)
+    for (int b = 0; b <= kMaxBoardIndex; ++b)
         InitialiseBoard(b);
 }
 
 void BoardIo::SwitchAll(int board, bool on) {
-    for (int r = 0; r < kRelaysPerBoard; ++r) {
+    for (int r = 0; r < kRelaysPerBoard; ++r)
         SwitchRelay(board, r, on);
-        if (RelayRecord* relay = tables_.RelayArray.Slot(RelayIndex(board, r)))
-            relay->NextCycleTick = 0;
-    }
 }
 
 void BoardIo::AllRelaysOn(int board) {
@@ -113,23 +111,24 @@ void BoardIo::AllRelaysOff(int board) {
 }
 
 void BoardIo::ResetBoardsOnExit() {
-    for (int b = 0; b <= kLastScheduledBoard; ++b)
-        if (tables_.BoardArray[b].ResetOnExit == 1 && tables_.BoardArray[b].ChipSetType != kFireCracker)
+    for (int b = 0; b <= kMaxBoardIndex; ++b)
+        // A check-box value: only 1 asks for it, so a stray -1 in the registry switches nothing at exit.
+        if (boards_[b].ResetOnExit == 1 && BoardTypeOf(boards_[b].ChipSetType).resetOnExit)
             AllRelaysOff(b);
 }
 
 void BoardIo::ReadAllOutputs() {
-    for (int b = 0; b <= kLastScheduledBoard; ++b)
-        tables_.OutputReadback[b] = ReadOutputs(b);
+    for (int b = 0; b <= kMaxBoardIndex; ++b)
+        outputReadback_[b] = ReadOutputs(b);
 }
 
 void BoardIo::ReadAllInputs() {
-    for (int b = 0; b <= kLastScheduledBoard; ++b)
-        tables_.InputReadback[b] = ReadInputs(b);
+    for (int b = 0; b <= kMaxBoardIndex; ++b)
+        inputReadback_[b] = ReadInputs(b);
 }
 
 void BoardIo::InvalidateBoard(int board) {
-    ClearBoardReady(tables_, board);
+    ClearBoardReady(boards_, board);
 }
 
 } // namespace tavrel

@@ -2,9 +2,9 @@
 // Switches relay r of board b and reads a board's outputs and inputs back, whatever the board's type.
 
 #include "boardio/board_driver.h"
+#include "boardio/board_record.h"
 #include "boardio/port_access.h"
 #include "boardio/x10_transmitter.h"
-#include "engine/schedule_records.h"
 
 #include <array>
 #include <cstdint>
@@ -23,8 +23,8 @@ struct BoardIoState {
 
 class BoardIo {
 public:
-    BoardIo(ScheduleTables& tables, BoardIoState& state, PortAccess& ports, X10Transmitter& x10, Clock& clock,
-            MessageBoxes& boxes);
+    BoardIo(BoardTable& boards, PortByteTable& outputReadback, PortByteTable& inputReadback,
+            BoardIoState& state, PortAccess& ports, X10Transmitter& x10, Clock& clock, MessageBoxes& boxes);
 
     uint8_t RelayBitMask(int relay);
     uint8_t InitialiseBoard(int board);
@@ -34,6 +34,7 @@ public:
     uint8_t ReadInputs(int board);
     void SettlePause(int board);
     void InitialiseAllBoards();
+    // Relay by relay, with the board's settle pause after each.
     void AllRelaysOn(int board);
     void AllRelaysOff(int board);
     void ResetBoardsOnExit();
@@ -44,10 +45,12 @@ public:
 private:
     uint8_t SwitchRelay(int board, int relay, bool on);
     void SwitchAll(int board, bool on);
-    bool Emulated(const BoardRecord& b) const { return b.RunNoBoard != 0 || b.BaseAddress == 0; }
+    bool Emulated(const BoardRecord& b) const { return IsSet(b.RunNoBoard) || b.BaseAddress == 0; }
     BoardDriver& DriverFor(const BoardRecord& b);
 
-    ScheduleTables& tables_;
+    BoardTable& boards_;
+    PortByteTable& outputReadback_;
+    PortByteTable& inputReadback_;
     BoardIoState& state_;
     Clock& clock_;
     MessageBoxes& boxes_;

@@ -1,28 +1,66 @@
 #include "boardio/chip_set_types.h"
 
+#include <cctype>
+
 namespace tavrel {
 
+namespace {
+
+const BoardType kUnknownType{"", BoardKind::PortIo, 0, "", false};
+
+std::string Lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// "LPT1", "Lpt1" and "lpt1" name the same port in a log tag; other case mixes do not.
+bool SpellingOf(std::string_view type, std::string_view name) {
+    if (type == name)
+        return true;
+    std::string lower = Lower(name);
+    if (type == lower)
+        return true;
+    if (!lower.empty())
+        lower[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(lower[0])));
+    return type == lower;
+}
+
+} // namespace
+
+const BoardType& BoardTypeOf(std::string_view type) {
+    for (const BoardType& t : kBoardTypes)
+        if (t.name == type)
+            return t;
+    return kUnknownType;
+}
+
 BoardKind ChipSetKind(std::string_view type) {
-    return type == kFireCracker ? BoardKind::FireCracker : BoardKind::PortIo;
+    return BoardTypeOf(type).kind;
 }
 
 int SettlePauseMs(std::string_view type) {
-    struct Entry {
-        std::string_view type;
-        int ms;
-    };
-    static constexpr std::array<Entry, 8> kPauses{{{"PCL-725", 200},
-                                                   {"ACL-7125", 300},
-                                                   {"FireCracker", 400},
-                                                   {"SlowCard1", 100},
-                                                   {"SlowCard2", 200},
-                                                   {"SlowCard3", 300},
-                                                   {"SlowCard4", 400},
-                                                   {"SlowCard5", 500}}};
-    for (const Entry& e : kPauses)
-        if (e.type == type)
-            return e.ms;
-    return 0;
+    return BoardTypeOf(type).settleMs;
+}
+
+std::string_view LogTagOf(std::string_view type) {
+    for (const BoardType& t : kBoardTypes)
+        if (!t.logTag.empty() &&
+            (t.kind == BoardKind::FireCracker ? type == t.name : SpellingOf(type, t.name)))
+            return t.logTag;
+    return {};
+}
+
+std::string RelayStateCaption(std::string_view type, int n, const std::string& relayMarks) {
+    const char* prefix = ChipSetKind(type) == BoardKind::FireCracker ? "FireCraker " : "RelayState ";
+    return prefix + std::to_string(n) + " : " + relayMarks;
+}
+
+std::string InputStateCaption(std::string_view type, int n, const std::string& inputMarks) {
+    if (ChipSetKind(type) == BoardKind::FireCracker)
+        return std::string(kFireCracker);
+    return "Inputstate " + std::to_string(n) + " : " + inputMarks;
 }
 
 } // namespace tavrel

@@ -1,7 +1,7 @@
 #include "config/configuration.h"
 
+#include "common/vb_conversions.h"
 #include "config/settings_table.h"
-#include "config/vb_conversions.h"
 
 #include <algorithm>
 #include <limits>
@@ -76,7 +76,7 @@ int16_t clsConfiguration::ConfigurationFlagLoggingLoad() {
 }
 
 int16_t clsConfiguration::LoadBoardInt16(const std::string& name, int board) {
-    if (!tables_.BoardArray.InRange(board))
+    if (!boards_.InRange(board))
         return 0;
     ConversionError error;
     return ToInt16(Read(name + std::to_string(board + 1)), error).value_or(0);
@@ -95,12 +95,12 @@ void clsConfiguration::ConfigurationFlagLoggingSave(int16_t flag) {
 }
 
 void clsConfiguration::ConfigurationRunNoBoardSave(int16_t value, int board) {
-    if (tables_.BoardArray.InRange(board))
+    if (boards_.InRange(board))
         Write("RunNoBoard" + std::to_string(board + 1), std::to_string(value));
 }
 
 void clsConfiguration::ConfigurationBaseWriteOnlySave(int16_t value, int board) {
-    if (tables_.BoardArray.InRange(board))
+    if (boards_.InRange(board))
         Write("WriteToBaseOnly" + std::to_string(board + 1), std::to_string(value));
 }
 
@@ -155,7 +155,7 @@ void clsConfiguration::ConfigurationLoadFromReg() {
     }
     for (int g = 0; g <= groupDigit; ++g) {
         if (const auto n = ToInt32(Read("ColorRelayGroup" + std::to_string(g + 1)), error))
-            tables_.RelayGroupColors[g] = *n;
+            groupColours_[g] = *n;
         else
             LoadFailed(error.description);
     }
@@ -164,7 +164,7 @@ void clsConfiguration::ConfigurationLoadFromReg() {
 }
 
 void clsConfiguration::LoadBoard(int board) {
-    BoardRecord& record = tables_.BoardArray[board];
+    BoardRecord& record = boards_[board];
     const std::string n = std::to_string(board + 1);
     ConversionError error;
     for (const BoardField& field : kBoardFields) {
@@ -211,23 +211,22 @@ bool clsConfiguration::ConfigurationSaveToReg() {
 
     saveField(kSettingFields[0]);
     for (int b = 0; b <= kMaxBoardIndex; ++b) {
-        Write("RunNoBoard" + std::to_string(b + 1), std::to_string(tables_.BoardArray[b].RunNoBoard));
-        Write("WriteToBaseOnly" + std::to_string(b + 1),
-              std::to_string(tables_.BoardArray[b].WriteToBaseOnly));
+        Write("RunNoBoard" + std::to_string(b + 1), std::to_string(boards_[b].RunNoBoard));
+        Write("WriteToBaseOnly" + std::to_string(b + 1), std::to_string(boards_[b].WriteToBaseOnly));
     }
     settings_.ConfigVersion = kConfigVersionTag;
     Write("ConfigVersion", kConfigVersionTag);
     for (size_t i = 1; i < kSettingFields.size(); ++i)
         saveField(kSettingFields[i]);
     for (int g = 0; g <= kMaxRelayGroupIndex; ++g)
-        Write("ColorRelayGroup" + std::to_string(g + 1), std::to_string(tables_.RelayGroupColors[g]));
+        Write("ColorRelayGroup" + std::to_string(g + 1), std::to_string(groupColours_[g]));
     for (int b = 0; b <= kMaxBoardIndex; ++b)
         SaveBoard(b);
     return false;
 }
 
 void clsConfiguration::SaveBoard(int board) {
-    BoardRecord& record = tables_.BoardArray[board];
+    BoardRecord& record = boards_[board];
     const std::string n = std::to_string(board + 1);
     for (const BoardField& field : kBoardFields) {
         std::visit(

@@ -2,9 +2,9 @@
 // clsConfiguration: the settings and board values under HKEY_LOCAL_MACHINE\SOFTWARE\Tavrel\Config.
 // Create one, call InitializeShowErrors, call one operation, let it go.
 
+#include "boardio/board_record.h"
 #include "config/reg_api.h"
 #include "config/settings.h"
-#include "engine/schedule_records.h"
 #include "platform/system_folders.h"
 
 #include <cstdint>
@@ -15,15 +15,13 @@ namespace tavrel {
 inline constexpr const char* kConfigKey = "SOFTWARE\\Tavrel\\Config";
 inline constexpr const char* kStartupKey = "SOFTWARE\\Tavrel\\Startup";
 inline constexpr const char* kConfigVersionTag = "FV.2002.08.01|.b0.r7.t5";
-// Boards 1 .. MaxBoardIndex + 1 are stored.
-constexpr int kMaxBoardIndex = 0;
-constexpr int kMaxRelayGroupIndex = 7;
 
 class clsConfiguration {
 public:
-    clsConfiguration(modRegAPI& reg, Settings& settings, ScheduleTables& tables, const SystemFolders& folders,
-                     MessageBoxes& boxes)
-        : reg_(reg), settings_(settings), tables_(tables), folders_(folders), boxes_(boxes) {}
+    clsConfiguration(modRegAPI& reg, Settings& settings, BoardTable& boards,
+                     RelayGroupColourTable& groupColours, const SystemFolders& folders, MessageBoxes& boxes)
+        : reg_(reg), settings_(settings), boards_(boards), groupColours_(groupColours), folders_(folders),
+          boxes_(boxes) {}
 
     void InitializeShowErrors() { showErrors_ = true; }
 
@@ -53,7 +51,8 @@ private:
 
     modRegAPI& reg_;
     Settings& settings_;
-    ScheduleTables& tables_;
+    BoardTable& boards_;
+    RelayGroupColourTable& groupColours_;
     const SystemFolders& folders_;
     MessageBoxes& boxes_;
     bool showErrors_ = false;

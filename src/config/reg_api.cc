@@ -1,12 +1,25 @@
 #include "config/reg_api.h"
 
-#include "config/vb_conversions.h"
+#include "common/vb_conversions.h"
 
 #include <cstdio>
 
 namespace tavrel {
 
 namespace {
+
+// Closes an opened key when the call that opened it returns, whichever way it returns.
+class KeyGuard {
+public:
+    KeyGuard(Registry& registry, RegHandle key) : registry_(registry), key_(key) {}
+    ~KeyGuard() { registry_.CloseKey(key_); }
+    KeyGuard(const KeyGuard&) = delete;
+    KeyGuard& operator=(const KeyGuard&) = delete;
+
+private:
+    Registry& registry_;
+    RegHandle key_;
+};
 
 constexpr const char* kTitle = "Tavrel";
 
@@ -58,12 +71,12 @@ std::string modRegAPI::ReadRegValue(int32_t root, const std::string& subKey, con
                         " SubKey:" + subKey, "ValName:" + valueName, "Result:" + N(opened)});
         return "";
     }
+    const KeyGuard guard(registry_, key);
 
     uint32_t type = 0;
     uint32_t size = 0;
     if (registry_.QueryValue(key, valueName, type, nullptr, size) != kRegSuccess) {
         if (check) {
-            registry_.CloseKey(key);
             return kRegValueNameNotFound;
         }
         type = 0;
@@ -79,7 +92,6 @@ std::string modRegAPI::ReadRegValue(int32_t root, const std::string& subKey, con
         if (size == 0) {
             // A text value must at least hold its terminator.
             RuntimeFailure("Invalid procedure call or argument");
-            registry_.CloseKey(key);
             return "";
         }
         buffer.assign(size, 0);
@@ -138,7 +150,6 @@ std::string modRegAPI::ReadRegValue(int32_t root, const std::string& subKey, con
         }
         result.clear();
     }
-    registry_.CloseKey(key);
     return result;
 }
 
@@ -163,6 +174,7 @@ void modRegAPI::SetNewValue(int32_t root, const std::string& subKey, const std::
                         " Result:" + N(created)});
         return;
     }
+    const KeyGuard guard(registry_, key);
     int32_t written = kRegSuccess;
     if (type == "String") {
         std::vector<uint8_t> bytes(value.begin(), value.end());
@@ -173,7 +185,6 @@ void modRegAPI::SetNewValue(int32_t root, const std::string& subKey, const std::
         const double rounded = RoundHalfEven(LeadingNumber(value));
         if (rounded < INT32_MIN || rounded > INT32_MAX) {
             RuntimeFailure("Overflow");
-            registry_.CloseKey(key);
             return;
         }
         const auto n = static_cast<uint32_t>(static_cast<int32_t>(rounded));
@@ -183,7 +194,6 @@ void modRegAPI::SetNewValue(int32_t root, const std::string& subKey, const std::
     } else {
         if (showErrors)
             Diagnostic({"Bad input to create value", "SetNewValue", "Type:" + type});
-        registry_.CloseKey(key);
         return;
     }
     if (written != kRegSuccess && showErrors)

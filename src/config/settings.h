@@ -1,10 +1,19 @@
 #pragma once
 // The program-wide settings that the configuration store loads and saves.
 
+#include "boardio/board_record.h"
+#include "common/checked_table.h"
+
 #include <cstdint>
 #include <string>
 
 namespace tavrel {
+
+constexpr int kMaxRelayGroupIndex = 7;
+// The background colour of each relay's panel, "ColorRelayGroup1" .. "ColorRelayGroup8".
+using RelayGroupColourTable = CheckedTable<int32_t, kMaxRelayGroupIndex + 1>;
+
+// The first-run values are those of the settings table; these initialisers only say "unset".
 
 struct Settings {
     int16_t LoggingOnOff = 0; // -1 = on
@@ -17,7 +26,7 @@ struct Settings {
     int16_t KillActionAllOff = 0;
     int16_t KillActionExitProgram = 0;
     int16_t KillActionShutDown = 0;
-    std::string KillMiscButtonName = "Kill";
+    std::string KillMiscButtonName;
     int16_t KillMiscButtonOnTop = 0;
     int16_t KillMiscEnableDelay = 0;
     std::string LogFilePath;

@@ -2,8 +2,8 @@
 // Every stored setting described once: its registry name, where it lives, how a load reads it and what
 // a save writes for an empty text. The load and the save both walk these tables in order.
 
+#include "boardio/board_record.h"
 #include "config/settings.h"
-#include "engine/schedule_records.h"
 
 #include <array>
 #include <variant>
@@ -26,6 +26,9 @@ struct SettingField {
     const char* name;
     SettingMember member;
     LoadRule rule;
+    // What a fresh installation starts with: a number, or the text of a text setting.
+    int32_t firstRunNumber = 0;
+    const char* firstRunText = "";
     SaveDefault saveDefault = SaveDefault::None;
 };
 
@@ -45,5 +48,11 @@ extern const std::array<BoardField, 9> kBoardFields;
 
 // The text a save writes for an empty text setting; empty when it has none.
 const char* SaveDefaultText(SaveDefault d);
+
+// The panels' first-run background colours, groups 1..8 (blue-green-red).
+extern const std::array<int32_t, kMaxRelayGroupIndex + 1> kDefaultRelayGroupColours;
+
+// Every setting at its first-run value, and every group colour at its default.
+void ApplyFirstRunSettings(Settings& settings, RelayGroupColourTable& groupColours);
 
 } // namespace tavrel

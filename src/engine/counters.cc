@@ -1,57 +1,57 @@
 #include "engine/counters.h"
 
-#include "files/schedule_commands.h"
-#include "shell/program_context.h"
+#include "engine/engine.h"
 
 namespace tavrel {
 
 namespace {
 std::string CounterCaption(const RelayRecord& relay) {
-    return relay.CountEnabled != 0 ? std::to_string(relay.Counter) : "Counter";
+    return IsSet(relay.CountEnabled) ? std::to_string(relay.Counter) : "Counter";
 }
 } // namespace
 
-void CountInputs(ProgramContext& ctx) {
+void CountInputs(Engine& engine) {
     for (int r = 0; r < kRelaysPerBoard; ++r) {
-        if (ctx.ScheduleSuspended == kTrue)
+        if (IsSet(engine.schedule.ScheduleSuspended))
             return;
-        RelayRecord& relay = ctx.RelayArray[r];
-        RelayDisplay& d = ctx.display.relays[static_cast<size_t>(r)];
-        if ((ctx.InputReadback[0] >> r) & 1) {
-            d.counterLabel = ctx.ColorInputON;
-            if (relay.CountEnabled == kTrue && relay.PrevInput == 0 && relay.Counter < kCounterCap) {
+        RelayRecord& relay = engine.schedule.RelayArray[r];
+        RelayDisplay& d = engine.display.relays[static_cast<size_t>(r)];
+        if ((engine.schedule.InputReadback[0] >> r) & 1) {
+            d.counterLabel = engine.settings.ColorInputON;
+            if (IsSet(relay.CountEnabled) && relay.PrevInput == 0 && relay.Counter < kCounterCap) {
                 ++relay.Counter;
-                ctx.CountersChanged = true;
+                engine.state.CountersChanged = true;
             }
             relay.PrevInput = 1;
         } else {
-            d.counterLabel = ctx.ColorInputOFF;
+            d.counterLabel = engine.settings.ColorInputOFF;
             relay.PrevInput = 0;
         }
         d.counterCaption = CounterCaption(relay);
     }
 }
 
-void CounterClicked(ProgramContext& ctx, int relayNumber, MouseButton button) {
-    RelayRecord* relay = ctx.RelayArray.Slot(relayNumber);
+void CounterClicked(Engine& engine, int relayNumber, MouseButton button) {
+    RelayRecord* relay = engine.schedule.RelayArray.Slot(relayNumber);
     if (relay == nullptr || relayNumber >= kRelaysPerBoard)
         return;
     if (button == MouseButton::Left) {
-        relay->CountEnabled = relay->CountEnabled != 0 ? kFalse : kTrue;
+        relay->CountEnabled = ToFlag(!IsSet(relay->CountEnabled));
     } else {
         relay->CountEnabled = kTrue;
         relay->Counter = 0;
     }
-    ctx.display.relays[static_cast<size_t>(relayNumber)].counterCaption = CounterCaption(*relay);
-    WriteRestartFile(ctx);
+    engine.display.relays[static_cast<size_t>(relayNumber)].counterCaption = CounterCaption(*relay);
+    engine.events.RestartFileDue();
 }
 
-void ZeroCounters(ProgramContext& ctx) {
+void ZeroCounters(Engine& engine) {
     for (int r = 0; r < kRelaysPerBoard; ++r) {
-        ctx.RelayArray[r].Counter = 0;
-        ctx.display.relays[static_cast<size_t>(r)].counterCaption = CounterCaption(ctx.RelayArray[r]);
+        engine.schedule.RelayArray[r].Counter = 0;
+        engine.display.relays[static_cast<size_t>(r)].counterCaption =
+            CounterCaption(engine.schedule.RelayArray[r]);
     }
-    WriteRestartFile(ctx);
+    engine.events.RestartFileDue();
 }
 
 } // namespace tavrel

@@ -3,16 +3,16 @@
 
 namespace tavrel {
 
-struct ProgramContext;
+struct Engine;
 
 constexpr int kCounterCap = 32000;
 
 // Called by each tick after the inputs are read.
-void CountInputs(ProgramContext& ctx);
+void CountInputs(Engine& engine);
 
 enum class MouseButton { Left, Right };
 // Left: counting on or off; right: counting on from 0. The restart file is written after either.
-void CounterClicked(ProgramContext& ctx, int relay, MouseButton button);
-void ZeroCounters(ProgramContext& ctx);
+void CounterClicked(Engine& engine, int relay, MouseButton button);
+void ZeroCounters(Engine& engine);
 
 } // namespace tavrel

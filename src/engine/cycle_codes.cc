@@ -47,64 +47,48 @@ std::optional<double> CyclicMinutes(std::string_view code) {
     return value;
 }
 
+namespace {
+
+// The two-letter codes: the rule of every pair, or of the first pairs only (the rest stay plain).
+struct CodeRules {
+    std::string_view code;
+    bool everyPair;
+    std::array<PairRule, 3> first;
+};
+
+constexpr PairRule P = PairRule::Plain;
+constexpr std::array<CodeRules, 16> kCodeRules{{
+    {"ED", true, {PairRule::EvenDay, P, P}},
+    {"OD", true, {PairRule::OddDay, P, P}},
+    {"EH", true, {PairRule::EvenHour, P, P}},
+    {"OH", true, {PairRule::OddHour, P, P}},
+    {"EM", true, {PairRule::EvenMinute, P, P}},
+    {"OM", true, {PairRule::OddMinute, P, P}},
+    {"ES", true, {PairRule::EvenSecond, P, P}},
+    {"OS", true, {PairRule::OddSecond, P, P}},
+    {"SS", false, {PairRule::NotWeekend, P, P}},
+    {"XS", false, {PairRule::NotSunday, P, P}},
+    {"SX", false, {PairRule::NotSaturday, P, P}},
+    {"TH", false, {PairRule::TopOfHour, P, P}},
+    {"MH", false, {PairRule::MiddleOfHour, P, P}},
+    {"BH", false, {PairRule::BottomOfHour, P, P}},
+    {"3H", false, {PairRule::TopOfHour, PairRule::MiddleOfHour, PairRule::BottomOfHour}},
+    {"EO", true, {P, P, P}},
+}};
+
+} // namespace
+
 PairRules RulesForCode(std::string_view code) {
     PairRules rules;
     rules.fill(PairRule::Plain);
-    auto all = [&](PairRule r) { rules.fill(r); };
-    if (code.size() == 2) {
-        switch ((code[0] << 8) | code[1]) {
-        case ('E' << 8) | 'D':
-            all(PairRule::EvenDay);
-            return rules;
-        case ('O' << 8) | 'D':
-            all(PairRule::OddDay);
-            return rules;
-        case ('E' << 8) | 'H':
-            all(PairRule::EvenHour);
-            return rules;
-        case ('O' << 8) | 'H':
-            all(PairRule::OddHour);
-            return rules;
-        case ('E' << 8) | 'M':
-            all(PairRule::EvenMinute);
-            return rules;
-        case ('O' << 8) | 'M':
-            all(PairRule::OddMinute);
-            return rules;
-        case ('E' << 8) | 'S':
-            all(PairRule::EvenSecond);
-            return rules;
-        case ('O' << 8) | 'S':
-            all(PairRule::OddSecond);
-            return rules;
-        case ('S' << 8) | 'S':
-            rules[0] = PairRule::NotWeekend;
-            return rules;
-        case ('X' << 8) | 'S':
-            rules[0] = PairRule::NotSunday;
-            return rules;
-        case ('S' << 8) | 'X':
-            rules[0] = PairRule::NotSaturday;
-            return rules;
-        case ('T' << 8) | 'H':
-            rules[0] = PairRule::TopOfHour;
-            return rules;
-        case ('M' << 8) | 'H':
-            rules[0] = PairRule::MiddleOfHour;
-            return rules;
-        case ('B' << 8) | 'H':
-            rules[0] = PairRule::BottomOfHour;
-            return rules;
-        case ('3' << 8) | 'H':
-            rules[0] = PairRule::TopOfHour;
-            rules[1] = PairRule::MiddleOfHour;
-            rules[2] = PairRule::BottomOfHour;
-            return rules;
-        case ('E' << 8) | 'O':
-            return rules;
-        default:
-            break;
-        }
+    for (const CodeRules& row : kCodeRules) {
+        if (row.code != code)
+            continue;
+        if (row.everyPair)
+            rules.fill(row.first[0]);
+        else
+            std::copy(row.first.begin(), row.first.end(), rules.begin());
+        return rules;
     }
     if (CyclicMinutes(code))
         rules[0] = PairRule::Cyclic;

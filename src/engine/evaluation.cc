@@ -7,7 +7,7 @@ namespace tavrel {
 void EvaluateSchedule(ScheduleTables& t, const Clock& clock) {
     const ClockSample sample = SampleClock(clock);
     for (int r = 0; r < kRelaysPerBoard; ++r) {
-        if (t.ScheduleSuspended == kTrue)
+        if (IsSet(t.ScheduleSuspended))
             return;
         RelayRecord& relay = t.RelayArray[RelayIndex(0, r)];
         relay.NewState = kStateOff;
@@ -72,7 +72,7 @@ void ApplyOutputs(ScheduleTables& t, BoardIo& boards, MessageBoxes& boxes) {
                 break;
             }
         }
-        if (t.ScheduleSuspended == kTrue)
+        if (IsSet(t.ScheduleSuspended))
             return;
     }
 }
@@ -84,6 +84,12 @@ void StopAll(ScheduleTables& t, BoardIo& boards) {
         relay.NextCycleTick = 0;
         relay.HardStop = kTrue;
     }
+}
+
+void RestartCycles(ScheduleTables& t, int board) {
+    for (int r = 0; r < kRelaysPerBoard; ++r)
+        if (RelayRecord* relay = t.RelayArray.Slot(RelayIndex(board, r)))
+            relay->NextCycleTick = 0;
 }
 
 void ReleaseAll(ScheduleTables& t) {

@@ -15,5 +15,7 @@ void ApplyOutputs(ScheduleTables& tables, BoardIo& boards, MessageBoxes& boxes);
 void StopAll(ScheduleTables& tables, BoardIo& boards);
 // Every relay released from stop, its cycle started afresh.
 void ReleaseAll(ScheduleTables& tables);
+// After a whole-board command: each relay of `board` starts its cycle afresh.
+void RestartCycles(ScheduleTables& tables, int board);
 
 } // namespace tavrel

@@ -1,163 +1,170 @@
 #include "engine/relay_commands.h"
 
 #include "engine/cycle_codes.h"
+#include "engine/engine.h"
+#include "engine/evaluation.h"
 #include "engine/tick.h"
 #include "engine/total_time.h"
-#include "files/schedule_commands.h"
-#include "shell/program_context.h"
 
 namespace tavrel {
 
 namespace {
 
-RelayRecord* Relay(ProgramContext& ctx, int relay) {
-    return relay >= 0 && relay < kRelaysPerBoard ? ctx.RelayArray.Slot(relay) : ctx.RelayArray.Slot(-1);
+RelayRecord* Relay(Engine& engine, int relay) {
+    ScheduleTables& t = engine.schedule;
+    return relay >= 0 && relay < kRelaysPerBoard ? t.RelayArray.Slot(relay) : t.RelayArray.Slot(-1);
+}
+
+// Every relay of the board switched, each cyclic relay starting its cycle afresh.
+void SwitchBoard(Engine& engine, int board, bool on) {
+    if (on)
+        engine.boards.AllRelaysOn(board);
+    else
+        engine.boards.AllRelaysOff(board);
+    RestartCycles(engine.schedule, board);
 }
 
 // Shows the relay's total time again once no caption covers it.
-void RestoreTotalTime(ProgramContext& ctx, int relay) {
-    RelayDisplay& d = ctx.display.relays[static_cast<size_t>(relay)];
+void RestoreTotalTime(Engine& engine, int relay) {
+    RelayDisplay& d = engine.display.relays[static_cast<size_t>(relay)];
     d.caption.clear();
-    d.totalTimeBackground = ctx.ColorTTimeBkgrnd;
-    d.totalTimeText = ComputeTotalTime(ctx.RelayArray[relay], PairsOfRelay(ctx, relay));
+    d.totalTimeBackground = engine.settings.ColorTTimeBkgrnd;
+    d.totalTimeText =
+        ComputeTotalTime(engine.schedule.RelayArray[relay], PairsOfRelay(engine.schedule, relay));
 }
 
-void AfterToggle(ProgramContext& ctx) {
-    WriteRestartFile(ctx);
-    EnableTimer(ctx);
+void AfterToggle(Engine& engine) {
+    engine.events.RestartFileDue();
+    EnableTimer(engine);
 }
 
 // Runs a direct board command with the schedule held, then refreshes the display.
-template <typename Command> void BoardCommand(ProgramContext& ctx, TickHost& host, Command command) {
-    ctx.ScheduleSuspended = kTrue;
-    command();
-    ctx.ScheduleSuspended = kFalse;
-    RefreshWithoutEvaluation(ctx, host);
+template <typename Command> void BoardCommand(Engine& engine, TickHost& host, Command command) {
+    {
+        ScheduleHold hold(engine.schedule);
+        command();
+    }
+    RefreshWithoutEvaluation(engine, host);
 }
 
-void PausedBoardCommand(ProgramContext& ctx, TickHost& host, int board, bool on) {
-    ctx.ScheduleSuspended = kTrue;
-    if (on)
-        ctx.boards.AllRelaysOn(0);
-    else
-        ctx.boards.AllRelaysOff(0);
-    ShowPauseMessage(ctx, board, on ? "ON" : "OFF");
-    ctx.ScheduleSuspended = kFalse;
-    RefreshWithoutEvaluation(ctx, host);
+void PausedBoardCommand(Engine& engine, TickHost& host, int board, bool on) {
+    {
+        ScheduleHold hold(engine.schedule);
+        SwitchBoard(engine, 0, on);
+        ShowPauseMessage(engine, board, on ? "ON" : "OFF");
+    }
+    RefreshWithoutEvaluation(engine, host);
 }
 
-void WithStepDelay(ProgramContext& ctx, TickHost& host, bool on) {
-    BoardCommand(ctx, host, [&] {
-        ctx.StepDelayCount = kStepDelaySelected;
-        if (on)
-            ctx.boards.AllRelaysOn(0);
-        else
-            ctx.boards.AllRelaysOff(0);
-        ctx.StepDelayCount = 0;
+void WithStepDelay(Engine& engine, TickHost& host, bool on) {
+    BoardCommand(engine, host, [&] {
+        engine.boardState.StepDelayCount = kStepDelaySelected;
+        SwitchBoard(engine, 0, on);
+        engine.boardState.StepDelayCount = 0;
     });
 }
 
 } // namespace
 
-void ToggleManual(ProgramContext& ctx, int relay) {
-    RelayRecord* r = Relay(ctx, relay);
+void ToggleManual(Engine& engine, int relay) {
+    RelayRecord* r = Relay(engine, relay);
     if (r == nullptr)
         return;
-    if (r->Manual == kTrue) {
+    if (IsSet(r->Manual)) {
         r->Manual = kFalse;
-        RestoreTotalTime(ctx, relay);
+        RestoreTotalTime(engine, relay);
     } else {
         r->Manual = kTrue;
     }
     r->NextCycleTick = 0;
-    AfterToggle(ctx);
+    AfterToggle(engine);
 }
 
-void ToggleInvert(ProgramContext& ctx, int relay) {
-    RelayRecord* r = Relay(ctx, relay);
+void ToggleInvert(Engine& engine, int relay) {
+    RelayRecord* r = Relay(engine, relay);
     if (r == nullptr || CyclicMinutes(r->CycleCode))
         return;
-    if (r->Invert == kTrue) {
+    if (IsSet(r->Invert)) {
         r->Invert = kFalse;
-        RestoreTotalTime(ctx, relay);
+        RestoreTotalTime(engine, relay);
     } else {
         r->Invert = kTrue;
     }
-    AfterToggle(ctx);
+    AfterToggle(engine);
 }
 
-void ToggleStop(ProgramContext& ctx, int relay) {
-    RelayRecord* r = Relay(ctx, relay);
+void ToggleStop(Engine& engine, int relay) {
+    RelayRecord* r = Relay(engine, relay);
     if (r == nullptr)
         return;
-    if (r->HardStop == kTrue) {
+    if (IsSet(r->HardStop)) {
         r->HardStop = kFalse;
-        RelayDisplay& d = ctx.display.relays[static_cast<size_t>(relay)];
-        d.manualLabel = r->Manual != 0 ? ctx.ColorManualON : ctx.ColorManualOFF;
-        d.invertLabel = r->Invert != 0 ? ctx.ColorManualON : ctx.ColorManualOFF;
-        d.codeBox = ctx.ColorTimeOFF;
-        RestoreTotalTime(ctx, relay);
+        RelayDisplay& d = engine.display.relays[static_cast<size_t>(relay)];
+        d.manualLabel = IsSet(r->Manual) ? engine.settings.ColorManualON : engine.settings.ColorManualOFF;
+        d.invertLabel = IsSet(r->Invert) ? engine.settings.ColorManualON : engine.settings.ColorManualOFF;
+        d.codeBox = engine.settings.ColorTimeOFF;
+        RestoreTotalTime(engine, relay);
     } else {
         r->HardStop = kTrue;
     }
     r->NextCycleTick = 0;
-    AfterToggle(ctx);
+    AfterToggle(engine);
 }
 
-void ShowPauseMessage(ProgramContext& ctx, int board, const std::string& word) {
-    ctx.boxes.Tell(MsgIcon::None,
-                   "System is Paused (All board " + std::to_string(board) + " Relays are " + word + ")",
-                   {"When you are ready to Continue, press 'OK' "});
+void ShowPauseMessage(Engine& engine, int board, const std::string& word) {
+    engine.boxes.Tell(MsgIcon::None,
+                      "System is Paused (All board " + std::to_string(board) + " Relays are " + word + ")",
+                      {"When you are ready to Continue, press 'OK' "});
 }
 
-void StateRelayOn(ProgramContext& ctx, TickHost& host, int board, int n) {
-    BoardCommand(ctx, host, [&] { ctx.boards.RelayOn(board - 1, n - 1); });
+void StateRelayOn(Engine& engine, TickHost& host, int board, int n) {
+    BoardCommand(engine, host, [&] { engine.boards.RelayOn(board - 1, n - 1); });
 }
 
-void StateRelayOff(ProgramContext& ctx, TickHost& host, int board, int n) {
-    BoardCommand(ctx, host, [&] { ctx.boards.RelayOff(board - 1, n - 1); });
+void StateRelayOff(Engine& engine, TickHost& host, int board, int n) {
+    BoardCommand(engine, host, [&] { engine.boards.RelayOff(board - 1, n - 1); });
 }
 
-void StateStepAll(ProgramContext& ctx, TickHost& host) {
-    BoardCommand(ctx, host, [&] {
-        ctx.boards.AllRelaysOn(0);
-        ctx.boards.AllRelaysOff(0);
+void StateStepAll(Engine& engine, TickHost& host) {
+    BoardCommand(engine, host, [&] {
+        SwitchBoard(engine, 0, true);
+        SwitchBoard(engine, 0, false);
     });
 }
 
-void StateAllOn(ProgramContext& ctx, TickHost& host) {
-    BoardCommand(ctx, host, [&] { ctx.boards.AllRelaysOn(0); });
+void StateAllOn(Engine& engine, TickHost& host) {
+    BoardCommand(engine, host, [&] { SwitchBoard(engine, 0, true); });
 }
 
-void StateAllOff(ProgramContext& ctx, TickHost& host) {
-    BoardCommand(ctx, host, [&] { ctx.boards.AllRelaysOff(0); });
+void StateAllOff(Engine& engine, TickHost& host) {
+    BoardCommand(engine, host, [&] { SwitchBoard(engine, 0, false); });
 }
 
-void StateAllOnPause(ProgramContext& ctx, TickHost& host, int board) {
-    PausedBoardCommand(ctx, host, board, true);
+void StateAllOnPause(Engine& engine, TickHost& host, int board) {
+    PausedBoardCommand(engine, host, board, true);
 }
 
-void StateAllOffPause(ProgramContext& ctx, TickHost& host, int board) {
-    PausedBoardCommand(ctx, host, board, false);
+void StateAllOffPause(Engine& engine, TickHost& host, int board) {
+    PausedBoardCommand(engine, host, board, false);
 }
 
-void SetAllRelays(ProgramContext& ctx, TickHost& host) {
-    StateAllOn(ctx, host);
+void SetAllRelays(Engine& engine, TickHost& host) {
+    StateAllOn(engine, host);
 }
-void SetAllRelaysDelay(ProgramContext& ctx, TickHost& host) {
-    WithStepDelay(ctx, host, true);
+void SetAllRelaysDelay(Engine& engine, TickHost& host) {
+    WithStepDelay(engine, host, true);
 }
-void SetAllRelaysPause(ProgramContext& ctx, TickHost& host) {
-    PausedBoardCommand(ctx, host, 4, true);
+void SetAllRelaysPause(Engine& engine, TickHost& host) {
+    PausedBoardCommand(engine, host, 4, true);
 }
-void ResetAllRelays(ProgramContext& ctx, TickHost& host) {
-    StateAllOff(ctx, host);
+void ResetAllRelays(Engine& engine, TickHost& host) {
+    StateAllOff(engine, host);
 }
-void ResetAllRelaysDelay(ProgramContext& ctx, TickHost& host) {
-    WithStepDelay(ctx, host, false);
+void ResetAllRelaysDelay(Engine& engine, TickHost& host) {
+    WithStepDelay(engine, host, false);
 }
-void ResetAllRelaysPause(ProgramContext& ctx, TickHost& host) {
-    PausedBoardCommand(ctx, host, 4, false);
+void ResetAllRelaysPause(Engine& engine, TickHost& host) {
+    PausedBoardCommand(engine, host, 4, false);
 }
 
 } // namespace tavrel

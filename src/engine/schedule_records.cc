@@ -18,55 +18,6 @@ void ScheduleTables::SetIndexErrorReporter(const IndexErrorReporter& reporter) {
     RelayGroupColors.SetReporter(reporter);
 }
 
-namespace {
-
-const BoardRecord& BlankBoard() {
-    static const BoardRecord blank;
-    return blank;
-}
-
-const BoardRecord& BoardOrBlank(const ScheduleTables& t, int board) {
-    const BoardRecord* b = t.BoardArray.Slot(board);
-    return b != nullptr ? *b : BlankBoard();
-}
-
-} // namespace
-
-std::string BoardChipSetType(const ScheduleTables& t, int board) {
-    return BoardOrBlank(t, board).ChipSetType;
-}
-int32_t BoardBaseAddress(const ScheduleTables& t, int board) {
-    return BoardOrBlank(t, board).BaseAddress;
-}
-int32_t BoardInputAddress(const ScheduleTables& t, int board) {
-    return BoardOrBlank(t, board).InputAddress;
-}
-int32_t BoardCntlAddress(const ScheduleTables& t, int board) {
-    return BoardOrBlank(t, board).CntlAddress;
-}
-int32_t BoardPortConfigValue(const ScheduleTables& t, int board) {
-    return BoardOrBlank(t, board).PortConfigValue;
-}
-int16_t BoardRunNoBoard(const ScheduleTables& t, int board) {
-    return BoardOrBlank(t, board).RunNoBoard != 0 ? kTrue : kFalse;
-}
-int16_t BoardWriteToBaseOnly(const ScheduleTables& t, int board) {
-    return BoardOrBlank(t, board).WriteToBaseOnly != 0 ? kTrue : kFalse;
-}
-int16_t BoardReadyFlag(const ScheduleTables& t, int board) {
-    return BoardOrBlank(t, board).BoardReady;
-}
-
-void SetBoardReady(ScheduleTables& t, int board) {
-    if (BoardRecord* b = t.BoardArray.Slot(board))
-        b->BoardReady = kTrue;
-}
-
-void ClearBoardReady(ScheduleTables& t, int board) {
-    if (BoardRecord* b = t.BoardArray.Slot(board))
-        b->BoardReady = kFalse;
-}
-
 void InitialiseNewSchedule(ScheduleTables& t) {
     const BoardRecord& board = t.BoardArray[0];
     for (int r = 0; r < kRelaysPerBoard; ++r) {

@@ -4,19 +4,18 @@
 #include "boardio/chip_set_types.h"
 #include "engine/counters.h"
 #include "engine/cycle_codes.h"
+#include "engine/engine.h"
 #include "engine/evaluation.h"
+#include "engine/kill.h"
 #include "engine/tick_host.h"
 #include "engine/time_of_day.h"
-#include "files/schedule_commands.h"
-#include "shell/kill.h"
-#include "shell/program_context.h"
 
 namespace tavrel {
 
 namespace {
 
-bool Suspended(const ProgramContext& ctx) {
-    return ctx.ScheduleSuspended == kTrue;
+bool Suspended(const Engine& engine) {
+    return IsSet(engine.schedule.ScheduleSuspended);
 }
 
 // Whether the relay's code governs a pair under `rule` (the pairs whose activity also lights the code box).
@@ -25,165 +24,163 @@ bool CodeGoverns(PairRule rule) {
            rule == PairRule::Cyclic;
 }
 
-void UpdateRelayDisplay(ProgramContext& ctx, TickHost& host) {
+void UpdateRelayDisplay(Engine& engine, TickHost& host) {
     for (int r = 0; r < kRelaysPerBoard; ++r) {
-        if (Suspended(ctx))
+        if (Suspended(engine))
             return;
-        RelayRecord& relay = ctx.RelayArray[r];
-        RelayDisplay& d = ctx.display.relays[static_cast<size_t>(r)];
-        d.totalTimeBackground = ctx.ColorTTimeBkgrnd;
+        RelayRecord& relay = engine.schedule.RelayArray[r];
+        RelayDisplay& d = engine.display.relays[static_cast<size_t>(r)];
+        d.totalTimeBackground = engine.settings.ColorTTimeBkgrnd;
         const PairRules rules = RulesForCode(relay.CycleCode);
         d.invertCaption = rules[0] == PairRule::Cyclic ? relay.NextCycleText : "Invert";
 
         const int16_t before = relay.CurrentState;
-        relay.CurrentState = (ctx.OutputReadback[0] >> r) & 1 ? kStateOn : kStateOff;
-        d.light = relay.CurrentState == kStateOn ? ctx.ColorRelayON : ctx.ColorRelayOFF;
+        relay.CurrentState = (engine.schedule.OutputReadback[0] >> r) & 1 ? kStateOn : kStateOff;
+        d.light =
+            relay.CurrentState == kStateOn ? engine.settings.ColorRelayON : engine.settings.ColorRelayOFF;
         if (relay.CurrentState != before)
             host.RelaySwitched(r, relay.CurrentState);
 
-        d.codeBox = ctx.ColorTimeOFF;
+        d.codeBox = engine.settings.ColorTimeOFF;
         for (int p = 0; p < kPairsPerRelay; ++p) {
-            const bool active = ctx.TimeArray[PairIndex(r, p)].PairActive != 0;
-            const int32_t colour = active ? ctx.ColorTimeON : ctx.ColorTimeOFF;
+            const bool active = IsSet(engine.schedule.TimeArray[PairIndex(r, p)].PairActive);
+            const int32_t colour = active ? engine.settings.ColorTimeON : engine.settings.ColorTimeOFF;
             d.startBox[static_cast<size_t>(p)] = colour;
             d.endBox[static_cast<size_t>(p)] = colour;
             if (active && CodeGoverns(rules[static_cast<size_t>(p)]))
-                d.codeBox = ctx.ColorTimeON;
+                d.codeBox = engine.settings.ColorTimeON;
         }
 
         d.caption.clear();
-        if (relay.Manual != 0) {
-            d.manualLabel = ctx.ColorManualON;
-            d.caption = relay.Invert != 0 ? ">Invr-Man<" : ">Manual<";
-            d.invertLabel = relay.Invert != 0 ? ctx.ColorManualON : ctx.ColorManualOFF;
+        if (IsSet(relay.Manual)) {
+            d.manualLabel = engine.settings.ColorManualON;
+            d.caption = IsSet(relay.Invert) ? ">Invr-Man<" : ">Manual<";
+            d.invertLabel =
+                IsSet(relay.Invert) ? engine.settings.ColorManualON : engine.settings.ColorManualOFF;
         } else {
-            d.manualLabel = ctx.ColorManualOFF;
-            if (relay.Invert != 0)
+            d.manualLabel = engine.settings.ColorManualOFF;
+            if (IsSet(relay.Invert))
                 d.caption = " Invert ";
-            d.invertLabel = relay.Invert != 0 ? ctx.ColorManualON : ctx.ColorManualOFF;
+            d.invertLabel =
+                IsSet(relay.Invert) ? engine.settings.ColorManualON : engine.settings.ColorManualOFF;
         }
-        if (relay.HardStop != 0) {
+        if (IsSet(relay.HardStop)) {
             d.caption = "> STOP <";
             d.totalTimeBackground = kColourStopRed;
-            d.manualLabel = d.invertLabel = d.codeBox = ctx.ColorManualOFF;
+            d.manualLabel = d.invertLabel = d.codeBox = engine.settings.ColorManualOFF;
         }
         d.totalTimeText = d.caption.empty() ? relay.TotalTimeText : d.caption;
     }
 }
 
-void UpdateBoardCaptions(ProgramContext& ctx) {
-    for (int b = 0; b <= kLastScheduledBoard; ++b) {
-        BoardDisplay& d = ctx.display.boards[static_cast<size_t>(b)];
-        d.relayText = BitMarks(ctx.OutputReadback[b]);
-        d.inputText = BitMarks(ctx.InputReadback[b]);
-        const std::string n = std::to_string(b + 1);
-        if (ChipSetKind(ctx.BoardArray[b].ChipSetType) == BoardKind::FireCracker) {
-            d.relayCaption = "FireCraker " + n + " : " + d.relayText;
-            d.inputCaption = "FireCracker";
-        } else {
-            d.relayCaption = "RelayState " + n + " : " + d.relayText;
-            d.inputCaption = "Inputstate " + n + " : " + d.inputText;
-        }
+void UpdateBoardCaptions(Engine& engine) {
+    for (int b = 0; b <= kMaxBoardIndex; ++b) {
+        BoardDisplay& d = engine.display.boards[static_cast<size_t>(b)];
+        d.relayText = BitMarks(engine.schedule.OutputReadback[b]);
+        d.inputText = BitMarks(engine.schedule.InputReadback[b]);
+        const std::string& type = engine.schedule.BoardArray[b].ChipSetType;
+        d.relayCaption = RelayStateCaption(type, b + 1, d.relayText);
+        d.inputCaption = InputStateCaption(type, b + 1, d.inputText);
     }
 }
 
 // Steps 6 to 8: the display from the read-back bytes, the counters and the state captions.
-void RefreshDisplay(ProgramContext& ctx, TickHost& host) {
-    UpdateRelayDisplay(ctx, host);
-    if (Suspended(ctx))
+void RefreshDisplay(Engine& engine, TickHost& host) {
+    UpdateRelayDisplay(engine, host);
+    if (Suspended(engine))
         return;
-    CountInputs(ctx);
-    if (Suspended(ctx))
+    CountInputs(engine);
+    if (Suspended(engine))
         return;
-    UpdateBoardCaptions(ctx);
+    UpdateBoardCaptions(engine);
     host.DisplayChanged();
 }
 
 // Counts survive a crash: once a minute, when a counter moved, the restart file is written again.
-void SaveCountersOncePerMinute(ProgramContext& ctx) {
-    const int minute = MinuteOf(ctx.clock.TimeOfDay());
-    if (minute == ctx.LastCounterSaveMinute)
+void SaveCountersOncePerMinute(Engine& engine) {
+    const int minute = MinuteOf(engine.clock.TimeOfDay());
+    if (minute == engine.state.LastCounterSaveMinute)
         return;
-    ctx.LastCounterSaveMinute = minute;
-    if (ctx.CountersChanged) {
-        ctx.CountersChanged = false;
-        WriteRestartFile(ctx);
+    engine.state.LastCounterSaveMinute = minute;
+    if (engine.state.CountersChanged) {
+        engine.state.CountersChanged = false;
+        engine.events.RestartFileDue();
     }
 }
 
-void LogStateLine(ProgramContext& ctx, TickHost& host) {
+void LogStateLine(Engine& engine, TickHost& host) {
     std::string relays[kBoardSlots];
     std::string inputs[kBoardSlots];
     for (int b = 0; b < kBoardSlots; ++b) {
-        relays[b] = ctx.display.boards[static_cast<size_t>(b)].relayText;
-        inputs[b] = ctx.display.boards[static_cast<size_t>(b)].inputText;
+        relays[b] = engine.display.boards[static_cast<size_t>(b)].relayText;
+        inputs[b] = engine.display.boards[static_cast<size_t>(b)].inputText;
     }
-    const std::string line = ctx.eventLog.WriteStateLine(relays, inputs);
+    const std::string line = engine.events.LogStateLine(relays, inputs);
     if (!line.empty())
         host.StateLineLogged(line);
 }
 
 } // namespace
 
-void Tick(ProgramContext& ctx, TickHost& host) {
-    if (ctx.KillPending != kFalse) {
-        KillAction(ctx, host);
+void Tick(Engine& engine, TickHost& host) {
+    if (IsSet(engine.state.KillPending)) {
+        KillAction(engine, host);
         return;
     }
-    if (Suspended(ctx))
+    if (Suspended(engine))
         return;
     host.SetBusyPointer(true);
     host.ProcessPendingMessages();
-    if (ctx.TickRunning != kTrue) {
-        ctx.TickRunning = kTrue;
-        if (!Suspended(ctx))
-            EvaluateSchedule(ctx, ctx.clock);
-        if (!Suspended(ctx))
-            ApplyOutputs(ctx, ctx.boards, ctx.boxes);
-        if (!Suspended(ctx))
-            ctx.boards.ReadAllOutputs();
-        if (!Suspended(ctx))
-            ctx.boards.ReadAllInputs();
-        if (!Suspended(ctx) && ctx.KillBySignal != 0)
-            KillSignalCheck(ctx);
-        ctx.TickRunning = kFalse;
+    if (!IsSet(engine.schedule.TickRunning)) {
+        engine.schedule.TickRunning = kTrue;
+        if (!Suspended(engine))
+            EvaluateSchedule(engine.schedule, engine.clock);
+        if (!Suspended(engine))
+            ApplyOutputs(engine.schedule, engine.boards, engine.boxes);
+        if (!Suspended(engine))
+            engine.boards.ReadAllOutputs();
+        if (!Suspended(engine))
+            engine.boards.ReadAllInputs();
+        if (!Suspended(engine) && IsSet(engine.settings.KillBySignal))
+            KillSignalCheck(engine);
+        engine.schedule.TickRunning = kFalse;
     }
-    if (!Suspended(ctx)) {
-        RefreshDisplay(ctx, host);
-        if (!Suspended(ctx))
+    if (!Suspended(engine)) {
+        RefreshDisplay(engine, host);
+        if (!Suspended(engine))
             host.RefreshStatusBar();
-        if (!Suspended(ctx))
-            LogStateLine(ctx, host);
-        if (!Suspended(ctx))
-            SaveCountersOncePerMinute(ctx);
+        if (!Suspended(engine))
+            LogStateLine(engine, host);
+        if (!Suspended(engine))
+            SaveCountersOncePerMinute(engine);
     }
     host.SetBusyPointer(false);
 }
 
-void EnableTimer(ProgramContext& ctx) {
-    if (ctx.TimerEnabled)
+void EnableTimer(Engine& engine) {
+    if (engine.state.TimerEnabled)
         return;
-    ctx.TimerEnabled = true;
-    ctx.eventLog.WriteEvent("Enabling Timer", " ");
+    engine.state.TimerEnabled = true;
+    engine.events.LogEvent("Enabling Timer", " ");
 }
 
-void DeveloperTimerSwitch(ProgramContext& ctx) {
-    if (ctx.TimerEnabled) {
-        ctx.TimerEnabled = false;
-        ctx.TimerMenuCaption = "Timer Enable";
+void DeveloperTimerSwitch(Engine& engine) {
+    if (engine.state.TimerEnabled) {
+        engine.state.TimerEnabled = false;
+        engine.state.TimerMenuCaption = "Timer Enable";
     } else {
-        ctx.TimerMenuCaption = "Timer Disable";
-        EnableTimer(ctx);
+        engine.state.TimerMenuCaption = "Timer Disable";
+        EnableTimer(engine);
     }
 }
 
-void RefreshWithoutEvaluation(ProgramContext& ctx, TickHost& host) {
-    if (Suspended(ctx))
+void RefreshWithoutEvaluation(Engine& engine, TickHost& host) {
+    if (Suspended(engine))
         return;
     host.ProcessPendingMessages();
-    ctx.boards.ReadAllOutputs();
-    ctx.boards.ReadAllInputs();
-    RefreshDisplay(ctx, host);
+    engine.boards.ReadAllOutputs();
+    engine.boards.ReadAllInputs();
+    RefreshDisplay(engine, host);
     host.ProcessPendingMessages();
 }
 

@@ -3,19 +3,19 @@
 
 namespace tavrel {
 
-struct ProgramContext;
+struct Engine;
 class TickHost;
 
-void Tick(ProgramContext& ctx, TickHost& host);
+void Tick(Engine& engine, TickHost& host);
 // Force Check Time: one whole tick now, whether the timer runs or not.
-inline void ForceCheckTime(ProgramContext& ctx, TickHost& host) {
-    Tick(ctx, host);
+inline void ForceCheckTime(Engine& engine, TickHost& host) {
+    Tick(engine, host);
 }
 // Switches the timer on (logging "Enabling Timer") unless it already runs.
-void EnableTimer(ProgramContext& ctx);
+void EnableTimer(Engine& engine);
 // The developer menu's switch.
-void DeveloperTimerSwitch(ProgramContext& ctx);
+void DeveloperTimerSwitch(Engine& engine);
 // After a direct board command: read the board back and refresh the display, without evaluating.
-void RefreshWithoutEvaluation(ProgramContext& ctx, TickHost& host);
+void RefreshWithoutEvaluation(Engine& engine, TickHost& host);
 
 } // namespace tavrel

@@ -1,6 +1,6 @@
 #include "engine/total_time.h"
 
-#include "config/vb_conversions.h"
+#include "common/vb_conversions.h"
 #include "engine/cycle_codes.h"
 #include "engine/time_of_day.h"
 

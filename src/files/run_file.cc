@@ -1,6 +1,6 @@
 #include "files/run_file.h"
 
-#include "config/vb_conversions.h"
+#include "common/vb_conversions.h"
 #include "engine/cycle_codes.h"
 #include "files/run_file_fields.h"
 #include "platform/file_io.h"
@@ -107,7 +107,7 @@ public:
         // within the tables are kept.
         for (int b = 0; b <= declared.boards; ++b)
             for (int r = 0; r <= declared.relays; ++r) {
-                const bool keep = b <= kLastScheduledBoard && r < kRelaysPerBoard;
+                const bool keep = b <= kMaxBoardIndex && r < kRelaysPerBoard;
                 RelayRecord scratch;
                 RelayRecord& relay = keep ? tables_.RelayArray[RelayIndex(b, r)] : scratch;
                 if (!ReadRelay(in, relay))

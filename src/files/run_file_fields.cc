@@ -1,6 +1,6 @@
 #include "files/run_file_fields.h"
 
-#include "config/vb_conversions.h"
+#include "common/vb_conversions.h"
 
 namespace tavrel {
 

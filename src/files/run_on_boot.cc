@@ -2,6 +2,12 @@
 
 namespace tavrel {
 
+bool IsRunMeMarkerWord(std::string_view word) {
+    const std::string_view marker = kRunMeMarker;
+    const size_t blank = marker.find(' ');
+    return !word.empty() && (word == marker.substr(0, blank) || word == marker.substr(blank + 1));
+}
+
 namespace {
 
 struct SearchedKey {

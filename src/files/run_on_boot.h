@@ -7,11 +7,14 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tavrel {
 
 inline constexpr const char* kRunMeValueName = "TavrelRunMe";
 inline constexpr const char* kRunMeMarker = "k572mx83pqa914 0x00c4e21b";
+// Whether `word` is one of the marker's words, as they reach a program started from the entry.
+bool IsRunMeMarkerWord(std::string_view word);
 inline constexpr const char* kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr const char* kRunOnceKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 inline constexpr const char* kRunServicesKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";

@@ -10,7 +10,7 @@ namespace tavrel {
 
 void ConsoleTickHost::RelaySwitched(int relayIndex, int16_t state) {
     out_ << FormatTimeOfDay(ctx_.clock.TimeOfDay()) << " relay " << relayIndex + 1 << " ("
-         << ctx_.RelayArray[relayIndex].DisplayName << ") " << (state == kStateOn ? "ON" : "OFF")
+         << ctx_.schedule.RelayArray[relayIndex].DisplayName << ") " << (state == kStateOn ? "ON" : "OFF")
          << std::endl;
 }
 
@@ -22,12 +22,13 @@ void RunSchedulerLoop(ProgramContext& ctx, TickHost& host, const std::function<b
     int64_t deadline = ctx.clock.MonotonicUs();
     while (!stop()) {
         if (ctx.clock.MonotonicUs() >= deadline) {
-            if (ctx.TimerEnabled)
-                Tick(ctx, host);
-            deadline += static_cast<int64_t>(ctx.TimerInterval) * 1000;
+            if (ctx.engineState.TimerEnabled)
+                Tick(ctx.engine, host);
+            deadline += static_cast<int64_t>(ctx.engineState.TimerInterval) * 1000;
             // After a long stall (a suspended machine), start afresh rather than tick to catch up.
             if (deadline < ctx.clock.MonotonicUs())
-                deadline = ctx.clock.MonotonicUs() + static_cast<int64_t>(ctx.TimerInterval) * 1000;
+                deadline =
+                    ctx.clock.MonotonicUs() + static_cast<int64_t>(ctx.engineState.TimerInterval) * 1000;
         }
         ctx.clock.SleepUntilUs(deadline);
     }

@@ -1,5 +1,6 @@
 #include "shell/event_log.h"
 
+#include "boardio/chip_set_types.h"
 #include "engine/time_of_day.h"
 
 #include <cstdio>
@@ -34,7 +35,7 @@ void EventLog::Append(const std::string& line) {
 }
 
 void EventLog::WriteEvent(const std::string& what, const std::string& detail) {
-    if (settings_.LoggingOnOff != kTrue)
+    if (!IsSet(settings_.LoggingOnOff))
         return;
     const LocalTime now = clock_.Now();
     Append(FormatTimeOfDay(now.secondsOfDay) + " " + DateText(now.date) + " " + what + " " + detail);
@@ -43,28 +44,19 @@ void EventLog::WriteEvent(const std::string& what, const std::string& detail) {
 std::string EventLog::StateLine(int32_t now, const std::string (&relayTexts)[kBoardSlots],
                                 const std::string (&inputTexts)[kBoardSlots]) const {
     std::string line = FormatTimeOfDay(now) + " ";
-    for (int b = 0; b <= kLastScheduledBoard; ++b)
-        if (tables_.BoardArray[b].LogBoard != 0)
+    for (int b = 0; b <= kMaxBoardIndex; ++b)
+        if (IsSet(boards_[b].LogBoard))
             line += "<" + relayTexts[b] + ">";
     line += "R><I";
-    for (int b = 0; b <= kLastScheduledBoard; ++b) {
-        const BoardRecord& board = tables_.BoardArray[b];
-        if (board.LogBoard == 0)
+    for (int b = 0; b <= kMaxBoardIndex; ++b) {
+        const BoardRecord& board = boards_[b];
+        if (!IsSet(board.LogBoard))
             continue;
         line += "<";
-        const std::string& type = board.ChipSetType;
         if (board.InputAddress != 0)
             line += inputTexts[b];
-        else if (type == "FireCracker")
-            line += "FireCracker";
-        else if (type == "LPT1" || type == "Lpt1" || type == "lpt1")
-            line += "Lpt1";
-        else if (type == "LPT2" || type == "Lpt2" || type == "lpt2")
-            line += "Lpt2";
-        else if (type == "LPT3" || type == "Lpt3" || type == "lpt3")
-            line += "Lpt3";
-        else if (type == "LPT" || type == "Lpt" || type == "lpt")
-            line += "Lpt";
+        else
+            line += LogTagOf(board.ChipSetType);
         line += ">";
     }
     return line + "I ";
@@ -77,7 +69,7 @@ std::string EventLog::WriteStateLine(const std::string (&relayTexts)[kBoardSlots
     if (minute == LastStateMinute)
         return "";
     LastStateMinute = minute;
-    if (settings_.LoggingOnOff != kTrue)
+    if (!IsSet(settings_.LoggingOnOff))
         return "";
     std::string line = StateLine(now, relayTexts, inputTexts);
     Append(line);

@@ -1,8 +1,8 @@
 #pragma once
 // The daily event log: one file a day in the log folder, event lines and a state line once a minute.
 
+#include "boardio/board_record.h"
 #include "config/settings.h"
-#include "engine/schedule_records.h"
 #include "platform/clock.h"
 #include "platform/drive_map.h"
 
@@ -20,9 +20,9 @@ std::string DateText(const CalendarDate& date);
 class EventLog {
 public:
     // `saveLogFileName` stores the LogFileName setting when a new day changes it.
-    EventLog(Settings& settings, ScheduleTables& tables, Clock& clock, DriveMap& drives,
+    EventLog(Settings& settings, const BoardTable& boards, Clock& clock, DriveMap& drives,
              std::function<void()> saveLogFileName)
-        : settings_(settings), tables_(tables), clock_(clock), drives_(drives),
+        : settings_(settings), boards_(boards), clock_(clock), drives_(drives),
           saveLogFileName_(std::move(saveLogFileName)) {}
 
     // The day's file on this machine; keeps the stored LogFileName up to date.
@@ -45,7 +45,7 @@ private:
     void Append(const std::string& line);
 
     Settings& settings_;
-    ScheduleTables& tables_;
+    const BoardTable& boards_;
     Clock& clock_;
     DriveMap& drives_;
     std::function<void()> saveLogFileName_;

@@ -9,18 +9,21 @@ constexpr int kSubscriptOutOfRange = 9;
 ProgramContext::ProgramContext(const Platform& p)
     : clock(p.clock), boxes(p.boxes), drives(p.drives), folders(p.folders), power(p.power),
       portAccess(p.ports, p.folders, p.boxes), commPorts(p.serial), x10(commPorts, p.clock, p.boxes),
-      boards(*this, *this, portAccess, x10, p.clock, p.boxes), regApi(p.registry, p.boxes),
-      eventLog(*this, *this, p.clock, p.drives,
-               [this] { NewConfiguration().ConfigurationLogFileNameSave(); }),
-      runFiles(*this, *this, *this, p.boxes, p.drives) {
-    SetIndexErrorReporter([this](const std::string& table, int index) {
+      boards(schedule.BoardArray, schedule.OutputReadback, schedule.InputReadback, boardState, portAccess,
+             x10, p.clock, p.boxes),
+      regApi(p.registry, p.boxes), eventLog(settings, schedule.BoardArray, p.clock, p.drives,
+                                            [this] { NewConfiguration().ConfigurationLogFileNameSave(); }),
+      runFiles(schedule, settings, files, p.boxes, p.drives),
+      events(*this), engine{schedule,   engineState, settings, display, boards,
+                            boardState, p.clock,     p.boxes,  events} {
+    schedule.SetIndexErrorReporter([this](const std::string& table, int index) {
         ReportRuntimeError(boxes, kSubscriptOutOfRange,
                            "Subscript out of range (" + std::to_string(index) + ")", table);
     });
 }
 
 clsConfiguration ProgramContext::NewConfiguration() {
-    clsConfiguration store(regApi, *this, *this, folders, boxes);
+    clsConfiguration store(regApi, settings, schedule.BoardArray, schedule.RelayGroupColors, folders, boxes);
     store.InitializeShowErrors();
     return store;
 }

@@ -9,6 +9,7 @@
 #include "config/reg_api.h"
 #include "config/settings.h"
 #include "engine/display_state.h"
+#include "engine/engine.h"
 #include "engine/engine_state.h"
 #include "engine/schedule_records.h"
 #include "files/run_file.h"
@@ -22,6 +23,7 @@
 #include "platform/serial_api.h"
 #include "platform/system_folders.h"
 #include "shell/event_log.h"
+#include "shell/shell_events.h"
 
 namespace tavrel {
 
@@ -37,17 +39,28 @@ struct Platform {
     SystemPower& power;
 };
 
-// Each main creates one; each test creates one per case. Members carry the names the engine uses.
-struct ProgramContext : ScheduleTables, BoardIoState, Settings, ScheduleFileState, EngineState {
+// Each main creates one; each test creates one per case. Its parts keep the names the program gives them.
+struct ProgramContext {
     explicit ProgramContext(const Platform& platform);
     ProgramContext(const ProgramContext&) = delete;
     ProgramContext& operator=(const ProgramContext&) = delete;
 
+    // What the program keeps.
+    ScheduleTables schedule;
+    Settings settings;
+    ScheduleFileState files;
+    EngineState engineState;
+    BoardIoState boardState;
+    DisplayState display;
+
+    // The platform.
     Clock& clock;
     MessageBoxes& boxes;
     DriveMap& drives;
     SystemFolders& folders;
     SystemPower& power;
+
+    // The services built on it.
     PortAccess portAccess;
     CommPorts commPorts;
     X10Transmitter x10;
@@ -55,7 +68,8 @@ struct ProgramContext : ScheduleTables, BoardIoState, Settings, ScheduleFileStat
     modRegAPI regApi;
     EventLog eventLog;
     RunFiles runFiles;
-    DisplayState display;
+    ShellEvents events;
+    Engine engine;
 
     // A configuration store for one operation, already showing its diagnostics.
     clsConfiguration NewConfiguration();

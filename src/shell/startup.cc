@@ -1,10 +1,11 @@
 #include "shell/startup.h"
 
 #include "config/configuration.h"
+#include "config/settings_table.h"
 #include "engine/tick.h"
 #include "engine/total_time.h"
-#include "files/schedule_commands.h"
 #include "shell/program_context.h"
+#include "shell/schedule_commands.h"
 #include "shell/version.h"
 
 #include <ostream>
@@ -16,25 +17,8 @@ std::string ProgramLoadTimeText(int32_t s) {
 }
 
 void ApplyDefaultConfiguration(ProgramContext& ctx) {
-    static_cast<Settings&>(ctx) = Settings{};
-    ctx.LoggingOnOff = kTrue;
-    ctx.LogFilePath = "c:\\";
-    ctx.KillMiscButtonName = "Kill";
-    ctx.WarnOverLapTime = 1;
-    // Colours as the panels show them (BGR): green ON, red OFF, yellow manual, light grey backgrounds.
-    ctx.ColorRelayON = 0x00FF00;
-    ctx.ColorRelayOFF = 0x0000FF;
-    ctx.ColorTimeON = 0x00FF00;
-    ctx.ColorTimeOFF = 0xFFFFFF;
-    ctx.ColorManualON = 0x00FFFF;
-    ctx.ColorManualOFF = 0xC0C0C0;
-    ctx.ColorInputON = 0x00FF00;
-    ctx.ColorInputOFF = 0xC0C0C0;
-    ctx.ColorTTimeBkgrnd = 0xE0E0E0;
-    ctx.ColorNameBkgrnd = 0xFFFFFF;
-    for (int g = 0; g < kRelaysPerBoard; ++g)
-        ctx.RelayGroupColors[g] = 0xF0F0F0;
-    BoardRecord& board = ctx.BoardArray[0];
+    ApplyFirstRunSettings(ctx.settings, ctx.schedule.RelayGroupColors);
+    BoardRecord& board = ctx.schedule.BoardArray[0];
     board = BoardRecord{};
     board.ChipSetType = "CBRelay08";
     board.BaseAddress = 0x300;
@@ -47,21 +31,22 @@ void ApplyDefaultConfiguration(ProgramContext& ctx) {
 }
 
 bool CheckConfigurationHeadless(ProgramContext& ctx, std::ostream& err) {
-    ctx.ConfigVersion = ctx.NewConfiguration().ConfigurationLoadVersionFromReg();
-    if (ctx.ConfigVersion == kConfigVersionTag) {
+    ctx.settings.ConfigVersion = ctx.NewConfiguration().ConfigurationLoadVersionFromReg();
+    if (ctx.settings.ConfigVersion == kConfigVersionTag) {
         ctx.NewConfiguration().ConfigurationLoadFromReg();
         return true;
     }
-    if (ctx.ConfigVersion == kRegKeyNotFound || ctx.ConfigVersion == kRegValueNameNotFound) {
+    if (ctx.settings.ConfigVersion == kRegKeyNotFound ||
+        ctx.settings.ConfigVersion == kRegValueNameNotFound) {
         err << "tavreld: Tavrel is not Configured! Saving the default configuration: board 1 a CBRelay08 at "
                "300 hex, emulated (no port is touched). Change it in the registry key "
                "HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrel\\Config.\n";
     } else {
         err << "tavreld: Tavrel is not Configured! The stored configuration is for version "
-            << ctx.ConfigVersion << ".\n";
-        if (ctx.ConfigVersion.find('|') != std::string::npos &&
-            ctx.ConfigVersion.size() > ctx.ConfigVersion.find('|') + 3 &&
-            ctx.ConfigVersion[ctx.ConfigVersion.find('|') + 3] > '0')
+            << ctx.settings.ConfigVersion << ".\n";
+        if (ctx.settings.ConfigVersion.find('|') != std::string::npos &&
+            ctx.settings.ConfigVersion.size() > ctx.settings.ConfigVersion.find('|') + 3 &&
+            ctx.settings.ConfigVersion[ctx.settings.ConfigVersion.find('|') + 3] > '0')
             err << "Your Configuration is for more boards then this program will support\n"
                    "The additional board information will be removed\n";
         err << "tavreld: saving the default configuration.\n";
@@ -87,20 +72,20 @@ void LogProgramLoad(ProgramContext& ctx) {
 }
 
 bool MainWindowLoad(ProgramContext& ctx) {
-    InitialiseNewSchedule(ctx);
+    InitialiseNewSchedule(ctx.schedule);
     ctx.boards.InitialiseAllBoards();
-    ctx.RestartedAfterCrash = LoadRestartFile(ctx) ? kTrue : kFalse;
-    ComputeAllTotalTimes(ctx);
-    if (ctx.RestartedAfterCrash == kTrue) {
-        EnableTimer(ctx);
+    ctx.files.RestartedAfterCrash = LoadRestartFile(ctx) ? kTrue : kFalse;
+    ComputeAllTotalTimes(ctx.schedule);
+    if (IsSet(ctx.files.RestartedAfterCrash)) {
+        EnableTimer(ctx.engine);
         ctx.eventLog.WriteEvent("Timer Started", "Restart After Crash");
     }
-    return ctx.RestartedAfterCrash == kTrue;
+    return IsSet(ctx.files.RestartedAfterCrash);
 }
 
 void CloseProgram(ProgramContext& ctx) {
-    ctx.ScheduleSuspended = kTrue;
-    ctx.TimerEnabled = false;
+    ctx.schedule.ScheduleSuspended = kTrue;
+    ctx.engineState.TimerEnabled = false;
     DeleteRestartFile(ctx);
     ctx.boards.ResetBoardsOnExit();
     PortLayerControl(ctx, "Unload");

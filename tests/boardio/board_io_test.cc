@@ -13,7 +13,7 @@ protected:
     test::TestContext t;
     ProgramContext& ctx = t.ctx;
     test::TestPlatform& platform = t.platform;
-    BoardRecord& board = ctx.BoardArray[0];
+    BoardRecord& board = ctx.schedule.BoardArray[0];
 
     void PortBoard(const char* type, int32_t base, int32_t input = 0) {
         board.ChipSetType = type;
@@ -38,14 +38,14 @@ TEST_F(BoardIoTest, ReadModifyWriteKeepsTheOtherRelays) {
     EXPECT_EQ(platform.PortByte(0x300), 0b1010'1001);
     EXPECT_EQ(ctx.boards.RelayOff(0, 7), 0b0010'1001);
     EXPECT_EQ(platform.PortByte(0x300), 0b0010'1001);
-    EXPECT_EQ(ctx.OutputShadow[0], 0b0010'1001);
+    EXPECT_EQ(ctx.boardState.OutputShadow[0], 0b0010'1001);
     EXPECT_EQ(board.BoardReady, kTrue);
 
     platform.SetPortByte(0x301, 0x5A);
     EXPECT_EQ(ctx.boards.ReadInputs(0), 0x5A);
     platform.SetPortByte(0x300, 0x11);
     EXPECT_EQ(ctx.boards.ReadOutputs(0), 0x11) << "the outputs are read from the port";
-    EXPECT_EQ(ctx.OutputShadow[0], 0x11);
+    EXPECT_EQ(ctx.boardState.OutputShadow[0], 0x11);
 }
 
 TEST_F(BoardIoTest, CardWithoutControlRegisterIsNotWrittenAtInitialisation) {
@@ -93,7 +93,7 @@ TEST_F(BoardIoTest, WriteOnlyBoardNeverReadsItsPort) {
 TEST_F(BoardIoTest, EmulatedAndBaseZeroBoardsNeverTouchAPort) {
     for (int variant = 0; variant < 2; ++variant) {
         test::TestContext fresh;
-        BoardRecord& b = fresh.ctx.BoardArray[0];
+        BoardRecord& b = fresh.ctx.schedule.BoardArray[0];
         b.ChipSetType = "8255PortA";
         b.BaseAddress = variant == 0 ? 0x300 : 0;
         b.RunNoBoard = variant == 0 ? 1 : 0;
@@ -104,11 +104,11 @@ TEST_F(BoardIoTest, EmulatedAndBaseZeroBoardsNeverTouchAPort) {
         fresh.ctx.boards.InitialiseBoard(0);
         EXPECT_EQ(fresh.ctx.boards.RelayOn(0, 1), 0);
         EXPECT_EQ(fresh.ctx.boards.RelayOn(0, 6), 0);
-        EXPECT_EQ(fresh.ctx.OutputShadow[0], 0x42);
+        EXPECT_EQ(fresh.ctx.boardState.OutputShadow[0], 0x42);
         EXPECT_EQ(fresh.ctx.boards.ReadOutputs(0), 0x42);
         EXPECT_EQ(fresh.ctx.boards.ReadInputs(0), 0x42) << "an emulated board's inputs follow its outputs";
         EXPECT_EQ(fresh.ctx.boards.RelayOff(0, 1), 0);
-        EXPECT_EQ(fresh.ctx.OutputShadow[0], 0x40);
+        EXPECT_EQ(fresh.ctx.boardState.OutputShadow[0], 0x40);
         for (int32_t port : {0x300, 0x303, 0x000})
             EXPECT_EQ(fresh.platform.PortByte(port), 0) << variant;
         EXPECT_EQ(fresh.platform.PortByte(0x301), 0x77);
@@ -126,7 +126,7 @@ TEST_F(BoardIoTest, FireCrackerLowerHouseDrivesUnits9To16) {
         bits += calls[i] == "escape 3" ? '1' : '0';
     EXPECT_EQ(calls.front(), "open COM2");
     EXPECT_EQ(bits, BuildX10Frame(1, 9, kX10On));
-    EXPECT_EQ(ctx.OutputShadow[0], 0x01);
+    EXPECT_EQ(ctx.boardState.OutputShadow[0], 0x01);
 
     platform.serial.ClearCalls();
     ctx.boards.RelayOff(0, 7);
@@ -157,25 +157,24 @@ TEST_F(BoardIoTest, EachTypeAsksForItsSettlePause) {
     platform.clock.ClearPauses();
     ctx.boards.RelayOn(0, 0);
     EXPECT_EQ(platform.clock.Pauses(), std::vector<double>{200});
-    ctx.StepDelayCount = kStepDelaySelected;
+    ctx.boardState.StepDelayCount = kStepDelaySelected;
     ctx.boards.RelayOn(0, 1);
     EXPECT_EQ(platform.clock.BusyPauses(), std::vector<int64_t>{kStepDelayMs});
 }
 
 TEST_F(BoardIoTest, AllRelaysResetOnExitAndReadback) {
     PortBoard("CBRelay08", 0x300);
-    for (int r = 0; r < 8; ++r)
-        ctx.RelayArray[r].NextCycleTick = 99;
     ctx.boards.AllRelaysOn(0);
     EXPECT_EQ(platform.PortByte(0x300), 0xFF);
-    for (int r = 0; r < 8; ++r)
-        EXPECT_EQ(ctx.RelayArray[r].NextCycleTick, 0);
     ctx.boards.ReadAllOutputs();
-    EXPECT_EQ(ctx.OutputReadback[0], 0xFF);
+    EXPECT_EQ(ctx.schedule.OutputReadback[0], 0xFF);
 
-    board.ResetOnExit = 0;
-    ctx.boards.ResetBoardsOnExit();
-    EXPECT_EQ(platform.PortByte(0x300), 0xFF);
+    // Only the check-box value 1 asks for it: 0 and a stray -1 leave the relays as they are.
+    for (int16_t notTicked : {0, -1}) {
+        board.ResetOnExit = notTicked;
+        ctx.boards.ResetBoardsOnExit();
+        EXPECT_EQ(platform.PortByte(0x300), 0xFF) << notTicked;
+    }
     board.ResetOnExit = 1;
     ctx.boards.ResetBoardsOnExit();
     EXPECT_EQ(platform.PortByte(0x300), 0x00);

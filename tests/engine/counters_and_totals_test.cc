@@ -2,7 +2,7 @@
 #include "engine/tick.h"
 #include "engine/total_time.h"
 
-#include "shell/kill.h"
+#include "engine/kill.h"
 #include "support/board_fixture.h"
 
 #include <gtest/gtest.h>
@@ -14,60 +14,61 @@ class EngineTest : public test::BoardFixture {
 protected:
     void TickWithInputs(uint8_t inputs) {
         platform.SetPortByte(kInput, inputs);
-        Tick(ctx, host);
+        Tick(ctx.engine, host);
         platform.clock.Advance(950);
     }
 };
 
 TEST_F(EngineTest, CountsRisingEdgesButNotALineHighAtTheFirstTick) {
-    ctx.RelayArray[0].CountEnabled = kTrue;
-    ctx.RelayArray[1].CountEnabled = kTrue;
+    ctx.schedule.RelayArray[0].CountEnabled = kTrue;
+    ctx.schedule.RelayArray[1].CountEnabled = kTrue;
     TickWithInputs(0b01);
-    EXPECT_EQ(ctx.RelayArray[0].Counter, 0) << "already high at the first tick";
+    EXPECT_EQ(ctx.schedule.RelayArray[0].Counter, 0) << "already high at the first tick";
     TickWithInputs(0b00);
     TickWithInputs(0b11);
     TickWithInputs(0b11);
     TickWithInputs(0b10);
     TickWithInputs(0b11);
-    EXPECT_EQ(ctx.RelayArray[0].Counter, 2);
-    EXPECT_EQ(ctx.RelayArray[1].Counter, 1);
+    EXPECT_EQ(ctx.schedule.RelayArray[0].Counter, 2);
+    EXPECT_EQ(ctx.schedule.RelayArray[1].Counter, 1);
     EXPECT_EQ(ctx.display.relays[0].counterCaption, "2");
-    EXPECT_EQ(ctx.display.relays[0].counterLabel, ctx.ColorInputON);
+    EXPECT_EQ(ctx.display.relays[0].counterLabel, ctx.settings.ColorInputON);
 }
 
 TEST_F(EngineTest, CounterCapAndCountingOff) {
-    ctx.RelayArray[0].CountEnabled = kTrue;
-    ctx.RelayArray[0].Counter = 32000;
+    ctx.schedule.RelayArray[0].CountEnabled = kTrue;
+    ctx.schedule.RelayArray[0].Counter = 32000;
     TickWithInputs(0);
     for (int i = 0; i < 3; ++i) {
         TickWithInputs(1);
         TickWithInputs(0);
     }
-    EXPECT_EQ(ctx.RelayArray[0].Counter, 32000);
+    EXPECT_EQ(ctx.schedule.RelayArray[0].Counter, 32000);
 
-    ctx.RelayArray[2].CountEnabled = kFalse;
+    ctx.schedule.RelayArray[2].CountEnabled = kFalse;
     TickWithInputs(0b100);
-    EXPECT_EQ(ctx.display.relays[2].counterLabel, ctx.ColorInputON) << "the colour still follows the line";
+    EXPECT_EQ(ctx.display.relays[2].counterLabel, ctx.settings.ColorInputON)
+        << "the colour still follows the line";
     EXPECT_EQ(ctx.display.relays[2].counterCaption, "Counter");
     TickWithInputs(0);
     TickWithInputs(0b100);
-    EXPECT_EQ(ctx.RelayArray[2].Counter, 0);
-    EXPECT_EQ(ctx.display.relays[2].counterLabel, ctx.ColorInputON);
+    EXPECT_EQ(ctx.schedule.RelayArray[2].Counter, 0);
+    EXPECT_EQ(ctx.display.relays[2].counterLabel, ctx.settings.ColorInputON);
 }
 
 TEST_F(EngineTest, CounterClicksAndZeroCounters) {
-    ctx.RelayArray[4].Counter = 12;
-    CounterClicked(ctx, 4, MouseButton::Left);
-    EXPECT_EQ(ctx.RelayArray[4].CountEnabled, kTrue);
+    ctx.schedule.RelayArray[4].Counter = 12;
+    CounterClicked(ctx.engine, 4, MouseButton::Left);
+    EXPECT_EQ(ctx.schedule.RelayArray[4].CountEnabled, kTrue);
     EXPECT_EQ(ctx.display.relays[4].counterCaption, "12");
-    CounterClicked(ctx, 4, MouseButton::Left);
+    CounterClicked(ctx.engine, 4, MouseButton::Left);
     EXPECT_EQ(ctx.display.relays[4].counterCaption, "Counter");
-    CounterClicked(ctx, 4, MouseButton::Right);
-    EXPECT_EQ(ctx.RelayArray[4].CountEnabled, kTrue);
-    EXPECT_EQ(ctx.RelayArray[4].Counter, 0);
-    ctx.RelayArray[5].Counter = 9;
-    ZeroCounters(ctx);
-    EXPECT_EQ(ctx.RelayArray[5].Counter, 0);
+    CounterClicked(ctx.engine, 4, MouseButton::Right);
+    EXPECT_EQ(ctx.schedule.RelayArray[4].CountEnabled, kTrue);
+    EXPECT_EQ(ctx.schedule.RelayArray[4].Counter, 0);
+    ctx.schedule.RelayArray[5].Counter = 9;
+    ZeroCounters(ctx.engine);
+    EXPECT_EQ(ctx.schedule.RelayArray[5].Counter, 0);
     EXPECT_FALSE(test::ReadWholeFile(ctx.drives.Map("c:\\TVRestart.run")).empty());
 }
 
@@ -114,91 +115,92 @@ class KillTest : public EngineTest {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
-        ctx.KillBySignal = 1;
-        ctx.KillBySignalBoardNum = 0;
-        ctx.KillBySignalInputNum = 2;
-        ctx.KillMiscEnableDelay = 0;
-        ctx.KillActionAllOff = 1;
-        ctx.TimerEnabled = true;
+        ctx.settings.KillBySignal = 1;
+        ctx.settings.KillBySignalBoardNum = 0;
+        ctx.settings.KillBySignalInputNum = 2;
+        ctx.settings.KillMiscEnableDelay = 0;
+        ctx.settings.KillActionAllOff = 1;
+        ctx.engineState.TimerEnabled = true;
     }
 };
 
 TEST_F(KillTest, SignalArmsAfterTenTicksAndTriggersInTheEleventh) {
     for (int i = 1; i <= 10; ++i) {
         TickWithInputs(0b100);
-        ASSERT_EQ(ctx.KillPending, kFalse) << "tick " << i;
+        ASSERT_EQ(ctx.engineState.KillPending, kFalse) << "tick " << i;
     }
-    EXPECT_EQ(ctx.KillMiscEnableDelay, 10);
+    EXPECT_EQ(ctx.settings.KillMiscEnableDelay, 10);
     TickWithInputs(0b100);
-    EXPECT_EQ(ctx.KillPending, kTrue);
-    EXPECT_EQ(ctx.KillBySignalGoesHigh, kTrue) << "neither set: goes high";
-    ctx.TimeArray[0] = {"08:00:00", "17:00:00", 0};
+    EXPECT_EQ(ctx.engineState.KillPending, kTrue);
+    EXPECT_EQ(ctx.settings.KillBySignalGoesHigh, kTrue) << "neither set: goes high";
+    ctx.schedule.TimeArray[0] = {"08:00:00", "17:00:00", 0};
     platform.ResetPortWrites();
     TickWithInputs(0);
-    EXPECT_EQ(ctx.KillPending, kFalse);
+    EXPECT_EQ(ctx.engineState.KillPending, kFalse);
     EXPECT_EQ(host.displayChanges, 11) << "the tick ran only the kill action";
     for (int r = 0; r < 8; ++r)
-        EXPECT_EQ(ctx.RelayArray[r].HardStop, kTrue);
+        EXPECT_EQ(ctx.schedule.RelayArray[r].HardStop, kTrue);
     EXPECT_EQ(platform.PortByte(kBase), 0);
 }
 
 TEST_F(KillTest, GoesLowIsTheLineLowInTheTick) {
-    ctx.KillBySignalGoesLow = kTrue;
-    ctx.KillMiscEnableDelay = 1;
+    ctx.settings.KillBySignalGoesLow = kTrue;
+    ctx.settings.KillMiscEnableDelay = 1;
     TickWithInputs(0);
     TickWithInputs(0b100);
-    EXPECT_EQ(ctx.KillPending, kFalse);
+    EXPECT_EQ(ctx.engineState.KillPending, kFalse);
     TickWithInputs(0);
-    EXPECT_EQ(ctx.KillPending, kTrue);
+    EXPECT_EQ(ctx.engineState.KillPending, kTrue);
 }
 
 TEST_F(KillTest, AnEmulatedBoardNeverTriggers) {
-    ctx.BoardArray[0].RunNoBoard = 1;
-    ctx.RelayArray[2].Manual = kTrue; // input follows the outputs of an emulated board: line 2 is high
+    ctx.schedule.BoardArray[0].RunNoBoard = 1;
+    ctx.schedule.RelayArray[2].Manual =
+        kTrue; // input follows the outputs of an emulated board: line 2 is high
     for (int i = 0; i < 20; ++i)
         TickWithInputs(0xFF);
-    EXPECT_EQ(ctx.InputReadback[0] & 0b100, 0b100);
-    EXPECT_EQ(ctx.KillPending, kFalse);
+    EXPECT_EQ(ctx.schedule.InputReadback[0] & 0b100, 0b100);
+    EXPECT_EQ(ctx.engineState.KillPending, kFalse);
 }
 
 TEST_F(KillTest, AllOffWithExitStopsTheRelaysThenEndsTheProgram) {
-    ctx.KillActionExitProgram = 1;
-    ctx.RelayArray[1].Manual = kTrue;
+    ctx.settings.KillActionExitProgram = 1;
+    ctx.schedule.RelayArray[1].Manual = kTrue;
     TickWithInputs(0);
     ASSERT_EQ(platform.PortByte(kBase), 0b10);
-    ctx.KillWindowVisible = true;
-    KillButtonPressed(ctx, host);
-    EXPECT_FALSE(ctx.KillWindowVisible) << "hidden, not switched to un-kill";
-    EXPECT_EQ(ctx.KillPending, kTrue) << "the timer runs: the next tick acts";
+    ctx.engineState.KillWindowVisible = true;
+    KillButtonPressed(ctx.engine, host);
+    EXPECT_FALSE(ctx.engineState.KillWindowVisible) << "hidden, not switched to un-kill";
+    EXPECT_EQ(ctx.engineState.KillPending, kTrue) << "the timer runs: the next tick acts";
     TickWithInputs(0);
     EXPECT_EQ(platform.PortByte(kBase), 0);
-    EXPECT_EQ(ctx.RelayArray[1].HardStop, kTrue);
+    EXPECT_EQ(ctx.schedule.RelayArray[1].HardStop, kTrue);
     EXPECT_EQ(host.closeRequests, 1);
     EXPECT_EQ(platform.power.requests, 0);
 }
 
 TEST_F(KillTest, KillButtonWithTheTimerOffActsAtOnceAndUnKillReleases) {
-    ctx.TimerEnabled = false;
-    ctx.RelayArray[1].Manual = kTrue;
+    ctx.engineState.TimerEnabled = false;
+    ctx.schedule.RelayArray[1].Manual = kTrue;
     TickWithInputs(0);
-    KillButtonPressed(ctx, host);
+    KillButtonPressed(ctx.engine, host);
     EXPECT_EQ(platform.PortByte(kBase), 0);
-    EXPECT_TRUE(ctx.KillWindowShowsUnKill);
-    EXPECT_EQ(ctx.ScheduleSuspended, kFalse);
-    UnKillButtonPressed(ctx);
-    EXPECT_FALSE(ctx.KillWindowShowsUnKill);
+    EXPECT_TRUE(ctx.engineState.KillWindowShowsUnKill);
+    EXPECT_EQ(ctx.schedule.ScheduleSuspended, kFalse);
+    UnKillButtonPressed(ctx.engine);
+    EXPECT_FALSE(ctx.engineState.KillWindowShowsUnKill);
     TickWithInputs(0); // reads back what the kill left
     TickWithInputs(0);
     EXPECT_EQ(platform.PortByte(kBase), 0b10) << "the schedule takes over again";
 }
 
 TEST_F(KillTest, ShutDownEndsTheProgramRemovesRunOnBootAndPowersOff) {
-    ctx.KillActionAllOff = 0;
-    ctx.KillActionShutDown = 1;
+    ctx.settings.KillActionAllOff = 0;
+    ctx.settings.KillActionShutDown = 1;
     ctx.regApi.SetNewValue(kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "String",
                            "TavrelRunMe", "x", true);
-    ctx.TimerEnabled = false;
-    KillButtonPressed(ctx, host);
+    ctx.engineState.TimerEnabled = false;
+    KillButtonPressed(ctx.engine, host);
     EXPECT_EQ(host.closeRequests, 1);
     EXPECT_EQ(platform.power.requests, 1);
     EXPECT_EQ(ctx.regApi.ReadRegValueCheck(kHkeyLocalMachine,

@@ -225,6 +225,23 @@ TEST(CycleCodes, BottomOfHourWindowAndHour23) {
     EXPECT_TRUE(late.OnAt(T(23, 50, 1)));
     EXPECT_TRUE(late.OnAt(T(23, 59, 58)));
     EXPECT_FALSE(late.OnAt(T(23, 59, 59)));
+
+    // The last hour of the day: the burst runs to the last second before midnight, whichever part
+    // of the hour it belongs to, and never past the pair's end.
+    struct Row {
+        const char* code;
+        const char* start;
+        int32_t now;
+        bool on;
+    };
+    for (const Row& row :
+         {Row{"BH", "23:50:00", T(23, 59, 58), true}, Row{"BH", "23:58:00", T(23, 59, 59), false},
+          Row{"BH", "00:59:00", T(23, 59, 58), true}, Row{"TH", "00:00:00", T(23, 0, 0), false},
+          Row{"TH", "00:10:00", T(23, 5, 0), true}}) {
+        RelayUnderTest last(row.code);
+        last.Pair(0, row.start, "23:59:59");
+        EXPECT_EQ(last.OnAt(row.now), row.on) << row.code << " " << row.start << " at " << row.now;
+    }
 }
 
 TEST(CycleCodes, ThreeHourPartsAndPlainLaterPairs) {
@@ -357,6 +374,14 @@ TEST_F(CyclicRule, FractionalAndTooShortCycles) {
     EXPECT_EQ(half.relay.NextCycleTick, s.tickMs + 60000)
         << "at least one minute, so the relay cannot chatter";
     EXPECT_EQ(half.relay.NextCycleText, "09:00:30") << "the text shows the minutes as written";
+
+    // Numbers that round down to no minute at all still wait one whole minute.
+    for (const char* code : {"0.4", "0", "-3"}) {
+        RelayUnderTest tooShort(code);
+        tooShort.Pair(0, "08:00:00", "17:00:00");
+        ApplyPairRules(tooShort.relay, tooShort.pairs, s, tooShort.suspended);
+        EXPECT_EQ(tooShort.relay.NextCycleTick, s.tickMs + 60000) << code;
+    }
 }
 
 } // namespace

@@ -17,29 +17,29 @@ protected:
 };
 
 TEST_F(ScheduleRecords, TablesHaveTheirSizesAndStartValues) {
-    EXPECT_EQ(ctx.BoardArray.Size(), 4);
-    EXPECT_EQ(ctx.RelayArray.Size(), 9);
-    EXPECT_EQ(ctx.TimeArray.Size(), 48);
-    EXPECT_EQ(ctx.ScheduleSuspended, kFalse);
-    EXPECT_EQ(ctx.TickRunning, kFalse);
+    EXPECT_EQ(ctx.schedule.BoardArray.Size(), 4);
+    EXPECT_EQ(ctx.schedule.RelayArray.Size(), 9);
+    EXPECT_EQ(ctx.schedule.TimeArray.Size(), 48);
+    EXPECT_EQ(ctx.schedule.ScheduleSuspended, kFalse);
+    EXPECT_EQ(ctx.schedule.TickRunning, kFalse);
     for (int b = 0; b < 4; ++b) {
-        EXPECT_EQ(ctx.BoardArray[b].ChipSetType, " ");
-        EXPECT_EQ(ctx.BoardArray[b].BoardReady, kFalse);
-        EXPECT_EQ(ctx.OutputReadback[b], 0);
-        EXPECT_EQ(ctx.InputReadback[b], 0);
+        EXPECT_EQ(ctx.schedule.BoardArray[b].ChipSetType, " ");
+        EXPECT_EQ(ctx.schedule.BoardArray[b].BoardReady, kFalse);
+        EXPECT_EQ(ctx.schedule.OutputReadback[b], 0);
+        EXPECT_EQ(ctx.schedule.InputReadback[b], 0);
     }
-    EXPECT_EQ(ctx.RelayArray[0].CurrentState, kStateUnknown);
-    EXPECT_EQ(ctx.RelayArray[0].NewState, kStateUnknown);
-    EXPECT_EQ(ctx.RelayArray[0].PrevInput, kStateUnknown);
+    EXPECT_EQ(ctx.schedule.RelayArray[0].CurrentState, kStateUnknown);
+    EXPECT_EQ(ctx.schedule.RelayArray[0].NewState, kStateUnknown);
+    EXPECT_EQ(ctx.schedule.RelayArray[0].PrevInput, kStateUnknown);
     EXPECT_EQ(PairIndex(RelayIndex(0, 7), 5), 47);
 }
 
 TEST_F(ScheduleRecords, NewScheduleInitialiserSetsEveryRelayAndPair) {
     for (int r = 0; r < 8; ++r)
-        ctx.BoardArray[0].RelayNames[static_cast<size_t>(r)] = "Relay " + std::to_string(r + 1);
-    ctx.BoardArray[0].RelayNames[3] = " ";
+        ctx.schedule.BoardArray[0].RelayNames[static_cast<size_t>(r)] = "Relay " + std::to_string(r + 1);
+    ctx.schedule.BoardArray[0].RelayNames[3] = " ";
     for (int r = 0; r < 8; ++r) {
-        RelayRecord& relay = ctx.RelayArray[r];
+        RelayRecord& relay = ctx.schedule.RelayArray[r];
         relay = RelayRecord{};
         relay.Manual = relay.Invert = relay.CountEnabled = relay.HardStop = kTrue;
         relay.IconFile = "c:\\icons\\pump.ico";
@@ -50,12 +50,12 @@ TEST_F(ScheduleRecords, NewScheduleInitialiserSetsEveryRelayAndPair) {
         relay.TotalTimeText = "01:00:00";
     }
     for (int p = 0; p < 48; ++p)
-        ctx.TimeArray[p] = {"08:00:00", "09:00:00", kTrue};
+        ctx.schedule.TimeArray[p] = {"08:00:00", "09:00:00", kTrue};
 
-    InitialiseNewSchedule(ctx);
+    InitialiseNewSchedule(ctx.schedule);
 
     for (int r = 0; r < 8; ++r) {
-        const RelayRecord& relay = ctx.RelayArray[r];
+        const RelayRecord& relay = ctx.schedule.RelayArray[r];
         EXPECT_EQ(relay.DisplayName, r == 3 ? " " : "Relay " + std::to_string(r + 1));
         EXPECT_EQ(relay.DaysOfWeek, "All Days");
         EXPECT_EQ(relay.CycleCode, "EO");
@@ -74,24 +74,24 @@ TEST_F(ScheduleRecords, NewScheduleInitialiserSetsEveryRelayAndPair) {
         EXPECT_EQ(relay.TotalTimeText, "01:00:00");
     }
     for (int p = 0; p < 48; ++p) {
-        EXPECT_EQ(ctx.TimeArray[p].StartTime, "");
-        EXPECT_EQ(ctx.TimeArray[p].EndTime, "");
-        EXPECT_EQ(ctx.TimeArray[p].PairActive, kTrue);
+        EXPECT_EQ(ctx.schedule.TimeArray[p].StartTime, "");
+        EXPECT_EQ(ctx.schedule.TimeArray[p].EndTime, "");
+        EXPECT_EQ(ctx.schedule.TimeArray[p].PairActive, kTrue);
     }
     EXPECT_TRUE(boxes.Shown().empty());
 }
 
 TEST_F(ScheduleRecords, FreshRelayStaysOffUntilAPairIsEntered) {
-    InitialiseNewSchedule(ctx);
+    InitialiseNewSchedule(ctx.schedule);
     ClockSample s{{2026, 12, 7}, 2, 12 * 3600, 1000};
-    RelayRecord& relay = ctx.RelayArray[0];
+    RelayRecord& relay = ctx.schedule.RelayArray[0];
     relay.NewState = kStateOff;
-    ApplyPairRules(relay, PairsOfRelay(ctx, 0), s, ctx.ScheduleSuspended);
+    ApplyPairRules(relay, PairsOfRelay(ctx.schedule, 0), s, ctx.schedule.ScheduleSuspended);
     EXPECT_EQ(relay.NewState, kStateOff);
 }
 
 TEST_F(ScheduleRecords, BoardFieldReaders) {
-    BoardRecord& b = ctx.BoardArray[2];
+    BoardRecord& b = ctx.schedule.BoardArray[2];
     b.ChipSetType = "8255PortA";
     b.BaseAddress = 0x300;
     b.InputAddress = 0x301;
@@ -99,35 +99,35 @@ TEST_F(ScheduleRecords, BoardFieldReaders) {
     b.PortConfigValue = 0x90;
     b.RunNoBoard = 1;
     b.WriteToBaseOnly = 5;
-    EXPECT_EQ(BoardChipSetType(ctx, 2), "8255PortA");
-    EXPECT_EQ(BoardBaseAddress(ctx, 2), 0x300);
-    EXPECT_EQ(BoardInputAddress(ctx, 2), 0x301);
-    EXPECT_EQ(BoardCntlAddress(ctx, 2), 0x303);
-    EXPECT_EQ(BoardPortConfigValue(ctx, 2), 0x90);
-    EXPECT_EQ(BoardRunNoBoard(ctx, 2), kTrue) << "any non-zero value reads as -1";
-    EXPECT_EQ(BoardWriteToBaseOnly(ctx, 2), kTrue);
-    EXPECT_EQ(BoardRunNoBoard(ctx, 1), kFalse);
-    SetBoardReady(ctx, 2);
-    EXPECT_EQ(BoardReadyFlag(ctx, 2), kTrue);
-    ClearBoardReady(ctx, 2);
-    EXPECT_EQ(BoardReadyFlag(ctx, 2), kFalse);
+    EXPECT_EQ(BoardChipSetType(ctx.schedule.BoardArray, 2), "8255PortA");
+    EXPECT_EQ(BoardBaseAddress(ctx.schedule.BoardArray, 2), 0x300);
+    EXPECT_EQ(BoardInputAddress(ctx.schedule.BoardArray, 2), 0x301);
+    EXPECT_EQ(BoardCntlAddress(ctx.schedule.BoardArray, 2), 0x303);
+    EXPECT_EQ(BoardPortConfigValue(ctx.schedule.BoardArray, 2), 0x90);
+    EXPECT_EQ(BoardRunNoBoard(ctx.schedule.BoardArray, 2), kTrue) << "any non-zero value reads as -1";
+    EXPECT_EQ(BoardWriteToBaseOnly(ctx.schedule.BoardArray, 2), kTrue);
+    EXPECT_EQ(BoardRunNoBoard(ctx.schedule.BoardArray, 1), kFalse);
+    SetBoardReady(ctx.schedule.BoardArray, 2);
+    EXPECT_EQ(BoardReadyFlag(ctx.schedule.BoardArray, 2), kTrue);
+    ClearBoardReady(ctx.schedule.BoardArray, 2);
+    EXPECT_EQ(BoardReadyFlag(ctx.schedule.BoardArray, 2), kFalse);
     EXPECT_TRUE(boxes.Shown().empty());
 }
 
 TEST_F(ScheduleRecords, IndexOutsideATableIsReportedAndNeverUsed) {
-    EXPECT_EQ(BoardBaseAddress(ctx, 4), 0);
-    EXPECT_EQ(BoardChipSetType(ctx, -1), " ");
-    SetBoardReady(ctx, 7);
-    EXPECT_EQ(ctx.RelayArray.Slot(9), nullptr);
-    EXPECT_EQ(ctx.TimeArray.Slot(48), nullptr);
-    EXPECT_TRUE(PairsOfRelay(ctx, 8).empty()) << "relay slot 8 has no pairs";
+    EXPECT_EQ(BoardBaseAddress(ctx.schedule.BoardArray, 4), 0);
+    EXPECT_EQ(BoardChipSetType(ctx.schedule.BoardArray, -1), " ");
+    SetBoardReady(ctx.schedule.BoardArray, 7);
+    EXPECT_EQ(ctx.schedule.RelayArray.Slot(9), nullptr);
+    EXPECT_EQ(ctx.schedule.TimeArray.Slot(48), nullptr);
+    EXPECT_TRUE(PairsOfRelay(ctx.schedule, 8).empty()) << "relay slot 8 has no pairs";
     ASSERT_EQ(boxes.Count(), 6u);
     EXPECT_EQ(boxes.Shown()[0].icon, MsgIcon::Error);
     EXPECT_EQ(boxes.Shown()[0].lines[0], "Error Number: 9");
     EXPECT_EQ(boxes.Shown()[0].lines[2], "Source: BoardArray");
     EXPECT_EQ(boxes.Shown()[4].lines[2], "Source: TimeArray");
     for (int b = 0; b < 4; ++b)
-        EXPECT_EQ(ctx.BoardArray[b].BoardReady, kFalse);
+        EXPECT_EQ(ctx.schedule.BoardArray[b].BoardReady, kFalse);
 }
 
 } // namespace

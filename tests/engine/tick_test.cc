@@ -1,8 +1,8 @@
 #include "engine/tick.h"
 
 #include "engine/evaluation.h"
+#include "engine/kill.h"
 #include "engine/relay_commands.h"
-#include "shell/kill.h"
 #include "support/board_fixture.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +13,8 @@ namespace {
 class TickTest : public test::BoardFixture {
 protected:
     void Schedule(int relay, const char* start, const char* end, const char* code = "EO") {
-        ctx.RelayArray[relay].CycleCode = code;
-        ctx.TimeArray[relay * 6] = {start, end, kFalse};
+        ctx.schedule.RelayArray[relay].CycleCode = code;
+        ctx.schedule.TimeArray[relay * 6] = {start, end, kFalse};
     }
 };
 
@@ -22,30 +22,30 @@ TEST_F(TickTest, FirstTickWritesEveryRelayThenAnUnchangedScheduleWritesNothing) 
     Schedule(0, "08:00:00", "17:00:00");
     Schedule(3, "08:00:00", "17:00:00");
     platform.ResetPortWrites();
-    Tick(ctx, host);
+    Tick(ctx.engine, host);
     EXPECT_EQ(platform.PortWrites(), 8);
     EXPECT_EQ(Outputs(), 0b0000'1001);
-    EXPECT_EQ(ctx.OutputReadback[0], 0b0000'1001);
-    EXPECT_EQ(ctx.RelayArray[0].CurrentState, kStateOn);
-    EXPECT_EQ(ctx.RelayArray[1].CurrentState, kStateOff);
+    EXPECT_EQ(ctx.schedule.OutputReadback[0], 0b0000'1001);
+    EXPECT_EQ(ctx.schedule.RelayArray[0].CurrentState, kStateOn);
+    EXPECT_EQ(ctx.schedule.RelayArray[1].CurrentState, kStateOff);
     EXPECT_EQ(host.switches.size(), 8u) << "every relay's state becomes known";
 
     platform.ResetPortWrites();
     for (int i = 0; i < 5; ++i) {
         platform.clock.Advance(950);
-        Tick(ctx, host);
+        Tick(ctx.engine, host);
     }
     EXPECT_EQ(platform.PortWrites(), 0);
 }
 
 TEST_F(TickTest, SwitchesAtTheRightSecond) {
     Schedule(2, "09:00:05", "09:00:10");
-    Tick(ctx, host);
+    Tick(ctx.engine, host);
     host.switches.clear();
     std::vector<int> onAt;
     for (int s = 1; s <= 12; ++s) {
         platform.clock.SetTimeOfDay(9, 0, s);
-        Tick(ctx, host);
+        Tick(ctx.engine, host);
     }
     ASSERT_EQ(host.switches.size(), 2u);
     EXPECT_EQ(host.switches[0], (std::pair<int, int16_t>{2, kStateOn}));
@@ -54,13 +54,13 @@ TEST_F(TickTest, SwitchesAtTheRightSecond) {
 
 TEST_F(TickTest, ABoardThatDiffersFromTheDemandIsRewritten) {
     Schedule(1, "08:00:00", "17:00:00");
-    Tick(ctx, host);
+    Tick(ctx.engine, host);
     ASSERT_EQ(Outputs(), 0b10);
     platform.SetPortByte(kBase, 0); // someone switched it off behind our back
-    Tick(ctx, host);                // reads back OFF
-    EXPECT_EQ(ctx.RelayArray[1].CurrentState, kStateOff);
+    Tick(ctx.engine, host);         // reads back OFF
+    EXPECT_EQ(ctx.schedule.RelayArray[1].CurrentState, kStateOff);
     platform.ResetPortWrites();
-    Tick(ctx, host);
+    Tick(ctx.engine, host);
     EXPECT_EQ(platform.PortWrites(), 1);
     EXPECT_EQ(Outputs(), 0b10);
 }
@@ -79,16 +79,16 @@ TEST_F(TickTest, StateTableRows) {
         SCOPED_TRACE(std::to_string(row.current) + "," + std::to_string(row.demanded) +
                      (row.inverted ? " inv" : ""));
         for (int r = 0; r < 8; ++r) {
-            ctx.RelayArray[r].CurrentState = kStateOff;
-            ctx.RelayArray[r].NewState = kStateOff;
-            ctx.RelayArray[r].Invert = kFalse;
+            ctx.schedule.RelayArray[r].CurrentState = kStateOff;
+            ctx.schedule.RelayArray[r].NewState = kStateOff;
+            ctx.schedule.RelayArray[r].Invert = kFalse;
         }
         platform.SetPortByte(kBase, 0x55);
-        ctx.RelayArray[5].CurrentState = row.current;
-        ctx.RelayArray[5].NewState = row.demanded;
-        ctx.RelayArray[5].Invert = row.inverted ? kTrue : kFalse;
+        ctx.schedule.RelayArray[5].CurrentState = row.current;
+        ctx.schedule.RelayArray[5].NewState = row.demanded;
+        ctx.schedule.RelayArray[5].Invert = row.inverted ? kTrue : kFalse;
         platform.ResetPortWrites();
-        ApplyOutputs(ctx, ctx.boards, ctx.boxes);
+        ApplyOutputs(ctx.schedule, ctx.boards, ctx.boxes);
         if (row.expected < 0) {
             EXPECT_EQ(platform.PortWrites(), 0);
         } else {
@@ -97,9 +97,9 @@ TEST_F(TickTest, StateTableRows) {
         }
     }
     EXPECT_EQ(platform.boxes.Count(), 0u);
-    ctx.RelayArray[5].CurrentState = 1;
-    ctx.RelayArray[5].NewState = 9;
-    ApplyOutputs(ctx, ctx.boards, ctx.boxes);
+    ctx.schedule.RelayArray[5].CurrentState = 1;
+    ctx.schedule.RelayArray[5].NewState = 9;
+    ApplyOutputs(ctx.schedule, ctx.boards, ctx.boxes);
     ASSERT_EQ(platform.boxes.Count(), 1u);
     EXPECT_EQ(platform.boxes.Last().Text(), "Error Did Not Evaluate Old / New State Correctly");
 }
@@ -116,119 +116,119 @@ TEST_F(TickTest, CombinationTable) {
                          {0, 0, true, -1, false},   {0, 0, false, -1, true}};
     for (const Row& row : kRows) {
         test::TestContext fresh;
-        fresh.ctx.BoardArray[0] = ctx.BoardArray[0];
-        InitialiseNewSchedule(fresh.ctx);
+        fresh.ctx.schedule.BoardArray[0] = ctx.schedule.BoardArray[0];
+        InitialiseNewSchedule(fresh.ctx.schedule);
         fresh.platform.clock.Set(2026, 12, 7, 9, 0, 0);
-        RelayRecord& relay = fresh.ctx.RelayArray[4];
+        RelayRecord& relay = fresh.ctx.schedule.RelayArray[4];
         relay.HardStop = row.stop;
         relay.Manual = row.manual;
         relay.Invert = row.invert;
         if (row.scheduled)
-            fresh.ctx.TimeArray[24] = {"08:00:00", "17:00:00", 0};
-        Tick(fresh.ctx, host);
-        Tick(fresh.ctx, host);
+            fresh.ctx.schedule.TimeArray[24] = {"08:00:00", "17:00:00", 0};
+        Tick(fresh.ctx.engine, host);
+        Tick(fresh.ctx.engine, host);
         EXPECT_EQ((fresh.platform.PortByte(kBase) >> 4) & 1, row.on ? 1 : 0)
             << row.stop << " " << row.manual << " " << row.scheduled << " " << row.invert;
     }
 }
 
 TEST_F(TickTest, StoppedRelayAlreadyOffIsNotWritten) {
-    Tick(ctx, host);
-    ctx.RelayArray[6].HardStop = kTrue;
-    ctx.RelayArray[6].Manual = kTrue;
-    ctx.RelayArray[6].Invert = kTrue;
+    Tick(ctx.engine, host);
+    ctx.schedule.RelayArray[6].HardStop = kTrue;
+    ctx.schedule.RelayArray[6].Manual = kTrue;
+    ctx.schedule.RelayArray[6].Invert = kTrue;
     platform.ResetPortWrites();
-    Tick(ctx, host);
+    Tick(ctx.engine, host);
     EXPECT_EQ(platform.PortWrites(), 0);
     EXPECT_EQ(ctx.display.relays[6].caption, "> STOP <");
     EXPECT_EQ(ctx.display.relays[6].totalTimeBackground, kColourStopRed);
-    EXPECT_EQ(ctx.display.relays[6].manualLabel, ctx.ColorManualOFF);
+    EXPECT_EQ(ctx.display.relays[6].manualLabel, ctx.settings.ColorManualOFF);
 }
 
 TEST_F(TickTest, ManualOnOfAnInvertedRelayDrivesItOff) {
-    ctx.RelayArray[2].Invert = kTrue;
-    Tick(ctx, host);
+    ctx.schedule.RelayArray[2].Invert = kTrue;
+    Tick(ctx.engine, host);
     EXPECT_EQ((Outputs() >> 2) & 1, 1) << "an inverted relay with no pair in use is ON";
     EXPECT_EQ(ctx.display.relays[2].caption, " Invert ");
-    ToggleManual(ctx, 2);
-    Tick(ctx, host);
+    ToggleManual(ctx.engine, 2);
+    Tick(ctx.engine, host);
     EXPECT_EQ((Outputs() >> 2) & 1, 0);
     EXPECT_EQ(ctx.display.relays[2].caption, ">Invr-Man<");
     EXPECT_EQ(ctx.display.relays[2].totalTimeText, ">Invr-Man<");
-    EXPECT_EQ(ctx.display.relays[2].invertLabel, ctx.ColorManualON);
-    EXPECT_TRUE(ctx.TimerEnabled) << "a click starts the timer";
+    EXPECT_EQ(ctx.display.relays[2].invertLabel, ctx.settings.ColorManualON);
+    EXPECT_TRUE(ctx.engineState.TimerEnabled) << "a click starts the timer";
 }
 
 TEST_F(TickTest, DisplayColoursFollowTheRelayAndItsPairs) {
     Schedule(0, "08:05:00", "17:00:00", "TH");
-    ctx.TimeArray[1] = {"09:00:00", "10:00:00", 0};
+    ctx.schedule.TimeArray[1] = {"09:00:00", "10:00:00", 0};
     platform.clock.SetTimeOfDay(9, 2, 0);
-    Tick(ctx, host);
+    Tick(ctx.engine, host);
     const RelayDisplay& d = ctx.display.relays[0];
-    EXPECT_EQ(d.light, ctx.ColorRelayON);
-    EXPECT_EQ(d.startBox[0], ctx.ColorTimeON);
-    EXPECT_EQ(d.startBox[1], ctx.ColorTimeON);
-    EXPECT_EQ(d.endBox[2], ctx.ColorTimeOFF);
-    EXPECT_EQ(d.codeBox, ctx.ColorTimeON) << "the code governs the active first pair";
-    EXPECT_EQ(d.totalTimeBackground, ctx.ColorTTimeBkgrnd);
+    EXPECT_EQ(d.light, ctx.settings.ColorRelayON);
+    EXPECT_EQ(d.startBox[0], ctx.settings.ColorTimeON);
+    EXPECT_EQ(d.startBox[1], ctx.settings.ColorTimeON);
+    EXPECT_EQ(d.endBox[2], ctx.settings.ColorTimeOFF);
+    EXPECT_EQ(d.codeBox, ctx.settings.ColorTimeON) << "the code governs the active first pair";
+    EXPECT_EQ(d.totalTimeBackground, ctx.settings.ColorTTimeBkgrnd);
     platform.clock.SetTimeOfDay(9, 30, 0);
-    Tick(ctx, host);
-    EXPECT_EQ(d.codeBox, ctx.ColorTimeOFF) << "only pair 2, which the code does not govern";
+    Tick(ctx.engine, host);
+    EXPECT_EQ(d.codeBox, ctx.settings.ColorTimeOFF) << "only pair 2, which the code does not govern";
     EXPECT_EQ(ctx.display.boards[0].relayCaption, "RelayState 1 : 1 - - - - - - -");
     EXPECT_EQ(ctx.display.boards[0].inputCaption, "Inputstate 1 : - - - - - - - -");
 }
 
 TEST_F(TickTest, FireCrackerCaptions) {
-    ctx.BoardArray[0].ChipSetType = "FireCracker";
-    ctx.BoardArray[0].RunNoBoard = 1;
-    Tick(ctx, host);
+    ctx.schedule.BoardArray[0].ChipSetType = "FireCracker";
+    ctx.schedule.BoardArray[0].RunNoBoard = 1;
+    Tick(ctx.engine, host);
     EXPECT_EQ(ctx.display.boards[0].relayCaption, "FireCraker 1 : - - - - - - - -");
     EXPECT_EQ(ctx.display.boards[0].inputCaption, "FireCracker");
 }
 
 TEST_F(TickTest, SuspendedTickDoesNothingAndForceCheckTimeRunsWithTheTimerOff) {
     Schedule(0, "08:00:00", "17:00:00");
-    ctx.ScheduleSuspended = kTrue;
+    ctx.schedule.ScheduleSuspended = kTrue;
     platform.ResetPortWrites();
-    Tick(ctx, host);
+    Tick(ctx.engine, host);
     EXPECT_EQ(platform.PortWrites(), 0);
     EXPECT_EQ(host.displayChanges, 0);
-    ctx.ScheduleSuspended = kFalse;
-    ASSERT_FALSE(ctx.TimerEnabled);
-    ForceCheckTime(ctx, host);
+    ctx.schedule.ScheduleSuspended = kFalse;
+    ASSERT_FALSE(ctx.engineState.TimerEnabled);
+    ForceCheckTime(ctx.engine, host);
     EXPECT_EQ(Outputs(), 1);
 }
 
 TEST_F(TickTest, ANestedTickDoesNotEvaluateTwice) {
     Schedule(0, "08:00:00", "17:00:00");
-    ctx.TickRunning = kTrue;
-    Tick(ctx, host);
+    ctx.schedule.TickRunning = kTrue;
+    Tick(ctx.engine, host);
     EXPECT_EQ(Outputs(), 0);
     EXPECT_EQ(host.displayChanges, 1) << "the display is still refreshed";
 }
 
 TEST_F(TickTest, TimerSwitchesAndItsEvent) {
-    ctx.LoggingOnOff = kTrue;
-    ctx.LogFilePath = platform.home.Path() + "/";
-    EnableTimer(ctx);
-    EnableTimer(ctx);
+    ctx.settings.LoggingOnOff = kTrue;
+    ctx.settings.LogFilePath = platform.home.Path() + "/";
+    EnableTimer(ctx.engine);
+    EnableTimer(ctx.engine);
     const std::string log = test::ReadWholeFile(ctx.eventLog.CurrentLogPath());
     EXPECT_EQ(log, "09:00:00 12/7/2026 Enabling Timer  \r\n");
-    DeveloperTimerSwitch(ctx);
-    EXPECT_FALSE(ctx.TimerEnabled);
-    EXPECT_EQ(ctx.TimerMenuCaption, "Timer Enable");
-    DeveloperTimerSwitch(ctx);
-    EXPECT_TRUE(ctx.TimerEnabled);
-    EXPECT_EQ(ctx.TimerMenuCaption, "Timer Disable");
+    DeveloperTimerSwitch(ctx.engine);
+    EXPECT_FALSE(ctx.engineState.TimerEnabled);
+    EXPECT_EQ(ctx.engineState.TimerMenuCaption, "Timer Enable");
+    DeveloperTimerSwitch(ctx.engine);
+    EXPECT_TRUE(ctx.engineState.TimerEnabled);
+    EXPECT_EQ(ctx.engineState.TimerMenuCaption, "Timer Disable");
 }
 
 TEST_F(TickTest, StateLineOnceAMinuteWhileLogging) {
-    ctx.LoggingOnOff = kTrue;
-    ctx.LogFilePath = platform.home.Path() + "/";
-    ctx.BoardArray[0].LogBoard = 1;
+    ctx.settings.LoggingOnOff = kTrue;
+    ctx.settings.LogFilePath = platform.home.Path() + "/";
+    ctx.schedule.BoardArray[0].LogBoard = 1;
     Schedule(0, "08:00:00", "17:00:00");
     for (int i = 0; i < 70; ++i) {
-        Tick(ctx, host);
+        Tick(ctx.engine, host);
         platform.clock.Advance(950);
     }
     ASSERT_EQ(host.stateLines.size(), 2u);
@@ -237,42 +237,42 @@ TEST_F(TickTest, StateLineOnceAMinuteWhileLogging) {
 
 TEST_F(TickTest, MenuCommandsDriveTheBoardAndTheScheduleTakesOverAgain) {
     Schedule(0, "08:00:00", "17:00:00");
-    Tick(ctx, host);
-    StateAllOff(ctx, host);
+    Tick(ctx.engine, host);
+    StateAllOff(ctx.engine, host);
     EXPECT_EQ(Outputs(), 0);
-    EXPECT_EQ(ctx.ScheduleSuspended, kFalse);
+    EXPECT_EQ(ctx.schedule.ScheduleSuspended, kFalse);
     EXPECT_EQ(ctx.display.boards[0].relayText, "- - - - - - - -") << "refreshed without evaluation";
-    Tick(ctx, host);
+    Tick(ctx.engine, host);
     EXPECT_EQ(Outputs(), 1) << "the next tick restores the schedule";
 
-    StateRelayOn(ctx, host, 1, 8);
+    StateRelayOn(ctx.engine, host, 1, 8);
     EXPECT_EQ(Outputs(), 0x81);
-    SetAllRelaysDelay(ctx, host);
+    SetAllRelaysDelay(ctx.engine, host);
     EXPECT_EQ(Outputs(), 0xFF);
     EXPECT_EQ(platform.clock.BusyPauses().size(), 8u) << "a step delay after each relay";
-    EXPECT_EQ(ctx.StepDelayCount, 0);
+    EXPECT_EQ(ctx.boardState.StepDelayCount, 0);
 
-    ResetAllRelaysPause(ctx, host);
+    ResetAllRelaysPause(ctx.engine, host);
     EXPECT_EQ(Outputs(), 0);
     EXPECT_EQ(platform.boxes.Last().title, "System is Paused (All board 4 Relays are OFF)");
     EXPECT_EQ(platform.boxes.Last().Text(), "When you are ready to Continue, press 'OK' ");
-    StateAllOnPause(ctx, host, 2);
+    StateAllOnPause(ctx.engine, host, 2);
     EXPECT_EQ(platform.boxes.Last().title, "System is Paused (All board 2 Relays are ON)");
 }
 
 TEST_F(TickTest, RelayTogglesWriteTheRestartFile) {
-    ToggleStop(ctx, 3);
-    EXPECT_EQ(ctx.RelayArray[3].HardStop, kTrue);
+    ToggleStop(ctx.engine, 3);
+    EXPECT_EQ(ctx.schedule.RelayArray[3].HardStop, kTrue);
     const std::string restart = ctx.drives.Map("c:\\TVRestart.run");
     const std::string text = test::ReadWholeFile(restart);
     EXPECT_FALSE(text.empty());
-    ctx.RelayArray[3].CycleCode = "15";
-    ToggleInvert(ctx, 3);
-    EXPECT_EQ(ctx.RelayArray[3].Invert, kFalse) << "a cyclic relay has no invert";
-    ctx.RelayArray[3].NextCycleTick = 5;
-    ToggleStop(ctx, 3);
-    EXPECT_EQ(ctx.RelayArray[3].HardStop, kFalse);
-    EXPECT_EQ(ctx.RelayArray[3].NextCycleTick, 0) << "the cycle starts afresh";
+    ctx.schedule.RelayArray[3].CycleCode = "15";
+    ToggleInvert(ctx.engine, 3);
+    EXPECT_EQ(ctx.schedule.RelayArray[3].Invert, kFalse) << "a cyclic relay has no invert";
+    ctx.schedule.RelayArray[3].NextCycleTick = 5;
+    ToggleStop(ctx.engine, 3);
+    EXPECT_EQ(ctx.schedule.RelayArray[3].HardStop, kFalse);
+    EXPECT_EQ(ctx.schedule.RelayArray[3].NextCycleTick, 0) << "the cycle starts afresh";
 }
 
 } // namespace

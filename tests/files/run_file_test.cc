@@ -22,17 +22,17 @@ protected:
     ProgramContext& ctx = t.ctx;
     test::FakeMessageBoxes& boxes = t.platform.boxes;
     ScheduleFileState state;
-    RunFiles files{ctx, ctx, state, boxes, t.platform.drives};
+    RunFiles files{ctx.schedule, ctx.settings, state, boxes, t.platform.drives};
     std::string folder = t.platform.home.Path() + "/";
 
-    void SetUp() override { InitialiseNewSchedule(ctx); }
+    void SetUp() override { InitialiseNewSchedule(ctx.schedule); }
 
     // The schedule every golden file holds, seen through what its version stores.
     void ExpectGoldenSchedule(bool countAndStop, bool endTimes) {
         static const char* kCodes[] = {"EO", "TH", "15", "MH", "BH", "MH", "3H", "SS"};
         static const char* kDays[] = {"All Days", "1357", "23456", "7", "1", "All", "246", "12345"};
         for (int r = 0; r < 8; ++r) {
-            const RelayRecord& relay = ctx.RelayArray[r];
+            const RelayRecord& relay = ctx.schedule.RelayArray[r];
             SCOPED_TRACE("relay " + std::to_string(r));
             EXPECT_EQ(relay.DisplayName, "Relay " + std::to_string(r + 1));
             EXPECT_EQ(relay.DaysOfWeek, kDays[r]);
@@ -44,7 +44,7 @@ protected:
             EXPECT_EQ(relay.HardStop, countAndStop && r == 7 ? kTrue : kFalse);
             EXPECT_EQ(relay.IconFile, r % 3 == 0 ? "c:\\icons\\relay" + std::to_string(r + 1) + ".ico" : "");
             for (int p = 0; p < 6; ++p) {
-                const TimePair& pair = ctx.TimeArray[r * 6 + p];
+                const TimePair& pair = ctx.schedule.TimeArray[r * 6 + p];
                 EXPECT_EQ(pair.StartTime, Two(8 + p) + ":" + Two(r * 5) + ":00");
                 EXPECT_EQ(pair.EndTime, endTimes ? Two(8 + p) + ":" + Two(r * 5 + 4) + ":00" : "");
             }
@@ -66,11 +66,11 @@ TEST_F(RunFileTest, EveryVersionLoads) {
                            {"v2000_04_24.run", false, false, true}};
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.file);
-        InitialiseNewSchedule(ctx);
-        ctx.LoggingOnOff = kFalse;
+        InitialiseNewSchedule(ctx.schedule);
+        ctx.settings.LoggingOnOff = kFalse;
         state.RestartedAfterCrash = kTrue;
         ASSERT_EQ(files.LoadRunFile(kData, c.file, true), kRunFileLoaded);
-        EXPECT_EQ(ctx.LoggingOnOff, c.logging ? kTrue : kFalse);
+        EXPECT_EQ(ctx.settings.LoggingOnOff, c.logging ? kTrue : kFalse);
         EXPECT_EQ(state.RestartedAfterCrash, kFalse);
         ExpectGoldenSchedule(c.countAndStop, c.endTimes);
     }
@@ -100,7 +100,7 @@ TEST_F(RunFileTest, NumbersAndFlagsAsWritten) {
 
 TEST_F(RunFileTest, SavedFileReloadsEveryStoredField) {
     for (int r = 0; r < 8; ++r) {
-        RelayRecord& relay = ctx.RelayArray[r];
+        RelayRecord& relay = ctx.schedule.RelayArray[r];
         relay.DisplayName = r == 0 ? "" : "Lamp " + std::to_string(r);
         relay.DaysOfWeek = r == 1 ? "" : "2345";
         relay.CycleCode = r == 2 ? "" : "OD";
@@ -111,18 +111,18 @@ TEST_F(RunFileTest, SavedFileReloadsEveryStoredField) {
         relay.HardStop = r == 6 ? kTrue : kFalse;
         relay.IconFile = r == 7 ? "" : "C:\\Icons\\lamp.ico";
         for (int p = 0; p < 6; ++p)
-            ctx.TimeArray[r * 6 + p] = {p == 5 ? "" : "06:00:00", p == 5 ? "" : "07:15:30", kFalse};
+            ctx.schedule.TimeArray[r * 6 + p] = {p == 5 ? "" : "06:00:00", p == 5 ? "" : "07:15:30", kFalse};
     }
-    ctx.LoggingOnOff = kTrue;
-    const ScheduleTables before = ctx;
+    ctx.settings.LoggingOnOff = kTrue;
+    const ScheduleTables before = ctx.schedule;
     ASSERT_TRUE(files.SaveRunFile(folder, "Round.run"));
-    InitialiseNewSchedule(ctx);
-    ctx.LoggingOnOff = kFalse;
+    InitialiseNewSchedule(ctx.schedule);
+    ctx.settings.LoggingOnOff = kFalse;
     ASSERT_EQ(files.LoadRunFile(folder, "Round.run", true), kRunFileLoaded);
-    EXPECT_EQ(ctx.LoggingOnOff, kTrue);
+    EXPECT_EQ(ctx.settings.LoggingOnOff, kTrue);
     for (int r = 0; r < 8; ++r) {
         const RelayRecord& a = before.RelayArray[r];
-        const RelayRecord& b = ctx.RelayArray[r];
+        const RelayRecord& b = ctx.schedule.RelayArray[r];
         EXPECT_EQ(b.DisplayName, a.DisplayName);
         EXPECT_EQ(b.DaysOfWeek, a.DaysOfWeek);
         EXPECT_EQ(b.CycleCode, a.CycleCode);
@@ -133,8 +133,8 @@ TEST_F(RunFileTest, SavedFileReloadsEveryStoredField) {
         EXPECT_EQ(b.HardStop, a.HardStop);
         EXPECT_EQ(b.IconFile, a.IconFile);
         for (int p = 0; p < 6; ++p) {
-            EXPECT_EQ(ctx.TimeArray[r * 6 + p].StartTime, before.TimeArray[r * 6 + p].StartTime);
-            EXPECT_EQ(ctx.TimeArray[r * 6 + p].EndTime, before.TimeArray[r * 6 + p].EndTime);
+            EXPECT_EQ(ctx.schedule.TimeArray[r * 6 + p].StartTime, before.TimeArray[r * 6 + p].StartTime);
+            EXPECT_EQ(ctx.schedule.TimeArray[r * 6 + p].EndTime, before.TimeArray[r * 6 + p].EndTime);
         }
     }
 }
@@ -147,17 +147,17 @@ TEST_F(RunFileTest, TextsThatNeedQuotingRoundTrip) {
     EXPECT_EQ(TextFieldLine("Pump, main"), "\"Pump, main\"\r\n");
     EXPECT_EQ(TextFieldLine("\"Q\""), "\"\"\"Q\"\"\"\r\n");
     for (const std::string& text : kTexts) {
-        InitialiseNewSchedule(ctx);
-        ctx.RelayArray[3].DisplayName = text;
-        ctx.RelayArray[3].IconFile = text;
-        ctx.TimeArray[3 * 6].StartTime = text;
+        InitialiseNewSchedule(ctx.schedule);
+        ctx.schedule.RelayArray[3].DisplayName = text;
+        ctx.schedule.RelayArray[3].IconFile = text;
+        ctx.schedule.TimeArray[3 * 6].StartTime = text;
         ASSERT_TRUE(files.SaveRunFile(folder, "Q.run"));
-        InitialiseNewSchedule(ctx);
+        InitialiseNewSchedule(ctx.schedule);
         ASSERT_EQ(files.LoadRunFile(folder, "Q.run", true), kRunFileLoaded) << text;
-        EXPECT_EQ(ctx.RelayArray[3].DisplayName, text);
-        EXPECT_EQ(ctx.RelayArray[3].IconFile, text);
-        EXPECT_EQ(ctx.TimeArray[3 * 6].StartTime, text);
-        EXPECT_EQ(ctx.RelayArray[4].DisplayName, ctx.BoardArray[0].RelayNames[4])
+        EXPECT_EQ(ctx.schedule.RelayArray[3].DisplayName, text);
+        EXPECT_EQ(ctx.schedule.RelayArray[3].IconFile, text);
+        EXPECT_EQ(ctx.schedule.TimeArray[3 * 6].StartTime, text);
+        EXPECT_EQ(ctx.schedule.RelayArray[4].DisplayName, ctx.schedule.BoardArray[0].RelayNames[4])
             << "the next relay is in step";
     }
 }
@@ -166,10 +166,10 @@ TEST_F(RunFileTest, WiderDimensionsKeepTheTablesAndStayInStep) {
     ASSERT_EQ(files.LoadRunFile(kData, "wide_dimensions.run", true), kRunFileLoaded);
     EXPECT_EQ(boxes.Count(), 0u);
     for (int r = 0; r < 8; ++r) {
-        EXPECT_EQ(ctx.RelayArray[r].DisplayName, "Relay " + std::to_string(r + 1));
-        EXPECT_EQ(ctx.TimeArray[r * 6 + 5].StartTime, "13:" + Two(r * 5) + ":00");
+        EXPECT_EQ(ctx.schedule.RelayArray[r].DisplayName, "Relay " + std::to_string(r + 1));
+        EXPECT_EQ(ctx.schedule.TimeArray[r * 6 + 5].StartTime, "13:" + Two(r * 5) + ":00");
     }
-    EXPECT_EQ(ctx.RelayArray[8].DisplayName, "") << "slot 8 is never filled";
+    EXPECT_EQ(ctx.schedule.RelayArray[8].DisplayName, "") << "slot 8 is never filled";
 }
 
 TEST_F(RunFileTest, FlagLinesThatAreNeitherZeroNorOneLeaveTheFlag) {
@@ -183,14 +183,14 @@ TEST_F(RunFileTest, FlagLinesThatAreNeitherZeroNorOneLeaveTheFlag) {
     };
     text.replace(lineStart(6), 3, " 5 ");
     test::WriteWholeFile(folder + "F.run", text);
-    ctx.RelayArray[0].Manual = kTrue;
+    ctx.schedule.RelayArray[0].Manual = kTrue;
     ASSERT_EQ(files.LoadRunFile(folder, "F.run", true), kRunFileLoaded);
-    EXPECT_EQ(ctx.RelayArray[0].Manual, kTrue);
-    EXPECT_EQ(ctx.RelayArray[1].Manual, kTrue);
+    EXPECT_EQ(ctx.schedule.RelayArray[0].Manual, kTrue);
+    EXPECT_EQ(ctx.schedule.RelayArray[1].Manual, kTrue);
 }
 
 TEST_F(RunFileTest, UnknownAndFutureTagsChangeNothing) {
-    ctx.RelayArray[0].DisplayName = "kept";
+    ctx.schedule.RelayArray[0].DisplayName = "kept";
     test::WriteWholeFile(folder + "Later.run", "FV.2003.01.01|.b0.r7.t5\r\n 1 \r\nNew name\r\n");
     EXPECT_EQ(files.LoadRunFile(folder, "Later.run", true), kRunFileUnknownVersion);
     EXPECT_EQ(boxes.Last().title, "Select a Current File");
@@ -200,8 +200,8 @@ TEST_F(RunFileTest, UnknownAndFutureTagsChangeNothing) {
     EXPECT_EQ(files.LoadRunFile(folder, "Future.run", true), kRunFileFutureVersion);
     EXPECT_EQ(boxes.Last().Text(), "Attempting to Load a file Version that does not exist yet");
     EXPECT_EQ(boxes.Last().icon, MsgIcon::Information);
-    EXPECT_EQ(ctx.RelayArray[0].DisplayName, "kept");
-    EXPECT_EQ(ctx.LoggingOnOff, kFalse);
+    EXPECT_EQ(ctx.schedule.RelayArray[0].DisplayName, "kept");
+    EXPECT_EQ(ctx.settings.LoggingOnOff, kFalse);
 }
 
 TEST_F(RunFileTest, BadVersionLinesAndMissingFiles) {
@@ -250,7 +250,7 @@ TEST_F(RunFileTest, AFileCutShortInEachSectionSaysWhere) {
 TEST_F(RunFileTest, AFailedSaveLeavesTheOldFileWhole) {
     ASSERT_TRUE(files.SaveRunFile(folder, "Keep.run"));
     const std::string before = test::ReadWholeFile(folder + "Keep.run");
-    ctx.RelayArray[0].DisplayName = "changed";
+    ctx.schedule.RelayArray[0].DisplayName = "changed";
     // A folder that cannot hold the temp file: the save fails at its start.
     EXPECT_FALSE(files.SaveRunFile(folder + "no-such-folder/", "Keep.run"));
     EXPECT_EQ(boxes.Last().title, "Open File Error");

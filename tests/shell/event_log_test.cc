@@ -20,11 +20,11 @@ protected:
 
     void SetUp() override {
         t.platform.clock.Set(2026, 12, 7, 14, 3, 0);
-        ctx.LoggingOnOff = kTrue;
-        ctx.LogFilePath = t.platform.home.Path() + "/";
-        ctx.BoardArray[0].LogBoard = 1;
-        ctx.BoardArray[0].ChipSetType = "CBRelay08";
-        ctx.BoardArray[0].InputAddress = 0x301;
+        ctx.settings.LoggingOnOff = kTrue;
+        ctx.settings.LogFilePath = t.platform.home.Path() + "/";
+        ctx.schedule.BoardArray[0].LogBoard = 1;
+        ctx.schedule.BoardArray[0].ChipSetType = "CBRelay08";
+        ctx.schedule.BoardArray[0].InputAddress = 0x301;
         relays[0] = BitMarks(0b1000'0101);
         inputs[0] = BitMarks(0);
     }
@@ -44,12 +44,12 @@ TEST(BitMarksText, MarksFollowTheBits) {
 }
 
 TEST_F(EventLogTest, EventLinesAndTheStoredFileName) {
-    ctx.LogFileName = "Tavrel_2026_12_06.Log";
+    ctx.settings.LogFileName = "Tavrel_2026_12_06.Log";
     ctx.eventLog.WriteEvent("Open", "c:\\Runs\\Pumps.run");
     ctx.eventLog.WriteEvent("Enabling Timer", " ");
     EXPECT_EQ(LogFile(),
               "14:03:00 12/7/2026 Open c:\\Runs\\Pumps.run\r\n14:03:00 12/7/2026 Enabling Timer  \r\n");
-    EXPECT_EQ(ctx.LogFileName, "Tavrel_2026_12_07.Log");
+    EXPECT_EQ(ctx.settings.LogFileName, "Tavrel_2026_12_07.Log");
     EXPECT_EQ(ctx.regApi.ReadRegValueCheck(kHkeyLocalMachine, kConfigKey, "LogFileName", false),
               "Tavrel_2026_12_07.Log");
 }
@@ -66,10 +66,10 @@ TEST_F(EventLogTest, StateLineOncePerMinute) {
 }
 
 TEST_F(EventLogTest, StateLineForEachKindOfBoard) {
-    ctx.BoardArray[0].LogBoard = 0;
+    ctx.schedule.BoardArray[0].LogBoard = 0;
     EXPECT_EQ(ctx.eventLog.StateLine(60, relays, inputs), "00:01:00 R><II ");
-    ctx.BoardArray[0].LogBoard = 1;
-    ctx.BoardArray[0].InputAddress = 0;
+    ctx.schedule.BoardArray[0].LogBoard = 1;
+    ctx.schedule.BoardArray[0].InputAddress = 0;
     const std::pair<const char*, const char*> kTypes[] = {{"FireCracker", "<FireCracker>"},
                                                           {"LPT1", "<Lpt1>"},
                                                           {"lpt2", "<Lpt2>"},
@@ -77,7 +77,7 @@ TEST_F(EventLogTest, StateLineForEachKindOfBoard) {
                                                           {"LPT", "<Lpt>"},
                                                           {"CBRelay08", "<>"}};
     for (const auto& [type, shown] : kTypes) {
-        ctx.BoardArray[0].ChipSetType = type;
+        ctx.schedule.BoardArray[0].ChipSetType = type;
         EXPECT_EQ(ctx.eventLog.StateLine(60, relays, inputs),
                   std::string("00:01:00 <1 - 3 - - - - 8>R><I") + shown + "I ")
             << type;
@@ -85,17 +85,17 @@ TEST_F(EventLogTest, StateLineForEachKindOfBoard) {
 }
 
 TEST_F(EventLogTest, LoggingOffCreatesNoFile) {
-    ctx.LoggingOnOff = kFalse;
+    ctx.settings.LoggingOnOff = kFalse;
     ctx.eventLog.WriteEvent("Open", "x");
     ctx.eventLog.WriteStateLine(relays, inputs);
     EXPECT_FALSE(std::filesystem::exists(t.platform.home.File("Tavrel_2026_12_07.Log")));
 }
 
 TEST_F(EventLogTest, FolderWithoutBackslashJoinsDirectlyAndFailuresAreSwallowed) {
-    ctx.LogFilePath = t.platform.home.File("Logs");
+    ctx.settings.LogFilePath = t.platform.home.File("Logs");
     ctx.eventLog.WriteEvent("Save", "x");
     EXPECT_TRUE(std::filesystem::exists(t.platform.home.File("LogsTavrel_2026_12_07.Log")));
-    ctx.LogFilePath = t.platform.home.File("no/such/folder/");
+    ctx.settings.LogFilePath = t.platform.home.File("no/such/folder/");
     ctx.eventLog.WriteEvent("Save", "x");
     EXPECT_EQ(t.platform.boxes.Count(), 0u);
 }
@@ -104,8 +104,8 @@ TEST_F(EventLogTest, AddressListingOfASimulatedSpace) {
     t.platform.SetPortByte(0x200, 0x05);
     t.platform.SetPortByte(0x27F, 0xFF);
     t.platform.SetPortByte(0x3FF, 0x80);
-    ListPortAddresses(ctx, ctx.portAccess, ctx.eventLog.CurrentLogPath());
-    EXPECT_EQ(ctx.ScheduleSuspended, kFalse);
+    ListPortAddresses(ctx.portAccess, ctx.eventLog.CurrentLogPath());
+    EXPECT_EQ(ctx.schedule.ScheduleSuspended, kFalse);
     const std::string text = LogFile();
     std::vector<std::string> lines;
     for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)

@@ -1,9 +1,9 @@
 #include "shell/startup.h"
 
 #include "files/run_on_boot.h"
-#include "files/schedule_commands.h"
 #include "shell/boot_entries.h"
 #include "shell/console_host.h"
+#include "shell/schedule_commands.h"
 #include "shell/schedule_printer.h"
 #include "support/test_platform.h"
 
@@ -25,16 +25,16 @@ protected:
 TEST_F(StartupTest, NoConfigurationSavesTheDefaultsAndSaysSo) {
     EXPECT_TRUE(CheckConfigurationHeadless(ctx, err));
     EXPECT_NE(err.str().find("Tavrel is not Configured!"), std::string::npos);
-    EXPECT_EQ(ctx.BoardArray[0].RunNoBoard, 1) << "board 1 emulated";
-    EXPECT_EQ(ctx.ConfigVersion, kConfigVersionTag);
+    EXPECT_EQ(ctx.schedule.BoardArray[0].RunNoBoard, 1) << "board 1 emulated";
+    EXPECT_EQ(ctx.settings.ConfigVersion, kConfigVersionTag);
     EXPECT_EQ(t.platform.boxes.Count(), 0u);
 
     err.str("");
-    ctx.BoardArray[0].RunNoBoard = 0;
+    ctx.schedule.BoardArray[0].RunNoBoard = 0;
     EXPECT_TRUE(CheckConfigurationHeadless(ctx, err));
     EXPECT_EQ(err.str(), "") << "the stored configuration is loaded silently";
-    EXPECT_EQ(ctx.BoardArray[0].RunNoBoard, 1);
-    EXPECT_EQ(ctx.BoardArray[0].RelayNames[7], "Relay 8");
+    EXPECT_EQ(ctx.schedule.BoardArray[0].RunNoBoard, 1);
+    EXPECT_EQ(ctx.schedule.BoardArray[0].RelayNames[7], "Relay 8");
 }
 
 TEST_F(StartupTest, AnotherVersionIsReplacedWithTheDefaults) {
@@ -51,8 +51,8 @@ TEST_F(StartupTest, AnotherVersionIsReplacedWithTheDefaults) {
 TEST_F(StartupTest, ProgramLoadEventsAndTheirTime) {
     EXPECT_EQ(ProgramLoadTimeText(9 * 3600 + 5 * 60 + 3), "9:5:3");
     EXPECT_EQ(ProgramLoadTimeText(23 * 3600 + 59 * 60 + 59), "23:59:59");
-    ctx.LoggingOnOff = kTrue;
-    ctx.LogFilePath = t.platform.home.Path() + "/";
+    ctx.settings.LoggingOnOff = kTrue;
+    ctx.settings.LogFilePath = t.platform.home.Path() + "/";
     t.platform.clock.Set(2026, 12, 7, 9, 5, 3);
     LogProgramLoad(ctx);
     EXPECT_EQ(
@@ -61,22 +61,22 @@ TEST_F(StartupTest, ProgramLoadEventsAndTheirTime) {
 }
 
 TEST_F(StartupTest, LoadResumesARestartFileAndStartsTheTimer) {
-    ctx.BoardArray[0].RunNoBoard = 1;
+    ctx.schedule.BoardArray[0].RunNoBoard = 1;
     EXPECT_FALSE(MainWindowLoad(ctx));
-    EXPECT_FALSE(ctx.TimerEnabled) << "no schedule action yet";
-    ctx.RelayArray[2].Manual = kTrue;
+    EXPECT_FALSE(ctx.engineState.TimerEnabled) << "no schedule action yet";
+    ctx.schedule.RelayArray[2].Manual = kTrue;
     WriteRestartFile(ctx);
     EXPECT_TRUE(MainWindowLoad(ctx));
-    EXPECT_EQ(ctx.RestartedAfterCrash, kTrue);
-    EXPECT_TRUE(ctx.TimerEnabled);
-    EXPECT_EQ(ctx.RelayArray[2].Manual, kTrue);
+    EXPECT_EQ(ctx.files.RestartedAfterCrash, kTrue);
+    EXPECT_TRUE(ctx.engineState.TimerEnabled);
+    EXPECT_EQ(ctx.schedule.RelayArray[2].Manual, kTrue);
     CloseProgram(ctx);
     EXPECT_FALSE(ctx.portAccess.PortLibraryReady());
     EXPECT_FALSE(MainWindowLoad(ctx)) << "a normal close removed the restart file";
 }
 
 TEST_F(StartupTest, CloseResetsTheBoardsThatAskForIt) {
-    ctx.BoardArray[0] = BoardRecord{"CBRelay08", 0x300, 0x301, 0, 0, kFalse, 1, 1, 0, 0, {}};
+    ctx.schedule.BoardArray[0] = BoardRecord{"CBRelay08", 0x300, 0x301, 0, 0, kFalse, 1, 1, 0, 0, {}};
     ctx.boards.AllRelaysOn(0);
     ASSERT_EQ(t.platform.PortByte(0x300), 0xFF);
     CloseProgram(ctx);
@@ -85,13 +85,13 @@ TEST_F(StartupTest, CloseResetsTheBoardsThatAskForIt) {
 
 TEST(SchedulePrinter, DocumentedForm) {
     test::TestContext t;
-    InitialiseNewSchedule(t.ctx);
-    t.ctx.RelayArray[0].DisplayName = "Pump";
-    t.ctx.RelayArray[0].Counter = 12;
-    t.ctx.RelayArray[0].HardStop = kTrue;
-    t.ctx.TimeArray[0] = {"06:00:00", "08:00:00", 0};
+    InitialiseNewSchedule(t.ctx.schedule);
+    t.ctx.schedule.RelayArray[0].DisplayName = "Pump";
+    t.ctx.schedule.RelayArray[0].Counter = 12;
+    t.ctx.schedule.RelayArray[0].HardStop = kTrue;
+    t.ctx.schedule.TimeArray[0] = {"06:00:00", "08:00:00", 0};
     std::ostringstream out;
-    PrintSchedule(t.ctx, t.ctx, out);
+    PrintSchedule(t.ctx.schedule, t.ctx.settings, out);
     EXPECT_EQ(
         out.str().rfind(std::string("LoggingOnOff: 0\n"
                                     "Relay 1: Pump\n"
@@ -154,11 +154,12 @@ private:
 TEST(SchedulerLoop, TicksOnMonotonicDeadlinesWithoutDrift) {
     test::TestContext t;
     ProgramContext& ctx = t.ctx;
-    ctx.BoardArray[0] = BoardRecord{"SlowCard3", 0x300, 0, 0, 0, kFalse, 0, 0, 0, 0, {}};
-    InitialiseNewSchedule(ctx);
-    ctx.RelayArray[0].CycleCode = "OS"; // switches every second: each such tick spends 300 ms settling
-    ctx.TimeArray[0] = {"00:00:00", "23:59:59", 0};
-    ctx.TimerEnabled = true;
+    ctx.schedule.BoardArray[0] = BoardRecord{"SlowCard3", 0x300, 0, 0, 0, kFalse, 0, 0, 0, 0, {}};
+    InitialiseNewSchedule(ctx.schedule);
+    ctx.schedule.RelayArray[0].CycleCode =
+        "OS"; // switches every second: each such tick spends 300 ms settling
+    ctx.schedule.TimeArray[0] = {"00:00:00", "23:59:59", 0};
+    ctx.engineState.TimerEnabled = true;
     TimingHost host(t.platform.clock);
     RunSchedulerLoop(ctx, host, [&] { return host.ticks.size() >= 20; });
     ASSERT_EQ(host.ticks.size(), 20u);

@@ -20,21 +20,21 @@ protected:
     RecordingHost host;
 
     void SetUp() override {
-        BoardRecord& b = ctx.BoardArray[0];
+        BoardRecord& b = ctx.schedule.BoardArray[0];
         b.ChipSetType = "CBRelay08";
         b.BaseAddress = kBase;
         b.InputAddress = kInput;
-        InitialiseNewSchedule(ctx);
+        InitialiseNewSchedule(ctx.schedule);
         platform.clock.Set(2026, 12, 7, 9, 0, 0);
-        ctx.ColorRelayON = 1;
-        ctx.ColorRelayOFF = 2;
-        ctx.ColorManualON = 3;
-        ctx.ColorManualOFF = 4;
-        ctx.ColorTimeON = 5;
-        ctx.ColorTimeOFF = 6;
-        ctx.ColorInputON = 7;
-        ctx.ColorInputOFF = 8;
-        ctx.ColorTTimeBkgrnd = 9;
+        ctx.settings.ColorRelayON = 1;
+        ctx.settings.ColorRelayOFF = 2;
+        ctx.settings.ColorManualON = 3;
+        ctx.settings.ColorManualOFF = 4;
+        ctx.settings.ColorTimeON = 5;
+        ctx.settings.ColorTimeOFF = 6;
+        ctx.settings.ColorInputON = 7;
+        ctx.settings.ColorInputOFF = 8;
+        ctx.settings.ColorTTimeBkgrnd = 9;
     }
     uint8_t Outputs() { return platform.PortByte(kBase); }
 };

@@ -1,6 +1,6 @@
 #include "support/test_platform.h"
 
-#include "files/schedule_commands.h"
+#include "shell/schedule_commands.h"
 
 namespace tavrel::test {
 

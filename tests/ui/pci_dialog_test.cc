@@ -33,7 +33,7 @@ private slots:
         tavrel::test::TempHome home;
         PciDialog dialog(tool, QString::fromStdString(home.Path()));
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog) || true);
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
         auto* counter = dialog.findChild<QLabel*>("lblDeviceCounter");
         auto* view = dialog.findChild<QPlainTextEdit*>("txtDevice");

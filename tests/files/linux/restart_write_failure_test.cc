@@ -1,4 +1,4 @@
-#include "files/schedule_commands.h"
+#include "shell/schedule_commands.h"
 
 #include "shell/program_context.h"
 #include "support/test_platform.h"
@@ -25,7 +25,7 @@ TEST(RestartFile, WriteFailureIsShownOnceAndWritingStops) {
     EXPECT_EQ(t.platform.boxes.Last().title, "Unable to Create Restart File!");
     EXPECT_EQ(t.platform.boxes.Last().Text(), "Restart Capability will be Disabled");
     EXPECT_EQ(t.platform.boxes.Last().icon, MsgIcon::Warning);
-    EXPECT_EQ(t.ctx.RestartWriteDisabled, kTrue);
+    EXPECT_EQ(t.ctx.files.RestartWriteDisabled, kTrue);
 }
 
 } // namespace

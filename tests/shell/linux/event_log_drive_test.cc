@@ -11,8 +11,8 @@ namespace {
 TEST(EventLogDrive, DefaultFolderLandsInDriveC) {
     test::TestContext t;
     t.platform.clock.Set(2026, 12, 7, 9, 0, 0);
-    t.ctx.LoggingOnOff = kTrue;
-    t.ctx.LogFilePath = "c:\\";
+    t.ctx.settings.LoggingOnOff = kTrue;
+    t.ctx.settings.LogFilePath = "c:\\";
     t.ctx.eventLog.WriteEvent("Save", "c:\\New.run");
     EXPECT_EQ(test::ReadWholeFile(t.platform.home.File("drive_c/Tavrel_2026_12_07.Log")),
               "09:00:00 12/7/2026 Save c:\\New.run\r\n");

@@ -1,4 +1,4 @@
-#include "config/vb_conversions.h"
+#include "common/vb_conversions.h"
 
 #include <cctype>
 #include <cmath>

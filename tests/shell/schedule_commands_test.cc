@@ -1,4 +1,4 @@
-#include "files/schedule_commands.h"
+#include "shell/schedule_commands.h"
 
 #include "files/run_on_boot.h"
 #include "platform/autostart.h"
@@ -22,10 +22,10 @@ protected:
     test::FakeMessageBoxes& boxes = t.platform.boxes;
 
     void SetUp() override {
-        InitialiseNewSchedule(ctx);
+        InitialiseNewSchedule(ctx.schedule);
         DeleteRestartFile(ctx);
-        ctx.LoggingOnOff = kTrue;
-        ctx.LogFilePath = t.platform.home.Path() + "/";
+        ctx.settings.LoggingOnOff = kTrue;
+        ctx.settings.LogFilePath = t.platform.home.Path() + "/";
     }
     void TearDown() override { DeleteRestartFile(ctx); }
 
@@ -35,63 +35,63 @@ protected:
 
 TEST_F(ScheduleCommands, OpenZeroesCountersLogsAndWritesTheRestartFile) {
     ASSERT_EQ(FileOpen(ctx, kData + "v2002_08_01.run"), kRunFileLoaded);
-    EXPECT_EQ(ctx.DataFileName, "v2002_08_01.run");
-    EXPECT_EQ(ctx.DataFilePath, kData);
+    EXPECT_EQ(ctx.settings.DataFileName, "v2002_08_01.run");
+    EXPECT_EQ(ctx.settings.DataFilePath, kData);
     EXPECT_EQ(ctx.regApi.ReadRegValueCheck(kHkeyLocalMachine, kConfigKey, "DataFileName", false),
               "v2002_08_01.run");
     for (int r = 0; r < 8; ++r)
-        EXPECT_EQ(ctx.RelayArray[r].Counter, 0);
-    EXPECT_EQ(ctx.RelayArray[7].HardStop, kTrue);
+        EXPECT_EQ(ctx.schedule.RelayArray[r].Counter, 0);
+    EXPECT_EQ(ctx.schedule.RelayArray[7].HardStop, kTrue);
     EXPECT_NE(Log().find(" Open " + kData + "v2002_08_01.run"), std::string::npos);
     ASSERT_TRUE(std::filesystem::exists(RestartPath()));
-    EXPECT_EQ(ctx.ScheduleSuspended, kFalse);
+    EXPECT_EQ(ctx.schedule.ScheduleSuspended, kFalse);
 
     // The restart file is the schedule as it runs now.
-    InitialiseNewSchedule(ctx);
+    InitialiseNewSchedule(ctx.schedule);
     ASSERT_TRUE(LoadRestartFile(ctx));
-    EXPECT_EQ(ctx.RelayArray[2].DisplayName, "Relay 3");
-    EXPECT_EQ(ctx.RelayArray[5].Counter, 0);
+    EXPECT_EQ(ctx.schedule.RelayArray[2].DisplayName, "Relay 3");
+    EXPECT_EQ(ctx.schedule.RelayArray[5].Counter, 0);
     EXPECT_NE(Log().find(" ReStart ****** System Crashed & Restarted ******"), std::string::npos);
 }
 
 TEST_F(ScheduleCommands, OpenThatFailsLeavesANewSchedule) {
-    ctx.RelayArray[0].DisplayName = "old";
+    ctx.schedule.RelayArray[0].DisplayName = "old";
     test::WriteWholeFile(t.platform.home.File("bad.run"), "FV.2002.08.01|.b0.r7.t5\r\n 1 \r\nHalf\r\n");
     EXPECT_EQ(FileOpen(ctx, t.platform.home.File("bad.run")), kRunFileOpenFailed);
     ASSERT_EQ(boxes.Count(), 2u);
     EXPECT_EQ(boxes.Shown()[0].title, "Error Reading Relay Array");
     EXPECT_EQ(boxes.Shown()[1].Text(), "New, error encountered loading selected Run-Schedule");
-    EXPECT_EQ(ctx.DataFileName, "");
-    EXPECT_EQ(ctx.RelayArray[0].DisplayName, ctx.BoardArray[0].RelayNames[0]);
-    EXPECT_EQ(ctx.RelayArray[0].DaysOfWeek, "All Days");
+    EXPECT_EQ(ctx.settings.DataFileName, "");
+    EXPECT_EQ(ctx.schedule.RelayArray[0].DisplayName, ctx.schedule.BoardArray[0].RelayNames[0]);
+    EXPECT_EQ(ctx.schedule.RelayArray[0].DaysOfWeek, "All Days");
 }
 
 TEST_F(ScheduleCommands, SaveAndSaveAs) {
-    ctx.DataFilePath = "";
-    ctx.DataFileName = "";
+    ctx.settings.DataFilePath = "";
+    ctx.settings.DataFileName = "";
     EXPECT_FALSE(FileSave(ctx)) << "no name yet: the caller asks for one";
-    ctx.RelayArray[1].DisplayName = "Lights";
-    ctx.RestartedAfterCrash = kTrue;
+    ctx.schedule.RelayArray[1].DisplayName = "Lights";
+    ctx.files.RestartedAfterCrash = kTrue;
     ASSERT_TRUE(FileSaveAs(ctx, t.platform.home.File("Lights.run")));
-    EXPECT_EQ(ctx.RestartedAfterCrash, kFalse);
+    EXPECT_EQ(ctx.files.RestartedAfterCrash, kFalse);
     EXPECT_NE(Log().find(" Save " + t.platform.home.File("Lights.run")), std::string::npos);
-    ctx.RelayArray[1].DisplayName = "Garden lights";
+    ctx.schedule.RelayArray[1].DisplayName = "Garden lights";
     ASSERT_TRUE(FileSave(ctx));
-    InitialiseNewSchedule(ctx);
+    InitialiseNewSchedule(ctx.schedule);
     ASSERT_EQ(FileOpen(ctx, t.platform.home.File("Lights.run")), kRunFileLoaded);
-    EXPECT_EQ(ctx.RelayArray[1].DisplayName, "Garden lights");
+    EXPECT_EQ(ctx.schedule.RelayArray[1].DisplayName, "Garden lights");
 }
 
 TEST_F(ScheduleCommands, RestartFileKeepsCountersAndFlagsAcrossACrash) {
-    ctx.RelayArray[4].Manual = kTrue;
-    ctx.RelayArray[4].Counter = 123;
-    ctx.RestartedAfterCrash = kTrue;
+    ctx.schedule.RelayArray[4].Manual = kTrue;
+    ctx.schedule.RelayArray[4].Counter = 123;
+    ctx.files.RestartedAfterCrash = kTrue;
     WriteRestartFile(ctx);
-    EXPECT_EQ(ctx.RestartedAfterCrash, kTrue) << "writing the restart file keeps the flag";
-    InitialiseNewSchedule(ctx);
+    EXPECT_EQ(ctx.files.RestartedAfterCrash, kTrue) << "writing the restart file keeps the flag";
+    InitialiseNewSchedule(ctx.schedule);
     ASSERT_TRUE(LoadRestartFile(ctx));
-    EXPECT_EQ(ctx.RelayArray[4].Manual, kTrue);
-    EXPECT_EQ(ctx.RelayArray[4].Counter, 123);
+    EXPECT_EQ(ctx.schedule.RelayArray[4].Manual, kTrue);
+    EXPECT_EQ(ctx.schedule.RelayArray[4].Counter, 123);
     DeleteRestartFile(ctx);
     EXPECT_FALSE(std::filesystem::exists(RestartPath()));
     EXPECT_FALSE(LoadRestartFile(ctx)) << "a missing restart file is silent";
@@ -100,11 +100,11 @@ TEST_F(ScheduleCommands, RestartFileKeepsCountersAndFlagsAcrossACrash) {
 }
 
 TEST_F(ScheduleCommands, NewDeletesThenRewritesTheRestartFile) {
-    ctx.RelayArray[0].DisplayName = "x";
-    ctx.RestartWriteDisabled = kTrue;
+    ctx.schedule.RelayArray[0].DisplayName = "x";
+    ctx.files.RestartWriteDisabled = kTrue;
     FileNew(ctx);
-    EXPECT_EQ(ctx.RestartWriteDisabled, kFalse);
-    EXPECT_EQ(ctx.RelayArray[0].DisplayName, ctx.BoardArray[0].RelayNames[0]);
+    EXPECT_EQ(ctx.files.RestartWriteDisabled, kFalse);
+    EXPECT_EQ(ctx.schedule.RelayArray[0].DisplayName, ctx.schedule.BoardArray[0].RelayNames[0]);
     ASSERT_TRUE(std::filesystem::exists(RestartPath()));
 }
 

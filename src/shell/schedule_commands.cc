@@ -1,5 +1,6 @@
-#include "files/schedule_commands.h"
+#include "shell/schedule_commands.h"
 
+#include "engine/counters.h"
 #include "engine/total_time.h"
 #include "files/run_on_boot.h"
 #include "platform/autostart.h"
@@ -10,29 +11,11 @@ namespace tavrel {
 
 namespace {
 
-// Holds ScheduleSuspended for the length of a command.
-class Suspend {
-public:
-    explicit Suspend(ScheduleTables& t) : t_(t), was_(t.ScheduleSuspended) { t_.ScheduleSuspended = kTrue; }
-    ~Suspend() { t_.ScheduleSuspended = was_; }
-    Suspend(const Suspend&) = delete;
-    Suspend& operator=(const Suspend&) = delete;
-
-private:
-    ScheduleTables& t_;
-    int16_t was_;
-};
-
 void StoreCurrentFile(ProgramContext& ctx, const std::string& path) {
-    SplitRunFilePath(path, ctx.DataFilePath, ctx.DataFileName);
+    SplitRunFilePath(path, ctx.settings.DataFilePath, ctx.settings.DataFileName);
     auto store = ctx.NewConfiguration();
     store.ConfigurationDataFilePathSave();
     ctx.NewConfiguration().ConfigurationDataFileNameSave();
-}
-
-void ZeroCounters(ProgramContext& ctx) {
-    for (int r = 0; r < kRelaysPerBoard; ++r)
-        ctx.RelayArray[r].Counter = 0;
 }
 
 void SetUpRunOnBoot(ProgramContext& ctx, Autostart& autostart, const std::string& bootCommand, bool always) {
@@ -62,12 +45,12 @@ void SplitRunFilePath(const std::string& path, std::string& folder, std::string&
 }
 
 void WriteRestartFile(ProgramContext& ctx) {
-    if (ctx.RestartWriteDisabled != kFalse)
+    if (IsSet(ctx.files.RestartWriteDisabled))
         return;
     if (!ctx.runFiles.WriteRunFileKeepingRestartFlag(kRestartFolder, kRestartFileName)) {
         ctx.boxes.Tell(MsgIcon::Warning, "Unable to Create Restart File!",
                        {"Restart Capability will be Disabled"});
-        ctx.RestartWriteDisabled = kTrue;
+        ctx.files.RestartWriteDisabled = kTrue;
     }
 }
 
@@ -80,52 +63,53 @@ void DeleteRestartFile(ProgramContext& ctx) {
 bool LoadRestartFile(ProgramContext& ctx) {
     if (ctx.runFiles.LoadRunFile(kRestartFolder, kRestartFileName, false) != kRunFileLoaded)
         return false;
-    ComputeAllTotalTimes(ctx);
+    ComputeAllTotalTimes(ctx.schedule);
     ctx.eventLog.WriteEvent("ReStart", "****** System Crashed & Restarted ******");
     return true;
 }
 
 void FileNew(ProgramContext& ctx) {
-    Suspend suspend(ctx);
+    ScheduleHold hold(ctx.schedule);
     DeleteRestartFile(ctx);
-    InitialiseNewSchedule(ctx);
-    ctx.RestartedAfterCrash = kFalse;
-    ctx.RestartWriteDisabled = kFalse;
-    ctx.ScheduleChanged = kFalse;
-    ctx.DataFileName = "";
-    ComputeAllTotalTimes(ctx);
+    InitialiseNewSchedule(ctx.schedule);
+    ctx.files.RestartedAfterCrash = kFalse;
+    ctx.files.RestartWriteDisabled = kFalse;
+    ctx.files.ScheduleChanged = kFalse;
+    ctx.settings.DataFileName = "";
+    ComputeAllTotalTimes(ctx.schedule);
     WriteRestartFile(ctx);
 }
 
 int16_t FileOpen(ProgramContext& ctx, const std::string& path) {
-    Suspend suspend(ctx);
+    ScheduleHold hold(ctx.schedule);
     StoreCurrentFile(ctx, path);
-    InitialiseNewSchedule(ctx);
-    const int16_t result = ctx.runFiles.LoadRunFile(ctx.DataFilePath, ctx.DataFileName, true);
+    InitialiseNewSchedule(ctx.schedule);
+    const int16_t result =
+        ctx.runFiles.LoadRunFile(ctx.settings.DataFilePath, ctx.settings.DataFileName, true);
     if (result != kRunFileLoaded) {
         ctx.boxes.Tell(MsgIcon::None, "Tavrel", {"New, error encountered loading selected Run-Schedule"});
-        ctx.DataFileName = "";
-        InitialiseNewSchedule(ctx);
+        ctx.settings.DataFileName = "";
+        InitialiseNewSchedule(ctx.schedule);
         return result;
     }
-    ComputeAllTotalTimes(ctx);
-    ctx.eventLog.WriteEvent("Open", ctx.DataFilePath + ctx.DataFileName);
-    ctx.ScheduleChanged = kFalse;
-    ctx.RestartWriteDisabled = kFalse;
+    ComputeAllTotalTimes(ctx.schedule);
+    ctx.eventLog.WriteEvent("Open", ctx.settings.DataFilePath + ctx.settings.DataFileName);
+    ctx.files.ScheduleChanged = kFalse;
+    ctx.files.RestartWriteDisabled = kFalse;
     DeleteRestartFile(ctx);
-    ZeroCounters(ctx);
-    WriteRestartFile(ctx);
+    // Zeroing the counters writes the restart file afresh.
+    ZeroCounters(ctx.engine);
     return result;
 }
 
 bool FileSave(ProgramContext& ctx) {
-    if (ctx.DataFilePath.empty() || ctx.DataFileName.empty())
+    if (ctx.settings.DataFilePath.empty() || ctx.settings.DataFileName.empty())
         return false;
-    Suspend suspend(ctx);
-    if (!ctx.runFiles.SaveRunFile(ctx.DataFilePath, ctx.DataFileName))
+    ScheduleHold hold(ctx.schedule);
+    if (!ctx.runFiles.SaveRunFile(ctx.settings.DataFilePath, ctx.settings.DataFileName))
         return false;
-    ctx.eventLog.WriteEvent("Save", ctx.DataFilePath + ctx.DataFileName);
-    ctx.ScheduleChanged = kFalse;
+    ctx.eventLog.WriteEvent("Save", ctx.settings.DataFilePath + ctx.settings.DataFileName);
+    ctx.files.ScheduleChanged = kFalse;
     return true;
 }
 

@@ -3,15 +3,15 @@
 
 namespace tavrel {
 
-struct ProgramContext;
+struct Engine;
 class TickHost;
 
 // The kill button: the action now when the timer is off, else at the next tick.
-void KillButtonPressed(ProgramContext& ctx, TickHost& host);
+void KillButtonPressed(Engine& engine, TickHost& host);
 // The un-kill button: every relay released so the schedule takes over again.
-void UnKillButtonPressed(ProgramContext& ctx);
+void UnKillButtonPressed(Engine& engine);
 // Called by the tick when kill by signal is on.
-void KillSignalCheck(ProgramContext& ctx);
-void KillAction(ProgramContext& ctx, TickHost& host);
+void KillSignalCheck(Engine& engine);
+void KillAction(Engine& engine, TickHost& host);
 
 } // namespace tavrel

@@ -1,0 +1,48 @@
+#pragma once
+// A board's settings and the tables the board layer reads and writes: the boards, and the bytes read
+// back from their output and input ports.
+
+#include "common/checked_table.h"
+#include "common/flags.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tavrel {
+
+constexpr int kBoardSlots = 4;
+constexpr int kRelaysPerBoard = 8;
+// The highest board index that is stored, scheduled, driven and logged (boards 1 .. this + 1).
+constexpr int kMaxBoardIndex = 0;
+
+struct BoardRecord {
+    std::string ChipSetType = " ";
+    int32_t BaseAddress = 0;
+    int32_t InputAddress = 0;
+    int32_t CntlAddress = 0;
+    int32_t PortConfigValue = 0;
+    int16_t BoardReady = kFalse;
+    int16_t LogBoard = 0;
+    int16_t ResetOnExit = 0;
+    int16_t RunNoBoard = 0;
+    int16_t WriteToBaseOnly = 0;
+    std::array<std::string, kRelaysPerBoard> RelayNames{};
+};
+
+using BoardTable = CheckedTable<BoardRecord, kBoardSlots>;
+using PortByteTable = CheckedTable<uint8_t, kBoardSlots>;
+
+// Board field readers by board index 0..3. A bad index is reported and reads as a blank board.
+std::string BoardChipSetType(const BoardTable& boards, int board);
+int32_t BoardBaseAddress(const BoardTable& boards, int board);
+int32_t BoardInputAddress(const BoardTable& boards, int board);
+int32_t BoardCntlAddress(const BoardTable& boards, int board);
+int32_t BoardPortConfigValue(const BoardTable& boards, int board);
+int16_t BoardRunNoBoard(const BoardTable& boards, int board);      // -1 when emulated, else 0
+int16_t BoardWriteToBaseOnly(const BoardTable& boards, int board); // -1 when write-only, else 0
+int16_t BoardReadyFlag(const BoardTable& boards, int board);
+void SetBoardReady(BoardTable& boards, int board);
+void ClearBoardReady(BoardTable& boards, int board);
+
+} // namespace tavrel
