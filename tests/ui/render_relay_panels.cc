@@ -1,0 +1,80 @@
+// Renders the relay panels with the demo schedule to a PNG, in a window of the given size:
+//   render_relay_panels OUT.png WIDTH HEIGHT   (set QT_SCALE_FACTOR for other screen scales)
+
+#include "engine/tick.h"
+#include "files/schedule_commands.h"
+#include "mainwindow/ui/relay_panels_view.h"
+#include "support/recording_host.h"
+#include "support/test_platform.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include <cstdio>
+
+using namespace tavrel;
+
+namespace {
+
+void DemoColours(ProgramContext& ctx) {
+    ctx.ColorRelayON = 0x00FF00;
+    ctx.ColorRelayOFF = 0x0000FF;
+    ctx.ColorTimeON = 0x00FF00;
+    ctx.ColorTimeOFF = 0xFFFFFF;
+    ctx.ColorManualON = 0x00FFFF;
+    ctx.ColorManualOFF = 0xC0C0C0;
+    ctx.ColorInputON = 0x00FF00;
+    ctx.ColorInputOFF = 0xC0C0C0;
+    ctx.ColorTTimeBkgrnd = 0xE0E0E0;
+    ctx.ColorNameBkgrnd = 0xFFFFFF;
+    const int32_t groups[] = {0xC0FFFF, 0x8080FF, 0x80C0FF, 0x80FFFF, 0xFFFF80, 0xFF8080, 0xFF80FF, 0xFFFFFF};
+    for (int g = 0; g < kRelaysPerBoard; ++g)
+        ctx.RelayGroupColors[g] = groups[g];
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s OUT.png WIDTH HEIGHT\n", argv[0]);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    test::TestContext t;
+    ProgramContext& ctx = t.ctx;
+    BoardRecord& b = ctx.BoardArray[0];
+    b.ChipSetType = "CBRelay08";
+    b.BaseAddress = 0x300;
+    b.InputAddress = 0x301;
+    DemoColours(ctx);
+    t.platform.clock.Set(2026, 12, 7, 19, 0, 0);
+    if (FileOpen(ctx, TAVREL_DEMO_RUN) != kRunFileLoaded) {
+        std::fprintf(stderr, "cannot load %s\n", TAVREL_DEMO_RUN);
+        return 1;
+    }
+    ctx.RelayArray[2].Manual = kTrue;
+    ctx.RelayArray[6].HardStop = kTrue;
+    ctx.RelayArray[1].CountEnabled = kTrue;
+    ctx.RelayArray[1].Counter = 1234;
+    t.platform.SetPortByte(0x301, 0b0000'0010);
+
+    QMainWindow window;
+    for (const char* menu : {"&File", "&Edit", "&State", "&Tools", "&Help"})
+        window.menuBar()->addMenu(menu);
+    auto* view = new RelayPanelsView(ctx, &window);
+    window.setCentralWidget(view);
+    window.statusBar()->showMessage(
+        "19:00:00   07/12/2026   Timer Running   demo.run   CBRelay08 300 Active");
+    window.resize(std::atoi(argv[2]), std::atoi(argv[3]));
+    window.show();
+    test::RecordingHost host;
+    Tick(ctx, host);
+    view->ApplyDisplayState();
+    QApplication::processEvents();
+    const bool saved = window.grab().save(argv[1]);
+    std::printf("%s: view %dx%d, minimum %dx%d\n", argv[1], view->width(), view->height(),
+                view->minimumSizeHint().width(), view->minimumSizeHint().height());
+    return saved ? 0 : 1;
+}
