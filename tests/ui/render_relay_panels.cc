@@ -74,7 +74,10 @@ int main(int argc, char** argv) {
     view->ApplyDisplayState();
     QApplication::processEvents();
     const bool saved = window.grab().save(argv[1]);
-    std::printf("%s: view %dx%d, minimum %dx%d\n", argv[1], view->width(), view->height(),
-                view->minimumSizeHint().width(), view->minimumSizeHint().height());
+    const QWidget* area = view->findChild<QWidget*>("relayPanelsArea");
+    const QWidget* panel = view->findChild<QWidget*>("fraRelayGroup_0");
+    std::printf("%s: panels %dx%d (least %dx%d), one panel least %dx%d\n", argv[1], area->width(),
+                area->height(), area->minimumSizeHint().width(), area->minimumSizeHint().height(),
+                panel->minimumSizeHint().width(), panel->minimumSizeHint().height());
     return saved ? 0 : 1;
 }

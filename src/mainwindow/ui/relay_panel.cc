@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPolygonF>
 #include <QVBoxLayout>
@@ -84,6 +85,7 @@ RelayPanel::RelayPanel(int relay, QWidget* parent) : QFrame(parent), relay_(rela
     icon_ = AddLabel("imgIDIcon_" + n, who + "icon", kTipIcon, {});
     icon_->setFixedSize(2 * line, 2 * line);
     icon_->setAlignment(Qt::AlignCenter);
+    icon_->setFrameShape(QFrame::NoFrame);
     icon_->setCursor(Qt::PointingHandCursor);
     name_ = AddBox(int(EntryBox::Kind::Name), relay, "txtDisplayName_" + n, who + "name", kTipName);
     light_ = new RelayLight(this);
@@ -99,10 +101,11 @@ RelayPanel::RelayPanel(int relay, QWidget* parent) : QFrame(parent), relay_(rela
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(2);
+    grid->setVerticalSpacing(3);
     auto header = [this](const QString& text) {
         auto* l = new QLabel(text, this);
         l->setAlignment(Qt::AlignCenter);
+        l->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         return l;
     };
     grid->addWidget(header("ON"), 0, 1);
@@ -134,6 +137,8 @@ RelayPanel::RelayPanel(int relay, QWidget* parent) : QFrame(parent), relay_(rela
     stop_ = AddLabel("imgHardStop_" + n, who + "stop", kTipStop, {});
     stop_->setFrameShape(QFrame::NoFrame);
     stop_->setPixmap(StopSign(line + 4, devicePixelRatioF()));
+    stop_->setFixedSize(line + 6, line + 6);
+    stop_->setCursor(Qt::PointingHandCursor);
     counter_ = AddLabel("lblCounter_" + n, who + "counter", kTipCounter, "Counter");
     total_ = AddLabel("lblTotalTime_" + n, who + "total time", kTipTotalTime, {});
     grid->addWidget(stop_, 8, 0, Qt::AlignCenter);
@@ -171,8 +176,8 @@ EntryBox* RelayPanel::AddBox(int kind, int index, const QString& name, const QSt
     box->setAccessibleName(accessible);
     box->setToolTip(ToolTip(tip));
     if (box->isTimeBox()) {
-        // Room for "23:59:59" and a little more; the box grows with the panel.
-        box->setMinimumWidth(box->fontMetrics().horizontalAdvance("23:59:59W") + 8);
+        // Room for "00:00:00" inside the frame; the box grows with the panel.
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance("00:00:00") + 14);
         box->setAlignment(Qt::AlignCenter);
     }
     if (kind == int(EntryBox::Kind::CycleCode) || kind == int(EntryBox::Kind::DaysOfWeek))
@@ -191,6 +196,9 @@ ClickLabel* RelayPanel::AddLabel(const QString& name, const QString& accessible,
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(">Invr-Man<") + 8);
+    // As tall as a box, so that extra height spreads the rows evenly instead of swelling the labels.
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    label->setFixedHeight(QLineEdit().sizeHint().height());
     return label;
 }
 
