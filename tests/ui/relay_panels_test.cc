@@ -36,6 +36,7 @@ struct Harness {
         b.BaseAddress = 0x300;
         b.InputAddress = 0x301;
         InitialiseNewSchedule(ctx);
+        ctx.LogFilePath = t.platform.home.Path() + "/";
         t.platform.clock.Set(2026, 12, 7, 9, 0, 0);
         ctx.ColorRelayON = 0x00FF00;
         ctx.ColorRelayOFF = 0x0000FF;

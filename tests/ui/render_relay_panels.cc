@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
     b.BaseAddress = 0x300;
     b.InputAddress = 0x301;
     DemoColours(ctx);
+    ctx.LogFilePath = t.platform.home.Path() + "/";
     t.platform.clock.Set(2026, 12, 7, 19, 0, 0);
     if (FileOpen(ctx, TAVREL_DEMO_RUN) != kRunFileLoaded) {
         std::fprintf(stderr, "cannot load %s\n", TAVREL_DEMO_RUN);
