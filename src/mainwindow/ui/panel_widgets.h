@@ -7,11 +7,13 @@
 
 namespace tavrel {
 
+enum class EntryKind { Name, StartTime, EndTime, DaysOfWeek, CycleCode };
+
 // A box of a relay panel. Enter moves on as Tab does; a time box turns a typed "." into ":".
 class EntryBox final : public QLineEdit {
     Q_OBJECT
 public:
-    enum class Kind { Name, StartTime, EndTime, DaysOfWeek, CycleCode };
+    using Kind = EntryKind;
     EntryBox(Kind kind, int index, QWidget* parent);
 
     Kind kind() const { return kind_; }

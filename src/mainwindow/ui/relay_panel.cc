@@ -1,6 +1,5 @@
 #include "mainwindow/ui/relay_panel.h"
 
-#include "mainwindow/ui/panel_widgets.h"
 #include "platform/hive/text_encoding.h"
 #include "resources/main_window_strings.h"
 
@@ -82,12 +81,14 @@ RelayPanel::RelayPanel(int relay, QWidget* parent) : QFrame(parent), relay_(rela
     setAutoFillBackground(true);
 
     const int line = fontMetrics().height();
+    const QLineEdit probe;
+    boxHeight_ = probe.sizeHint().height();
     icon_ = AddLabel("imgIDIcon_" + n, who + "icon", kTipIcon, {});
     icon_->setFixedSize(2 * line, 2 * line);
     icon_->setAlignment(Qt::AlignCenter);
     icon_->setFrameShape(QFrame::NoFrame);
     icon_->setCursor(Qt::PointingHandCursor);
-    name_ = AddBox(int(EntryBox::Kind::Name), relay, "txtDisplayName_" + n, who + "name", kTipName);
+    name_ = AddBox(EntryKind::Name, relay, "txtDisplayName_" + n, who + "name", kTipName);
     light_ = new RelayLight(this);
     light_->setObjectName("shpRelayLight_" + n);
     light_->setAccessibleName(who + "state");
@@ -117,17 +118,15 @@ RelayPanel::RelayPanel(int relay, QWidget* parent) : QFrame(parent), relay_(rela
         auto* number = new QLabel(pair, this);
         number->setAccessibleName(QString("Pair %1").arg(pair));
         grid->addWidget(number, p + 1, 0, Qt::AlignRight);
-        start_[static_cast<size_t>(p)] = AddBox(int(EntryBox::Kind::StartTime), index, "txtStartTime_" + i,
-                                                who + "ON time " + pair, kTipStartTime);
-        end_[static_cast<size_t>(p)] = AddBox(int(EntryBox::Kind::EndTime), index, "txtEndTime_" + i,
-                                              who + "OFF time " + pair, kTipEndTime);
+        start_[static_cast<size_t>(p)] =
+            AddBox(EntryKind::StartTime, index, "txtStartTime_" + i, who + "ON time " + pair, kTipStartTime);
+        end_[static_cast<size_t>(p)] =
+            AddBox(EntryKind::EndTime, index, "txtEndTime_" + i, who + "OFF time " + pair, kTipEndTime);
         grid->addWidget(start_[static_cast<size_t>(p)], p + 1, 1);
         grid->addWidget(end_[static_cast<size_t>(p)], p + 1, 2);
     }
-    days_ =
-        AddBox(int(EntryBox::Kind::DaysOfWeek), relay, "txtDaysOfWeek_" + n, who + "days", kTipDaysOfWeek);
-    code_ =
-        AddBox(int(EntryBox::Kind::CycleCode), relay, "txtDayHrEvenOdd_" + n, who + "code", kTipCycleCode);
+    days_ = AddBox(EntryKind::DaysOfWeek, relay, "txtDaysOfWeek_" + n, who + "days", kTipDaysOfWeek);
+    code_ = AddBox(EntryKind::CycleCode, relay, "txtDayHrEvenOdd_" + n, who + "code", kTipCycleCode);
     grid->addWidget(header("Days"), 7, 0);
     grid->addWidget(days_, 7, 1);
     grid->addWidget(code_, 7, 2);
@@ -170,8 +169,9 @@ RelayPanel::RelayPanel(int relay, QWidget* parent) : QFrame(parent), relay_(rela
     ShowIcon({});
 }
 
-EntryBox* RelayPanel::AddBox(int kind, int index, const QString& name, const QString& accessible, int tip) {
-    auto* box = new EntryBox(static_cast<EntryBox::Kind>(kind), index, this);
+EntryBox* RelayPanel::AddBox(EntryKind kind, int index, const QString& name, const QString& accessible,
+                             int tip) {
+    auto* box = new EntryBox(kind, index, this);
     box->setObjectName(name);
     box->setAccessibleName(accessible);
     box->setToolTip(ToolTip(tip));
@@ -180,7 +180,7 @@ EntryBox* RelayPanel::AddBox(int kind, int index, const QString& name, const QSt
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance("00:00:00") + 14);
         box->setAlignment(Qt::AlignCenter);
     }
-    if (kind == int(EntryBox::Kind::CycleCode) || kind == int(EntryBox::Kind::DaysOfWeek))
+    if (kind == EntryKind::CycleCode || kind == EntryKind::DaysOfWeek)
         box->setAlignment(Qt::AlignCenter);
     boxes_[static_cast<size_t>(boxCount_++)] = box;
     return box;
@@ -198,7 +198,7 @@ ClickLabel* RelayPanel::AddLabel(const QString& name, const QString& accessible,
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(">Invr-Man<") + 8);
     // As tall as a box, so that extra height spreads the rows evenly instead of swelling the labels.
     label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    label->setFixedHeight(QLineEdit().sizeHint().height());
+    label->setFixedHeight(boxHeight_);
     return label;
 }
 

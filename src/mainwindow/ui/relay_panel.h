@@ -4,6 +4,7 @@
 
 #include "engine/schedule_records.h"
 #include "mainwindow/panel_look.h"
+#include "mainwindow/ui/panel_widgets.h"
 
 #include <QFrame>
 
@@ -12,10 +13,6 @@
 #include <optional>
 
 namespace tavrel {
-
-class ClickLabel;
-class EntryBox;
-class RelayLight;
 
 class RelayPanel final : public QFrame {
     Q_OBJECT
@@ -45,7 +42,7 @@ signals:
     void iconClicked(int relay);
 
 private:
-    EntryBox* AddBox(int kind, int index, const QString& name, const QString& accessible, int tip);
+    EntryBox* AddBox(EntryKind kind, int index, const QString& name, const QString& accessible, int tip);
     ClickLabel* AddLabel(const QString& name, const QString& accessible, int tip, const QString& text);
     void ShowIcon(const std::string& path);
 
@@ -57,6 +54,7 @@ private:
     std::array<EntryBox*, kPairsPerRelay> end_{};
     std::array<EntryBox*, 3 + 2 * kPairsPerRelay> boxes_{};
     int boxCount_ = 0;
+    int boxHeight_ = 0;
     RelayLight* light_;
     ClickLabel* icon_;
     ClickLabel* stop_;
