@@ -156,6 +156,11 @@ private slots:
         h.TickAndDraw();
         QCOMPARE(h.Find<QLabel>("lblTotalTime_2")->text(), QString(">Manual<"));
         QCOMPARE(h.Find<QWidget>("shpRelayLight_2")->accessibleDescription(), QString("ON"));
+
+        // The counter from the keyboard: Space presses it as a left click does, switching counting on.
+        QTest::keyClick(h.Find<QLabel>("lblCounter_2"), Qt::Key_Space);
+        QCOMPARE(h.ctx.RelayArray[2].CountEnabled, kTrue);
+        QCOMPARE(h.Find<QLabel>("lblCounter_2")->text(), QString("0"));
     }
 
     void aTickThatChangesNothingRepaintsNoPanel() {

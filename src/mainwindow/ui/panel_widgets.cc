@@ -44,6 +44,35 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
 }
 
+void ClickLabel::makePressable() {
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit clicked(Qt::LeftButton);
+        return;
+    case Qt::Key_Menu:
+        emit clicked(Qt::RightButton);
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    p.drawRect(rect().adjusted(2, 2, -3, -3));
+}
+
 RelayLight::RelayLight(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }

@@ -35,17 +35,22 @@ private:
     int index_;
 };
 
-// A label that reports mouse clicks, for the manual, invert, stop, counter and icon controls.
+// A label that reports clicks, for the manual, invert, stop, counter and icon controls. Once made
+// pressable it takes focus from the keyboard (never from a click, which leaves the boxes alone), and
+// Space or Enter press it as the left button does; the menu key as the right one.
 class ClickLabel final : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+    void makePressable();
 
 signals:
     void clicked(Qt::MouseButton button);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // The relay's light: a round lamp in the state's colour, with the state written beside it.

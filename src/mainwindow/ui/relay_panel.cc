@@ -87,7 +87,6 @@ RelayPanel::RelayPanel(int relay, QWidget* parent) : QFrame(parent), relay_(rela
     icon_->setFixedSize(2 * line, 2 * line);
     icon_->setAlignment(Qt::AlignCenter);
     icon_->setFrameShape(QFrame::NoFrame);
-    icon_->setCursor(Qt::PointingHandCursor);
     name_ = AddBox(EntryKind::Name, relay, "txtDisplayName_" + n, who + "name", kTipName);
     light_ = new RelayLight(this);
     light_->setObjectName("shpRelayLight_" + n);
@@ -137,7 +136,6 @@ RelayPanel::RelayPanel(int relay, QWidget* parent) : QFrame(parent), relay_(rela
     stop_->setFrameShape(QFrame::NoFrame);
     stop_->setPixmap(StopSign(line + 4, devicePixelRatioF()));
     stop_->setFixedSize(line + 6, line + 6);
-    stop_->setCursor(Qt::PointingHandCursor);
     counter_ = AddLabel("lblCounter_" + n, who + "counter", kTipCounter, "Counter");
     total_ = AddLabel("lblTotalTime_" + n, who + "total time", kTipTotalTime, {});
     grid->addWidget(stop_, 8, 0, Qt::AlignCenter);
@@ -155,6 +153,8 @@ RelayPanel::RelayPanel(int relay, QWidget* parent) : QFrame(parent), relay_(rela
     layout->addLayout(grid);
     layout->addStretch();
 
+    for (ClickLabel* pressable : {icon_, manual_, invert_, stop_, counter_})
+        pressable->makePressable();
     connect(manual_, &ClickLabel::clicked, this, [this] { emit manualClicked(relay_); });
     connect(invert_, &ClickLabel::clicked, this, [this] { emit invertClicked(relay_); });
     connect(stop_, &ClickLabel::clicked, this, [this] { emit stopClicked(relay_); });

@@ -90,7 +90,12 @@ RelayPanelsView::RelayPanelsView(ProgramContext& ctx, QWidget* parent)
     LoadFromTables();
 }
 
-RelayPanelsView::~RelayPanelsView() = default;
+RelayPanelsView::~RelayPanelsView() {
+    // The boxes outlive the entry rules by a moment; nothing they say then may reach them.
+    for (RelayPanel* panel : panels_)
+        for (EntryBox* box : panel->Boxes())
+            box->disconnect(this);
+}
 
 void RelayPanelsView::LoadFromTables() {
     PrimeDisplayState(ctx_.display, ctx_, ctx_);
