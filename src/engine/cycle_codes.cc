@@ -17,8 +17,9 @@ ClockSample SampleClock(const Clock& clock) {
 }
 
 bool DaysOfWeekMatch(std::string_view daysOfWeek, int weekday) {
-    static constexpr std::array<std::string_view, 8> kAllDays{"ALL days", "all days", "All Days", "all",
-                                                              "All",      "ALL",      " ",        ""};
+    // Every all-days text the days box accepts ("Days", "ALL Days") counts too.
+    static constexpr std::array<std::string_view, 10> kAllDays{
+        "ALL days", "all days", "All Days", "ALL Days", "Days", "all", "All", "ALL", " ", ""};
     if (std::find(kAllDays.begin(), kAllDays.end(), daysOfWeek) != kAllDays.end())
         return true;
     if (weekday < 1 || weekday > 7)

@@ -2,6 +2,7 @@
 // What the relay panels and state captions show after a tick; the window only renders it.
 
 #include "engine/schedule_records.h"
+#include "resources/main_window_strings.h"
 
 #include <array>
 #include <cstdint>
@@ -10,7 +11,7 @@
 namespace tavrel {
 
 // The red of a stopped relay's total-time label (default-colour resource 378), as a BGR colour.
-constexpr int32_t kColourStopRed = 0x0000FF;
+constexpr int32_t kColourStopRed = kStopRedColour;
 
 struct RelayDisplay {
     int32_t light = 0;

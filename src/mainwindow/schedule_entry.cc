@@ -1,0 +1,202 @@
+#include "mainwindow/schedule_entry.h"
+
+#include "engine/cycle_codes.h"
+#include "engine/time_of_day.h"
+#include "engine/total_time.h"
+#include "mainwindow/time_entry.h"
+#include "mainwindow/time_pair_overlap.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace tavrel {
+
+namespace {
+
+constexpr const char* kEntryError = "Entry Error";
+
+bool ReadsAsNumber(std::string_view s) {
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    if (!s.empty() && (s.front() == '+' || s.front() == '-'))
+        s.remove_prefix(1);
+    int digits = 0;
+    int points = 0;
+    for (char c : s) {
+        if (c >= '0' && c <= '9')
+            ++digits;
+        else if (c == '.')
+            ++points;
+        else
+            return false;
+    }
+    return digits > 0 && points <= 1;
+}
+
+} // namespace
+
+bool DaysOfWeekAccepted(std::string_view text) {
+    static constexpr std::array<std::string_view, 7> kWords{"Days", "ALL Days", "All Days", "ALL",
+                                                            "All",  " ",        ""};
+    return std::find(kWords.begin(), kWords.end(), text) != kWords.end() || ReadsAsNumber(text);
+}
+
+std::string NormaliseCycleCode(std::string_view text) {
+    std::string code(text.substr(0, 2));
+    for (char& c : code)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return code == "0" ? std::string() : code;
+}
+
+bool CycleCodeAccepted(std::string_view code) {
+    static constexpr std::array<std::string_view, 19> kCodes{"OS", "OM", "OH", "OD", "ES", "EM", "EH",
+                                                             "ED", "EO", "3H", "BH", "MH", "TH", "XS",
+                                                             "SX", "SS", "  ", " ",  ""};
+    return std::find(kCodes.begin(), kCodes.end(), code) != kCodes.end() || ReadsAsNumber(code);
+}
+
+void ScheduleEntry::StartTimeTyped(int pairIndex) {
+    if (!tables_.TimeArray.InRange(pairIndex) || pairIndex % kPairsPerRelay != 0)
+        return;
+    const int relay = pairIndex / kPairsPerRelay;
+    tables_.RelayArray[relay].NextCycleTick = 0;
+    display_.relays[static_cast<size_t>(relay)].totalTimeText.clear();
+}
+
+EntryOutcome ScheduleEntry::Refuse(std::string shown, std::vector<std::string> lines) {
+    boxes_.Tell(MsgIcon::Warning, kEntryError, std::move(lines));
+    return {false, std::move(shown)};
+}
+
+void ScheduleEntry::Changed() {
+    files_.ScheduleChanged = kTrue;
+    effects_.WriteRestartFile();
+}
+
+void ScheduleEntry::ShowTotalTime(int relay) {
+    display_.relays[static_cast<size_t>(relay)].totalTimeText =
+        ComputeTotalTime(tables_.RelayArray[relay], PairsOfRelay(tables_, relay));
+}
+
+EntryOutcome ScheduleEntry::LeaveStartTime(int pairIndex, const std::string& text) {
+    return LeaveTime(pairIndex, text, true);
+}
+
+EntryOutcome ScheduleEntry::LeaveEndTime(int pairIndex, const std::string& text) {
+    return LeaveTime(pairIndex, text, false);
+}
+
+EntryOutcome ScheduleEntry::LeaveTime(int pairIndex, const std::string& text, bool isStart) {
+    TimePair* pair = tables_.TimeArray.Slot(pairIndex);
+    if (pair == nullptr || pairIndex >= kRelaysPerBoard * kPairsPerRelay)
+        return {true, text};
+    std::string& stored = isStart ? pair->StartTime : pair->EndTime;
+    const std::string& other = isStart ? pair->EndTime : pair->StartTime;
+    if (text == stored)
+        return {true, text};
+    std::string value;
+    if (!IsBlankEntry(text)) {
+        // The whole text, suffix included, is read; the stored form is always the 24-hour one.
+        const auto normal = NormaliseTypedTime(text);
+        if (!normal)
+            return Refuse(text, {"Time Entered is NOT a valid Time, please re-enter", "",
+                                 "Format is HH:MM:SS or HH:MM am/pm (:SS is optional)"});
+        value = *normal;
+        if (value == stored)
+            return {true, value};
+        if (IsBlankEntry(other)) {
+            if (!isStart)
+                return Refuse(text, {"Start time Required with End time", "To Remove time-pair...",
+                                     "   Remove End time first", "To create Time-pair...",
+                                     "   Enter Start time first"});
+        } else if (const auto otherSeconds = ParseTimeOfDay(other)) {
+            const int32_t mine = *ParseTimeOfDay(value);
+            const int32_t start = isStart ? mine : *otherSeconds;
+            const int32_t end = isStart ? *otherSeconds : mine;
+            if (start > end)
+                return Refuse(text, {"ON time must be earlier then OFF time"});
+            if (start == end)
+                return Refuse(text, {"ON time same as OFF"});
+        }
+    } else if (stored.empty()) {
+        return {true, value};
+    }
+    stored = value;
+    AfterTimeStored(pairIndex / kPairsPerRelay);
+    return {true, value};
+}
+
+void ScheduleEntry::AfterTimeStored(int relay) {
+    if (RelayPairsOverlap(tables_, relay) && settings_.WarnOverLapTime != 0)
+        boxes_.Tell(MsgIcon::Warning, "Warning !", {"Your Last Entry Over-Laps another Time-Pair"});
+    ShowTotalTime(relay);
+    Changed();
+    effects_.EnableTimer();
+    effects_.CheckScheduleNow();
+}
+
+EntryOutcome ScheduleEntry::LeaveDaysOfWeek(int relay, const std::string& text) {
+    RelayRecord* r = tables_.RelayArray.Slot(relay);
+    if (r == nullptr || relay >= kRelaysPerBoard)
+        return {true, text};
+    if (!DaysOfWeekAccepted(text))
+        return Refuse(text, {"Invalid Days of Week Entered, please re-enter"});
+    if (text != r->DaysOfWeek) {
+        r->DaysOfWeek = text;
+        r->NextCycleTick = 0;
+        display_.relays[static_cast<size_t>(relay)].invertCaption = "Invert";
+        Changed();
+    }
+    return {true, text};
+}
+
+EntryOutcome ScheduleEntry::LeaveCycleCode(int relay, const std::string& text) {
+    RelayRecord* r = tables_.RelayArray.Slot(relay);
+    if (r == nullptr || relay >= kRelaysPerBoard)
+        return {true, text};
+    const std::string code = NormaliseCycleCode(text);
+    if (!CycleCodeAccepted(code))
+        return Refuse(code, {"Invalid Even/Odd Entered, please re-enter"});
+    const std::string stored = r->CycleCode == "0" ? std::string() : r->CycleCode;
+    bool changed = false;
+    if (code != stored) {
+        r->CycleCode = code;
+        r->NextCycleTick = 0;
+        changed = true;
+    }
+    ShowTotalTime(relay);
+    RelayDisplay& d = display_.relays[static_cast<size_t>(relay)];
+    if (CyclicMinutes(r->CycleCode)) {
+        // Cleared before the restart file is written, so a resumed schedule agrees with this one.
+        changed = changed || r->Invert != kFalse;
+        r->Invert = kFalse;
+    } else {
+        d.invertCaption = "Invert";
+        r->NextCycleText = "Invert";
+    }
+    if (changed)
+        Changed();
+    return {true, code};
+}
+
+EntryOutcome ScheduleEntry::LeaveDisplayName(int relay, const std::string& text) {
+    RelayRecord* r = tables_.RelayArray.Slot(relay);
+    if (r != nullptr && relay < kRelaysPerBoard && text != r->DisplayName) {
+        r->DisplayName = text;
+        Changed();
+    }
+    return {true, text};
+}
+
+void ScheduleEntry::SetIconFile(int relay, const std::string& path) {
+    RelayRecord* r = tables_.RelayArray.Slot(relay);
+    if (r == nullptr || relay >= kRelaysPerBoard || path.empty() || path == r->IconFile)
+        return;
+    r->IconFile = path;
+    Changed();
+}
+
+} // namespace tavrel

@@ -1,0 +1,76 @@
+#pragma once
+// The small widgets a relay panel is built from: entry boxes, clickable labels and the relay's light.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace tavrel {
+
+enum class EntryKind { Name, StartTime, EndTime, DaysOfWeek, CycleCode };
+
+// A box of a relay panel. Enter moves on as Tab does; a time box turns a typed "." into ":".
+class EntryBox final : public QLineEdit {
+    Q_OBJECT
+public:
+    using Kind = EntryKind;
+    EntryBox(Kind kind, int index, QWidget* parent);
+
+    Kind kind() const { return kind_; }
+    // The table index: the pair index for time boxes, the relay index for the others.
+    int index() const { return index_; }
+    bool isTimeBox() const { return kind_ == Kind::StartTime || kind_ == Kind::EndTime; }
+
+signals:
+    void entered(tavrel::EntryBox* box);
+    void leaving(tavrel::EntryBox* box, Qt::FocusReason reason);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    Kind kind_;
+    int index_;
+};
+
+// A label that reports clicks, for the manual, invert, stop, counter and icon controls. Once made
+// pressable it takes focus from the keyboard (never from a click, which leaves the boxes alone), and
+// Space or Enter press it as the left button does; the menu key as the right one.
+class ClickLabel final : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    void makePressable();
+
+signals:
+    void clicked(Qt::MouseButton button);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The relay's light: a round lamp in the state's colour, with the state written beside it.
+class RelayLight final : public QWidget {
+    Q_OBJECT
+public:
+    explicit RelayLight(QWidget* parent);
+    void setState(const QColor& colour, const QString& text);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor colour_;
+    QString text_;
+};
+
+// Background and a readable text colour for `widget` (`base` true for boxes, false for labels).
+void SetColours(QWidget* widget, const QColor& background, const QColor& text, bool base);
+
+} // namespace tavrel

@@ -1,0 +1,214 @@
+// The relay panels on the offscreen platform: entry through the keyboard, the panel clicks, what a tick
+// redraws, and every control reachable by its accessible name.
+
+#include "mainwindow/ui/relay_panel.h"
+#include "mainwindow/ui/relay_panels_view.h"
+
+#include "engine/tick.h"
+#include "support/recording_host.h"
+#include "support/test_platform.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QTest>
+
+#include <filesystem>
+#include <map>
+
+using namespace tavrel;
+
+namespace {
+
+// A context with board 1 on the simulated ports at 300 hex, Monday 09:00, and a view in a shown window.
+struct Harness {
+    test::TestContext t;
+    ProgramContext& ctx = t.ctx;
+    test::RecordingHost host;
+    QMainWindow window;
+    RelayPanelsView* view;
+
+    Harness() {
+        BoardRecord& b = ctx.schedule.BoardArray[0];
+        b.ChipSetType = "CBRelay08";
+        b.BaseAddress = 0x300;
+        b.InputAddress = 0x301;
+        InitialiseNewSchedule(ctx.schedule);
+        ctx.settings.LogFilePath = t.platform.home.Path() + "/";
+        t.platform.clock.Set(2026, 12, 7, 9, 0, 0);
+        ctx.settings.ColorRelayON = 0x00FF00;
+        ctx.settings.ColorRelayOFF = 0x0000FF;
+        ctx.settings.ColorTimeOFF = 0xFFFFFF;
+        ctx.settings.WarnOverLapTime = 1;
+        view = new RelayPanelsView(ctx, &window);
+        window.setCentralWidget(view);
+        window.resize(1024, 768);
+        window.show();
+        window.activateWindow();
+    }
+    template <typename T> T* Find(const char* name) { return window.findChild<T*>(name); }
+    void TickAndDraw() {
+        Tick(ctx.engine, host);
+        view->ApplyDisplayState();
+        QApplication::processEvents();
+    }
+    std::string RestartFile() { return ctx.drives.Map("c:\\TVRestart.run"); }
+};
+
+// Counts the paint events of each panel and everything in it.
+class PaintCounter final : public QObject {
+public:
+    explicit PaintCounter(QWidget* top) {
+        for (auto* panel : top->findChildren<RelayPanel*>()) {
+            panel->installEventFilter(this);
+            owner_[panel] = panel->relay();
+            for (auto* child : panel->findChildren<QWidget*>()) {
+                child->installEventFilter(this);
+                owner_[child] = panel->relay();
+            }
+        }
+    }
+    std::map<int, int> paints;
+    int Total() const {
+        int n = 0;
+        for (const auto& [relay, count] : paints)
+            n += count;
+        return n;
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            ++paints[owner_[o]];
+        return false;
+    }
+
+private:
+    std::map<QObject*, int> owner_;
+};
+
+QAccessibleInterface* FindAccessible(QAccessibleInterface* iface, const QString& name) {
+    if (iface == nullptr)
+        return nullptr;
+    if (iface->text(QAccessible::Name) == name)
+        return iface;
+    for (int i = 0; i < iface->childCount(); ++i)
+        if (auto* found = FindAccessible(iface->child(i), name))
+            return found;
+    return nullptr;
+}
+
+} // namespace
+
+class RelayPanelsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aRefusedTimeKeepsFocusAndShowsTheExactMessage() {
+        Harness h;
+        QVERIFY(QTest::qWaitForWindowActive(&h.window));
+        auto* box = h.Find<QLineEdit>("txtStartTime_13");
+        QVERIFY(box != nullptr);
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(box, "13:00 pm");
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), box);
+        QCOMPARE(box->selectedText(), QString("13:00 pm"));
+        QCOMPARE(h.t.platform.boxes.Count(), size_t(1));
+        QCOMPARE(QString::fromStdString(h.t.platform.boxes.Last().Text()),
+                 QString("Time Entered is NOT a valid Time, please re-enter\r\n\r\n"
+                         "Format is HH:MM:SS or HH:MM am/pm (:SS is optional)"));
+        QCOMPARE(QString::fromStdString(h.t.platform.boxes.Last().title), QString("Entry Error"));
+        QCOMPARE(h.ctx.schedule.TimeArray[13].StartTime, std::string());
+
+        // Enter leaves like Tab; an accepted time lets focus go.
+        box->selectAll();
+        QTest::keyClicks(box, "2:30 pm");
+        QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY(QApplication::focusWidget() != box);
+        QCOMPARE(h.ctx.schedule.TimeArray[13].StartTime, std::string("14:30:00"));
+        QCOMPARE(box->text(), QString("14:30:00"));
+    }
+
+    void aTypedFullStopShowsAsAColon() {
+        Harness h;
+        QVERIFY(QTest::qWaitForWindowActive(&h.window));
+        auto* box = h.Find<QLineEdit>("txtStartTime_0");
+        box->setFocus(Qt::TabFocusReason);
+        QString status;
+        connect(h.view, &RelayPanelsView::focusedTextChanged, [&](const QString& s) { status = s; });
+        QTest::keyClicks(box, "8.30");
+        QCOMPARE(box->text(), QString("8:30"));
+        QCOMPARE(status, QString("8:30"));
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(h.ctx.schedule.TimeArray[0].StartTime, std::string("08:30:00"));
+    }
+
+    void aManualClickRewritesTheRestartFileAndTheNextTickShowsIt() {
+        Harness h;
+        h.TickAndDraw();
+        QVERIFY(!std::filesystem::exists(h.RestartFile()));
+        QTest::mouseClick(h.Find<QLabel>("lblManual_2"), Qt::LeftButton);
+        QVERIFY(std::filesystem::exists(h.RestartFile()));
+        QCOMPARE(h.ctx.schedule.RelayArray[2].Manual, kTrue);
+        h.TickAndDraw();
+        QCOMPARE(h.Find<QLabel>("lblTotalTime_2")->text(), QString(">Manual<"));
+        QCOMPARE(h.Find<QWidget>("shpRelayLight_2")->accessibleDescription(), QString("ON"));
+
+        // The counter from the keyboard: Space presses it as a left click does, switching counting on.
+        QTest::keyClick(h.Find<QLabel>("lblCounter_2"), Qt::Key_Space);
+        QCOMPARE(h.ctx.schedule.RelayArray[2].CountEnabled, kTrue);
+        QCOMPARE(h.Find<QLabel>("lblCounter_2")->text(), QString("0"));
+    }
+
+    void aTickThatChangesNothingRepaintsNoPanel() {
+        Harness h;
+        h.ctx.schedule.TimeArray[PairIndex(5, 0)] = {"09:00:05", "17:00:00", kFalse};
+        h.TickAndDraw();
+        h.window.setFocus();
+        QApplication::processEvents();
+        PaintCounter counter(&h.window);
+        h.t.platform.clock.Advance(950);
+        h.TickAndDraw();
+        QCOMPARE(counter.Total(), 0);
+
+        h.t.platform.clock.SetTimeOfDay(9, 0, 6); // relay 6 switches ON
+        h.TickAndDraw();
+        QVERIFY(counter.paints[5] > 0);
+        QCOMPARE(counter.Total(), counter.paints[5]);
+    }
+
+    void theIconClickStoresTheChosenPicture() {
+        Harness h;
+        auto* panel = h.Find<RelayPanel>("fraRelayGroup_4");
+        panel->SetIconChooser([](QWidget*) { return QString("/pictures/pump.png"); });
+        QTest::mouseClick(h.Find<QLabel>("imgIDIcon_4"), Qt::LeftButton);
+        QCOMPARE(h.ctx.schedule.RelayArray[4].IconFile, std::string("/pictures/pump.png"));
+        QVERIFY(std::filesystem::exists(h.RestartFile()));
+    }
+
+    void everyControlIsFoundByItsAccessibleName() {
+        Harness h;
+        h.TickAndDraw();
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&h.window);
+        const std::pair<const char*, const char*> kControls[] = {
+            {"Relay 3 ON time 2", "txtStartTime_13"}, {"Relay 3 OFF time 2", "txtEndTime_13"},
+            {"Relay 3 name", "txtDisplayName_2"},     {"Relay 3 days", "txtDaysOfWeek_2"},
+            {"Relay 3 code", "txtDayHrEvenOdd_2"},    {"Relay 3 manual", "lblManual_2"},
+            {"Relay 3 invert", "lblInvert_2"},        {"Relay 3 stop", "imgHardStop_2"},
+            {"Relay 3 counter", "lblCounter_2"},      {"Relay 3 total time", "lblTotalTime_2"},
+            {"Relay 3 state", "shpRelayLight_2"},     {"Relay 8 OFF time 6", "txtEndTime_47"},
+        };
+        for (const auto& [name, objectName] : kControls) {
+            QAccessibleInterface* found = FindAccessible(root, name);
+            QVERIFY2(found != nullptr, name);
+            QCOMPARE(found->object()->objectName(), QString(objectName));
+        }
+        QCOMPARE(FindAccessible(root, "Relay 3 state")->text(QAccessible::Description), QString("OFF"));
+    }
+};
+
+QTEST_MAIN(RelayPanelsTest)
+#include "relay_panels_test.moc"
