@@ -64,7 +64,7 @@ QComboBox* EditableList(const QString& name, const QString& accessible, const QS
     c->setToolTip(tip);
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
-    c->setMinimumContentsLength(9);
+    c->setMinimumContentsLength(8);
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return c;
 }
@@ -84,7 +84,7 @@ QWidget* ConfigurationWindow::BuildBoardSection() {
     box->setObjectName("fraBoards");
     auto* grid = new QGridLayout(box);
     grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(4);
+    grid->setVerticalSpacing(2);
     int row = 1;
     for (const char* label : {"Chip Set", "Base Address", "Input Address", "Control Address", "Config Value"})
         grid->addWidget(new QLabel(label, box), row++, 0);
@@ -146,7 +146,7 @@ QWidget* ConfigurationWindow::BuildBoardSection() {
         }
 
         auto* options = new QGridLayout;
-        options->setSpacing(2);
+        options->setSpacing(0);
         for (int o = 0; o < 4; ++o) {
             const OptionBox& option = kOptionBoxes[o];
             auto* check = new QCheckBox(option.caption, box);
@@ -158,7 +158,7 @@ QWidget* ConfigurationWindow::BuildBoardSection() {
                 ShowChanged();
             });
             c.options[static_cast<size_t>(o)] = check;
-            options->addWidget(check, o / 2, o % 2);
+            options->addWidget(check, o, 0);
         }
         grid->addLayout(options, 6 + kRelaysPerBoard, col);
     }

@@ -9,6 +9,7 @@
 #include <QColorDialog>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -98,16 +99,16 @@ QWidget* ConfigurationWindow::BuildColourSection() {
         statusButtons_[static_cast<size_t>(i)] = b;
         grid->addWidget(b, 1 + i / 2, i % 2);
     }
-    grid->addWidget(new QLabel("Relay Group Backgrounds", box), 0, 2, 1, 2);
+    constexpr int kGroupRow = 2 + kStatusColourCount / 2;
+    grid->addWidget(new QLabel("Relay Group Backgrounds", box), kGroupRow - 1, 0, 1, 2);
     for (int g = 0; g < kGroupColourCount; ++g) {
         QPushButton* b = SwatchButton(
             QString("Group %1").arg(g + 1), QString("cmdSetColorGroupBkgrnd_%1").arg(g),
             QString("Group %1 background colour").arg(g + 1), Tip(config_tip::kGroupColour + g), box);
         connect(b, &QPushButton::clicked, this, [this, g] { PickGroupColour(g); });
         groupButtons_[static_cast<size_t>(g)] = b;
-        grid->addWidget(b, 1 + g / 2, 2 + g % 2);
+        grid->addWidget(b, kGroupRow + g / 2, g % 2);
     }
-    grid->setColumnMinimumWidth(1, 8);
     return box;
 }
 
@@ -173,26 +174,32 @@ QWidget* ConfigurationWindow::BuildKillSection() {
         });
     }
 
+    auto* numbers = new QHBoxLayout;
+    numbers->addWidget(killBoard_);
+    numbers->addSpacing(12);
+    numbers->addWidget(new QLabel("Input #", box));
+    numbers->addWidget(killInput_);
+    numbers->addStretch();
+
     auto* grid = new QGridLayout(box);
     grid->setSpacing(4);
     grid->addWidget(new QLabel("Kill By", box), 0, 0);
     grid->addWidget(killChecks_[0], 0, 1);
     grid->addWidget(killChecks_[1], 0, 2);
     grid->addWidget(new QLabel("Board #", box), 1, 0);
-    grid->addWidget(killBoard_, 1, 1);
-    grid->addWidget(new QLabel("Input #", box), 1, 2);
-    grid->addWidget(killInput_, 1, 3);
+    grid->addLayout(numbers, 1, 1, 1, 2);
+    grid->addWidget(new QLabel("Signal", box), 2, 0);
     grid->addWidget(goesHigh_, 2, 1);
     grid->addWidget(goesLow_, 2, 2);
     grid->addWidget(new QLabel("Action", box), 3, 0);
     grid->addWidget(killChecks_[2], 3, 1);
     grid->addWidget(killChecks_[3], 3, 2);
-    grid->addWidget(killChecks_[4], 3, 3);
-    grid->addWidget(new QLabel("Button Caption", box), 4, 0);
-    grid->addWidget(killName_, 4, 1, 1, 2);
-    grid->addWidget(killChecks_[5], 4, 3);
-    grid->addWidget(new QLabel("Delay Multiplier", box), 5, 0);
-    grid->addWidget(killDelay_, 5, 1, 1, 2);
+    grid->addWidget(killChecks_[4], 4, 1);
+    grid->addWidget(new QLabel("Button Caption", box), 5, 0);
+    grid->addWidget(killName_, 5, 1, 1, 2);
+    grid->addWidget(killChecks_[5], 6, 1);
+    grid->addWidget(new QLabel("Delay Multiplier", box), 7, 0);
+    grid->addWidget(killDelay_, 7, 1, 1, 2);
     return box;
 }
 

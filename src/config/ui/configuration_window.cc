@@ -51,12 +51,16 @@ ConfigurationWindow::ConfigurationWindow(ConfigurationDialogModel& model, Colour
     auto* sections = new QHBoxLayout;
     if (layout.boardSection)
         sections->addWidget(BuildBoardSection(), 0, Qt::AlignTop);
-    if (layout.colourSection) {
+    if (layout.colourSection && layout.boardSection) {
         auto* column = new QVBoxLayout;
         column->addWidget(BuildColourSection());
         column->addWidget(BuildKillSection());
         column->addStretch();
         sections->addLayout(column);
+    } else if (layout.colourSection) {
+        // On its own the section is for a small screen: side by side keeps it low.
+        sections->addWidget(BuildColourSection(), 0, Qt::AlignTop);
+        sections->addWidget(BuildKillSection(), 0, Qt::AlignTop);
     }
 
     save_ = CommandButton("Save", "cmdSave", "Save", this);
