@@ -190,6 +190,7 @@ QWidget* ConfigurationWindow::BuildBoardSection() {
     globals->addWidget(warnOverlap_);
     globals->addSpacing(16);
     globals->addWidget(new QLabel("Log Folder", box));
+    globals->addSpacing(4);
     globals->addWidget(logPath_, 1);
     globals->addWidget(browse);
     grid->addLayout(globals, 7 + kRelaysPerBoard, 0, 1, kBoardSlots + 1);
