@@ -1,10 +1,12 @@
 #include "config/settings_table.h"
 
+#include "config/colour_defaults.h"
+
 #include <type_traits>
 
 namespace tavrel {
 
-// The colours are blue-green-red, as the colours dialog's defaults: green for ON, grey for OFF.
+// The colours start at the colours dialog's defaults (colour_defaults.h).
 const std::array<SettingField, 28> kSettingFields{{
     {"LoggingOnOff", &Settings::LoggingOnOff, LoadRule::Flag, kTrue},
     {"KillByButton", &Settings::KillByButton, LoadRule::Integer},
@@ -25,16 +27,16 @@ const std::array<SettingField, 28> kSettingFields{{
     {"DataFilePath", &Settings::DataFilePath, LoadRule::Text, 0, "", SaveDefault::ProgramFolder},
     {"DataFileName", &Settings::DataFileName, LoadRule::Text, 0, "", SaveDefault::DataName},
     {"WarnOverLapTime", &Settings::WarnOverLapTime, LoadRule::Integer, 1},
-    {"ColorRelayON", &Settings::ColorRelayON, LoadRule::Integer, 0x00FF00},
-    {"ColorRelayOFF", &Settings::ColorRelayOFF, LoadRule::Integer, 0xC0C0C0},
-    {"ColorTimeON", &Settings::ColorTimeON, LoadRule::Integer, 0x00FF00},
-    {"ColorTimeOFF", &Settings::ColorTimeOFF, LoadRule::Integer, 0xC0C0C0},
-    {"ColorManualON", &Settings::ColorManualON, LoadRule::Integer, 0x00FF00},
-    {"ColorManualOFF", &Settings::ColorManualOFF, LoadRule::Integer, 0xC0C0C0},
-    {"ColorInputON", &Settings::ColorInputON, LoadRule::Integer, 0x00FF00},
-    {"ColorInputOFF", &Settings::ColorInputOFF, LoadRule::Integer, 0xC0C0C0},
-    {"ColorTTimeBkgrnd", &Settings::ColorTTimeBkgrnd, LoadRule::Integer, 0xC0C0C0},
-    {"ColorNameBkgrnd", &Settings::ColorNameBkgrnd, LoadRule::Integer, 0x00FFFF},
+    {"ColorRelayON", &Settings::ColorRelayON, LoadRule::Integer},
+    {"ColorRelayOFF", &Settings::ColorRelayOFF, LoadRule::Integer},
+    {"ColorTimeON", &Settings::ColorTimeON, LoadRule::Integer},
+    {"ColorTimeOFF", &Settings::ColorTimeOFF, LoadRule::Integer},
+    {"ColorManualON", &Settings::ColorManualON, LoadRule::Integer},
+    {"ColorManualOFF", &Settings::ColorManualOFF, LoadRule::Integer},
+    {"ColorInputON", &Settings::ColorInputON, LoadRule::Integer},
+    {"ColorInputOFF", &Settings::ColorInputOFF, LoadRule::Integer},
+    {"ColorTTimeBkgrnd", &Settings::ColorTTimeBkgrnd, LoadRule::Integer},
+    {"ColorNameBkgrnd", &Settings::ColorNameBkgrnd, LoadRule::Integer},
 }};
 
 const std::array<BoardField, 9> kBoardFields{{
@@ -66,9 +68,6 @@ const char* SaveDefaultText(SaveDefault d) {
     return "";
 }
 
-const std::array<int32_t, kMaxRelayGroupIndex + 1> kDefaultRelayGroupColours{
-    0xC0FFFF, 0x8080FF, 0x80C0FF, 0x80FFFF, 0xFFFF80, 0xFF8080, 0xFF80FF, 0xFFFFFF};
-
 void ApplyFirstRunSettings(Settings& settings, RelayGroupColourTable& groupColours) {
     settings = Settings{};
     for (const SettingField& field : kSettingFields) {
@@ -83,8 +82,10 @@ void ApplyFirstRunSettings(Settings& settings, RelayGroupColourTable& groupColou
             },
             field.member);
     }
+    for (int i = 0; i < static_cast<int>(kStatusColours.size()); ++i)
+        settings.*kStatusColours[static_cast<size_t>(i)].member = DefaultStatusColour(i);
     for (int g = 0; g <= kMaxRelayGroupIndex; ++g)
-        groupColours[g] = kDefaultRelayGroupColours[static_cast<size_t>(g)];
+        groupColours[g] = DefaultGroupColour(g);
 }
 
 } // namespace tavrel

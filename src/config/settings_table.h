@@ -49,10 +49,7 @@ extern const std::array<BoardField, 9> kBoardFields;
 // The text a save writes for an empty text setting; empty when it has none.
 const char* SaveDefaultText(SaveDefault d);
 
-// The panels' first-run background colours, groups 1..8 (blue-green-red).
-extern const std::array<int32_t, kMaxRelayGroupIndex + 1> kDefaultRelayGroupColours;
-
-// Every setting at its first-run value, and every group colour at its default.
+// Every setting at its first-run value, the colours at the colours dialog's defaults.
 void ApplyFirstRunSettings(Settings& settings, RelayGroupColourTable& groupColours);
 
 } // namespace tavrel

@@ -45,10 +45,6 @@ int Field(std::string_view f, bool hours) {
 
 } // namespace
 
-bool IsBlankEntry(std::string_view text) {
-    return text.empty() || text == " ";
-}
-
 std::optional<std::string> NormaliseTypedTime(std::string_view text) {
     std::string_view s = text;
     while (!s.empty() && s.front() == ' ')

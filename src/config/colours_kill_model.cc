@@ -1,0 +1,152 @@
+#include "config/colours_kill_model.h"
+
+#include "config/colour_defaults.h"
+#include "config/config_text.h"
+#include "config/configuration.h"
+
+namespace tavrel {
+
+ColoursKillModel::ColoursKillModel(ConfigurationTargets& targets, ConfigChangeFlag& changes)
+    : settings_(targets.settings), groupColors_(targets.groupColors), boxes_(targets.boxes),
+      changes_(changes) {
+    Refresh();
+}
+
+void ColoursKillModel::Refresh() {
+    for (size_t i = 0; i < kStatusColours.size(); ++i)
+        statusColours_[i] = settings_.*kStatusColours[i].member;
+    boardText_ = std::to_string(settings_.KillBySignalBoardNum + 1);
+    inputText_ = std::to_string(settings_.KillBySignalInputNum + 1);
+    delayText_ = std::to_string(settings_.KillMiscEnableDelay);
+    buttonNameText_ = settings_.KillMiscButtonName;
+}
+
+void ColoursKillModel::PickStatusColour(int index, std::optional<int32_t> chosen) {
+    if (!chosen)
+        return;
+    statusColours_[static_cast<size_t>(index)] = *chosen;
+    changes_.Mark();
+}
+
+void ColoursKillModel::PickGroupColour(int group, std::optional<int32_t> chosen) {
+    if (!chosen)
+        return;
+    groupColors_[group] = *chosen;
+    changes_.Mark();
+}
+
+void ColoursKillModel::StoreStatusColours() {
+    for (size_t i = 0; i < kStatusColours.size(); ++i)
+        settings_.*kStatusColours[i].member = statusColours_[i];
+}
+
+int16_t Settings::*ColoursKillModel::CheckMember(KillCheck which) const {
+    switch (which) {
+    case KillCheck::ByButton:
+        return &Settings::KillByButton;
+    case KillCheck::BySignal:
+        return &Settings::KillBySignal;
+    case KillCheck::ActionAllOff:
+        return &Settings::KillActionAllOff;
+    case KillCheck::ActionExitProgram:
+        return &Settings::KillActionExitProgram;
+    case KillCheck::ActionShutDown:
+        return &Settings::KillActionShutDown;
+    case KillCheck::ButtonOnTop:
+        break;
+    }
+    return &Settings::KillMiscButtonOnTop;
+}
+
+void ColoursKillModel::Store(int16_t& setting, int16_t value) {
+    if (setting != value) {
+        setting = value;
+        changes_.Mark();
+    }
+}
+
+bool ColoursKillModel::Check(KillCheck which) const {
+    return settings_.*CheckMember(which) != 0;
+}
+
+void ColoursKillModel::SetCheck(KillCheck which, bool on) {
+    Store(settings_.*CheckMember(which), on ? 1 : 0);
+}
+
+void ColoursKillModel::SetGoesHigh(bool high) {
+    Store(settings_.KillBySignalGoesHigh, high ? kTrue : kFalse);
+    Store(settings_.KillBySignalGoesLow, high ? kFalse : kTrue);
+}
+
+bool ColoursKillModel::LeaveBoardNumber(const std::string& text) {
+    const int32_t n = LeadingInteger(text);
+    if (n > 0 && n < kMaxBoardIndex + 2) {
+        Store(settings_.KillBySignalBoardNum, static_cast<int16_t>(n - 1));
+        boardText_ = std::to_string(n);
+        return true;
+    }
+    boardText_ = std::to_string(settings_.KillBySignalBoardNum + 1);
+    boxes_.Tell(MsgIcon::Error, "Error: Invalid Board Number", {"Enter a Valid Board Number (1-4)"});
+    return false;
+}
+
+bool ColoursKillModel::LeaveInputNumber(const std::string& text) {
+    const int32_t n = LeadingInteger(text);
+    if (n > 0 && n < 9) {
+        Store(settings_.KillBySignalInputNum, static_cast<int16_t>(n - 1));
+        inputText_ = std::to_string(n);
+        return true;
+    }
+    inputText_ = std::to_string(settings_.KillBySignalInputNum + 1);
+    boxes_.Tell(MsgIcon::Error, "Error: Invalid Input Signal Number",
+                {"Enter a Valid Input Signal Number (1-8)"});
+    return false;
+}
+
+void ColoursKillModel::LeaveEnableDelay(const std::string& text) {
+    int32_t n = LeadingInteger(text);
+    // A negative multiplier has no meaning for a delay; it counts as none.
+    if (n < 0)
+        n = 0;
+    if (n > kMaxKillEnableDelay)
+        n = kMaxKillEnableDelay;
+    delayText_ = std::to_string(n);
+    Store(settings_.KillMiscEnableDelay, static_cast<int16_t>(n));
+}
+
+void ColoursKillModel::LeaveButtonName(const std::string& text) {
+    buttonNameText_ = text;
+    if (text != settings_.KillMiscButtonName) {
+        settings_.KillMiscButtonName = text;
+        changes_.Mark();
+    }
+}
+
+void ColoursKillModel::ResetColours() {
+    for (int i = 0; i < kStatusColourCount; ++i)
+        statusColours_[static_cast<size_t>(i)] = DefaultStatusColour(i);
+    for (int g = 0; g < kGroupColourCount; ++g)
+        groupColors_[g] = DefaultGroupColour(g);
+    changes_.Mark();
+}
+
+void ColoursKillModel::ResetKillOptions() {
+    settings_.KillByButton = 0;
+    settings_.KillBySignal = 0;
+    settings_.KillBySignalBoardNum = 0;
+    settings_.KillBySignalInputNum = 0;
+    settings_.KillBySignalGoesHigh = kTrue;
+    settings_.KillBySignalGoesLow = kFalse;
+    settings_.KillActionAllOff = 1;
+    settings_.KillActionExitProgram = 0;
+    settings_.KillActionShutDown = 0;
+    settings_.KillMiscButtonName = "Kill";
+    settings_.KillMiscButtonOnTop = 0;
+    settings_.KillMiscEnableDelay = 0;
+    const auto colours = statusColours_;
+    Refresh();
+    statusColours_ = colours;
+    changes_.Mark();
+}
+
+} // namespace tavrel

@@ -1,0 +1,31 @@
+#pragma once
+// What the configuration windows edit and how they reach the store: the narrow references both section
+// models and the window model share.
+
+#include "boardio/board_record.h"
+#include "config/settings.h"
+#include "platform/message_box.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace tavrel {
+
+using GroupColourTable = RelayGroupColourTable;
+
+struct ConfigurationTargets {
+    Settings& settings;
+    BoardTable& boards;
+    GroupColourTable& groupColors;
+    MessageBoxes& boxes;
+    // Writes every setting to the registry (a new clsConfiguration's ConfigurationSaveToReg).
+    std::function<void()> saveToStore;
+};
+
+// The window-level changed flag that every stored edit raises.
+struct ConfigChangeFlag {
+    bool changed = false;
+    void Mark() { changed = true; }
+};
+
+} // namespace tavrel

@@ -1,0 +1,72 @@
+// Renders the three configuration window variants to PNG files: config-<window>-<scale>x.png in the
+// folder given as the first argument. Run by scripts/screenshot-config.sh.
+
+#include "config/ui/configuration_window.h"
+#include "engine/schedule_records.h"
+
+#include "config/colour_defaults.h"
+
+#include "support/fake_message_boxes.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+
+using namespace tavrel;
+
+namespace {
+
+void Sample(Settings& s, ScheduleTables& t) {
+    s.KillMiscButtonName = "Kill";
+    s.KillBySignalGoesHigh = kTrue;
+    s.KillActionAllOff = 1;
+    s.KillMiscEnableDelay = 10;
+    s.LogFilePath = "c:\\logs\\";
+    s.WarnOverLapTime = 1;
+    const char* types[4] = {"CBRelay16A", "CBRelay16B", "8255PortA", "FireCracker"};
+    const int32_t bases[4] = {0x300, 0x302, 0x2A0, 2};
+    for (int b = 0; b < kBoardSlots; ++b) {
+        BoardRecord& r = t.BoardArray[b];
+        r.ChipSetType = types[b];
+        r.BaseAddress = bases[b];
+        r.InputAddress = b < 2 ? bases[b] + 1 : 0;
+        r.CntlAddress = b == 2 ? 0x2A3 : b == 3 ? 17 : 0;
+        r.PortConfigValue = b == 2 ? 0x89 : 0;
+        r.LogBoard = 1;
+        r.RunNoBoard = b == 0 ? 1 : 0;
+        for (int n = 0; n < kRelaysPerBoard; ++n)
+            r.RelayNames[static_cast<size_t>(n)] =
+                b == 0 && n == 0 ? "Porch Light" : "Relay " + std::to_string(n + 1);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString(argv[1]) : QString(".");
+    QDir().mkpath(folder);
+    const int scale = qRound(app.devicePixelRatio());
+    for (ConfigWindow variant :
+         {ConfigWindow::frmConfiguration, ConfigWindow::frmConfigBoards, ConfigWindow::frmConfigColors}) {
+        Settings settings;
+        ScheduleTables tables;
+        test::FakeMessageBoxes boxes;
+        Sample(settings, tables);
+        for (int i = 0; i < kStatusColourCount; ++i)
+            settings.*kStatusColours[static_cast<size_t>(i)].member = DefaultStatusColour(i);
+        for (int g = 0; g < kGroupColourCount; ++g)
+            tables.RelayGroupColors[g] = DefaultGroupColour(g);
+        ConfigurationDialogModel model(variant,
+                                       {settings, tables.BoardArray, tables.RelayGroupColors, boxes, {}});
+        ConfigurationWindow window(model, {}, {});
+        window.show();
+        QApplication::processEvents();
+        const QString name = QString("%1/config-%2-%3x.png").arg(folder, model.Layout().name).arg(scale);
+        window.grab().save(name);
+        std::printf("%s: %dx%d device-independent pixels\n", name.toUtf8().constData(), window.width(),
+                    window.height());
+    }
+    return 0;
+}

@@ -1,0 +1,133 @@
+// The configuration window on the offscreen platform: a refused entry keeps the focus, the colour
+// picker is replaced through its seam, and Save writes the hive.
+
+#include "config/ui/configuration_window.h"
+
+#include "support/test_platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace tavrel;
+
+class ConfigurationWindowTest : public QObject {
+    Q_OBJECT
+
+    struct Fixture {
+        explicit Fixture(ConfigWindow variant, std::optional<int32_t> pick = std::nullopt) {
+            ctx.schedule.BoardArray[0].ChipSetType = "CBRelay08";
+            ctx.schedule.BoardArray[0].BaseAddress = 0x300;
+            model = std::make_unique<ConfigurationDialogModel>(
+                variant, ConfigurationTargets{ctx.settings, ctx.schedule.BoardArray,
+                                              ctx.schedule.RelayGroupColors, t.platform.boxes,
+                                              [this] { ctx.NewConfiguration().ConfigurationSaveToReg(); }});
+            window = std::make_unique<ConfigurationWindow>(
+                *model,
+                [this, pick](int32_t initial, const QString& title, QWidget*) {
+                    pickedFrom = initial;
+                    pickerTitle = title;
+                    return pick;
+                },
+                [](const QString&, QWidget*) { return QString(); });
+            window->show();
+            QApplication::setActiveWindow(window.get());
+        }
+        template <typename T> T* Find(const char* name) { return window->findChild<T*>(name); }
+        std::string Hive() {
+            return test::ReadWholeFile(t.platform.home.File("registry/HKEY_LOCAL_MACHINE.reg"));
+        }
+
+        test::TestContext t;
+        ProgramContext& ctx = t.ctx;
+        std::unique_ptr<ConfigurationDialogModel> model;
+        std::unique_ptr<ConfigurationWindow> window;
+        int32_t pickedFrom = -1;
+        QString pickerTitle;
+    };
+
+    // Leaves `field` with `text` by the Tab key, the way a user moves on.
+    static void LeaveWith(QWidget* field, const QString& text) {
+        field->setFocus(Qt::OtherFocusReason);
+        if (auto* combo = qobject_cast<QComboBox*>(field))
+            combo->setEditText(text);
+        else
+            qobject_cast<QLineEdit*>(field)->setText(text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCoreApplication::processEvents();
+    }
+
+    static bool HasFocus(QWidget* field) {
+        QWidget* f = QApplication::focusWidget();
+        return f == field || (f != nullptr && f->parentWidget() == field);
+    }
+
+private slots:
+    void refusedEntryKeepsTheFocus() {
+        Fixture f(ConfigWindow::frmConfiguration);
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        auto* base = f.Find<QComboBox>("cmbBaseAddress_0");
+        QVERIFY(base != nullptr);
+        LeaveWith(base, "FireCOMM1");
+        QCOMPARE(f.t.platform.boxes.Count(), size_t(1));
+        QCOMPARE(f.t.platform.boxes.Last().title,
+                 std::string("Some Entries for this board are FireCracker Only!"));
+        QVERIFY(HasFocus(base));
+        QCOMPARE(f.ctx.schedule.BoardArray[0].BaseAddress, 0x300);
+
+        // Save is refused while the entry stands.
+        QTest::mouseClick(f.Find<QPushButton>("cmdSave"), Qt::LeftButton);
+        QVERIFY(f.Hive().find("ChipSetType1") == std::string::npos);
+
+        LeaveWith(base, "2a0");
+        QVERIFY(!HasFocus(base));
+        QCOMPARE(f.ctx.schedule.BoardArray[0].BaseAddress, 0x2A0);
+        QCOMPARE(base->currentText(), QString("2A0"));
+
+        auto* board = f.Find<QLineEdit>("txtKillBySignalBoardNum");
+        LeaveWith(board, "2");
+        QCOMPARE(f.t.platform.boxes.Last().title, std::string("Error: Invalid Board Number"));
+        QCOMPARE(board->text(), QString("1"));
+        QVERIFY(HasFocus(board));
+    }
+
+    void cancelledPickerChangesNothing() {
+        Fixture f(ConfigWindow::frmConfigColors);
+        f.ctx.settings.ColorRelayON = 0x00FF00;
+        f.model->Colours().Refresh();
+        f.window->ShowModel();
+        QTest::mouseClick(f.Find<QPushButton>("cmdSetColorIndicator_1"), Qt::LeftButton);
+        QCOMPARE(f.pickerTitle, QString("Select Status Color"));
+        QCOMPARE(f.pickedFrom, 0x00FF00);
+        QVERIFY(!f.Find<QPushButton>("cmdSave")->isEnabled());
+        QVERIFY(f.Find<QComboBox>("cmbBaseAddress_0") == nullptr);
+        QVERIFY(!f.Find<QAction>("mnuResetAddress")->isVisible());
+        QCOMPARE(f.window->windowTitle(), QString("Tavrel Configuration Color Preferences"));
+    }
+
+    void saveWritesTheHive() {
+        Fixture f(ConfigWindow::frmConfiguration, 0x0000FF);
+        QTest::mouseClick(f.Find<QPushButton>("cmdSetColorGroupBkgrnd_2"), Qt::LeftButton);
+        QCOMPARE(f.pickerTitle, QString("Select Group Background Color"));
+        QCOMPARE(f.ctx.schedule.RelayGroupColors[2], 0x0000FF);
+        QTest::mouseClick(f.Find<QPushButton>("cmdSetColorIndicator_4"), Qt::LeftButton);
+        auto* save = f.Find<QPushButton>("cmdSave");
+        QVERIFY(save->isEnabled());
+        QTest::mouseClick(save, Qt::LeftButton);
+        QVERIFY(!save->isEnabled());
+        const std::string hive = f.Hive();
+        QVERIFY(hive.find("\"ColorRelayGroup3\"=\"255\"") != std::string::npos);
+        QVERIFY(hive.find("\"ColorTimeOFF\"=\"255\"") != std::string::npos);
+        QVERIFY(hive.find("\"BaseAddress1\"=\"768\"") != std::string::npos);
+        QVERIFY(f.model->Saved());
+    }
+};
+
+QTEST_MAIN(ConfigurationWindowTest)
+#include "configuration_window_test.moc"
