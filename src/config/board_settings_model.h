@@ -46,7 +46,7 @@ public:
     int16_t Option(int board, BoardOption option) const;
     void SetOption(int board, BoardOption option, bool on);
 
-    bool WarnOverlapTime() const { return settings_.WarnOverLapTime != 0; }
+    bool WarnOverlapTime() const { return IsSet(settings_.WarnOverLapTime); }
     void SetWarnOverlapTime(bool on);
     const std::string& LogFilePathText() const { return logPathText_; }
     void LeaveLogFilePath(const std::string& text);

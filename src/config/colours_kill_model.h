@@ -33,8 +33,8 @@ public:
 
     bool Check(KillCheck which) const;
     void SetCheck(KillCheck which, bool on);
-    bool GoesHigh() const { return settings_.KillBySignalGoesHigh == kTrue; }
-    bool GoesLow() const { return settings_.KillBySignalGoesLow == kTrue; }
+    bool GoesHigh() const { return IsSet(settings_.KillBySignalGoesHigh); }
+    bool GoesLow() const { return IsSet(settings_.KillBySignalGoesLow); }
     // A click on either option button: both settings take the buttons' states.
     void SetGoesHigh(bool high);
 

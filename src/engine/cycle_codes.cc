@@ -174,7 +174,7 @@ constexpr int64_t kMaxCycleMinutes = 10LL * 366 * 24 * 60;
 // The state the schedule last gave the relay, seen through its invert setting, so that an inverted
 // cyclic relay holds its phase instead of flipping at every tick.
 int16_t ScheduledState(const RelayRecord& relay) {
-    if (relay.Invert != 0 && (relay.CurrentState == kStateOff || relay.CurrentState == kStateOn))
+    if (IsSet(relay.Invert) && (relay.CurrentState == kStateOff || relay.CurrentState == kStateOn))
         return relay.CurrentState == kStateOn ? kStateOff : kStateOn;
     return relay.CurrentState;
 }
@@ -208,7 +208,7 @@ bool ApplyPairRules(RelayRecord& relay, std::span<TimePair> pairs, const ClockSa
     const int count = std::min<int>(static_cast<int>(pairs.size()), kPairsPerRelay);
     const PairRules rules = RulesForCode(relay.CycleCode);
     for (int p = 0; p < count; ++p) {
-        if (suspended == kTrue)
+        if (IsSet(suspended))
             return false;
         TimePair& pair = pairs[static_cast<size_t>(p)];
         pair.PairActive = kFalse;

@@ -11,9 +11,9 @@ void EvaluateSchedule(ScheduleTables& t, const Clock& clock) {
             return;
         RelayRecord& relay = t.RelayArray[RelayIndex(0, r)];
         relay.NewState = kStateOff;
-        if (relay.HardStop != 0)
+        if (IsSet(relay.HardStop))
             continue;
-        if (relay.Manual != 0) {
+        if (IsSet(relay.Manual)) {
             relay.NewState = kStateOn;
             continue;
         }
@@ -54,11 +54,11 @@ Action OutputAction(int16_t current, int16_t demanded, bool inverted) {
 void ApplyOutputs(ScheduleTables& t, BoardIo& boards, MessageBoxes& boxes) {
     for (int r = 0; r < kRelaysPerBoard; ++r) {
         RelayRecord& relay = t.RelayArray[RelayIndex(0, r)];
-        if (relay.HardStop != 0) {
+        if (IsSet(relay.HardStop)) {
             if (relay.CurrentState != kStateOff)
                 boards.RelayOff(0, r);
         } else {
-            switch (OutputAction(relay.CurrentState, relay.NewState, relay.Invert != 0)) {
+            switch (OutputAction(relay.CurrentState, relay.NewState, IsSet(relay.Invert))) {
             case Action::On:
                 boards.RelayOn(0, r);
                 break;

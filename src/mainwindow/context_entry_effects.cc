@@ -1,8 +1,8 @@
 #include "mainwindow/context_entry_effects.h"
 
 #include "engine/tick.h"
-#include "shell/schedule_commands.h"
 #include "shell/program_context.h"
+#include "shell/schedule_commands.h"
 
 namespace tavrel {
 

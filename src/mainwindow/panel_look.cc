@@ -31,7 +31,7 @@ PanelLook PanelLookFor(int relay, const DisplayState& display, const ScheduleTab
     look.manualLabel = d.manualLabel;
     look.invertLabel = d.invertLabel;
     look.invertCaption = d.invertCaption;
-    look.stopped = r.HardStop != kFalse;
+    look.stopped = IsSet(r.HardStop);
     look.totalTimeText = d.totalTimeText;
     look.totalTimeBackground = d.totalTimeBackground;
     look.counterLabel = d.counterLabel;
@@ -54,7 +54,7 @@ void PrimeDisplayState(DisplayState& display, const ScheduleTables& tables, cons
         d.totalTimeText = relay.TotalTimeText;
         d.totalTimeBackground = s.ColorTTimeBkgrnd;
         d.counterLabel = s.ColorInputOFF;
-        d.counterCaption = relay.CountEnabled != kFalse ? std::to_string(relay.Counter) : "Counter";
+        d.counterCaption = IsSet(relay.CountEnabled) ? std::to_string(relay.Counter) : "Counter";
     }
 }
 

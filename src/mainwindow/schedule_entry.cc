@@ -130,7 +130,7 @@ EntryOutcome ScheduleEntry::LeaveTime(int pairIndex, const std::string& text, bo
 }
 
 void ScheduleEntry::AfterTimeStored(int relay) {
-    if (RelayPairsOverlap(tables_, relay) && settings_.WarnOverLapTime != 0)
+    if (RelayPairsOverlap(tables_, relay) && IsSet(settings_.WarnOverLapTime))
         boxes_.Tell(MsgIcon::Warning, "Warning !", {"Your Last Entry Over-Laps another Time-Pair"});
     ShowTotalTime(relay);
     Changed();
@@ -171,7 +171,7 @@ EntryOutcome ScheduleEntry::LeaveCycleCode(int relay, const std::string& text) {
     RelayDisplay& d = display_.relays[static_cast<size_t>(relay)];
     if (CyclicMinutes(r->CycleCode)) {
         // Cleared before the restart file is written, so a resumed schedule agrees with this one.
-        changed = changed || r->Invert != kFalse;
+        changed = changed || IsSet(r->Invert);
         r->Invert = kFalse;
     } else {
         d.invertCaption = "Invert";

@@ -36,7 +36,7 @@ bool RelayPairsOverlap(const ScheduleTables& tables, int relay) {
     }
     for (size_t i = 0; i < spans.size(); ++i) {
         for (size_t j = 0; j < spans.size(); ++j) {
-            if (tables.ScheduleSuspended == kTrue)
+            if (IsSet(tables.ScheduleSuspended))
                 return false;
             if (i == j || !spans[i] || !spans[j])
                 continue;

@@ -194,6 +194,17 @@ TEST_F(KillTest, KillButtonWithTheTimerOffActsAtOnceAndUnKillReleases) {
     EXPECT_EQ(platform.PortByte(kBase), 0b10) << "the schedule takes over again";
 }
 
+TEST_F(KillTest, OnlyAllOffTickedAsOneShowsTheUnKillButton) {
+    // -1 is no check-box value: the relays still go OFF, but the kill window hides as for other actions.
+    ctx.settings.KillActionAllOff = -1;
+    ctx.engineState.TimerEnabled = false;
+    ctx.engineState.KillWindowVisible = true;
+    KillButtonPressed(ctx.engine, host);
+    EXPECT_EQ(platform.PortByte(kBase), 0);
+    EXPECT_FALSE(ctx.engineState.KillWindowShowsUnKill);
+    EXPECT_FALSE(ctx.engineState.KillWindowVisible);
+}
+
 TEST_F(KillTest, ShutDownEndsTheProgramRemovesRunOnBootAndPowersOff) {
     ctx.settings.KillActionAllOff = 0;
     ctx.settings.KillActionShutDown = 1;
