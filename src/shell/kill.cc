@@ -62,9 +62,10 @@ void KillAction(ProgramContext& ctx, TickHost& host) {
     if (ctx.KillActionAllOff != 0)
         StopAll(ctx, ctx.boards);
     if (ctx.KillActionExitProgram != 0 || ctx.KillActionShutDown != 0) {
-        // The normal close path resets the boards that ask for it and then closes the port layer.
-        host.CloseProgram();
-        if (ctx.KillActionShutDown != 0) {
+        // The normal close path resets the boards that ask for it and then closes the port layer. When
+        // the user keeps the program running at its save question, the machine stays on as well.
+        const bool closing = host.CloseProgram();
+        if (closing && ctx.KillActionShutDown != 0) {
             clsRunOnBootOnceAlways(ctx.regApi, ctx.boxes).SetRunMeNever();
             std::string error;
             if (!ctx.power.PowerOff(error))
