@@ -15,6 +15,7 @@
 #include "shell/window_startup.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -131,6 +132,8 @@ int Run(int argc, char** argv, const Options& options) {
     frmRelay window(ctx, host);
     system.boxes.SetParent(&window);
     window.Load();
+    if (!options.screenshot.empty()) // the picture shows the window filling the screen
+        window.setGeometry(window.screen()->availableGeometry());
     splash.close();
     window.show();
     if (!options.runFile.empty())

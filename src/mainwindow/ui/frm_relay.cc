@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 
 namespace tavrel {
@@ -46,7 +47,7 @@ frmRelay::frmRelay(ProgramContext& ctx, QtTickHost& host, QWidget* parent)
         return closed_;
     });
     askSavePath_ = [this] { return AskForSavePath(); };
-    resize(1000, 700);
+    resize(QSize(1000, 700).boundedTo(screen()->availableGeometry().size()));
 }
 
 frmRelay::~frmRelay() = default;
