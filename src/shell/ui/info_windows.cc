@@ -22,6 +22,15 @@ QLabel* Label(const QString& text, const QString& name, QWidget* parent) {
     return label;
 }
 
+QLabel* TitleLabel(QWidget* parent) {
+    QLabel* title = Label("Tavrel", "lblTitle", parent);
+    QFont font = title->font();
+    font.setPointSizeF(font.pointSizeF() * 2);
+    font.setBold(true);
+    title->setFont(font);
+    return title;
+}
+
 QDialogButtonBox* OkButton(QDialog* dialog) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, dialog);
     buttons->setObjectName("cmdOK");
@@ -48,16 +57,13 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     setAccessibleName("Tavrel is starting");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(32, 24, 32, 24);
-    auto* title = Label("Tavrel", "lblTitle", this);
-    QFont font = title->font();
-    font.setPointSizeF(font.pointSizeF() * 2);
-    font.setBold(true);
-    title->setFont(font);
-    layout->addWidget(title);
+    layout->addWidget(TitleLabel(this));
     layout->addWidget(Label("Relay timer for PC interface boards", "lblProduct", this));
     layout->addWidget(Label(QString("Version ") + kProgramVersion, "lblVersion", this));
     layout->addWidget(Label("Starting ...", "lblStarting", this));
     setAutoFillBackground(true);
+    // Wide enough for the product line on one line, whatever the font.
+    setMinimumWidth(fontMetrics().horizontalAdvance("Relay timer for PC interface boards") + 96);
 }
 
 void frmSplash::ShowNow() {
@@ -70,7 +76,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName("frmAbout");
     setWindowTitle("About Tavrel");
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label("Tavrel", "lblTitle", this));
+    layout->addWidget(TitleLabel(this));
     layout->addWidget(Label(QString("Version ") + kProgramVersion, "lblVersion", this));
     layout->addWidget(Label("Switches the relays of a PC interface board by a daily and weekly schedule.",
                             "lblDescription", this));
