@@ -5,6 +5,7 @@
 #include "platform/file_io.h"
 #include "shell/close_request.h"
 #include "shell/startup.h"
+#include "support/fake_port_library.h"
 #include "support/test_platform.h"
 
 #include <gtest/gtest.h>
@@ -73,6 +74,28 @@ TEST_F(WindowStartupTest, AnotherVersionForMoreBoardsSaysSoAndASecondCopyIsWarne
               "Your Configuration is for more boards then this program will support");
     EXPECT_EQ(boxes.Shown()[1].lines[2], "The additional board information will be removed");
     EXPECT_EQ(steps, (std::vector<std::string>{"splash", "configure"})) << "no kill window by default";
+}
+
+TEST(WindowStartupPortsTest, APortLayerFailureEndsStartUpWithItsMessageAndNoRelayTouched) {
+    test::TestPlatform platform;
+    auto failing = std::make_unique<test::FakePortLibrary>();
+    failing->initializeResults = {false, false};
+    test::FakePortLibrary& ports = *failing;
+    platform.ports = std::move(failing);
+    ProgramContext ctx(platform.Services());
+    ApplyDefaultConfiguration(ctx);
+    ctx.BoardArray[0].RunNoBoard = 0;
+    ctx.KillByButton = 1;
+    ctx.NewConfiguration().ConfigurationSaveToReg();
+    bool killWindow = false;
+    StartupSteps steps;
+    steps.showKillWindow = [&] { killWindow = true; };
+    EXPECT_EQ(RunWindowStartup(ctx, false, steps), StartupOutcome::PortLayerFailed);
+    ASSERT_EQ(platform.boxes.Count(), 1u);
+    EXPECT_EQ(platform.boxes.Last().title, "Tavrel, WinIO Initialize");
+    EXPECT_EQ(platform.boxes.Last().lines.front(), "Whoops ! There is a problem with InitializeWinIo.");
+    EXPECT_TRUE(ports.bytes.empty()) << "no port written";
+    EXPECT_FALSE(killWindow);
 }
 
 class CloseRequestTest : public WindowStartupTest {
