@@ -15,8 +15,8 @@
 #include "shell/window_startup.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QTimer>
 
 #include <cstring>
