@@ -15,14 +15,12 @@
 #include "shell/window_startup.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QScreen>
 #include <QTimer>
 
 #include <cstring>
 #include <iostream>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
