@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
-# Sets up this machine, builds Tavrel and runs tavreld on the demo schedule with the simulated board
-# in a fresh TAVREL_HOME, printing each relay switch as it happens. Ctrl+C ends it.
+# Sets up this machine, builds Tavrel and runs the demo schedule with the simulated board in a fresh
+# TAVREL_HOME: in the tavrel window when a display is available, else with tavreld in the terminal,
+# printing each relay switch as it happens (Ctrl+C ends it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
+    program=tavrel
+else
+    program=tavreld
+fi
+
 scripts/setup.sh
 cmake --preset default -DTAVREL_WERROR="${TAVREL_WERROR:-OFF}" >/dev/null
-cmake --build --preset default --target tavreld
+cmake --build --preset default --target "$program"
 
 export TAVREL_HOME="${TAVREL_HOME:-$(mktemp -d -t tavrel-demo.XXXXXX)}"
 export TAVREL_PORTS=sim
@@ -14,4 +21,4 @@ mkdir -p "$TAVREL_HOME/registry"
 # Board 1 is a relay card at 300 hex (inputs at 301 hex) on the simulated port space.
 cp examples/demo-config.reg "$TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg"
 echo "TAVREL_HOME=$TAVREL_HOME (the board's outputs are byte 768 of ports.bin, the day's log is in drive_c/)"
-exec build/default/src/tavreld examples/demo.run
+exec "build/default/src/$program" examples/demo.run

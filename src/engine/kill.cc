@@ -62,9 +62,10 @@ void KillAction(Engine& engine, TickHost& host) {
     if (IsSet(s.KillActionAllOff))
         StopAll(engine.schedule, engine.boards);
     if (IsSet(s.KillActionExitProgram) || IsSet(s.KillActionShutDown)) {
-        // The normal close path resets the boards that ask for it and then closes the port layer.
-        host.CloseProgram();
-        if (IsSet(s.KillActionShutDown))
+        // The normal close path resets the boards that ask for it and then closes the port layer. When
+        // the user keeps the program running at its save question, the machine stays on as well.
+        const bool closing = host.CloseProgram();
+        if (closing && IsSet(s.KillActionShutDown))
             engine.events.ShutDownComputer();
     }
     engine.schedule.ScheduleSuspended = kFalse;

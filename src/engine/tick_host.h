@@ -19,8 +19,9 @@ public:
     virtual void RelaySwitched(int /*relayIndex*/, int16_t /*state*/) {}
     // The minute's state line went to the log.
     virtual void StateLineLogged(const std::string& /*line*/) {}
-    // The kill action ends the program: run the normal close path.
-    virtual void CloseProgram() {}
+    // The kill action ends the program: run the normal close path. False when the close was cancelled
+    // (the user kept the program running at the save question).
+    virtual bool CloseProgram() { return true; }
 };
 
 } // namespace tavrel

@@ -17,7 +17,10 @@ public:
     // "09:00:04 relay 1 (Pump) ON"
     void RelaySwitched(int relayIndex, int16_t state) override;
     void StateLineLogged(const std::string& line) override;
-    void CloseProgram() override { closeRequested = true; }
+    bool CloseProgram() override {
+        closeRequested = true;
+        return true;
+    }
 
     bool closeRequested = false;
 

@@ -222,3 +222,26 @@ TEST_F(KillTest, ShutDownEndsTheProgramRemovesRunOnBootAndPowersOff) {
 
 } // namespace
 } // namespace tavrel
+
+namespace tavrel {
+namespace {
+
+TEST_F(KillTest, ShutDownCancelledAtTheSaveQuestionLeavesTheMachineOn) {
+    ctx.settings.KillActionAllOff = 0;
+    ctx.settings.KillActionShutDown = 1;
+    ctx.regApi.SetNewValue(kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "String",
+                           "TavrelRunMe", "x", true);
+    ctx.engineState.TimerEnabled = false;
+    host.closeAccepted = false;
+    KillButtonPressed(ctx.engine, host);
+    EXPECT_EQ(host.closeRequests, 1);
+    EXPECT_EQ(platform.power.requests, 0);
+    EXPECT_EQ(ctx.regApi.ReadRegValueCheck(kHkeyLocalMachine,
+                                           "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "TavrelRunMe",
+                                           false),
+              "x")
+        << "run-on-boot stays as it was";
+}
+
+} // namespace
+} // namespace tavrel

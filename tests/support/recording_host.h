@@ -19,7 +19,11 @@ public:
     void DisplayChanged() override { ++displayChanges; }
     void RelaySwitched(int relay, int16_t state) override { switches.emplace_back(relay, state); }
     void StateLineLogged(const std::string& line) override { stateLines.push_back(line); }
-    void CloseProgram() override { ++closeRequests; }
+    bool closeAccepted = true;
+    bool CloseProgram() override {
+        ++closeRequests;
+        return closeAccepted;
+    }
 };
 
 } // namespace tavrel::test

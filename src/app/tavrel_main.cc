@@ -1,0 +1,199 @@
+// tavrel: the relay scheduler with its main window.
+
+#include "engine/tick.h"
+#include "mainwindow/ui/frm_relay.h"
+#include "mainwindow/ui/program_configuration.h"
+#include "platform/environment.h"
+#include "platform/file_io.h"
+#include "platform/process.h"
+#include "shell/program_context.h"
+#include "shell/startup.h"
+#include "shell/ui/info_windows.h"
+#include "shell/ui/kill_button_window.h"
+#include "shell/ui/qt_message_boxes.h"
+#include "shell/ui/qt_tick_host.h"
+#include "shell/version.h"
+#include "shell/window_startup.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace tavrel;
+
+constexpr const char* kMarkerWords[] = {"k572mx83pqa914", "0x00c4e21b"};
+constexpr int kExitPortLayerFailed = 1;
+constexpr int kExitUsage = 2;
+constexpr int kExitNotConfigured = 3;
+
+void PrintHelp(std::ostream& out) {
+    out << "Usage: tavrel [FILE.run]\n"
+           "Switches the relays of a PC interface board by a daily and weekly schedule, in a window.\n"
+           "\n"
+           "  FILE.run   open the run file once the window is up, as File Open does; when the last run\n"
+           "             did not end normally its schedule is resumed instead and the status bar says so\n"
+           "  --help     show this help and exit\n"
+           "  --version  show the version and exit\n"
+           "\n"
+           "Environment:\n"
+           "  TAVREL_HOME   folder that holds the settings (registry/), drive C: (drive_c/) and the ports\n"
+           "                (default: $XDG_DATA_HOME/tavrel or ~/.local/share/tavrel)\n"
+           "  TAVREL_PORTS  sim = use the simulated port space TAVREL_HOME/ports.bin instead of the PC's "
+           "ports\n";
+}
+
+struct Options {
+    std::string runFile;
+    std::string screenshot; // grab the window after the first tick into this PNG and end
+    bool exitWhenShown = false;
+};
+
+// The machine's own services, wired once, with message boxes as dialogs.
+struct SystemServices {
+    explicit SystemServices(const std::string& home)
+        : drives(home), ports(MakePortLibraryFromEnvironment(home)), serial(MakeSystemSerialApi(home)),
+          folders(MakeSystemFolders(drives)),
+          registry(MakeSystemRegistry(home,
+                                      [this](const std::vector<std::string>& lines) {
+                                          boxes.Tell(MsgIcon::Warning, "Tavrel registry", lines);
+                                      })),
+          power(MakeSystemPower()) {}
+
+    Platform Services() { return {clock, boxes, drives, *ports, *serial, *folders, *registry, *power}; }
+
+    SystemClock clock;
+    DriveMap drives;
+    QtMessageBoxes boxes;
+    std::unique_ptr<PortLibrary> ports;
+    std::unique_ptr<SerialApi> serial;
+    std::unique_ptr<SystemFolders> folders;
+    std::unique_ptr<Registry> registry;
+    std::unique_ptr<SystemPower> power;
+};
+
+void TakeScreenshot(ProgramContext& ctx, frmRelay& window, const QString& path) {
+    ForceCheckTime(ctx.engine, window.Host());
+    QApplication::processEvents();
+    if (!window.grab().save(path, "PNG"))
+        std::cerr << "tavrel: could not write " << path.toStdString() << "\n";
+    window.close();
+}
+
+int Run(int argc, char** argv, const Options& options) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Tavrel");
+    QApplication::setApplicationVersion(kProgramVersion);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const std::string home = DefaultTavrelHome();
+    MakeFolders(home);
+    SystemServices system(home);
+    ProgramContext ctx(system.Services());
+    InstallStopRequestHandlers();
+
+    OsFamilyText();
+    const auto instance = AcquireInstanceLock(home);
+    QtTickHost host(ctx);
+    frmSplash splash;
+    std::unique_ptr<frmKillButton> killWindow;
+    StartupSteps steps;
+    steps.showSplash = [&splash] { splash.ShowNow(); };
+    steps.openConfiguration = [&ctx] { return ConfigureFromScratch(ctx); };
+    steps.showKillWindow = [&] {
+        killWindow = std::make_unique<frmKillButton>(ctx, host);
+        killWindow->Load();
+    };
+    switch (RunWindowStartup(ctx, instance->AnotherCopyRunning(), steps)) {
+    case StartupOutcome::ConfigurationRefused:
+        return kExitNotConfigured;
+    case StartupOutcome::PortLayerFailed:
+        return kExitPortLayerFailed;
+    case StartupOutcome::Run:
+        break;
+    }
+
+    frmRelay window(ctx, host);
+    system.boxes.SetParent(&window);
+    window.Load();
+    if (!options.screenshot.empty()) // the picture shows the window filling the screen
+        window.setGeometry(window.screen()->availableGeometry());
+    splash.close();
+    window.show();
+    if (!options.runFile.empty())
+        window.OpenFromCommandLine(QString::fromStdString(options.runFile));
+
+    QObject::connect(&window, &frmRelay::unloaded, &app, [&] {
+        if (killWindow)
+            killWindow->close();
+        QApplication::quit();
+    });
+    if (killWindow)
+        QObject::connect(&window, &frmRelay::closeCancelled, killWindow.get(), &frmKillButton::ShowAgain);
+    // A stop signal or the end of the desktop session ends the run without a question and keeps the
+    // restart file, so that the next start resumes the schedule.
+    QTimer stopWatch;
+    QObject::connect(&stopWatch, &QTimer::timeout, &window, [&window] {
+        if (StopRequested())
+            window.CloseBySystem();
+    });
+    stopWatch.start(200);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window] { window.MarkSystemEnding(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.CloseBySystem(); });
+
+    if (options.exitWhenShown)
+        QTimer::singleShot(0, &window, [&window] { window.CloseBySystem(); });
+    if (!options.screenshot.empty())
+        QTimer::singleShot(0, &window, [&ctx, &window, &options] {
+            TakeScreenshot(ctx, window, QString::fromStdString(options.screenshot));
+        });
+    return QApplication::exec();
+}
+
+bool IsMarkerWord(const char* arg) {
+    for (const char* word : kMarkerWords)
+        if (std::strcmp(arg, word) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        if (!IsMarkerWord(argv[i])) // the run-on-boot entry's marker only names the entry
+            args.emplace_back(argv[i]);
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            PrintHelp(std::cout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::cout << "tavrel " << kProgramVersion << "\n";
+            return 0;
+        }
+        // For scripts and benchmarks, not in the help: a picture of the window, or end once it shows.
+        if (arg == "--screenshot" && i + 1 < args.size()) {
+            options.screenshot = args[++i];
+        } else if (arg == "--exit-when-shown") {
+            options.exitWhenShown = true;
+        } else if (arg.rfind("--", 0) == 0 || !options.runFile.empty()) {
+            std::cerr << "tavrel: unknown arguments; see --help\n";
+            return kExitUsage;
+        } else {
+            options.runFile = arg;
+        }
+    }
+    return Run(argc, argv, options);
+}

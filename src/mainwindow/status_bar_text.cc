@@ -1,0 +1,49 @@
+#include "mainwindow/status_bar_text.h"
+
+#include "engine/time_of_day.h"
+#include "shell/event_log.h"
+
+#include <cstdio>
+
+namespace tavrel {
+
+namespace {
+
+std::string Hex(int32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(value));
+    return text;
+}
+
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return "";
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+} // namespace
+
+std::string MainWindowCaption(const StatusBarInput& in) {
+    if (in.restartedAfterCrash != kFalse)
+        return kRestartCaption;
+    if (in.dataFileName.empty())
+        return "New";
+    return in.dataFilePath + in.dataFileName;
+}
+
+std::array<std::string, kStatusFields> StatusBarTexts(const StatusBarInput& in) {
+    std::array<std::string, kStatusFields> texts;
+    texts[kStatusTime] = FormatTimeOfDay(in.now.secondsOfDay);
+    texts[kStatusDate] = DateText(in.now.date);
+    texts[kStatusTimer] = in.timerEnabled ? "Timer Running" : "Timer Stopped";
+    texts[kStatusFile] = MainWindowCaption(in);
+    const std::string type = Trimmed(in.board1.ChipSetType);
+    texts[kStatusBoard] = "Board 1: " + (type.empty() ? std::string("(no type)") : type) + " at " +
+                          Hex(in.board1.BaseAddress) + " hex, " +
+                          (in.board1.RunNoBoard != 0 ? "Emulation" : "Active");
+    texts[kStatusFocus] = in.focusedText;
+    return texts;
+}
+
+} // namespace tavrel

@@ -1,0 +1,42 @@
+#pragma once
+// What the main window's caption and status bar say: the time, the date, the timer, the schedule's file,
+// board 1 and the focused box.
+
+#include "engine/schedule_records.h"
+#include "platform/clock.h"
+
+#include <array>
+#include <string>
+
+namespace tavrel {
+
+// String-table text 1400: the caption while a schedule resumed after a crash has not been saved by name.
+inline constexpr const char* kRestartCaption = "AUTOMATIC RESTART following Power Failure or System Crash";
+
+struct StatusBarInput {
+    LocalTime now;
+    bool timerEnabled = false;
+    int16_t restartedAfterCrash = 0;
+    std::string dataFilePath;
+    std::string dataFileName; // "" for a schedule with no file of its own
+    BoardRecord board1;
+    std::string focusedText;
+};
+
+enum StatusField {
+    kStatusTime,
+    kStatusDate,
+    kStatusTimer,
+    kStatusFile,
+    kStatusBoard,
+    kStatusFocus,
+    kStatusFields
+};
+
+// The file path, "New", or the restart caption.
+std::string MainWindowCaption(const StatusBarInput& in);
+
+// One text per field, in the order of StatusField.
+std::array<std::string, kStatusFields> StatusBarTexts(const StatusBarInput& in);
+
+} // namespace tavrel

@@ -1,0 +1,185 @@
+#include "mainwindow/ui/frm_relay.h"
+
+#include "engine/tick.h"
+#include "files/run_file.h"
+#include "shell/schedule_commands.h"
+#include "formutil/ui/window_placement_ui.h"
+#include "mainwindow/status_bar_text.h"
+#include "mainwindow/ui/relay_panels_view.h"
+#include "shell/program_context.h"
+#include "shell/startup.h"
+#include "shell/ui/info_windows.h"
+#include "shell/ui/qt_tick_host.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+
+namespace tavrel {
+
+namespace {
+
+constexpr const char* kPlacementName = "frmRelay";
+
+const char* const kStatusNames[kStatusFields] = {"Current time",  "Current date", "Timer state",
+                                                 "Schedule file", "Board 1",      "Focused box"};
+
+} // namespace
+
+frmRelay::frmRelay(ProgramContext& ctx, QtTickHost& host, QWidget* parent)
+    : QMainWindow(parent), ctx_(ctx), host_(host), panels_(new RelayPanelsView(ctx, this)) {
+    setObjectName("frmRelay");
+    setCentralWidget(panels_);
+    BuildMenus();
+    BuildStatusBar();
+    connect(&host_, &QtTickHost::displayChanged, panels_, &RelayPanelsView::ApplyDisplayState);
+    connect(&host_, &QtTickHost::statusBarDue, this, &frmRelay::RefreshCaptionAndStatus);
+    connect(panels_, &RelayPanelsView::focusedTextChanged, this, [this](const QString& text) {
+        focusedText_ = text;
+        RefreshCaptionAndStatus();
+    });
+    host_.SetCloseProgram([this] {
+        close();
+        return closed_;
+    });
+    askSavePath_ = [this] { return AskForSavePath(); };
+    resize(QSize(1000, 700).boundedTo(screen()->availableGeometry().size()));
+}
+
+frmRelay::~frmRelay() = default;
+
+void frmRelay::BuildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("mnuFile");
+    save_ = file->addAction("&Save", this, &frmRelay::FileSaveCommand);
+    save_->setObjectName("mnuFileSave");
+    QAction* saveAs = file->addAction("Save &As...", this, &frmRelay::FileSaveAsCommand);
+    saveAs->setObjectName("mnuFileSaveAs");
+    file->addSeparator();
+    QAction* exit = file->addAction("E&xit", this, &QWidget::close);
+    exit->setObjectName("mnuFileExit");
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("mnuHelp");
+    help->addAction("&Help", this, [this] { frmHelp(this).exec(); })->setObjectName("mnuHelpHelp");
+    help->addAction("&About", this, [this] { frmAbout(this).exec(); })->setObjectName("mnuHelpAbout");
+}
+
+void frmRelay::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("StatusBar1");
+    bar->setSizeGripEnabled(true);
+    for (int i = 0; i < kStatusFields; ++i) {
+        auto* field = new QLabel(bar);
+        field->setObjectName(QString("StatusBar1_%1").arg(i + 1));
+        field->setAccessibleName(kStatusNames[i]);
+        field->setFrameShape(QFrame::StyledPanel);
+        field->setFrameShadow(QFrame::Sunken);
+        field->setContentsMargins(4, 0, 4, 0);
+        // The file and the focused box take what room is left; the others fit their text.
+        const int stretch = i == kStatusFile ? 3 : (i == kStatusFocus ? 1 : 0);
+        bar->addPermanentWidget(field, stretch);
+        statusFields_.append(field);
+    }
+}
+
+bool frmRelay::Load() {
+    setWindowIcon(QIcon::fromTheme("appointment-soon"));
+    // A new schedule starts without a file of its own, whatever file was used last.
+    ctx_.settings.DataFileName.clear();
+    const bool restarted = MainWindowLoad(ctx_);
+    panels_->LoadFromTables();
+    RestoreWindowPlacement(*this, ctx_.regApi, kPlacementName);
+    RefreshCaptionAndStatus();
+    host_.Start();
+    return restarted;
+}
+
+void frmRelay::OpenFromCommandLine(const QString& path) {
+    if (ctx_.files.RestartedAfterCrash != kFalse) {
+        note_ = QString("%1 not opened: resumed the schedule of a run that did not end normally")
+                    .arg(QFileInfo(path).fileName());
+        RefreshCaptionAndStatus();
+        return;
+    }
+    if (FileOpen(ctx_, QFileInfo(path).absoluteFilePath().toStdString()) == kRunFileLoaded)
+        EnableTimer(ctx_.engine);
+    panels_->LoadFromTables();
+    RefreshCaptionAndStatus();
+}
+
+void frmRelay::RefreshCaptionAndStatus() {
+    StatusBarInput in;
+    in.now = ctx_.clock.Now();
+    in.timerEnabled = ctx_.engineState.TimerEnabled;
+    in.restartedAfterCrash = ctx_.files.RestartedAfterCrash;
+    in.dataFilePath = ctx_.settings.DataFilePath;
+    in.dataFileName = ctx_.settings.DataFileName;
+    in.board1 = ctx_.schedule.BoardArray[0];
+    in.focusedText = focusedText_.toStdString();
+    const auto texts = StatusBarTexts(in);
+    for (int i = 0; i < kStatusFields; ++i) {
+        QString text = QString::fromStdString(texts[static_cast<size_t>(i)]);
+        if (i == kStatusFile && !note_.isEmpty())
+            text += " (" + note_ + ")";
+        if (statusFields_[i]->text() != text)
+            statusFields_[i]->setText(text);
+    }
+    const QString caption = QString::fromStdString(MainWindowCaption(in));
+    if (windowTitle() != caption)
+        setWindowTitle(caption);
+    save_->setEnabled(ctx_.files.RestartedAfterCrash == kFalse);
+}
+
+std::string frmRelay::AskForSavePath() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, "Save Run-Schedule As", QString::fromStdString(ctx_.drives.Map(ctx_.settings.DataFilePath)),
+        "Run files (*.run)");
+    if (path.isEmpty())
+        return {};
+    return path.endsWith(".run", Qt::CaseInsensitive) ? path.toStdString() : (path + ".run").toStdString();
+}
+
+void frmRelay::FileSaveCommand() {
+    if (ctx_.files.RestartedAfterCrash != kFalse)
+        return;
+    if (!FileSave(ctx_))
+        FileSaveAsCommand();
+    RefreshCaptionAndStatus();
+}
+
+void frmRelay::FileSaveAsCommand() {
+    const std::string path = askSavePath_ ? askSavePath_() : std::string();
+    if (!path.empty() && SaveScheduleAs(ctx_, path))
+        note_.clear();
+    RefreshCaptionAndStatus();
+}
+
+void frmRelay::CloseBySystem() {
+    closeBySystem_ = true;
+    close();
+}
+
+void frmRelay::closeEvent(QCloseEvent* event) {
+    if (closed_) {
+        event->accept();
+        return;
+    }
+    const CloseKind kind = closeBySystem_ ? CloseKind::BySystem : CloseKind::ByUser;
+    if (!MainWindowCloseRequest(ctx_, kind, askSavePath_)) {
+        event->ignore();
+        RefreshCaptionAndStatus();
+        emit closeCancelled();
+        return;
+    }
+    SaveWindowPlacement(*this, ctx_.regApi, kPlacementName);
+    MainWindowUnload(ctx_);
+    closed_ = true;
+    event->accept();
+    emit unloaded();
+}
+
+} // namespace tavrel

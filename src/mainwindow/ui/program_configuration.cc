@@ -1,0 +1,23 @@
+#include "mainwindow/ui/program_configuration.h"
+
+#include "config/ui/open_configuration.h"
+#include "platform/environment.h"
+#include "shell/program_context.h"
+#include "shell/startup.h"
+
+namespace tavrel {
+
+bool OpenProgramConfiguration(ProgramContext& ctx, QWidget* parent) {
+    const ConfigurationTargets targets{ctx.settings, ctx.schedule.BoardArray, ctx.schedule.RelayGroupColors,
+                                       ctx.boxes,
+                                       [&ctx] { ctx.NewConfiguration().ConfigurationSaveToReg(); }};
+    return OpenConfiguration(
+        targets, [&ctx](int board) { ctx.boards.InvalidateBoard(board); }, DefaultTavrelHome(), parent);
+}
+
+bool ConfigureFromScratch(ProgramContext& ctx, QWidget* parent) {
+    ApplyDefaultConfiguration(ctx);
+    return OpenProgramConfiguration(ctx, parent);
+}
+
+} // namespace tavrel

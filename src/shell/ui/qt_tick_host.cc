@@ -1,0 +1,43 @@
+#include "shell/ui/qt_tick_host.h"
+
+#include "engine/tick.h"
+#include "shell/program_context.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+
+namespace tavrel {
+
+QtTickHost::QtTickHost(ProgramContext& ctx, QObject* parent) : QObject(parent), ctx_(ctx) {
+    timer_.setObjectName("tmrCheckTime");
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &QtTickHost::Beat);
+}
+
+void QtTickHost::Start() {
+    timer_.start(ctx_.engineState.TimerInterval);
+}
+
+void QtTickHost::Beat() {
+    if (ctx_.engineState.TimerEnabled)
+        Tick(ctx_.engine, *this);
+    else
+        emit statusBarDue(); // the clock fields move on while the schedule waits for its first action
+}
+
+void QtTickHost::ProcessPendingMessages() {
+    QCoreApplication::processEvents();
+}
+
+void QtTickHost::SetBusyPointer(bool busy) {
+    if (busy == busy_)
+        return;
+    busy_ = busy;
+    if (busy)
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+} // namespace tavrel

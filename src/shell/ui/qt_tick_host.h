@@ -1,0 +1,45 @@
+#pragma once
+// The check-time timer of the window program: a QTimer that runs the tick while the timer is enabled, and
+// the engine's requests (pending messages, busy pointer, refresh, close) answered in Qt.
+
+#include "engine/tick_host.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+namespace tavrel {
+
+struct ProgramContext;
+
+class QtTickHost final : public QObject, public TickHost {
+    Q_OBJECT
+public:
+    explicit QtTickHost(ProgramContext& ctx, QObject* parent = nullptr);
+
+    // Starts the heartbeat; each beat ticks when the timer is enabled and refreshes the status bar.
+    void Start();
+    // One beat now, as the timer would run it.
+    void Beat();
+
+    void ProcessPendingMessages() override;
+    void SetBusyPointer(bool busy) override;
+    void DisplayChanged() override { emit displayChanged(); }
+    void RefreshStatusBar() override { emit statusBarDue(); }
+    // Answered by the main window's close path; false when the user kept the program running.
+    bool CloseProgram() override { return closeProgram_ ? closeProgram_() : true; }
+    void SetCloseProgram(std::function<bool()> close) { closeProgram_ = std::move(close); }
+
+signals:
+    void displayChanged();
+    void statusBarDue();
+
+private:
+    ProgramContext& ctx_;
+    QTimer timer_;
+    bool busy_ = false;
+    std::function<bool()> closeProgram_;
+};
+
+} // namespace tavrel

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# The tavrel window program from outside (offscreen): a SIGTERM ends it without a question and keeps the
+# restart file, and the next start resumes the schedule with the timer running.
+source "$(dirname "$0")/lib.sh"
+TAVREL="${TAVREL:?path of the built tavrel}"
+export QT_QPA_PLATFORM=offscreen
+new_home
+
+"$TAVREL" --help | grep -q "Usage: tavrel \[FILE.run\]" || fail "--help"
+rc=0
+"$TAVREL" --no-such-option 2>/dev/null || rc=$?
+[[ $rc -eq 2 ]] || fail "an unknown option ended with $rc"
+
+"$TAVREL" "$SOURCE_DIR/examples/demo.run" k572mx83pqa914 0x00c4e21b >"$TAVREL_HOME/out" 2>"$TAVREL_HOME/err" &
+pid=$!
+PIDS+=("$pid")
+for _ in $(seq 100); do
+    [[ -f "$(restart_file)" ]] && break
+    sleep 0.1
+done
+[[ -f "$(restart_file)" ]] || fail "the opened schedule wrote no restart file: $(cat "$TAVREL_HOME/err")"
+kill -TERM "$pid"
+rc=0
+wait "$pid" || rc=$?
+[[ $rc -eq 0 ]] || fail "SIGTERM ended tavrel with $rc: $(cat "$TAVREL_HOME/err")"
+[[ -f "$(restart_file)" ]] || fail "SIGTERM removed the restart file"
+
+"$TAVREL" --exit-when-shown >"$TAVREL_HOME/out" 2>"$TAVREL_HOME/err" || fail "the second start failed"
+log=$(ls "$TAVREL_HOME"/drive_c/Tavrel_*.Log)
+grep -q " ReStart \*\*\*\*\*\* System Crashed & Restarted \*\*\*\*\*\*" "$log" || fail "no ReStart event"
+grep -q " Timer Started Restart After Crash" "$log" || fail "no Timer Started event"
+echo "1 passed, 0 failed"

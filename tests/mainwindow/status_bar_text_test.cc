@@ -1,0 +1,50 @@
+#include "mainwindow/status_bar_text.h"
+
+#include <gtest/gtest.h>
+
+namespace tavrel {
+namespace {
+
+StatusBarInput Input() {
+    StatusBarInput in;
+    in.now.date = {2026, 12, 7};
+    in.now.secondsOfDay = 9 * 3600 + 5 * 60 + 3;
+    in.board1.ChipSetType = "CBRelay08";
+    in.board1.BaseAddress = 0x300;
+    return in;
+}
+
+TEST(StatusBarTextTest, FieldsInOrder) {
+    StatusBarInput in = Input();
+    in.timerEnabled = true;
+    in.dataFilePath = "c:\\runs\\";
+    in.dataFileName = "demo.run";
+    in.focusedText = "08:00:00";
+    const auto texts = StatusBarTexts(in);
+    EXPECT_EQ(texts[kStatusTime], "09:05:03");
+    EXPECT_EQ(texts[kStatusDate], "12/7/2026");
+    EXPECT_EQ(texts[kStatusTimer], "Timer Running");
+    EXPECT_EQ(texts[kStatusFile], "c:\\runs\\demo.run");
+    EXPECT_EQ(texts[kStatusBoard], "Board 1: CBRelay08 at 300 hex, Active");
+    EXPECT_EQ(texts[kStatusFocus], "08:00:00");
+
+    in.timerEnabled = false;
+    in.board1.RunNoBoard = 1;
+    in.board1.ChipSetType = " ";
+    EXPECT_EQ(StatusBarTexts(in)[kStatusTimer], "Timer Stopped");
+    EXPECT_EQ(StatusBarTexts(in)[kStatusBoard], "Board 1: (no type) at 300 hex, Emulation");
+}
+
+TEST(StatusBarTextTest, CaptionIsTheFileNewOrTheRestartText) {
+    StatusBarInput in = Input();
+    EXPECT_EQ(MainWindowCaption(in), "New");
+    in.dataFilePath = "/home/u/";
+    in.dataFileName = "a.run";
+    EXPECT_EQ(MainWindowCaption(in), "/home/u/a.run");
+    in.restartedAfterCrash = kTrue;
+    EXPECT_EQ(MainWindowCaption(in), "AUTOMATIC RESTART following Power Failure or System Crash");
+    EXPECT_EQ(StatusBarTexts(in)[kStatusFile], MainWindowCaption(in));
+}
+
+} // namespace
+} // namespace tavrel

@@ -1,0 +1,162 @@
+#include "shell/window_startup.h"
+
+#include "config/configuration.h"
+#include "shell/schedule_commands.h"
+#include "platform/file_io.h"
+#include "shell/close_request.h"
+#include "shell/startup.h"
+#include "support/fake_port_library.h"
+#include "support/test_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace tavrel {
+namespace {
+
+class WindowStartupTest : public ::testing::Test {
+protected:
+    test::TestContext t;
+    ProgramContext& ctx = t.ctx;
+    test::FakeMessageBoxes& boxes = t.platform.boxes;
+    int dialogs = 0;
+    std::vector<std::string> steps;
+
+    StartupSteps Steps() {
+        return {[this] { steps.push_back("splash"); },
+                [this] {
+                    ++dialogs;
+                    steps.push_back("configure");
+                    ApplyDefaultConfiguration(ctx);
+                    ctx.NewConfiguration().ConfigurationSaveToReg();
+                    return true;
+                },
+                [this] { steps.push_back("kill window"); }};
+    }
+    bool RestartFileExists() { return FileExists(ctx.drives.Map("c:\\TVRestart.run")); }
+};
+
+TEST_F(WindowStartupTest, FirstRunAsksOpensTheDialogAndChecksAgain) {
+    ctx.portAccess.ClosePortLibrary();
+    boxes.setNextAnswer(MsgResult::Ok);
+    EXPECT_EQ(RunWindowStartup(ctx, false, Steps()), StartupOutcome::Run);
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().icon, MsgIcon::Error);
+    EXPECT_EQ(boxes.Last().buttons, MsgButtons::OkCancel);
+    EXPECT_EQ(boxes.Last().Text(), "Tavrel is not Configured!\r\nYou MUST Configure Now\r\nBe sure to SAVE "
+                                   "Configuration, \r\n      Even if you simply accept all defaults!\r\n You "
+                                   "will be able to change the configuration, later");
+    EXPECT_EQ(steps, (std::vector<std::string>{"splash", "configure"}));
+    EXPECT_EQ(ctx.settings.ConfigVersion, kConfigVersionTag);
+    EXPECT_TRUE(ctx.portAccess.PortLibraryReady());
+}
+
+TEST_F(WindowStartupTest, CancelEndsBeforeAnyPortIsOpened) {
+    ctx.portAccess.ClosePortLibrary();
+    boxes.setNextAnswer(MsgResult::Cancel);
+    EXPECT_EQ(RunWindowStartup(ctx, false, Steps()), StartupOutcome::ConfigurationRefused);
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_FALSE(ctx.portAccess.PortLibraryReady());
+}
+
+TEST_F(WindowStartupTest, AnotherVersionForMoreBoardsSaysSoAndASecondCopyIsWarnedOf) {
+    ctx.regApi.SetNewValue(kHkeyLocalMachine, kConfigKey, "String", "ConfigVersion",
+                           "FV.2003.01.01|.b3.r7.t5", true);
+    boxes.setNextAnswer(MsgResult::Ok);
+    boxes.setNextAnswer(MsgResult::Ok);
+    EXPECT_EQ(RunWindowStartup(ctx, true, Steps()), StartupOutcome::Run);
+    ASSERT_EQ(boxes.Count(), 2u);
+    EXPECT_EQ(boxes.Shown()[0].lines[0], "You are attempting to run more then one copy of Tavrel , Doing so "
+                                         "will cause unreliable performance.");
+    EXPECT_EQ(boxes.Shown()[1].icon, MsgIcon::Information);
+    EXPECT_EQ(boxes.Shown()[1].lines[1],
+              "Your Configuration is for more boards then this program will support");
+    EXPECT_EQ(boxes.Shown()[1].lines[2], "The additional board information will be removed");
+    EXPECT_EQ(steps, (std::vector<std::string>{"splash", "configure"})) << "no kill window by default";
+}
+
+TEST(WindowStartupPortsTest, APortLayerFailureEndsStartUpWithItsMessageAndNoRelayTouched) {
+    test::TestPlatform platform;
+    auto failing = std::make_unique<test::FakePortLibrary>();
+    failing->initializeResults = {false, false};
+    test::FakePortLibrary& ports = *failing;
+    platform.ports = std::move(failing);
+    ProgramContext ctx(platform.Services());
+    ApplyDefaultConfiguration(ctx);
+    ctx.schedule.BoardArray[0].RunNoBoard = 0;
+    ctx.settings.KillByButton = 1;
+    ctx.NewConfiguration().ConfigurationSaveToReg();
+    bool killWindow = false;
+    StartupSteps steps;
+    steps.showKillWindow = [&] { killWindow = true; };
+    EXPECT_EQ(RunWindowStartup(ctx, false, steps), StartupOutcome::PortLayerFailed);
+    ASSERT_EQ(platform.boxes.Count(), 1u);
+    EXPECT_EQ(platform.boxes.Last().title, "Tavrel, WinIO Initialize");
+    EXPECT_EQ(platform.boxes.Last().lines.front(), "Whoops ! There is a problem with InitializeWinIo.");
+    EXPECT_TRUE(ports.bytes.empty()) << "no port written";
+    EXPECT_FALSE(killWindow);
+}
+
+class CloseRequestTest : public WindowStartupTest {
+protected:
+    void SetUp() override {
+        ctx.schedule.BoardArray[0].RunNoBoard = 1;
+        MainWindowLoad(ctx);
+        ctx.files.ScheduleChanged = kTrue;
+        WriteRestartFile(ctx);
+        ASSERT_TRUE(RestartFileExists());
+    }
+    int asked = 0;
+    std::string savePath;
+    AskSavePath Ask() {
+        return [this] {
+            ++asked;
+            return savePath;
+        };
+    }
+};
+
+TEST_F(CloseRequestTest, YesAsksANameForANewScheduleAndSaves) {
+    savePath = t.platform.home.File("saved.run");
+    boxes.setNextAnswer(MsgResult::Yes);
+    EXPECT_TRUE(MainWindowCloseRequest(ctx, CloseKind::ByUser, Ask()));
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(FileExists(savePath));
+    EXPECT_FALSE(RestartFileExists());
+}
+
+TEST_F(CloseRequestTest, YesWithTheNameDialogCancelledKeepsRunning) {
+    boxes.setNextAnswer(MsgResult::Yes);
+    EXPECT_FALSE(MainWindowCloseRequest(ctx, CloseKind::ByUser, Ask()));
+    EXPECT_TRUE(ctx.engineState.TimerEnabled);
+    EXPECT_TRUE(RestartFileExists());
+}
+
+TEST_F(CloseRequestTest, NoClosesWithoutSavingAndCancelKeepsTheTimerRunning) {
+    boxes.setNextAnswer(MsgResult::Cancel);
+    EXPECT_FALSE(ctx.engineState.TimerEnabled);
+    EXPECT_FALSE(MainWindowCloseRequest(ctx, CloseKind::ByUser, Ask()));
+    EXPECT_TRUE(ctx.engineState.TimerEnabled) << "enabled even though it was off before";
+    EXPECT_EQ(ctx.schedule.ScheduleSuspended, kFalse);
+    EXPECT_TRUE(RestartFileExists());
+
+    boxes.setNextAnswer(MsgResult::No);
+    EXPECT_TRUE(MainWindowCloseRequest(ctx, CloseKind::ByUser, Ask()));
+    EXPECT_EQ(asked, 0);
+    EXPECT_FALSE(RestartFileExists());
+}
+
+TEST_F(CloseRequestTest, TheSystemEndingTheProgramAsksNothingAndKeepsTheRestartFile) {
+    EXPECT_TRUE(MainWindowCloseRequest(ctx, CloseKind::BySystem, Ask()));
+    EXPECT_EQ(boxes.Count(), 0u);
+    EXPECT_TRUE(RestartFileExists());
+    MainWindowUnload(ctx);
+    EXPECT_FALSE(ctx.portAccess.PortLibraryReady());
+    EXPECT_TRUE(MainWindowLoad(ctx)) << "the next start resumes";
+    EXPECT_TRUE(ctx.engineState.TimerEnabled);
+    DeleteRestartFile(ctx);
+}
+
+} // namespace
+} // namespace tavrel
