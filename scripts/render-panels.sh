@@ -1,11 +1,12 @@
 #!/bin/sh
-# Draws the relay panels with the demo schedule at 1024x768 (100 %) and 2048x1536 (200 %) into docs/.
+# Draws the relay panels alone with the demo schedule at 1024x768 (100 %) and 2048x1536 (200 %), offscreen.
 # Usage: scripts/render-panels.sh [BUILD_DIR]   (default build/default; builds render_relay_panels)
+# The pictures go to BUILD_DIR/screenshots/.
 set -e
 cd "$(dirname "$0")/.."
 build=${1:-build/default}
 cmake --build "$build" --target render_relay_panels -j2 >/dev/null
-mkdir -p docs
+mkdir -p "$build/screenshots"
 export QT_QPA_PLATFORM=offscreen
-QT_SCALE_FACTOR=1 "$build/tests/render_relay_panels" docs/panels-100.png 1024 768
-QT_SCALE_FACTOR=2 "$build/tests/render_relay_panels" docs/panels-200.png 1024 768
+QT_SCALE_FACTOR=1 "$build/tests/render_relay_panels" "$build/screenshots/panels-100.png" 1024 768
+QT_SCALE_FACTOR=2 "$build/tests/render_relay_panels" "$build/screenshots/panels-200.png" 1024 768

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Pictures of the main window running the demo schedule on the simulated board, at 1024x768 (100 %) and
 # at 2048x1536 (200 %), taken under a virtual X display in a fresh TAVREL_HOME. The 100 % picture is
-# also copied to docs/main-window.png for the README.
+# also copied to docs/main-window.png for the README, and the configuration window to docs/config-window.png.
 #   scripts/screenshot-main.sh [OUTPUT_FOLDER]   (default: build/screenshots)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,3 +27,8 @@ shoot main-window-1024x768.png 1024x768 1
 shoot main-window-2048x1536.png 2048x1536 2
 cp "$out/main-window-1024x768.png" docs/main-window.png
 echo docs/main-window.png
+
+# The configuration windows, drawn the same way for the README.
+scripts/screenshot-config.sh "$out"
+cp "$out/config-frmConfiguration-1x.png" docs/config-window.png
+echo docs/config-window.png
