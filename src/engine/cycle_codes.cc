@@ -52,13 +52,14 @@ namespace {
 
 // The two-letter codes: the rule of every pair, or of the first pairs only (the rest stay plain).
 struct CodeRules {
-    std::string_view code;
+    char code[3];
     bool everyPair;
     std::array<PairRule, 3> first;
 };
 
 constexpr PairRule P = PairRule::Plain;
 constexpr std::array<CodeRules, 16> kCodeRules{{
+    {"EO", true, {P, P, P}},
     {"ED", true, {PairRule::EvenDay, P, P}},
     {"OD", true, {PairRule::OddDay, P, P}},
     {"EH", true, {PairRule::EvenHour, P, P}},
@@ -74,21 +75,44 @@ constexpr std::array<CodeRules, 16> kCodeRules{{
     {"MH", false, {PairRule::MiddleOfHour, P, P}},
     {"BH", false, {PairRule::BottomOfHour, P, P}},
     {"3H", false, {PairRule::TopOfHour, PairRule::MiddleOfHour, PairRule::BottomOfHour}},
-    {"EO", true, {P, P, P}},
 }};
+
+// A code letter or digit as 0..35, or -1.
+constexpr int CodeSlot(char c) {
+    return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'Z' ? 10 + (c - 'A') : -1;
+}
+
+// Row index by the code's two slots, so the tick finds a relay's row without searching.
+constexpr auto kCodeRow = [] {
+    std::array<int8_t, 36 * 36> rows{};
+    rows.fill(-1);
+    for (size_t i = 0; i < kCodeRules.size(); ++i)
+        rows[static_cast<size_t>(CodeSlot(kCodeRules[i].code[0]) * 36 + CodeSlot(kCodeRules[i].code[1]))] =
+            static_cast<int8_t>(i);
+    return rows;
+}();
+
+const CodeRules* RowOf(std::string_view code) {
+    if (code.size() != 2)
+        return nullptr;
+    const int a = CodeSlot(code[0]);
+    const int b = CodeSlot(code[1]);
+    if (a < 0 || b < 0)
+        return nullptr;
+    const int row = kCodeRow[static_cast<size_t>(a * 36 + b)];
+    return row < 0 ? nullptr : &kCodeRules[static_cast<size_t>(row)];
+}
 
 } // namespace
 
 PairRules RulesForCode(std::string_view code) {
     PairRules rules;
     rules.fill(PairRule::Plain);
-    for (const CodeRules& row : kCodeRules) {
-        if (row.code != code)
-            continue;
-        if (row.everyPair)
-            rules.fill(row.first[0]);
+    if (const CodeRules* row = RowOf(code)) {
+        if (row->everyPair)
+            rules.fill(row->first[0]);
         else
-            std::copy(row.first.begin(), row.first.end(), rules.begin());
+            std::copy(row->first.begin(), row->first.end(), rules.begin());
         return rules;
     }
     if (CyclicMinutes(code))

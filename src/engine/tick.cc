@@ -25,49 +25,48 @@ bool CodeGoverns(PairRule rule) {
 }
 
 void UpdateRelayDisplay(Engine& engine, TickHost& host) {
+    ScheduleTables& t = engine.schedule;
+    const Settings& s = engine.settings;
     for (int r = 0; r < kRelaysPerBoard; ++r) {
-        if (Suspended(engine))
+        if (IsSet(t.ScheduleSuspended))
             return;
-        RelayRecord& relay = engine.schedule.RelayArray[r];
+        RelayRecord& relay = t.RelayArray[r];
         RelayDisplay& d = engine.display.relays[static_cast<size_t>(r)];
-        d.totalTimeBackground = engine.settings.ColorTTimeBkgrnd;
+        d.totalTimeBackground = s.ColorTTimeBkgrnd;
         const PairRules rules = RulesForCode(relay.CycleCode);
         d.invertCaption = rules[0] == PairRule::Cyclic ? relay.NextCycleText : "Invert";
 
         const int16_t before = relay.CurrentState;
-        relay.CurrentState = (engine.schedule.OutputReadback[0] >> r) & 1 ? kStateOn : kStateOff;
-        d.light =
-            relay.CurrentState == kStateOn ? engine.settings.ColorRelayON : engine.settings.ColorRelayOFF;
+        relay.CurrentState = (t.OutputReadback[0] >> r) & 1 ? kStateOn : kStateOff;
+        d.light = relay.CurrentState == kStateOn ? s.ColorRelayON : s.ColorRelayOFF;
         if (relay.CurrentState != before)
             host.RelaySwitched(r, relay.CurrentState);
 
-        d.codeBox = engine.settings.ColorTimeOFF;
+        d.codeBox = s.ColorTimeOFF;
         for (int p = 0; p < kPairsPerRelay; ++p) {
-            const bool active = IsSet(engine.schedule.TimeArray[PairIndex(r, p)].PairActive);
-            const int32_t colour = active ? engine.settings.ColorTimeON : engine.settings.ColorTimeOFF;
+            const bool active = IsSet(t.TimeArray[PairIndex(r, p)].PairActive);
+            const int32_t colour = active ? s.ColorTimeON : s.ColorTimeOFF;
             d.startBox[static_cast<size_t>(p)] = colour;
             d.endBox[static_cast<size_t>(p)] = colour;
             if (active && CodeGoverns(rules[static_cast<size_t>(p)]))
-                d.codeBox = engine.settings.ColorTimeON;
+                d.codeBox = s.ColorTimeON;
         }
 
         d.caption.clear();
         if (IsSet(relay.Manual)) {
-            d.manualLabel = engine.settings.ColorManualON;
+            d.manualLabel = s.ColorManualON;
             d.caption = IsSet(relay.Invert) ? ">Invr-Man<" : ">Manual<";
-            d.invertLabel =
-                IsSet(relay.Invert) ? engine.settings.ColorManualON : engine.settings.ColorManualOFF;
+            d.invertLabel = IsSet(relay.Invert) ? s.ColorManualON : s.ColorManualOFF;
         } else {
-            d.manualLabel = engine.settings.ColorManualOFF;
+            d.manualLabel = s.ColorManualOFF;
             if (IsSet(relay.Invert))
                 d.caption = " Invert ";
-            d.invertLabel =
-                IsSet(relay.Invert) ? engine.settings.ColorManualON : engine.settings.ColorManualOFF;
+            d.invertLabel = IsSet(relay.Invert) ? s.ColorManualON : s.ColorManualOFF;
         }
         if (IsSet(relay.HardStop)) {
             d.caption = "> STOP <";
             d.totalTimeBackground = kColourStopRed;
-            d.manualLabel = d.invertLabel = d.codeBox = engine.settings.ColorManualOFF;
+            d.manualLabel = d.invertLabel = d.codeBox = s.ColorManualOFF;
         }
         d.totalTimeText = d.caption.empty() ? relay.TotalTimeText : d.caption;
     }
