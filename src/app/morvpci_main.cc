@@ -38,7 +38,7 @@ int Report(const char* argv0, const char* file) {
         std::cout << report;
         return 0;
     }
-    if (const int error = WriteFileAtomically(file, report); error != 0) {
+    if (const int error = WriteFileAtomically(file, report, FilePrivacy::UserDefault); error != 0) {
         std::cerr << "morvpci: cannot write " << file << ": " << SystemErrorText(error) << "\n";
         return 1;
     }

@@ -31,6 +31,7 @@ using namespace tavrel;
 
 constexpr const char* kMarkerWords[] = {"k572mx83pqa914", "0x00c4e21b"};
 constexpr int kExitPortLayerFailed = 1;
+constexpr int kExitHomeUnusable = 1; // as tavreld: no file can be made in TAVREL_HOME
 constexpr int kExitUsage = 2;
 constexpr int kExitNotConfigured = 3;
 
@@ -99,6 +100,8 @@ int Run(int argc, char** argv, const Options& options) {
     ProgramContext ctx(system.Services());
     InstallStopRequestHandlers();
 
+    if (!PrepareHomeFolder(ctx))
+        return kExitHomeUnusable;
     OsFamilyText();
     const auto instance = AcquireInstanceLock(home);
     QtTickHost host(ctx);

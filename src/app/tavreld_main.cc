@@ -96,6 +96,8 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     ProgramContext ctx(system.Services());
     InstallStopRequestHandlers();
 
+    if (!PrepareHomeFolder(ctx))
+        return 1;
     OsFamilyText();
     const auto instance = AcquireInstanceLock(home);
     if (instance->AnotherCopyRunning())
@@ -147,7 +149,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     const std::string home = DefaultTavrelHome();
-    MakeFolders(home);
+    MakePrivateFolders(home);
     if (!args.empty() && args[0] == "--print-schedule") {
         if (args.size() != 2) {
             std::cerr << "tavreld: --print-schedule takes one run file\n";

@@ -1,9 +1,9 @@
 #include "boardio/address_listing.h"
 
 #include "boardio/bit_marks.h"
+#include "platform/file_io.h"
 
 #include <cstdio>
-#include <fstream>
 
 namespace tavrel {
 
@@ -15,8 +15,8 @@ std::string PortLine(PortAccess& ports, int32_t address) {
 }
 
 void ListPortAddresses(PortAccess& ports, const std::string& logPath) {
-    std::ofstream out(logPath, std::ios::binary | std::ios::app);
-    auto line = [&](const std::string& text) { out << text << "\r\n"; };
+    std::string out;
+    auto line = [&](const std::string& text) { out += text + "\r\n"; };
     line("-------Begin H200-H279----------------------------");
     for (int32_t address = 0x200; address <= 0x3FF; ++address) {
         if (address == 0x280) {
@@ -26,6 +26,8 @@ void ListPortAddresses(PortAccess& ports, const std::string& logPath) {
         line(PortLine(ports, address));
     }
     line("-------End   H280-H3FF----------------------------");
+    // The event log's file: never through a link, and its user's alone when it is made here.
+    AppendToFile(logPath, out, FilePrivacy::OwnerOnly);
 }
 
 } // namespace tavrel

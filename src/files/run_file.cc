@@ -163,9 +163,11 @@ int16_t RunFiles::LoadRunFile(const std::string& folder, const std::string& file
                               bool reportOpenFailure) {
     const std::string path = drives_.Map(folder + fileName);
     std::string bytes;
-    if (!ReadFileBytes(path, bytes)) {
-        if (reportOpenFailure)
-            Fail("Open Run File Error", FileExists(path) ? "Path/File access error" : "File not found");
+    if (const FileReadError error = ReadRegularFile(path, bytes); error != FileReadError::None) {
+        // Without reportOpenFailure only a missing file is silent: a folder, a pipe or a huge file
+        // where a run file should be is worth saying.
+        if (reportOpenFailure || error != FileReadError::NotFound)
+            Fail("Open Run File Error", FileReadErrorText(error));
         return kRunFileOpenFailed;
     }
     std::string versionLine;
@@ -220,7 +222,12 @@ bool RunFiles::WriteRunFileKeepingRestartFlag(const std::string& folder, const s
         }
     }
     bool atOpen = false;
-    const int error = WriteFileAtomically(drives_.Map(folder + fileName), text, &atOpen);
+    // What the program keeps under its own folder is the user's alone; a file saved elsewhere gets the
+    // umask's permissions like any other file of the user.
+    const std::string path = drives_.Map(folder + fileName);
+    const FilePrivacy privacy =
+        IsInsideFolder(drives_.Home(), path) ? FilePrivacy::OwnerOnly : FilePrivacy::UserDefault;
+    const int error = WriteFileAtomically(path, text, privacy, &atOpen);
     if (error != 0) {
         Fail(atOpen ? "Open File Error" : "Error Writing Data File", SystemErrorText(error));
         return false;

@@ -56,7 +56,7 @@ std::string PciTool::EmptyExplanation() const {
 std::string PciTool::WriteReport(const std::string& folder, bool allDevices, const LocalTime& now) const {
     const int only = allDevices ? 0 : current_;
     const std::string path = folder + "/" + PciReportFileName(only);
-    return WriteFileAtomically(path, PciReport(table_, now, only)) == 0 ? path : "";
+    return WriteFileAtomically(path, PciReport(table_, now, only), FilePrivacy::UserDefault) == 0 ? path : "";
 }
 
 std::vector<std::string> PciNameListPaths(const std::string& programFolder) {

@@ -7,7 +7,8 @@
 namespace tavrel {
 
 // On Linux, drives live under `home`/dosdevices the way Wine keeps them: "c:" is a link to `home`/drive_c,
-// made on first use; other letters are links the user makes. Backslashes become slashes.
+// made (its user's alone) on first use and again whenever it has gone missing; other letters are links
+// the user makes. Backslashes become slashes.
 // On Windows a path is used as it stands.
 class DriveMap {
 public:
@@ -16,8 +17,10 @@ public:
     const std::string& Home() const { return home_; }
 
 private:
+    // Makes drive_c and the "c:" link when missing; true when "c:" leads to a folder.
+    bool DriveCReady() const;
+
     std::string home_;
-    mutable bool driveCReady_ = false;
 };
 
 } // namespace tavrel

@@ -14,7 +14,8 @@ public:
     MappedFile(const MappedFile&) = delete;
     MappedFile& operator=(const MappedFile&) = delete;
 
-    // Maps `size` bytes of `path`, creating the file or growing it with zeros as needed.
+    // Maps `size` bytes of the regular file `path` (never through a link), creating it (its user's
+    // alone) or growing it with zeros as needed.
     bool Open(const std::string& path, size_t size);
     void Close();
     bool IsOpen() const { return data_ != nullptr; }

@@ -22,7 +22,7 @@ public:
                                   "Terminal=false\n"
                                   "NoDisplay=true\n"
                                   "X-GNOME-Autostart-enabled=true\n";
-        return WriteFileAtomically(File(), entry) == 0;
+        return WriteFileAtomically(File(), entry, FilePrivacy::UserDefault) == 0;
     }
     bool Remove() override { return RemoveFile(File()) || !FileExists(File()); }
     bool Installed() const override { return FileExists(File()); }

@@ -2,9 +2,9 @@
 
 #include "boardio/chip_set_types.h"
 #include "engine/time_of_day.h"
+#include "platform/file_io.h"
 
 #include <cstdio>
-#include <fstream>
 
 namespace tavrel {
 
@@ -30,8 +30,9 @@ std::string EventLog::CurrentLogPath() {
 
 void EventLog::Append(const std::string& line) {
     // A log line that cannot be written is lost; the program carries on.
-    std::ofstream out(CurrentLogPath(), std::ios::binary | std::ios::app);
-    out << line << "\r\n";
+    const std::string path = CurrentLogPath();
+    AppendToFile(path, line + "\r\n",
+                 IsInsideFolder(drives_.Home(), path) ? FilePrivacy::OwnerOnly : FilePrivacy::UserDefault);
 }
 
 void EventLog::WriteEvent(const std::string& what, const std::string& detail) {

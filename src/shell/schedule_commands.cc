@@ -56,8 +56,7 @@ void WriteRestartFile(ProgramContext& ctx) {
 
 void DeleteRestartFile(ProgramContext& ctx) {
     const std::string path = ctx.drives.Map(std::string(kRestartFolder) + kRestartFileName);
-    if (FileExists(path))
-        RemoveFile(path);
+    RemoveRegularFile(path); // a folder or a link in its place is not the restart file
 }
 
 bool LoadRestartFile(ProgramContext& ctx) {

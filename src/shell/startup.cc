@@ -4,6 +4,7 @@
 #include "config/settings_table.h"
 #include "engine/tick.h"
 #include "engine/total_time.h"
+#include "platform/file_io.h"
 #include "shell/program_context.h"
 #include "shell/schedule_commands.h"
 #include "shell/version.h"
@@ -14,6 +15,20 @@ namespace tavrel {
 
 std::string ProgramLoadTimeText(int32_t s) {
     return std::to_string(s / 3600) + ":" + std::to_string((s / 60) % 60) + ":" + std::to_string(s % 60);
+}
+
+bool PrepareHomeFolder(ProgramContext& ctx) {
+    const std::string& home = ctx.drives.Home();
+    if (const int error = FolderWritable(home); error != 0) {
+        ctx.boxes.Tell(MsgIcon::Error, "Tavrel",
+                       {"Tavrel cannot write to its folder " + home + ": " + SystemErrorText(error), "",
+                        "The settings, the restart file and the event log are kept there.",
+                        "Make the folder writable, or set TAVREL_HOME to a folder that is."});
+        return false;
+    }
+    for (const std::string& folder : {home, home + "/registry", ctx.drives.Map(kRestartFolder)})
+        RemoveStaleTempFiles(folder);
+    return true;
 }
 
 void ApplyDefaultConfiguration(ProgramContext& ctx) {

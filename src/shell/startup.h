@@ -13,6 +13,10 @@ struct ProgramContext;
 // The time for the "Program Load " event: hours, minutes and seconds without leading zeros ("9:5:3").
 std::string ProgramLoadTimeText(int32_t secondsOfDay);
 
+// The program's own folder (TAVREL_HOME): cleared of the temp files that runs stopped mid-write left
+// behind. False, after saying what is wrong, when no file can be made in it.
+bool PrepareHomeFolder(ProgramContext& ctx);
+
 // The settings of a fresh installation: board 1 a relay card at 300 hex, emulated, logging on.
 void ApplyDefaultConfiguration(ProgramContext& ctx);
 

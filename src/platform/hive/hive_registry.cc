@@ -150,12 +150,14 @@ private:
     struct Session {
         Session(HiveRegistry& owner, int32_t root)
             : registry(owner), file(owner.HivePath(root)),
-              lock((MakeFolders(owner.folder_), owner.folder_ + "/." + RootName(root) + ".lock"),
+              lock((MakePrivateFolders(owner.folder_), owner.folder_ + "/." + RootName(root) + ".lock"),
                    FileLock::Mode::Exclusive) {
             hive = registry.Load(root, file);
         }
         int32_t Save() {
-            return WriteFileAtomically(file, FormatHive(hive)) == 0 ? kRegSuccess : kRegAccessDenied;
+            return WriteFileAtomically(file, FormatHive(hive), FilePrivacy::OwnerOnly) == 0
+                       ? kRegSuccess
+                       : kRegAccessDenied;
         }
 
         HiveRegistry& registry;
@@ -175,10 +177,12 @@ private:
 
     HiveData Load(int32_t root, const std::string& file) {
         std::string bytes;
-        if (!ReadFileBytes(file, bytes))
-            return {};
         std::string error;
-        if (auto hive = ParseHive(bytes, error))
+        if (const FileReadError read = ReadRegularFile(file, bytes); read == FileReadError::NotFound)
+            return {};
+        else if (read != FileReadError::None)
+            error = FileReadErrorText(read); // a folder, a pipe or a huge file: kept aside like a damaged one
+        else if (auto hive = ParseHive(bytes, error))
             return std::move(*hive);
         // Keep the damaged file for the user and go on with an empty hive: nothing is overwritten unseen.
         const std::string aside = file + ".damaged-" + StampNow();

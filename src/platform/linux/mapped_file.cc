@@ -1,5 +1,6 @@
 #include "platform/mapped_file.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -9,11 +10,16 @@ namespace tavrel {
 
 bool MappedFile::Open(const std::string& path, size_t size) {
     Close();
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    // Never through a link planted in its place; made its user's alone.
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd >= 0)
+        ::fchmod(fd, 0600);
+    else if (errno == EEXIST)
+        fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return false;
     struct stat st {};
-    if (::fstat(fd, &st) != 0 ||
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
         (static_cast<size_t>(st.st_size) < size && ::ftruncate(fd, static_cast<off_t>(size)) != 0)) {
         ::close(fd);
         return false;
