@@ -22,7 +22,8 @@ public:
 // The machine's own ports: WinIo.dll on Windows; iopl/ioperm or /dev/port on Linux.
 std::unique_ptr<PortLibrary> MakeNativePortLibrary();
 
-// A 64 KiB file, byte at offset = port address, mapped shared so that other processes see every write.
+// A 64 KiB file, byte at offset = port address, read and written in place so that other processes see
+// every write at once.
 std::unique_ptr<PortLibrary> MakeSimulatedPortLibrary(const std::string& path);
 
 // The simulated space when TAVREL_PORTS is "sim" (the file `home`/ports.bin), else the native ports.
