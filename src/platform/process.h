@@ -20,7 +20,8 @@ std::unique_ptr<InstanceLock> AcquireInstanceLock(const std::string& home);
 // "9x", "NT", "2k" or "XP": the family whose window layout the program uses (the newest on other systems).
 std::string OsFamilyText();
 
-// Starts a command line without waiting for it; false with `error` when it could not be started.
+// Starts a command line without waiting for it, its program directly (never through a shell), the line
+// split by the Windows rules (command_line.h); false with `error` when it could not be started.
 bool StartCommandLine(const std::string& commandLine, std::string& error);
 
 // Ctrl+C, SIGINT and SIGTERM (or the console's close events) set the stop request instead of ending

@@ -1,5 +1,7 @@
 #include "platform/process.h"
 
+#include "platform/command_line.h"
+
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -8,6 +10,7 @@
 #include <spawn.h>
 #include <sys/file.h>
 #include <unistd.h>
+#include <vector>
 
 extern char** environ;
 
@@ -49,12 +52,19 @@ std::string OsFamilyText() {
 }
 
 bool StartCommandLine(const std::string& commandLine, std::string& error) {
-    char sh[] = "/bin/sh";
-    char c[] = "-c";
-    std::string copy = commandLine;
-    char* argv[] = {sh, c, copy.data(), nullptr};
+    // Split the way Windows splits it and start the program itself: no shell ever reads the line.
+    std::vector<std::string> args = SplitWindowsCommandLine(commandLine);
+    if (args.empty() || args[0].empty()) {
+        error = "no program named";
+        return false;
+    }
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
     pid_t pid = 0;
-    const int e = posix_spawn(&pid, "/bin/sh", nullptr, nullptr, argv, environ);
+    // A bare name is looked for along PATH, as Windows looks for one.
+    const int e = posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ);
     if (e != 0) {
         error = std::strerror(e);
         return false;
