@@ -6,12 +6,14 @@
 #include "platform/autostart.h"
 #include "platform/environment.h"
 #include "platform/file_io.h"
+#include "platform/file_times.h"
 #include "platform/process.h"
 #include "shell/boot_entries.h"
 #include "shell/console_host.h"
 #include "shell/program_context.h"
 #include "shell/schedule_commands.h"
 #include "shell/schedule_printer.h"
+#include "shell/start_choice.h"
 #include "shell/startup.h"
 #include "shell/version.h"
 
@@ -30,7 +32,7 @@ void PrintHelp(std::ostream& out) {
            "Switches the relays of a PC interface board by a daily and weekly schedule, with no window.\n"
            "\n"
            "  FILE.run               open the run file and start the schedule; without it, resume the\n"
-           "                         schedule of a run that did not end normally (the restart file)\n"
+           "                         schedule kept in the restart file\n"
            "  --print-schedule FILE  read FILE and print its schedule; the exit code is the reader's result\n"
            "                         (0 read, 1 cannot open or damaged, 2 no version line, 3 bad version\n"
            "                         line, 4 unknown version, 5 future version)\n"
@@ -40,7 +42,10 @@ void PrintHelp(std::ostream& out) {
            "  --version              show the version and exit\n"
            "\n"
            "Each relay switch and each minute's state line is printed on standard output; messages go to\n"
-           "standard error. SIGINT or SIGTERM ends the run normally.\n"
+           "standard error. SIGINT (Ctrl+C) ends the run normally and removes the restart file; SIGTERM (a\n"
+           "service manager, as at shut-down) and SIGHUP end it keeping the restart file, so that the next\n"
+           "start resumes the schedule with its counters. With FILE, a restart file is still resumed unless\n"
+           "FILE was changed after it was written; tavreld says which it chose.\n"
            "\n"
            "Environment:\n"
            "  TAVREL_HOME   folder that holds the settings (registry/), drive C: (drive_c/) and the ports\n"
@@ -108,11 +113,19 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     if (!PortLayerControl(ctx, "Load"))
         return 1;
 
-    const bool restarted = MainWindowLoad(ctx);
+    const StartChoice choice =
+        runFile.empty()
+            ? StartChoice::Resume
+            : ChooseStart(FileChangedTime(system.drives.Map(std::string(kRestartFolder) + kRestartFileName)),
+                          FileChangedTime(runFile));
+    const bool restarted = MainWindowLoad(ctx, choice == StartChoice::Resume);
     if (restarted) {
-        std::cerr << "tavreld: resumed the schedule of a run that did not end normally (restart file)";
-        std::cerr << (runFile.empty() ? ".\n" : "; " + runFile + " is not opened.\n");
+        std::cerr << (runFile.empty() ? "tavreld: resumed the schedule of the restart file."
+                                      : StartChoiceText(StartChoice::Resume, runFile))
+                  << "\n";
     } else if (!runFile.empty()) {
+        if (choice == StartChoice::OpenRunFile)
+            std::cerr << StartChoiceText(choice, runFile) << "\n";
         if (const int16_t result = FileOpen(ctx, runFile); result != kRunFileLoaded) {
             CloseProgram(ctx);
             return result;
@@ -126,7 +139,8 @@ int RunCommand(const std::string& home, const std::string& runFile) {
 
     ConsoleTickHost host(ctx, std::cout);
     RunSchedulerLoop(ctx, host, [&host] { return StopRequested() || host.closeRequested; });
-    CloseProgram(ctx);
+    // Stopped by the system (SIGTERM at shut-down, SIGHUP): the next start resumes from the restart file.
+    CloseProgram(ctx, StopKeepsRestartFile() ? RestartFileOnClose::Keep : RestartFileOnClose::Delete);
     return 0;
 }
 

@@ -24,9 +24,13 @@ std::string OsFamilyText();
 // split by the Windows rules (command_line.h); false with `error` when it could not be started.
 bool StartCommandLine(const std::string& commandLine, std::string& error);
 
-// Ctrl+C, SIGINT and SIGTERM (or the console's close events) set the stop request instead of ending
+// Ctrl+C, SIGINT, SIGTERM and SIGHUP (or the console's events) set the stop request instead of ending
 // the process.
 void InstallStopRequestHandlers();
 bool StopRequested();
+// Whether the stop came from the system rather than the user: SIGTERM (a service manager, as at
+// shut-down) or SIGHUP (the terminal went away); on Windows the console's close, log-off and shut-down
+// events. Such a stop keeps the restart file so that the next start resumes; Ctrl+C is a normal close.
+bool StopKeepsRestartFile();
 
 } // namespace tavrel

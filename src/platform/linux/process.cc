@@ -36,9 +36,12 @@ private:
 };
 
 volatile std::sig_atomic_t stopRequested = 0;
+volatile std::sig_atomic_t stopKeepsRestartFile = 0;
 
-void OnStopSignal(int) {
+void OnStopSignal(int signal) {
     stopRequested = 1;
+    if (signal != SIGINT)
+        stopKeepsRestartFile = 1;
 }
 
 } // namespace
@@ -83,6 +86,10 @@ void InstallStopRequestHandlers() {
 
 bool StopRequested() {
     return stopRequested != 0;
+}
+
+bool StopKeepsRestartFile() {
+    return stopKeepsRestartFile != 0;
 }
 
 } // namespace tavrel

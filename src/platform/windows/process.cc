@@ -25,9 +25,12 @@ private:
 };
 
 std::atomic<bool> stopRequested{false};
+std::atomic<bool> stopKeepsRestartFile{false};
 
-BOOL WINAPI OnConsoleEvent(DWORD) {
+BOOL WINAPI OnConsoleEvent(DWORD event) {
     stopRequested = true;
+    if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT)
+        stopKeepsRestartFile = true;
     return TRUE;
 }
 
@@ -74,6 +77,10 @@ void InstallStopRequestHandlers() {
 
 bool StopRequested() {
     return stopRequested;
+}
+
+bool StopKeepsRestartFile() {
+    return stopKeepsRestartFile;
 }
 
 } // namespace tavrel
