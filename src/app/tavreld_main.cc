@@ -13,6 +13,7 @@
 #include "shell/program_context.h"
 #include "shell/schedule_commands.h"
 #include "shell/schedule_printer.h"
+#include "shell/second_copy.h"
 #include "shell/start_choice.h"
 #include "shell/startup.h"
 #include "shell/version.h"
@@ -52,6 +53,11 @@ void PrintHelp(std::ostream& out) {
            "                (default: $XDG_DATA_HOME/tavrel or ~/.local/share/tavrel)\n"
            "  TAVREL_PORTS  sim = use the simulated port space TAVREL_HOME/ports.bin instead of the PC's "
            "ports\n";
+}
+
+void PrintLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines)
+        std::cerr << line << "\n";
 }
 
 // The machine's own services, wired once.
@@ -104,14 +110,17 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     OsFamilyText();
     const auto instance = AcquireInstanceLock(home);
     if (instance->AnotherCopyRunning())
-        std::cerr
-            << "You are attempting to run more then one copy of Tavrel , Doing so will cause unreliable "
-               "performance.\n";
+        PrintLines(SecondCopyWarning("TAVREL_HOME " + home, instance->Holder()));
     if (!CheckConfigurationHeadless(ctx, std::cerr))
         return 1;
     LogProgramLoad(ctx);
     if (!PortLayerControl(ctx, "Load"))
         return 1;
+    // Machine-wide: a copy with a home of its own (the window, a service) may drive the same board.
+    std::vector<std::string> boardWarning;
+    const auto board = ClaimBoard(ctx.schedule.BoardArray[0], 1, *system.ports, *system.serial, boardWarning);
+    if (!instance->AnotherCopyRunning())
+        PrintLines(boardWarning);
 
     const StartChoice choice =
         runFile.empty()

@@ -17,6 +17,9 @@ public:
     virtual bool SetPortVal(int32_t port, uint32_t value, uint8_t size) = 0;
     // Whether the library's driver files must sit in the Windows system directory.
     virtual bool NeedsLibraryFiles() const = 0;
+    // Names the port space for a lock shared by all programs of the machine: two libraries that reach
+    // the same ports give the same name.
+    virtual std::string SpaceName() const { return "io"; }
 };
 
 // The machine's own ports: WinIo.dll on Windows; iopl/ioperm or /dev/port on Linux.

@@ -12,10 +12,18 @@ class InstanceLock {
 public:
     virtual ~InstanceLock() = default;
     virtual bool AnotherCopyRunning() const = 0;
+    // The other copy, when known: "process 1234 (tavreld)"; else "".
+    virtual std::string Holder() const { return {}; }
 };
 
 // Linux: an advisory lock on `home`/tavrel.lock. Windows: a named mutex.
 std::unique_ptr<InstanceLock> AcquireInstanceLock(const std::string& home);
+
+// A lock shared by every program of the machine, whatever its home or user, named by `key` (a board's
+// port space and address, or its serial device). Linux: an advisory lock on a file under /run/lock for
+// root, else in $XDG_RUNTIME_DIR (or /tmp, under a name of the user's own), which holds the holder's
+// process id and name; a copy that is not root also looks for root's lock. Windows: a global mutex.
+std::unique_ptr<InstanceLock> AcquireMachineLock(const std::string& key);
 
 // "9x", "NT", "2k" or "XP": the family whose window layout the program uses (the newest on other systems).
 std::string OsFamilyText();

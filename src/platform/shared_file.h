@@ -21,6 +21,8 @@ public:
     void Close();
     bool IsOpen() const { return handle_ != kNoHandle; }
     size_t Size() const { return size_; }
+    // The same text for every opening of the same file, whatever path led to it; "" when closed.
+    std::string Identity() const;
 
     // `count` bytes at `offset` (within Size()); false on a system error.
     bool Read(size_t offset, uint8_t* bytes, size_t count);

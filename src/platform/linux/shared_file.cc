@@ -29,6 +29,13 @@ void SharedFile::Close() {
     size_ = 0;
 }
 
+std::string SharedFile::Identity() const {
+    struct stat st {};
+    if (handle_ == kNoHandle || ::fstat(static_cast<int>(handle_), &st) != 0)
+        return {};
+    return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
+}
+
 bool SharedFile::GrowBack() {
     struct stat st {};
     if (::fstat(static_cast<int>(handle_), &st) != 0)

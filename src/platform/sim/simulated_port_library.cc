@@ -37,6 +37,11 @@ public:
         return file_.Write(static_cast<size_t>(port), bytes, size);
     }
     bool NeedsLibraryFiles() const override { return false; }
+    // The file itself, not its path: two homes that share one ports.bin share one board.
+    std::string SpaceName() const override {
+        const std::string identity = file_.Identity();
+        return "sim-" + (identity.empty() ? path_ : identity);
+    }
 
 private:
     bool InSpace(int32_t port, uint8_t size) const {

@@ -43,6 +43,14 @@ void SharedFile::Close() {
     size_ = 0;
 }
 
+std::string SharedFile::Identity() const {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (handle_ == kNoHandle || !GetFileInformationByHandle(AsHandle(handle_), &info))
+        return {};
+    return std::to_string(info.dwVolumeSerialNumber) + ":" + std::to_string(info.nFileIndexHigh) + ":" +
+           std::to_string(info.nFileIndexLow);
+}
+
 bool SharedFile::GrowBack() {
     LARGE_INTEGER length{};
     if (!GetFileSizeEx(AsHandle(handle_), &length))
