@@ -136,10 +136,16 @@ int RunCommand(const std::string& home, const std::string& runFile) {
         if (choice == StartChoice::OpenRunFile)
             std::cerr << StartChoiceText(choice, runFile) << "\n";
         if (const int16_t result = FileOpen(ctx, runFile); result != kRunFileLoaded) {
-            CloseProgram(ctx);
-            return result;
+            // A newer run file that does not load must not cost the schedule kept in the restart file.
+            if (choice != StartChoice::OpenRunFile || !MainWindowLoad(ctx)) {
+                CloseProgram(ctx, RestartFileOnClose::Keep);
+                return result;
+            }
+            std::cerr << "tavreld: " << runFile
+                      << " could not be opened: resumed the schedule of the restart file.\n";
+        } else {
+            EnableTimer(ctx.engine);
         }
-        EnableTimer(ctx.engine);
     } else {
         std::cerr << "tavreld: no run file given and no schedule to resume; see --help\n";
         CloseProgram(ctx);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SIGTERM (a service manager stopping tavreld at shut-down) and SIGHUP keep the restart file, so the next
 # start resumes with the counters; SIGINT is a normal close that deletes it. A run file changed after the
-# restart file was written is opened instead, and tavreld says which it chose.
+# restart file was written is opened instead (unless it does not load), and tavreld says which it chose.
 source "$(dirname "$0")/lib.sh"
 new_home
 
@@ -43,6 +43,14 @@ grep -qF "opening $TAVREL_HOME/test.run" "$TAVREL_HOME/err" || fail "the choice 
 wait_for "$TAVREL_HOME/out" "relay 2 (Lamp) ON"
 "$TAVRELD" --print-schedule "$(restart_file)" | grep -A3 "^Relay 1: Meter" | grep -q "Counter: 0 " ||
     fail "the opened file's counters are not zeroed"
+
+# A newer run file that does not load does not cost the kept schedule.
+stop_tavreld TERM || fail "tavreld did not end with 0 on SIGTERM"
+sleep 1
+printf 'not a run file\r\n' >"$TAVREL_HOME/bad.run"
+start_tavreld "2026-12-07 09:04:00" "$TAVREL_HOME/bad.run"
+wait_for "$TAVREL_HOME/err" "bad.run could not be opened: resumed the schedule of the restart file"
+wait_for "$TAVREL_HOME/out" "relay 2 (Lamp) ON"
 
 # SIGINT (Ctrl+C) stays a normal close.
 stop_tavreld INT || fail "tavreld did not end with 0 on SIGINT"
