@@ -2,7 +2,6 @@
 
 #include "platform/command_line.h"
 #include "platform/environment.h"
-#include "platform/file_io.h"
 #include "platform/linux/machine_lock_path.h"
 
 #include <atomic>
@@ -26,12 +25,15 @@ namespace tavrel {
 namespace {
 
 std::string ProgramName() {
-    std::string name;
-    if (!ReadFileBytes("/proc/self/comm", name))
-        return "unknown";
-    while (!name.empty() && (name.back() == '\n' || name.back() == '\0'))
-        name.pop_back();
-    return name;
+    char name[32] = {};
+    const int fd = ::open("/proc/self/comm", O_RDONLY | O_CLOEXEC);
+    const ssize_t n = fd >= 0 ? ::read(fd, name, sizeof name - 1) : -1;
+    if (fd >= 0)
+        ::close(fd);
+    std::string text(name, n > 0 ? static_cast<size_t>(n) : 0);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\0'))
+        text.pop_back();
+    return text.empty() ? "unknown" : text;
 }
 
 // "1234 tavreld" as the holder writes it, shown as "process 1234 (tavreld)".
@@ -42,6 +44,9 @@ std::string HolderText(int fd) {
         return {};
     std::string text(buffer, static_cast<size_t>(n));
     text = text.substr(0, text.find('\n'));
+    for (char& c : text) // the file is anyone's to write in /run/lock: show only plain characters
+        if (!std::isprint(static_cast<unsigned char>(c)))
+            c = '?';
     const size_t space = text.find(' ');
     if (space == std::string::npos || space == 0)
         return {};
