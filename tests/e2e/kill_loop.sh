@@ -43,7 +43,7 @@ for kill in $(seq "$KILLS"); do
         sleep "0.0$((RANDOM % 5))"
     else
         ((kill == 1)) || wait_for "$TAVREL_HOME/err" "resumed the schedule" 30
-        sleep "0.$((RANDOM % 300 + 50))"
+        sleep "$(printf "0.%03d" $((RANDOM % 300 + 50)))"
     fi
     kill -9 "$TAVRELD_PID" 2>/dev/null || fail "kill $kill: tavreld had ended by itself: $(cat "$TAVREL_HOME/err")"
     wait "$TAVRELD_PID" 2>/dev/null || true
