@@ -6,12 +6,15 @@
 #include "platform/autostart.h"
 #include "platform/environment.h"
 #include "platform/file_io.h"
+#include "platform/file_times.h"
 #include "platform/process.h"
 #include "shell/boot_entries.h"
 #include "shell/console_host.h"
 #include "shell/program_context.h"
 #include "shell/schedule_commands.h"
 #include "shell/schedule_printer.h"
+#include "shell/second_copy.h"
+#include "shell/start_choice.h"
 #include "shell/startup.h"
 #include "shell/version.h"
 
@@ -30,7 +33,7 @@ void PrintHelp(std::ostream& out) {
            "Switches the relays of a PC interface board by a daily and weekly schedule, with no window.\n"
            "\n"
            "  FILE.run               open the run file and start the schedule; without it, resume the\n"
-           "                         schedule of a run that did not end normally (the restart file)\n"
+           "                         schedule kept in the restart file\n"
            "  --print-schedule FILE  read FILE and print its schedule; the exit code is the reader's result\n"
            "                         (0 read, 1 cannot open or damaged, 2 no version line, 3 bad version\n"
            "                         line, 4 unknown version, 5 future version)\n"
@@ -40,13 +43,21 @@ void PrintHelp(std::ostream& out) {
            "  --version              show the version and exit\n"
            "\n"
            "Each relay switch and each minute's state line is printed on standard output; messages go to\n"
-           "standard error. SIGINT or SIGTERM ends the run normally.\n"
+           "standard error. SIGINT (Ctrl+C) ends the run normally and removes the restart file; SIGTERM (a\n"
+           "service manager, as at shut-down) and SIGHUP end it keeping the restart file, so that the next\n"
+           "start resumes the schedule with its counters. With FILE, a restart file is still resumed unless\n"
+           "FILE was changed after it was written; tavreld says which it chose.\n"
            "\n"
            "Environment:\n"
            "  TAVREL_HOME   folder that holds the settings (registry/), drive C: (drive_c/) and the ports\n"
            "                (default: $XDG_DATA_HOME/tavrel or ~/.local/share/tavrel)\n"
            "  TAVREL_PORTS  sim = use the simulated port space TAVREL_HOME/ports.bin instead of the PC's "
            "ports\n";
+}
+
+void PrintLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines)
+        std::cerr << line << "\n";
 }
 
 // The machine's own services, wired once.
@@ -101,25 +112,42 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     OsFamilyText();
     const auto instance = AcquireInstanceLock(home);
     if (instance->AnotherCopyRunning())
-        std::cerr
-            << "You are attempting to run more then one copy of Tavrel , Doing so will cause unreliable "
-               "performance.\n";
+        PrintLines(SecondCopyWarning("TAVREL_HOME " + home, instance->Holder()));
     if (!CheckConfigurationHeadless(ctx, std::cerr))
         return 1;
     LogProgramLoad(ctx);
     if (!PortLayerControl(ctx, "Load"))
         return 1;
+    // Machine-wide: a copy with a home of its own (the window, a service) may drive the same board.
+    std::vector<std::string> boardWarning;
+    const auto board = ClaimBoard(ctx.schedule.BoardArray[0], 1, *system.ports, *system.serial, boardWarning);
+    if (!instance->AnotherCopyRunning())
+        PrintLines(boardWarning);
 
-    const bool restarted = MainWindowLoad(ctx);
+    const StartChoice choice =
+        runFile.empty()
+            ? StartChoice::Resume
+            : ChooseStart(FileChangedTime(system.drives.Map(std::string(kRestartFolder) + kRestartFileName)),
+                          FileChangedTime(runFile));
+    const bool restarted = MainWindowLoad(ctx, choice == StartChoice::Resume);
     if (restarted) {
-        std::cerr << "tavreld: resumed the schedule of a run that did not end normally (restart file)";
-        std::cerr << (runFile.empty() ? ".\n" : "; " + runFile + " is not opened.\n");
+        std::cerr << (runFile.empty() ? "tavreld: resumed the schedule of the restart file."
+                                      : StartChoiceText(StartChoice::Resume, runFile))
+                  << "\n";
     } else if (!runFile.empty()) {
+        if (choice == StartChoice::OpenRunFile)
+            std::cerr << StartChoiceText(choice, runFile) << "\n";
         if (const int16_t result = FileOpen(ctx, runFile); result != kRunFileLoaded) {
-            CloseProgram(ctx);
-            return result;
+            // A newer run file that does not load must not cost the schedule kept in the restart file.
+            if (choice != StartChoice::OpenRunFile || !MainWindowLoad(ctx)) {
+                CloseProgram(ctx, RestartFileOnClose::Keep);
+                return result;
+            }
+            std::cerr << "tavreld: " << runFile
+                      << " could not be opened: resumed the schedule of the restart file.\n";
+        } else {
+            EnableTimer(ctx.engine);
         }
-        EnableTimer(ctx.engine);
     } else {
         std::cerr << "tavreld: no run file given and no schedule to resume; see --help\n";
         CloseProgram(ctx);
@@ -128,7 +156,8 @@ int RunCommand(const std::string& home, const std::string& runFile) {
 
     ConsoleTickHost host(ctx, std::cout);
     RunSchedulerLoop(ctx, host, [&host] { return StopRequested() || host.closeRequested; });
-    CloseProgram(ctx);
+    // Stopped by the system (SIGTERM at shut-down, SIGHUP): the next start resumes from the restart file.
+    CloseProgram(ctx, StopKeepsRestartFile() ? RestartFileOnClose::Keep : RestartFileOnClose::Delete);
     return 0;
 }
 

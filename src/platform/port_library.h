@@ -17,12 +17,16 @@ public:
     virtual bool SetPortVal(int32_t port, uint32_t value, uint8_t size) = 0;
     // Whether the library's driver files must sit in the Windows system directory.
     virtual bool NeedsLibraryFiles() const = 0;
+    // Names the port space for a lock shared by all programs of the machine: two libraries that reach
+    // the same ports give the same name.
+    virtual std::string SpaceName() const { return "io"; }
 };
 
 // The machine's own ports: WinIo.dll on Windows; iopl/ioperm or /dev/port on Linux.
 std::unique_ptr<PortLibrary> MakeNativePortLibrary();
 
-// A 64 KiB file, byte at offset = port address, mapped shared so that other processes see every write.
+// A 64 KiB file, byte at offset = port address, read and written in place so that other processes see
+// every write at once.
 std::unique_ptr<PortLibrary> MakeSimulatedPortLibrary(const std::string& path);
 
 // The simulated space when TAVREL_PORTS is "sim" (the file `home`/ports.bin), else the native ports.

@@ -12,20 +12,33 @@ class InstanceLock {
 public:
     virtual ~InstanceLock() = default;
     virtual bool AnotherCopyRunning() const = 0;
+    // The other copy, when known: "process 1234 (tavreld)"; else "".
+    virtual std::string Holder() const { return {}; }
 };
 
 // Linux: an advisory lock on `home`/tavrel.lock. Windows: a named mutex.
 std::unique_ptr<InstanceLock> AcquireInstanceLock(const std::string& home);
 
+// A lock shared by every program of the machine, whatever its home or user, named by `key` (a board's
+// port space and address, or its serial device). Linux: an advisory lock on a file under /run/lock for
+// root, else in $XDG_RUNTIME_DIR (or /tmp, under a name of the user's own), which holds the holder's
+// process id and name; a copy that is not root also looks for root's lock. Windows: a global mutex.
+std::unique_ptr<InstanceLock> AcquireMachineLock(const std::string& key);
+
 // "9x", "NT", "2k" or "XP": the family whose window layout the program uses (the newest on other systems).
 std::string OsFamilyText();
 
-// Starts a command line without waiting for it; false with `error` when it could not be started.
+// Starts a command line without waiting for it, its program directly (never through a shell), the line
+// split by the Windows rules (command_line.h); false with `error` when it could not be started.
 bool StartCommandLine(const std::string& commandLine, std::string& error);
 
-// Ctrl+C, SIGINT and SIGTERM (or the console's close events) set the stop request instead of ending
+// Ctrl+C, SIGINT, SIGTERM and SIGHUP (or the console's events) set the stop request instead of ending
 // the process.
 void InstallStopRequestHandlers();
 bool StopRequested();
+// Whether the stop came from the system rather than the user: SIGTERM (a service manager, as at
+// shut-down) or SIGHUP (the terminal went away); on Windows the console's close, log-off and shut-down
+// events. Such a stop keeps the restart file so that the next start resumes; Ctrl+C is a normal close.
+bool StopKeepsRestartFile();
 
 } // namespace tavrel

@@ -52,6 +52,9 @@ public:
     // The error number of the last failed call of this thread.
     virtual uint32_t LastError() const = 0;
     virtual std::string ErrorText(uint32_t number) const = 0;
+    // The device behind "COMn", the same for every program of the machine that reaches it (links
+    // resolved), for a lock shared by them.
+    virtual std::string DeviceName(const std::string& name) const { return name; }
 };
 
 // Win32 on Windows; termios on Linux, where "COMn" is `home`/dosdevices/comn or else /dev/ttyS(n-1).

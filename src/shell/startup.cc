@@ -86,10 +86,10 @@ void LogProgramLoad(ProgramContext& ctx) {
     ctx.eventLog.WriteEvent("Program Load, Version ", kProgramVersion);
 }
 
-bool MainWindowLoad(ProgramContext& ctx) {
+bool MainWindowLoad(ProgramContext& ctx, bool resume) {
     InitialiseNewSchedule(ctx.schedule);
     ctx.boards.InitialiseAllBoards();
-    ctx.files.RestartedAfterCrash = LoadRestartFile(ctx) ? kTrue : kFalse;
+    ctx.files.RestartedAfterCrash = resume && LoadRestartFile(ctx) ? kTrue : kFalse;
     ComputeAllTotalTimes(ctx.schedule);
     if (IsSet(ctx.files.RestartedAfterCrash)) {
         EnableTimer(ctx.engine);
@@ -98,10 +98,11 @@ bool MainWindowLoad(ProgramContext& ctx) {
     return IsSet(ctx.files.RestartedAfterCrash);
 }
 
-void CloseProgram(ProgramContext& ctx) {
+void CloseProgram(ProgramContext& ctx, RestartFileOnClose restartFile) {
     ctx.schedule.ScheduleSuspended = kTrue;
     ctx.engineState.TimerEnabled = false;
-    DeleteRestartFile(ctx);
+    if (restartFile == RestartFileOnClose::Delete)
+        DeleteRestartFile(ctx);
     ctx.boards.ResetBoardsOnExit();
     PortLayerControl(ctx, "Unload");
 }

@@ -31,11 +31,16 @@ bool PortLayerControl(ProgramContext& ctx, const std::string& operation);
 void LogProgramLoad(ProgramContext& ctx);
 
 // The main window's initialisation and load: a new schedule, board 1 initialised, the restart file
-// resumed (and the timer started) when the last run did not end normally. True after a crash restart.
-bool MainWindowLoad(ProgramContext& ctx);
+// resumed (and the timer started) when the last run did not end normally, unless `resume` is false
+// (the caller opens a newer run file instead). True after a crash restart.
+bool MainWindowLoad(ProgramContext& ctx, bool resume = true);
 
-// The close path once no save question is left: the restart file deleted, the boards that ask for it
-// reset, the port layer closed.
-void CloseProgram(ProgramContext& ctx);
+// What the close does with the restart file: a user's close deletes it; a stop by the system (a service
+// manager at shut-down) keeps it, so that the next start resumes the schedule with its counters.
+enum class RestartFileOnClose { Delete, Keep };
+
+// The close path once no save question is left: the restart file deleted (unless kept), the boards that
+// ask for it reset, the port layer closed.
+void CloseProgram(ProgramContext& ctx, RestartFileOnClose restartFile = RestartFileOnClose::Delete);
 
 } // namespace tavrel

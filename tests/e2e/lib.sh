@@ -98,8 +98,9 @@ wait_for() {
     fail "\"$text\" did not appear in $file within $seconds s"
 }
 
+# Stops tavreld with signal $1 (TERM unless given) and returns its exit code.
 stop_tavreld() {
-    kill -TERM "$TAVRELD_PID"
+    kill -"${1:-TERM}" "$TAVRELD_PID"
     local rc=0
     wait "$TAVRELD_PID" || rc=$?
     return $rc

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A schedule switches the right port bits in the right seconds; SIGTERM resets the board and removes
+# A schedule switches the right port bits in the right seconds; SIGINT resets the board and removes
 # the restart file.
 source "$(dirname "$0")/lib.sh"
 new_home
@@ -28,7 +28,7 @@ grep -qE "^09:00:0[0-3] relay 1 \(Pump\) ON" "$TAVREL_HOME/out" && fail "relay 1
 grep -q "relay 2 (Lamp) ON" "$TAVREL_HOME/out" && fail "relay 2 is not scheduled on Mondays"
 [[ $(port_byte 768) -eq 132 ]] || fail "port 300 hex holds $(port_byte 768), expected relays 3 and 8 (132)"
 
-stop_tavreld || fail "tavreld did not end with 0 on SIGTERM"
+stop_tavreld INT || fail "tavreld did not end with 0 on SIGINT"
 [[ $(port_byte 768) -eq 0 ]] || fail "the board was not reset on exit"
 [[ -f "$(restart_file)" ]] && fail "the restart file is left after a normal exit"
 grep -q "Program Load, Version " "$TAVREL_HOME"/drive_c/Tavrel_2026_12_07.Log || fail "no program-load event"

@@ -75,6 +75,17 @@ TEST_F(StartupTest, LoadResumesARestartFileAndStartsTheTimer) {
     EXPECT_FALSE(MainWindowLoad(ctx)) << "a normal close removed the restart file";
 }
 
+TEST_F(StartupTest, AStopByTheSystemKeepsTheRestartFile) {
+    ctx.schedule.BoardArray[0].RunNoBoard = 1;
+    ctx.schedule.RelayArray[1].Counter = 7;
+    WriteRestartFile(ctx);
+    CloseProgram(ctx, RestartFileOnClose::Keep);
+    EXPECT_FALSE(MainWindowLoad(ctx, false)) << "told not to resume";
+    EXPECT_EQ(ctx.schedule.RelayArray[1].Counter, 0);
+    EXPECT_TRUE(MainWindowLoad(ctx)) << "the restart file was kept";
+    EXPECT_EQ(ctx.schedule.RelayArray[1].Counter, 7);
+}
+
 TEST_F(StartupTest, CloseResetsTheBoardsThatAskForIt) {
     ctx.schedule.BoardArray[0] = BoardRecord{"CBRelay08", 0x300, 0x301, 0, 0, kFalse, 1, 1, 0, 0, {}};
     ctx.boards.AllRelaysOn(0);

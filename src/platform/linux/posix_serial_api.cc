@@ -2,6 +2,8 @@
 
 #include <cctype>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -162,6 +164,12 @@ public:
         // The GNU strerror_r returns the text, which may or may not be in `buffer`.
         const char* text = strerror_r(static_cast<int>(number), buffer, sizeof buffer);
         return text != nullptr ? std::string(text) : std::string();
+    }
+
+    std::string DeviceName(const std::string& name) const override {
+        const std::string path = DevicePath(name);
+        char resolved[PATH_MAX];
+        return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
     }
 
 private:

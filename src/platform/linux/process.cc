@@ -1,13 +1,22 @@
 #include "platform/process.h"
 
+#include "platform/command_line.h"
+#include "platform/environment.h"
+#include "platform/linux/machine_lock_path.h"
+
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 extern char** environ;
 
@@ -15,33 +24,147 @@ namespace tavrel {
 
 namespace {
 
+std::string ProgramName() {
+    char name[32] = {};
+    const int fd = ::open("/proc/self/comm", O_RDONLY | O_CLOEXEC);
+    const ssize_t n = fd >= 0 ? ::read(fd, name, sizeof name - 1) : -1;
+    if (fd >= 0)
+        ::close(fd);
+    std::string text(name, n > 0 ? static_cast<size_t>(n) : 0);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\0'))
+        text.pop_back();
+    return text.empty() ? "unknown" : text;
+}
+
+// "1234 tavreld" as the holder writes it, shown as "process 1234 (tavreld)".
+std::string HolderText(int fd) {
+    char buffer[128] = {};
+    const ssize_t n = ::pread(fd, buffer, sizeof buffer - 1, 0);
+    if (n <= 0)
+        return {};
+    std::string text(buffer, static_cast<size_t>(n));
+    text = text.substr(0, text.find('\n'));
+    for (char& c : text) // the file is anyone's to write in /run/lock: show only plain characters
+        if (!std::isprint(static_cast<unsigned char>(c)))
+            c = '?';
+    const size_t space = text.find(' ');
+    if (space == std::string::npos || space == 0)
+        return {};
+    return "process " + text.substr(0, space) + " (" + text.substr(space + 1) + ")";
+}
+
+// An advisory lock on a file that, once held, names its holder.
 class FileInstanceLock final : public InstanceLock {
 public:
-    explicit FileInstanceLock(const std::string& path) {
-        fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        other_ = fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    // `removeAtEnd`: the holder removes the file when it lets go, so that locks named after changing
+    // things (a simulated space's file) do not pile up.
+    FileInstanceLock(const std::string& path, bool removeAtEnd) {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+            if (fd_ < 0)
+                return;
+            if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+                other_ = errno == EWOULDBLOCK;
+                holder_ = other_ ? HolderText(fd_) : std::string();
+                return;
+            }
+            if (!removeAtEnd || SameFile(fd_, path))
+                break;
+            // The holder before removed the file between our open and our lock: take the new one.
+            ::close(fd_);
+            fd_ = -1;
+        }
+        if (fd_ < 0)
+            return;
+        path_ = removeAtEnd ? path : std::string();
+        const std::string me = std::to_string(::getpid()) + " " + ProgramName() + "\n";
+        if (::ftruncate(fd_, 0) != 0 || ::pwrite(fd_, me.data(), me.size(), 0) < 0)
+            return; // the lock holds all the same; only the holder's name is missing
     }
     ~FileInstanceLock() override {
+        if (!path_.empty() && !other_)
+            ::unlink(path_.c_str()); // still locked: a newcomer that opened it sees it gone and retries
         if (fd_ >= 0)
             ::close(fd_);
     }
     bool AnotherCopyRunning() const override { return other_; }
+    std::string Holder() const override { return holder_; }
+
+    // Whether a copy of another user holds `path` (a lock this process cannot take itself).
+    void LookAtOthers(const std::string& path) {
+        if (other_)
+            return;
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0)
+            return;
+        if (::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+            other_ = true;
+            holder_ = HolderText(fd);
+        }
+        ::close(fd); // also drops a shared lock taken just now
+    }
 
 private:
+    static bool SameFile(int fd, const std::string& path) {
+        struct stat held {};
+        struct stat named {};
+        return ::fstat(fd, &held) == 0 && ::lstat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
+               held.st_ino == named.st_ino;
+    }
+
     int fd_ = -1;
     bool other_ = false;
+    std::string holder_;
+    std::string path_; // removed at the end when set
 };
 
-volatile std::sig_atomic_t stopRequested = 0;
+std::string LockFileName(const std::string& key) {
+    uint32_t hash = 2166136261u; // FNV-1a
+    std::string name = "tavrel-";
+    for (char c : key) {
+        hash = (hash ^ static_cast<uint8_t>(c)) * 16777619u;
+        const bool plain = std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-';
+        name += plain ? c : '_';
+    }
+    char tail[16];
+    std::snprintf(tail, sizeof tail, "-%08x.lock", hash);
+    return name + tail;
+}
 
-void OnStopSignal(int) {
+volatile std::sig_atomic_t stopRequested = 0;
+volatile std::sig_atomic_t stopKeepsRestartFile = 0;
+
+void OnStopSignal(int signal) {
     stopRequested = 1;
+    if (signal != SIGINT)
+        stopKeepsRestartFile = 1;
 }
 
 } // namespace
 
+std::string MachineLockPath(const std::string& key, uid_t euid, const std::string& runtimeDir) {
+    if (euid == 0)
+        return RootMachineLockPath(key);
+    if (!runtimeDir.empty() && runtimeDir[0] == '/')
+        return runtimeDir + "/" + LockFileName(key);
+    return "/tmp/tavrel-" + std::to_string(euid) + "-" + LockFileName(key).substr(7);
+}
+
+std::string RootMachineLockPath(const std::string& key) {
+    return "/run/lock/" + LockFileName(key);
+}
+
 std::unique_ptr<InstanceLock> AcquireInstanceLock(const std::string& home) {
-    return std::make_unique<FileInstanceLock>(home + "/tavrel.lock");
+    return std::make_unique<FileInstanceLock>(home + "/tavrel.lock", false);
+}
+
+std::unique_ptr<InstanceLock> AcquireMachineLock(const std::string& key) {
+    const uid_t euid = ::geteuid();
+    auto lock = std::make_unique<FileInstanceLock>(
+        MachineLockPath(key, euid, EnvironmentValue("XDG_RUNTIME_DIR").value_or("")), true);
+    if (euid != 0)
+        lock->LookAtOthers(RootMachineLockPath(key));
+    return lock;
 }
 
 std::string OsFamilyText() {
@@ -49,12 +172,19 @@ std::string OsFamilyText() {
 }
 
 bool StartCommandLine(const std::string& commandLine, std::string& error) {
-    char sh[] = "/bin/sh";
-    char c[] = "-c";
-    std::string copy = commandLine;
-    char* argv[] = {sh, c, copy.data(), nullptr};
+    // Split the way Windows splits it and start the program itself: no shell ever reads the line.
+    std::vector<std::string> args = SplitWindowsCommandLine(commandLine);
+    if (args.empty() || args[0].empty()) {
+        error = "no program named";
+        return false;
+    }
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
     pid_t pid = 0;
-    const int e = posix_spawn(&pid, "/bin/sh", nullptr, nullptr, argv, environ);
+    // A bare name is looked for along PATH, as Windows looks for one.
+    const int e = posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ);
     if (e != 0) {
         error = std::strerror(e);
         return false;
@@ -73,6 +203,10 @@ void InstallStopRequestHandlers() {
 
 bool StopRequested() {
     return stopRequested != 0;
+}
+
+bool StopKeepsRestartFile() {
+    return stopKeepsRestartFile != 0;
 }
 
 } // namespace tavrel

@@ -1,6 +1,6 @@
 #include "platform/environment.h"
-#include "platform/mapped_file.h"
 #include "platform/port_library.h"
+#include "platform/shared_file.h"
 
 namespace tavrel {
 
@@ -12,36 +12,45 @@ class SimulatedPortLibrary final : public PortLibrary {
 public:
     explicit SimulatedPortLibrary(std::string path) : path_(std::move(path)) {}
 
-    bool InitializeWinIo() override { return map_.IsOpen() || map_.Open(path_, kPortSpace); }
+    bool InitializeWinIo() override { return file_.IsOpen() || file_.Open(path_, kPortSpace); }
     bool ShutdownWinIo() override {
-        map_.Close();
+        file_.Close();
         return true;
     }
+    // Each access goes to the file itself (no memory map), so a file cut short from outside costs a
+    // zero byte instead of the process.
     bool GetPortVal(int32_t port, uint32_t& value, uint8_t size) override {
         value = 0;
-        if (!InSpace(port, size))
+        uint8_t bytes[4] = {};
+        if (!InSpace(port, size) || !file_.Read(static_cast<size_t>(port), bytes, size))
             return false;
         for (uint8_t i = 0; i < size; ++i)
-            value |= static_cast<uint32_t>(map_.Data()[port + i]) << (8 * i);
+            value |= static_cast<uint32_t>(bytes[i]) << (8 * i);
         return true;
     }
     bool SetPortVal(int32_t port, uint32_t value, uint8_t size) override {
         if (!InSpace(port, size))
             return false;
+        uint8_t bytes[4] = {};
         for (uint8_t i = 0; i < size; ++i)
-            map_.Data()[port + i] = static_cast<uint8_t>(value >> (8 * i));
-        return true;
+            bytes[i] = static_cast<uint8_t>(value >> (8 * i));
+        return file_.Write(static_cast<size_t>(port), bytes, size);
     }
     bool NeedsLibraryFiles() const override { return false; }
+    // The file itself, not its path: two homes that share one ports.bin share one board.
+    std::string SpaceName() const override {
+        const std::string identity = file_.Identity();
+        return "sim-" + (identity.empty() ? path_ : identity);
+    }
 
 private:
     bool InSpace(int32_t port, uint8_t size) const {
-        return map_.IsOpen() && port >= 0 && size >= 1 && size <= 4 &&
+        return file_.IsOpen() && port >= 0 && size >= 1 && size <= 4 &&
                static_cast<size_t>(port) + size <= kPortSpace;
     }
 
     std::string path_;
-    MappedFile map_;
+    SharedFile file_;
 };
 
 } // namespace

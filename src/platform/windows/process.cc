@@ -9,8 +9,8 @@ namespace {
 
 class MutexInstanceLock final : public InstanceLock {
 public:
-    MutexInstanceLock() {
-        mutex_ = CreateMutexA(nullptr, FALSE, "Local\\TavrelScheduler");
+    explicit MutexInstanceLock(const std::string& name) {
+        mutex_ = CreateMutexA(nullptr, FALSE, name.c_str());
         other_ = mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
     }
     ~MutexInstanceLock() override {
@@ -25,16 +25,27 @@ private:
 };
 
 std::atomic<bool> stopRequested{false};
+std::atomic<bool> stopKeepsRestartFile{false};
 
-BOOL WINAPI OnConsoleEvent(DWORD) {
+BOOL WINAPI OnConsoleEvent(DWORD event) {
     stopRequested = true;
+    if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT)
+        stopKeepsRestartFile = true;
     return TRUE;
 }
 
 } // namespace
 
 std::unique_ptr<InstanceLock> AcquireInstanceLock(const std::string&) {
-    return std::make_unique<MutexInstanceLock>();
+    return std::make_unique<MutexInstanceLock>("Local\\TavrelScheduler");
+}
+
+std::unique_ptr<InstanceLock> AcquireMachineLock(const std::string& key) {
+    // Object names may not hold a backslash; the rest of the key is kept as it is.
+    std::string name = "Global\\TavrelBoard-";
+    for (char c : key)
+        name += c == '\\' ? '/' : c;
+    return std::make_unique<MutexInstanceLock>(name);
 }
 
 std::string OsFamilyText() {
@@ -74,6 +85,10 @@ void InstallStopRequestHandlers() {
 
 bool StopRequested() {
     return stopRequested;
+}
+
+bool StopKeepsRestartFile() {
+    return stopKeepsRestartFile;
 }
 
 } // namespace tavrel

@@ -1,0 +1,57 @@
+#include "shell/second_copy.h"
+
+#include "boardio/chip_set_types.h"
+
+#include <cstdio>
+
+namespace tavrel {
+
+namespace {
+
+bool Emulated(const BoardRecord& board) {
+    return IsSet(board.RunNoBoard) || board.BaseAddress == 0;
+}
+
+bool OnSerialLine(const BoardRecord& board) {
+    return ChipSetKind(board.ChipSetType) == BoardKind::FireCracker;
+}
+
+std::string Hex(int32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(value));
+    return text;
+}
+
+} // namespace
+
+std::string BoardClaimKey(const BoardRecord& board, const PortLibrary& ports, const SerialApi& serial) {
+    if (Emulated(board))
+        return {};
+    if (OnSerialLine(board))
+        return "serial-" + serial.DeviceName("COM" + std::to_string(board.BaseAddress));
+    return ports.SpaceName() + "-port-" + Hex(board.BaseAddress);
+}
+
+std::unique_ptr<InstanceLock> ClaimBoard(const BoardRecord& board, int boardNumber, const PortLibrary& ports,
+                                         const SerialApi& serial, std::vector<std::string>& warning) {
+    warning.clear();
+    const std::string key = BoardClaimKey(board, ports, serial);
+    if (key.empty())
+        return nullptr;
+    auto lock = AcquireMachineLock(key);
+    if (lock->AnotherCopyRunning()) {
+        const std::string where = OnSerialLine(board) ? " on COM" + std::to_string(board.BaseAddress)
+                                                      : " at " + Hex(board.BaseAddress) + " hex";
+        warning = SecondCopyWarning(
+            "Board " + std::to_string(boardNumber) + " (" + board.ChipSetType + where + ")", lock->Holder());
+    }
+    return lock;
+}
+
+std::vector<std::string> SecondCopyWarning(const std::string& what, const std::string& holder) {
+    return {"You are attempting to run more then one copy of Tavrel , Doing so will cause unreliable "
+            "performance.",
+            what + " is in use by " + (holder.empty() ? std::string("another program") : holder) + "."};
+}
+
+} // namespace tavrel
