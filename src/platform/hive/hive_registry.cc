@@ -24,6 +24,11 @@ std::string TrimSlashes(const std::string& subKey) {
     return subKey.substr(first, last - first);
 }
 
+// A key line of the hive file cannot hold these; such a key can never exist.
+bool WritablePath(const std::string& subKey) {
+    return subKey.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
+}
+
 std::string StampNow() {
     const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     char buffer[32];
@@ -42,6 +47,8 @@ public:
         key = 0;
         if (RootName(root)[0] == '\0')
             return kRegInvalidHandle;
+        if (!WritablePath(subKey))
+            return kRegFileNotFound;
         Session s(*this, root);
         const std::string path = FullPath(root, subKey);
         if (s.hive.FindKey(path) == nullptr && !TrimSlashes(subKey).empty())
@@ -54,6 +61,8 @@ public:
         key = 0;
         if (RootName(root)[0] == '\0')
             return kRegInvalidHandle;
+        if (!WritablePath(subKey))
+            return kRegInvalidParameter;
         Session s(*this, root);
         const std::string path = FullPath(root, subKey);
         if (s.hive.FindKey(path) == nullptr && !TrimSlashes(subKey).empty()) {
