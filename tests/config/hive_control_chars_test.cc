@@ -187,5 +187,22 @@ TEST(HiveUncleanFiles, Utf16HiveCutOnAnOddByteIsKeptAsideBeforeAnyWrite) {
     EXPECT_EQ(test::ReadWholeFile(aside), utf16);
 }
 
+TEST(HiveUncleanFiles, AHiveThatCannotBeOpenedIsKeptAsideToo) {
+    test::TempHome home;
+    std::filesystem::create_directories(home.File("registry/HKEY_LOCAL_MACHINE.reg"));
+    test::WriteWholeFile(home.File("registry/HKEY_LOCAL_MACHINE.reg/inside"), "kept");
+    std::vector<std::vector<std::string>> reports;
+    auto registry = MakeHiveRegistry(
+        home.File("registry"), [&](const std::vector<std::string>& lines) { reports.push_back(lines); });
+    RegHandle h = 0;
+    ASSERT_EQ(registry->CreateKey(kHkeyLocalMachine, "SOFTWARE\\T", kKeyAllAccess, h), kRegSuccess);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_regular_file(home.File("registry/HKEY_LOCAL_MACHINE.reg")));
+    bool kept = false;
+    for (const auto& entry : std::filesystem::directory_iterator(home.File("registry")))
+        kept = kept || std::filesystem::exists(entry.path() / "inside");
+    EXPECT_TRUE(kept);
+}
+
 } // namespace
 } // namespace tavrel

@@ -161,15 +161,18 @@ private:
             : registry(owner), file(owner.HivePath(root)),
               lock((MakeFolders(owner.folder_), owner.folder_ + "/." + RootName(root) + ".lock"),
                    FileLock::Mode::Exclusive) {
-            hive = registry.Load(root, file);
+            hive = registry.Load(root, file, writable);
         }
         int32_t Save() {
+            if (!writable)
+                return kRegAccessDenied;
             return WriteFileAtomically(file, FormatHive(hive)) == 0 ? kRegSuccess : kRegAccessDenied;
         }
 
         HiveRegistry& registry;
         std::string file;
         FileLock lock;
+        bool writable = true;
         HiveData hive;
     };
 
@@ -182,19 +185,30 @@ private:
         return body(s, open->second, s.hive.FindKey(open->second.path));
     }
 
-    HiveData Load(int32_t root, const std::string& file) {
+    // The hive in the file. A file that does not read cleanly is moved aside first, so nothing is ever
+    // written over it; when even that fails, `writable` turns false and the session saves nothing.
+    HiveData Load(int32_t root, const std::string& file, bool& writable) {
         std::string bytes;
-        if (!ReadFileBytes(file, bytes))
-            return {};
         std::string error;
-        if (auto hive = ParseHive(bytes, error))
+        if (!ReadFileBytes(file, bytes)) {
+            if (!FileExists(file))
+                return {};
+            error = "the file cannot be opened";
+        } else if (auto hive = ParseHive(bytes, error)) {
             return std::move(*hive);
-        // Keep the damaged file for the user and go on with an empty hive: nothing is overwritten unseen.
-        const std::string aside = file + ".damaged-" + StampNow();
-        RenameFile(file, aside);
+        }
+        std::string aside = file + ".damaged-" + StampNow();
+        for (int n = 2; FileExists(aside); ++n)
+            aside = file + ".damaged-" + StampNow() + "-" + std::to_string(n);
+        const int renamed = RenameFile(file, aside);
+        writable = renamed == 0;
         if (reported_.insert(root).second && reporter_)
             reporter_({"The registry file " + file + " cannot be read:", error, "",
-                       "It has been kept as " + aside + ".", "Tavrel goes on with empty settings."});
+                       writable ? "It has been kept as " + aside + "."
+                                : "It cannot be moved aside (" + SystemErrorText(renamed) +
+                                      ") and is left as it is.",
+                       writable ? "Tavrel goes on with empty settings."
+                                : "Tavrel goes on without saving settings."});
         return {};
     }
 
