@@ -77,6 +77,9 @@ TEST_F(ScheduleCommands, OpenThatFailsKeepsTheStoredFileOfTheLastGoodOpen) {
 }
 
 TEST_F(ScheduleCommands, RunFileNameWithALineBreakSurvivesTheNextStart) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows file names cannot hold a line break";
+#endif
     const std::string name = "a\nb.run";
     std::filesystem::copy_file(kData + "v2002_08_01.run", t.platform.home.File(name));
     ASSERT_EQ(FileOpen(ctx, t.platform.home.File(name)), kRunFileLoaded);
