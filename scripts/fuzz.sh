@@ -28,7 +28,7 @@ for t in "${targets[@]}"; do
         -print_final_stats=1 -artifact_prefix="$work/$t/" "$work/$t/corpus" "tests/fuzz/corpus/$t" \
         >"$log" 2>&1 || rc=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
-    findings=$(find "$work/$t" -maxdepth 1 -name 'crash-*' -o -maxdepth 1 -name 'leak-*' -o -maxdepth 1 -name 'timeout-*' -o -maxdepth 1 -name 'oom-*' | wc -l)
+    findings=$(find "$work/$t" -maxdepth 1 \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' -o -name 'oom-*' \) | wc -l)
     echo "fuzz_$t: ${runs:-?} executions, $findings findings, exit $rc"
     if [[ $rc -ne 0 || $findings -ne 0 ]]; then
         tail -n 40 "$log" >&2
