@@ -88,7 +88,7 @@ int16_t FileOpen(ProgramContext& ctx, const std::string& path) {
     InitialiseNewSchedule(ctx.schedule);
     const int16_t result = ctx.runFiles.LoadRunFile(folder, name, true);
     if (result != kRunFileLoaded) {
-        // The stored file stays the last one that opened: the next start must not try this one again.
+        // The stored run file stays the last one that opened.
         ctx.boxes.Tell(MsgIcon::None, "Tavrel", {"New, error encountered loading selected Run-Schedule"});
         ctx.settings.DataFileName = "";
         InitialiseNewSchedule(ctx.schedule);
