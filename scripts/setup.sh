@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build and the tests need; skips those already installed.
-#   scripts/setup.sh            native build, Qt, tests and benchmarks
+#   scripts/setup.sh            native build, Qt, tests, benchmarks and the fuzz targets (clang)
 #   scripts/setup.sh --windows  also the mingw-w64 cross compiler and Wine
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth faketime socat pci.ids pciutils)
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth faketime socat pci.ids pciutils clang)
 if [[ "${1:-}" == "--windows" ]]; then
     packages+=(g++-mingw-w64-x86-64-posix wine64)
 fi

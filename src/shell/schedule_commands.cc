@@ -81,16 +81,19 @@ void FileNew(ProgramContext& ctx) {
 
 int16_t FileOpen(ProgramContext& ctx, const std::string& path) {
     ScheduleHold hold(ctx.schedule);
-    StoreCurrentFile(ctx, path);
+    std::string folder;
+    std::string name;
+    SplitRunFilePath(path, folder, name);
     InitialiseNewSchedule(ctx.schedule);
-    const int16_t result =
-        ctx.runFiles.LoadRunFile(ctx.settings.DataFilePath, ctx.settings.DataFileName, true);
+    const int16_t result = ctx.runFiles.LoadRunFile(folder, name, true);
     if (result != kRunFileLoaded) {
+        // The stored run file stays the last one that opened.
         ctx.boxes.Tell(MsgIcon::None, "Tavrel", {"New, error encountered loading selected Run-Schedule"});
         ctx.settings.DataFileName = "";
         InitialiseNewSchedule(ctx.schedule);
         return result;
     }
+    StoreCurrentFile(ctx, path);
     ComputeAllTotalTimes(ctx.schedule);
     ctx.eventLog.WriteEvent("Open", ctx.settings.DataFilePath + ctx.settings.DataFileName);
     ctx.files.ScheduleChanged = kFalse;

@@ -66,6 +66,33 @@ TEST_F(ScheduleCommands, OpenThatFailsLeavesANewSchedule) {
     EXPECT_EQ(ctx.schedule.RelayArray[0].DaysOfWeek, "All Days");
 }
 
+TEST_F(ScheduleCommands, OpenThatFailsKeepsTheStoredFileOfTheLastGoodOpen) {
+    ASSERT_EQ(FileOpen(ctx, kData + "v2002_08_01.run"), kRunFileLoaded);
+    test::WriteWholeFile(t.platform.home.File("bad.run"), "FV.2002.08.01|.b0.r7.t5\r\n 1 \r\nHalf\r\n");
+    EXPECT_EQ(FileOpen(ctx, t.platform.home.File("bad.run")), kRunFileOpenFailed);
+    EXPECT_EQ(FileOpen(ctx, t.platform.home.File("missing.run")), kRunFileOpenFailed);
+    EXPECT_EQ(ctx.regApi.ReadRegValueCheck(kHkeyLocalMachine, kConfigKey, "DataFileName", false),
+              "v2002_08_01.run");
+    EXPECT_EQ(ctx.regApi.ReadRegValueCheck(kHkeyLocalMachine, kConfigKey, "DataFilePath", false), kData);
+}
+
+TEST_F(ScheduleCommands, RunFileNameWithALineBreakSurvivesTheNextStart) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows file names cannot hold a line break";
+#endif
+    const std::string name = "a\nb.run";
+    std::filesystem::copy_file(kData + "v2002_08_01.run", t.platform.home.File(name));
+    ASSERT_EQ(FileOpen(ctx, t.platform.home.File(name)), kRunFileLoaded);
+    // The next start reads the same hive files afresh.
+    std::vector<std::vector<std::string>> problems;
+    auto registry =
+        MakeHiveRegistry(t.platform.home.File("registry"),
+                         [&](const std::vector<std::string>& lines) { problems.push_back(lines); });
+    modRegAPI api(*registry, boxes);
+    EXPECT_EQ(api.ReadRegValueCheck(kHkeyLocalMachine, kConfigKey, "DataFileName", false), name);
+    EXPECT_TRUE(problems.empty());
+}
+
 TEST_F(ScheduleCommands, SaveAndSaveAs) {
     ctx.settings.DataFilePath = "";
     ctx.settings.DataFileName = "";

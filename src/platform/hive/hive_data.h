@@ -40,11 +40,13 @@ private:
 bool SameName(const std::string& a, const std::string& b);
 
 // Reads the text of a hive file: UTF-8 (with or without a byte-order mark) or UTF-16LE with its mark,
-// CR LF or LF line ends. Texts come back in the program's single-byte code page. On failure `error`
+// CR LF or LF line ends. Texts come back in the program's single-byte code page. A file that is not
+// well-formed in its encoding (a UTF-16 file cut on an odd byte, say) does not read: on failure `error`
 // says which line is wrong.
 std::optional<HiveData> ParseHive(const std::string& fileBytes, std::string& error);
 
-// The file text: UTF-8, CR LF line ends, keys in order, a blank line after each key.
+// The file text: UTF-8, CR LF line ends, keys in order, a blank line after each key. No line break,
+// carriage return or NUL ever appears inside a line, and ParseHive reads the text back as `hive`.
 std::string FormatHive(const HiveData& hive);
 
 } // namespace tavrel

@@ -24,6 +24,11 @@ std::string TrimSlashes(const std::string& subKey) {
     return subKey.substr(first, last - first);
 }
 
+// A key line of the hive file cannot hold these; such a key can never exist.
+bool WritablePath(const std::string& subKey) {
+    return subKey.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
+}
+
 std::string StampNow() {
     const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     char buffer[32];
@@ -42,6 +47,8 @@ public:
         key = 0;
         if (RootName(root)[0] == '\0')
             return kRegInvalidHandle;
+        if (!WritablePath(subKey))
+            return kRegFileNotFound;
         Session s(*this, root);
         const std::string path = FullPath(root, subKey);
         if (s.hive.FindKey(path) == nullptr && !TrimSlashes(subKey).empty())
@@ -54,6 +61,8 @@ public:
         key = 0;
         if (RootName(root)[0] == '\0')
             return kRegInvalidHandle;
+        if (!WritablePath(subKey))
+            return kRegInvalidParameter;
         Session s(*this, root);
         const std::string path = FullPath(root, subKey);
         if (s.hive.FindKey(path) == nullptr && !TrimSlashes(subKey).empty()) {
@@ -152,9 +161,11 @@ private:
             : registry(owner), file(owner.HivePath(root)),
               lock((MakePrivateFolders(owner.folder_), owner.folder_ + "/." + RootName(root) + ".lock"),
                    FileLock::Mode::Exclusive) {
-            hive = registry.Load(root, file);
+            hive = registry.Load(root, file, writable);
         }
         int32_t Save() {
+            if (!writable)
+                return kRegAccessDenied;
             return WriteFileAtomically(file, FormatHive(hive), FilePrivacy::OwnerOnly) == 0
                        ? kRegSuccess
                        : kRegAccessDenied;
@@ -163,6 +174,7 @@ private:
         HiveRegistry& registry;
         std::string file;
         FileLock lock;
+        bool writable = true;
         HiveData hive;
     };
 
@@ -175,21 +187,30 @@ private:
         return body(s, open->second, s.hive.FindKey(open->second.path));
     }
 
-    HiveData Load(int32_t root, const std::string& file) {
+    // The hive in the file. A file that does not read cleanly is moved aside first, so nothing is ever
+    // written over it; when even that fails, `writable` turns false and the session saves nothing.
+    HiveData Load(int32_t root, const std::string& file, bool& writable) {
         std::string bytes;
         std::string error;
-        if (const FileReadError read = ReadRegularFile(file, bytes); read == FileReadError::NotFound)
+        if (const FileReadError read = ReadRegularFile(file, bytes); read == FileReadError::NotFound) {
             return {};
-        else if (read != FileReadError::None)
+        } else if (read != FileReadError::None) {
             error = FileReadErrorText(read); // a folder, a pipe or a huge file: kept aside like a damaged one
-        else if (auto hive = ParseHive(bytes, error))
+        } else if (auto hive = ParseHive(bytes, error)) {
             return std::move(*hive);
-        // Keep the damaged file for the user and go on with an empty hive: nothing is overwritten unseen.
-        const std::string aside = file + ".damaged-" + StampNow();
-        RenameFile(file, aside);
+        }
+        std::string aside = file + ".damaged-" + StampNow();
+        for (int n = 2; FileExists(aside); ++n)
+            aside = file + ".damaged-" + StampNow() + "-" + std::to_string(n);
+        const int renamed = RenameFile(file, aside);
+        writable = renamed == 0;
         if (reported_.insert(root).second && reporter_)
             reporter_({"The registry file " + file + " cannot be read:", error, "",
-                       "It has been kept as " + aside + ".", "Tavrel goes on with empty settings."});
+                       writable ? "It has been kept as " + aside + "."
+                                : "It cannot be moved aside (" + SystemErrorText(renamed) +
+                                      ") and is left as it is.",
+                       writable ? "Tavrel goes on with empty settings."
+                                : "Tavrel goes on without saving settings."});
         return {};
     }
 

@@ -43,18 +43,21 @@ char ToCp1252(uint32_t cp) {
     return '?';
 }
 
+uint32_t Cp1252CodePoint(unsigned char b) {
+    return b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0 ? kHigh[b - 0x80] : b;
+}
+
+uint32_t Unit(const std::string& bytes, size_t i) {
+    return static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8);
+}
+
 } // namespace
 
 std::string Cp1252ToUtf8(const std::string& text) {
     std::string out;
     out.reserve(text.size());
-    for (char c : text) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0)
-            AppendUtf8(out, kHigh[b - 0x80]);
-        else
-            AppendUtf8(out, b);
-    }
+    for (char c : text)
+        AppendUtf8(out, Cp1252CodePoint(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -95,11 +98,9 @@ std::string Utf8ToCp1252(const std::string& text) {
 std::string Utf16LeToUtf8(const std::string& bytes) {
     std::string out;
     for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        uint32_t unit =
-            static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8);
+        const uint32_t unit = Unit(bytes, i);
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
-            const uint32_t low =
-                static_cast<unsigned char>(bytes[i + 2]) | (static_cast<unsigned char>(bytes[i + 3]) << 8);
+            const uint32_t low = Unit(bytes, i + 2);
             if (low >= 0xDC00 && low <= 0xDFFF) {
                 AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
                 i += 2;
@@ -109,6 +110,64 @@ std::string Utf16LeToUtf8(const std::string& bytes) {
         AppendUtf8(out, unit >= 0xD800 && unit <= 0xDFFF ? 0xFFFD : unit);
     }
     return out;
+}
+
+std::string Cp1252ToUtf16Le(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() * 2);
+    for (char c : text) {
+        const uint32_t cp = Cp1252CodePoint(static_cast<unsigned char>(c));
+        out += static_cast<char>(cp & 0xFF);
+        out += static_cast<char>(cp >> 8);
+    }
+    return out;
+}
+
+std::string Utf16LeToCp1252(const std::string& bytes) {
+    return Utf8ToCp1252(Utf16LeToUtf8(bytes));
+}
+
+size_t Utf16LeDamageAt(const std::string& bytes) {
+    size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const uint32_t unit = Unit(bytes, i);
+        if (unit >= 0xDC00 && unit <= 0xDFFF)
+            return i;
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+            if (i + 3 >= bytes.size() || Unit(bytes, i + 2) < 0xDC00 || Unit(bytes, i + 2) > 0xDFFF)
+                return i;
+            i += 2;
+        }
+    }
+    return i < bytes.size() ? i : std::string::npos;
+}
+
+size_t Utf8DamageAt(const std::string& text) {
+    size_t i = 0;
+    while (i < text.size()) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        const int extra = b >= 0xC2 && b <= 0xDF   ? 1
+                          : b >= 0xE0 && b <= 0xEF ? 2
+                          : b >= 0xF0 && b <= 0xF4 ? 3
+                                                   : -1;
+        if (extra < 0 || i + static_cast<size_t>(extra) >= text.size())
+            return i;
+        // The second byte's range rules out overlong forms, surrogates and code points past U+10FFFF.
+        const auto second = static_cast<unsigned char>(text[i + 1]);
+        const unsigned char low = b == 0xE0 ? 0xA0 : b == 0xF0 ? 0x90 : 0x80;
+        const unsigned char high = b == 0xED ? 0x9F : b == 0xF4 ? 0x8F : 0xBF;
+        if (second < low || second > high)
+            return i;
+        for (int k = 2; k <= extra; ++k)
+            if ((static_cast<unsigned char>(text[i + static_cast<size_t>(k)]) & 0xC0) != 0x80)
+                return i;
+        i += static_cast<size_t>(extra) + 1;
+    }
+    return std::string::npos;
 }
 
 } // namespace tavrel
