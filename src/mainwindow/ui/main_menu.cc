@@ -68,6 +68,8 @@ MainMenu::~MainMenu() = default;
 
 template <typename Command> void MainMenu::Run(Command&& command) {
     RunMenuCommand(ctx_.schedule, host_.Gate(), std::forward<Command>(command));
+    // Only what the command changed is repainted.
+    window_.Panels().ApplyDisplayState();
 }
 
 template <typename Command> void MainMenu::RunBoardCommand(Command&& command) {
@@ -154,10 +156,7 @@ void MainMenu::BuildTool() {
         Add(tool, c.caption, c.name,
             [this, &e, command = c.command] { RunBoardCommand([&] { command(e, host_); }); });
     AddSeparator(tool, "mnuToolSep2");
-    Add(tool, "Reset All Counters", "mnuToolZeroCounters", [this, &e] {
-        Run([&] { ZeroCounters(e); });
-        window_.Panels().ApplyDisplayState();
-    });
+    Add(tool, "Reset All Counters", "mnuToolZeroCounters", [this, &e] { Run([&] { ZeroCounters(e); }); });
     // The tick itself is the command: it runs at once, unheld.
     forceCheckTime_ =
         Add(tool, "Force Time Check", "mnuToolForceCheckTime", [this, &e] { host_.Gate().Tick(e, host_); });
