@@ -1,21 +1,17 @@
 #include "mainwindow/ui/frm_relay.h"
 
-#include "engine/tick.h"
-#include "files/run_file.h"
-#include "shell/schedule_commands.h"
 #include "formutil/ui/window_placement_ui.h"
 #include "mainwindow/status_bar_text.h"
+#include "mainwindow/ui/main_menu.h"
 #include "mainwindow/ui/relay_panels_view.h"
 #include "shell/program_context.h"
 #include "shell/startup.h"
-#include "shell/ui/info_windows.h"
 #include "shell/ui/qt_tick_host.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 
@@ -31,10 +27,10 @@ const char* const kStatusNames[kStatusFields] = {"Current time",  "Current date"
 } // namespace
 
 frmRelay::frmRelay(ProgramContext& ctx, QtTickHost& host, QWidget* parent)
-    : QMainWindow(parent), ctx_(ctx), host_(host), panels_(new RelayPanelsView(ctx, this)) {
+    : QMainWindow(parent), ctx_(ctx), host_(host), panels_(new RelayPanelsView(ctx, this)),
+      menu_(new MainMenu(ctx, host, *this)) {
     setObjectName("frmRelay");
     setCentralWidget(panels_);
-    BuildMenus();
     BuildStatusBar();
     connect(&host_, &QtTickHost::displayChanged, panels_, &RelayPanelsView::ApplyDisplayState);
     connect(&host_, &QtTickHost::statusBarDue, this, &frmRelay::RefreshCaptionAndStatus);
@@ -51,22 +47,6 @@ frmRelay::frmRelay(ProgramContext& ctx, QtTickHost& host, QWidget* parent)
 }
 
 frmRelay::~frmRelay() = default;
-
-void frmRelay::BuildMenus() {
-    QMenu* file = menuBar()->addMenu("&File");
-    file->setObjectName("mnuFile");
-    save_ = file->addAction("&Save", this, &frmRelay::FileSaveCommand);
-    save_->setObjectName("mnuFileSave");
-    QAction* saveAs = file->addAction("Save &As...", this, &frmRelay::FileSaveAsCommand);
-    saveAs->setObjectName("mnuFileSaveAs");
-    file->addSeparator();
-    QAction* exit = file->addAction("E&xit", this, &QWidget::close);
-    exit->setObjectName("mnuFileExit");
-    QMenu* help = menuBar()->addMenu("&Help");
-    help->setObjectName("mnuHelp");
-    help->addAction("&Help", this, [this] { frmHelp(this).exec(); })->setObjectName("mnuHelpHelp");
-    help->addAction("&About", this, [this] { frmAbout(this).exec(); })->setObjectName("mnuHelpAbout");
-}
 
 void frmRelay::BuildStatusBar() {
     QStatusBar* bar = statusBar();
@@ -92,6 +72,7 @@ bool frmRelay::Load() {
     ctx_.settings.DataFileName.clear();
     const bool restarted = MainWindowLoad(ctx_);
     panels_->LoadFromTables();
+    menu_->Load();
     RestoreWindowPlacement(*this, ctx_.regApi, kPlacementName);
     RefreshCaptionAndStatus();
     host_.Start();
@@ -105,10 +86,7 @@ void frmRelay::OpenFromCommandLine(const QString& path) {
         RefreshCaptionAndStatus();
         return;
     }
-    if (FileOpen(ctx_, QFileInfo(path).absoluteFilePath().toStdString()) == kRunFileLoaded)
-        EnableTimer(ctx_.engine);
-    panels_->LoadFromTables();
-    RefreshCaptionAndStatus();
+    menu_->OpenRunFile(QFileInfo(path).absoluteFilePath());
 }
 
 void frmRelay::RefreshCaptionAndStatus() {
@@ -131,31 +109,16 @@ void frmRelay::RefreshCaptionAndStatus() {
     const QString caption = QString::fromStdString(MainWindowCaption(in));
     if (windowTitle() != caption)
         setWindowTitle(caption);
-    save_->setEnabled(ctx_.files.RestartedAfterCrash == kFalse);
+    menu_->SetSaveEnabled(ctx_.files.RestartedAfterCrash == kFalse);
 }
 
 std::string frmRelay::AskForSavePath() {
     const QString path = QFileDialog::getSaveFileName(
         this, "Save Run-Schedule As", QString::fromStdString(ctx_.drives.Map(ctx_.settings.DataFilePath)),
-        "Run files (*.run)");
+        kRunFileFilter);
     if (path.isEmpty())
         return {};
     return path.endsWith(".run", Qt::CaseInsensitive) ? path.toStdString() : (path + ".run").toStdString();
-}
-
-void frmRelay::FileSaveCommand() {
-    if (ctx_.files.RestartedAfterCrash != kFalse)
-        return;
-    if (!FileSave(ctx_))
-        FileSaveAsCommand();
-    RefreshCaptionAndStatus();
-}
-
-void frmRelay::FileSaveAsCommand() {
-    const std::string path = askSavePath_ ? askSavePath_() : std::string();
-    if (!path.empty() && SaveScheduleAs(ctx_, path))
-        note_.clear();
-    RefreshCaptionAndStatus();
 }
 
 void frmRelay::CloseBySystem() {
@@ -176,6 +139,7 @@ void frmRelay::closeEvent(QCloseEvent* event) {
         return;
     }
     SaveWindowPlacement(*this, ctx_.regApi, kPlacementName);
+    menu_->Unload();
     MainWindowUnload(ctx_);
     closed_ = true;
     event->accept();

@@ -8,12 +8,12 @@
 
 #include <functional>
 
-class QAction;
 class QLabel;
 
 namespace tavrel {
 
 struct ProgramContext;
+class MainMenu;
 class QtTickHost;
 class RelayPanelsView;
 
@@ -37,9 +37,14 @@ public:
 
     QtTickHost& Host() { return host_; }
     RelayPanelsView& Panels() { return *panels_; }
-    // Asked for a file name when a schedule without one is saved; a full path or "".
+    MainMenu& Menu() { return *menu_; }
+    // Asked for a file name when a schedule is saved under a new one (Save As, or a save of a schedule
+    // without a name); a full path or "".
     void SetAskSavePath(AskSavePath ask) { askSavePath_ = std::move(ask); }
+    std::string AskSavePathNow() { return askSavePath_ ? askSavePath_() : std::string(); }
     void RefreshCaptionAndStatus();
+    // A schedule of the user's own is in the window: the remark about a file not opened goes.
+    void ClearNote() { note_.clear(); }
 
 signals:
     // The user kept the program running at the save question.
@@ -51,16 +56,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildMenus();
     void BuildStatusBar();
-    void FileSaveCommand();
-    void FileSaveAsCommand();
     std::string AskForSavePath();
 
     ProgramContext& ctx_;
     QtTickHost& host_;
     RelayPanelsView* panels_;
-    QAction* save_ = nullptr;
+    MainMenu* menu_;
     QList<QLabel*> statusFields_;
     QString focusedText_;
     QString note_; // a one-off remark in the file field ("FILE not opened: ...")

@@ -5,8 +5,11 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tavrel {
@@ -39,17 +42,6 @@ QDialogButtonBox* OkButton(QDialog* dialog) {
     return buttons;
 }
 
-const char* kHelpText =
-    "<h3>Tavrel</h3>"
-    "<p>Each of the eight panels is one relay of board 1: its name, up to six ON and OFF times "
-    "(HH:MM:SS, or H:MM with am or pm), the days it runs on and a cycle code.</p>"
-    "<p>The schedule starts with the first change you make, when a schedule is opened, or at once after "
-    "a restart that follows a power failure or crash. Click <i>Manual</i>, <i>Invert</i> or the stop "
-    "image of a relay to override the schedule; click the counter to reset it.</p>"
-    "<p>The status bar shows the time, the date, whether the timer runs, the schedule's file and "
-    "board 1.</p>"
-    "<p>Closing the window asks whether to save a changed schedule.</p>";
-
 } // namespace
 
 frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
@@ -66,6 +58,11 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     setMinimumWidth(fontMetrics().horizontalAdvance("Relay timer for PC interface boards") + 96);
 }
 
+void frmSplash::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    close();
+}
+
 void frmSplash::ShowNow() {
     show();
     raise();
@@ -80,20 +77,40 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     layout->addWidget(Label(QString("Version ") + kProgramVersion, "lblVersion", this));
     layout->addWidget(Label("Switches the relays of a PC interface board by a daily and weekly schedule.",
                             "lblDescription", this));
+    layout->addWidget(
+        Label(QString("Build %1 %2, Qt %3").arg(__DATE__, __TIME__, qVersion()), "lblBuild", this));
+    QLabel* licence = Label(kAboutLicenceHtml, "lblLicence", this);
+    licence->setAccessibleName("Qt licence");
+    licence->setTextFormat(Qt::RichText);
+    licence->setOpenExternalLinks(true);
+    layout->addWidget(licence);
     layout->addWidget(OkButton(this));
+    // The licence wraps; give it the width of a short paragraph.
+    setMinimumWidth(fontMetrics().horizontalAdvance(QString(48, 'x')));
 }
 
-frmHelp::frmHelp(QWidget* parent) : QDialog(parent) {
+void ShowSplashAgain(QWidget* parent) {
+    auto* splash = new frmSplash(parent);
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    splash->findChild<QLabel*>("lblStarting")->setText("Click to close");
+    splash->ShowNow();
+    QTimer::singleShot(4000, splash, &QWidget::close);
+}
+
+frmHelp::frmHelp(const HelpText& help, QWidget* parent) : QDialog(parent) {
     setObjectName("frmHelp");
-    setWindowTitle("Tavrel Help");
+    setWindowTitle(help.title);
     auto* layout = new QVBoxLayout(this);
     auto* text = new QTextBrowser(this);
     text->setObjectName("txtHelp");
     text->setAccessibleName("Help text");
-    text->setHtml(kHelpText);
+    text->setOpenExternalLinks(true);
+    text->setHtml(help.html);
     layout->addWidget(text);
     layout->addWidget(OkButton(this));
-    resize(480, 360);
+    // Room for the cycle-code table without a sideways scroll.
+    resize(QSize(fontMetrics().horizontalAdvance(QString(90, 'x')), fontMetrics().height() * 36)
+               .boundedTo(screen()->availableGeometry().size()));
 }
 
 } // namespace tavrel

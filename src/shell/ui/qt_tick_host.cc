@@ -21,7 +21,7 @@ void QtTickHost::Start() {
 
 void QtTickHost::Beat() {
     if (ctx_.engineState.TimerEnabled)
-        Tick(ctx_.engine, *this);
+        gate_.Tick(ctx_.engine, *this);
     else
         emit statusBarDue(); // the clock fields move on while the schedule waits for its first action
 }

@@ -3,6 +3,7 @@
 // the engine's requests (pending messages, busy pointer, refresh, close) answered in Qt.
 
 #include "engine/tick_host.h"
+#include "shell/menu_command_gate.h"
 
 #include <QObject>
 #include <QTimer>
@@ -22,6 +23,8 @@ public:
     void Start();
     // One beat now, as the timer would run it.
     void Beat();
+    // Counts the ticks in progress, so a menu command can tell it started inside one.
+    TickGate& Gate() { return gate_; }
 
     void ProcessPendingMessages() override;
     void SetBusyPointer(bool busy) override;
@@ -38,6 +41,7 @@ signals:
 private:
     ProgramContext& ctx_;
     QTimer timer_;
+    TickGate gate_;
     bool busy_ = false;
     std::function<bool()> closeProgram_;
 };
