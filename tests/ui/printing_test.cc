@@ -26,16 +26,23 @@ class PrintingTest : public QObject {
         };
     }
 
-    // The pages a PDF file holds, by its page objects.
-    int Pages(const QString& name) {
+    QByteArray Pdf(const QString& name) {
         QFile file(dir_.filePath(name));
         if (!file.open(QIODevice::ReadOnly))
-            return -1;
+            return {};
         const QByteArray bytes = file.readAll();
-        if (!bytes.startsWith("%PDF"))
+        return bytes.startsWith("%PDF") ? bytes : QByteArray();
+    }
+
+    // The pages a PDF file holds, by its page objects; -1 for no PDF file.
+    int Pages(const QString& name) {
+        const QByteArray bytes = Pdf(name);
+        if (bytes.isEmpty())
             return -1;
         return static_cast<int>(QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page(?!s)")));
     }
+
+    bool HoldsAnImage(const QString& name) { return Pdf(name).contains("/Subtype /Image"); }
 
 private slots:
     void printsAWindowTheScreenAndAText() {
@@ -45,8 +52,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(PrintWidgetImage(window, ToPdf("window.pdf")), PrintResult::Printed);
         QCOMPARE(Pages("window.pdf"), 1);
+        QVERIFY(HoldsAnImage("window.pdf"));
         QCOMPARE(PrintScreenImage(window, ToPdf("screen.pdf")), PrintResult::Printed);
         QCOMPARE(Pages("screen.pdf"), 1);
+        QVERIFY(HoldsAnImage("screen.pdf"));
 
         QString text;
         for (int line = 0; line < 200; ++line)

@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
-#include <QTest>
 
 #include <cstdio>
 

@@ -35,7 +35,7 @@ FolderPicker::FolderPicker(const DriveMap& drives, const std::string& folder, QW
         driveList_->addItem(QString(QChar(d.letter)) + ":", QString(QChar(d.letter)) + ":\\");
     driveList_->addItem("/ (this computer)", "/");
 
-    auto* folderLabel = new QLabel("F&older:", this);
+    auto* folderLabel = new QLabel("F&older (double-click to open):", this);
     folderList_ = new QListWidget(this);
     folderList_->setObjectName("dirFolder");
     folderList_->setAccessibleName("Folders");

@@ -40,6 +40,7 @@ frmLogFileDelete::frmLogFileDelete(ProgramContext& ctx, LogDeleteOps ops, QWidge
     auto* filesColumn = new QVBoxLayout;
     filesColumn->addWidget(filesLabel);
     filesColumn->addWidget(files_, 1);
+    filesColumn->addWidget(new QLabel("Deleted files go to the trash.", this));
     auto* lists = new QHBoxLayout;
     lists->addWidget(folders_, 1);
     lists->addLayout(filesColumn, 1);
