@@ -7,6 +7,7 @@
 #include "platform/file_io.h"
 #include "platform/process.h"
 #include "shell/program_context.h"
+#include "shell/second_copy.h"
 #include "shell/startup.h"
 #include "shell/ui/info_windows.h"
 #include "shell/ui/kill_button_window.h"
@@ -122,6 +123,11 @@ int Run(int argc, char** argv, const Options& options) {
     case StartupOutcome::Run:
         break;
     }
+    // Machine-wide: a copy with a home of its own (a service, another user) may drive the same board.
+    std::vector<std::string> boardWarning;
+    const auto board = ClaimBoard(ctx.schedule.BoardArray[0], 1, *system.ports, *system.serial, boardWarning);
+    if (!instance->AnotherCopyRunning() && !boardWarning.empty())
+        ctx.boxes.Tell(MsgIcon::Warning, "Tavrel", boardWarning);
 
     frmRelay window(ctx, host);
     system.boxes.SetParent(&window);
