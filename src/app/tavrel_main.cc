@@ -9,6 +9,7 @@
 #include "shell/program_context.h"
 #include "shell/second_copy.h"
 #include "shell/startup.h"
+#include "shell/system_platform.h"
 #include "shell/ui/info_windows.h"
 #include "shell/ui/kill_button_window.h"
 #include "shell/ui/qt_message_boxes.h"
@@ -58,29 +59,6 @@ struct Options {
     bool exitWhenShown = false;
 };
 
-// The machine's own services, wired once, with message boxes as dialogs.
-struct SystemServices {
-    explicit SystemServices(const std::string& home)
-        : drives(home), ports(MakePortLibraryFromEnvironment(home)), serial(MakeSystemSerialApi(home)),
-          folders(MakeSystemFolders(drives)),
-          registry(MakeSystemRegistry(home,
-                                      [this](const std::vector<std::string>& lines) {
-                                          boxes.Tell(MsgIcon::Warning, "Tavrel registry", lines);
-                                      })),
-          power(MakeSystemPower()) {}
-
-    Platform Services() { return {clock, boxes, drives, *ports, *serial, *folders, *registry, *power}; }
-
-    SystemClock clock;
-    DriveMap drives;
-    QtMessageBoxes boxes;
-    std::unique_ptr<PortLibrary> ports;
-    std::unique_ptr<SerialApi> serial;
-    std::unique_ptr<SystemFolders> folders;
-    std::unique_ptr<Registry> registry;
-    std::unique_ptr<SystemPower> power;
-};
-
 void TakeScreenshot(ProgramContext& ctx, frmRelay& window, const QString& path) {
     ForceCheckTime(ctx.engine, window.Host());
     QApplication::processEvents();
@@ -97,7 +75,8 @@ int Run(int argc, char** argv, const Options& options) {
 
     const std::string home = DefaultTavrelHome();
     MakeFolders(home);
-    SystemServices system(home);
+    QtMessageBoxes boxes;
+    SystemPlatform system(home, boxes);
     ProgramContext ctx(system.Services());
     InstallStopRequestHandlers();
 
@@ -130,7 +109,7 @@ int Run(int argc, char** argv, const Options& options) {
         ctx.boxes.Tell(MsgIcon::Warning, "Tavrel", boardWarning);
 
     frmRelay window(ctx, host);
-    system.boxes.SetParent(&window);
+    boxes.SetParent(&window);
     window.Load();
     if (!options.screenshot.empty()) // the picture shows the window filling the screen
         window.setGeometry(window.screen()->availableGeometry());

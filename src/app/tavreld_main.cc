@@ -16,6 +16,7 @@
 #include "shell/second_copy.h"
 #include "shell/start_choice.h"
 #include "shell/startup.h"
+#include "shell/system_platform.h"
 #include "shell/version.h"
 
 #include <iostream>
@@ -60,31 +61,9 @@ void PrintLines(const std::vector<std::string>& lines) {
         std::cerr << line << "\n";
 }
 
-// The machine's own services, wired once.
-struct SystemServices {
-    explicit SystemServices(const std::string& home)
-        : drives(home), boxes(std::cerr), ports(MakePortLibraryFromEnvironment(home)),
-          serial(MakeSystemSerialApi(home)), folders(MakeSystemFolders(drives)),
-          registry(MakeSystemRegistry(home,
-                                      [this](const std::vector<std::string>& lines) {
-                                          boxes.Tell(MsgIcon::Warning, "Tavrel registry", lines);
-                                      })),
-          power(MakeSystemPower()) {}
-
-    Platform Services() { return {clock, boxes, drives, *ports, *serial, *folders, *registry, *power}; }
-
-    SystemClock clock;
-    DriveMap drives;
-    ConsoleMessageBoxes boxes;
-    std::unique_ptr<PortLibrary> ports;
-    std::unique_ptr<SerialApi> serial;
-    std::unique_ptr<SystemFolders> folders;
-    std::unique_ptr<Registry> registry;
-    std::unique_ptr<SystemPower> power;
-};
-
 int PrintScheduleCommand(const std::string& home, const std::string& path) {
-    SystemServices system(home);
+    ConsoleMessageBoxes boxes(std::cerr);
+    SystemPlatform system(home, boxes);
     ProgramContext ctx(system.Services());
     InitialiseNewSchedule(ctx.schedule);
     std::string folder;
@@ -97,13 +76,15 @@ int PrintScheduleCommand(const std::string& home, const std::string& path) {
 }
 
 int BootCommand(const std::string& home) {
-    SystemServices system(home);
+    ConsoleMessageBoxes boxes(std::cerr);
+    SystemPlatform system(home, boxes);
     RunBootEntries(*system.registry, StartCommandLine, std::cerr);
     return 0;
 }
 
 int RunCommand(const std::string& home, const std::string& runFile) {
-    SystemServices system(home);
+    ConsoleMessageBoxes boxes(std::cerr);
+    SystemPlatform system(home, boxes);
     ProgramContext ctx(system.Services());
     InstallStopRequestHandlers();
 
