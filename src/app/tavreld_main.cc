@@ -1,5 +1,6 @@
 // tavreld: the relay scheduler without a window.
 
+#include "engine/day_preview.h"
 #include "engine/tick.h"
 #include "files/run_file.h"
 #include "files/run_on_boot.h"
@@ -10,6 +11,7 @@
 #include "platform/process.h"
 #include "shell/boot_entries.h"
 #include "shell/console_host.h"
+#include "shell/preview_printer.h"
 #include "shell/program_context.h"
 #include "shell/schedule_commands.h"
 #include "shell/schedule_printer.h"
@@ -20,6 +22,7 @@
 #include "shell/version.h"
 
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +33,7 @@ using namespace tavrel;
 void PrintHelp(std::ostream& out) {
     out << "Usage: tavreld [FILE.run]\n"
            "       tavreld --print-schedule FILE.run\n"
+           "       tavreld --preview FILE.run [YYYY-MM-DD]\n"
            "       tavreld --boot\n"
            "Switches the relays of a PC interface board by a daily and weekly schedule, with no window.\n"
            "\n"
@@ -38,6 +42,9 @@ void PrintHelp(std::ostream& out) {
            "  --print-schedule FILE  read FILE and print its schedule; the exit code is the reader's result\n"
            "                         (0 read, 1 cannot open or damaged, 2 no version line, 3 bad version\n"
            "                         line, 4 unknown version, 5 future version)\n"
+           "  --preview FILE [DATE]  read FILE and print, per relay, the ON intervals of DATE (YYYY-MM-DD,\n"
+           "                         default today) as the schedule will switch them; nothing is switched;\n"
+           "                         the exit code is that of --print-schedule (2 also for a bad date)\n"
            "  --boot                 start the programs registered to run at log-on (the Run and RunOnce\n"
            "                         entries of both registry roots)\n"
            "  --help                 show this help and exit\n"
@@ -72,6 +79,20 @@ int PrintScheduleCommand(const std::string& home, const std::string& path) {
     const int16_t result = ctx.runFiles.LoadRunFile(folder, name, true);
     if (result == kRunFileLoaded)
         PrintSchedule(ctx.schedule, ctx.settings, std::cout);
+    return result;
+}
+
+int PreviewCommand(const std::string& home, const std::string& path, const CalendarDate& date) {
+    ConsoleMessageBoxes boxes(std::cerr);
+    SystemPlatform system(home, boxes);
+    ProgramContext ctx(system.Services());
+    InitialiseNewSchedule(ctx.schedule);
+    std::string folder;
+    std::string name;
+    SplitRunFilePath(path, folder, name);
+    const int16_t result = ctx.runFiles.LoadRunFile(folder, name, true);
+    if (result == kRunFileLoaded)
+        PrintDayPreview(PreviewDay(ctx.schedule, date), std::cout);
     return result;
 }
 
@@ -166,6 +187,19 @@ int main(int argc, char** argv) {
             return 2;
         }
         return PrintScheduleCommand(home, args[1]);
+    }
+    if (!args.empty() && args[0] == "--preview") {
+        if (args.size() != 2 && args.size() != 3) {
+            std::cerr << "tavreld: --preview takes one run file and an optional date\n";
+            return 2;
+        }
+        const std::optional<CalendarDate> date =
+            args.size() == 3 ? ParseIsoDate(args[2]) : std::optional<CalendarDate>(SystemClock().Today());
+        if (!date) {
+            std::cerr << "tavreld: --preview wants the date as YYYY-MM-DD\n";
+            return 2;
+        }
+        return PreviewCommand(home, args[1], *date);
     }
     if (!args.empty() && args[0] == "--boot")
         return args.size() == 1 ? BootCommand(home) : 2;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # --print-schedule prints the tables in their documented form; --boot starts the Run entries and starts
-# then removes the RunOnce ones.
+# then removes the RunOnce ones; --preview prints the demo's day.
 source "$(dirname "$0")/lib.sh"
 new_home
 
@@ -19,6 +19,24 @@ TEXT
 diff "$TAVREL_HOME/expected" "$TAVREL_HOME/head" || fail "the printed schedule differs"
 [[ $(grep -c "^Relay " "$TAVREL_HOME/printed") -eq 8 ]] || fail "not eight relays"
 
+"$TAVRELD" --preview "$SOURCE_DIR/examples/demo.run" 2026-12-12 >"$TAVREL_HOME/preview" || fail "--preview failed"
+head -n 4 "$TAVREL_HOME/preview" >"$TAVREL_HOME/head"
+cat >"$TAVREL_HOME/expected" <<'TEXT'
+Preview of 2026-12-12 (Saturday)
+Relay 1: Pump
+  06:00:01-08:00:00
+  18:00:01-20:00:00
+TEXT
+diff "$TAVREL_HOME/expected" "$TAVREL_HOME/head" || fail "the preview differs"
+[[ $(grep -c "^Relay " "$TAVREL_HOME/preview") -eq 8 ]] || fail "the preview has not eight relays"
+[[ $(grep -c "^Note:" "$TAVREL_HOME/preview") -eq 1 ]] || fail "the preview's note is not there once"
+rc=0
+"$TAVRELD" --preview "$SOURCE_DIR/examples/demo.run" 2026-02-30 2>/dev/null || rc=$?
+[[ $rc -eq 2 ]] || fail "a bad date gave exit $rc"
+rc=0
+"$TAVRELD" --preview "$TAVREL_HOME/missing.run" >/dev/null 2>&1 || rc=$?
+[[ $rc -eq 1 ]] || fail "--preview of a missing file gave exit $rc"
+
 cat >>"$TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg" <<TEXT
 [HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run]
 "TavrelRunMe"="touch $TAVREL_HOME/ran-always"
@@ -35,4 +53,5 @@ grep -q '"TavrelRunMe"' "$TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg" || fail "
 grep -q '"Other"' "$TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg" && fail "the RunOnce entry was kept"
 "$TAVRELD" --version | grep -q "^tavreld " || fail "--version"
 "$TAVRELD" --help | grep -q -- "--print-schedule" || fail "--help"
+"$TAVRELD" --help | grep -q -- "--preview FILE.run" || fail "--help lacks --preview"
 echo "1 passed, 0 failed"

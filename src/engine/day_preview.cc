@@ -1,0 +1,92 @@
+#include "engine/day_preview.h"
+
+#include "engine/cycle_codes.h"
+#include "engine/evaluation.h"
+#include "engine/total_time.h"
+
+namespace tavrel {
+
+namespace {
+
+// A clock that stands still at one second of the previewed day until it is moved; a second of the day
+// is a second of the monotonic count, as with ticks of 1000 ms.
+class PreviewClock final : public Clock {
+public:
+    PreviewClock(const CalendarDate& date, int weekday) : date_(date), weekday_(weekday) {}
+    void SetSecond(int32_t second) { second_ = second; }
+
+    LocalTime Now() const override { return {date_, weekday_, second_}; }
+    int64_t MonotonicUs() const override { return (kStartMs + int64_t{second_} * 1000) * 1000; }
+    void Sleep(int64_t) override {}
+    void SleepUntilUs(int64_t) override {}
+    void BusyPause(int64_t) override {}
+
+private:
+    static constexpr int64_t kStartMs = 1'000'000;
+    CalendarDate date_;
+    int weekday_;
+    int32_t second_ = 0;
+};
+
+// The state the output pass leaves on the relay after an evaluation.
+bool OutputIsOn(const RelayRecord& relay) {
+    if (IsSet(relay.HardStop))
+        return false;
+    return (relay.NewState == kStateOn) != IsSet(relay.Invert);
+}
+
+} // namespace
+
+int WeekdayOfDate(const CalendarDate& date) {
+    static constexpr int kMonthOffset[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    const int month = date.month < 1 || date.month > 12 ? 1 : date.month;
+    const int year = month < 3 ? date.year - 1 : date.year;
+    int w = (year + year / 4 - year / 100 + year / 400 + kMonthOffset[month - 1] + date.day) % 7;
+    if (w < 0)
+        w += 7;
+    return w + 1;
+}
+
+DayPreview PreviewDay(const ScheduleTables& schedule, const CalendarDate& date) {
+    ScheduleTables t = schedule;
+    t.SetIndexErrorReporter([](const std::string&, int) {});
+    t.ScheduleSuspended = kFalse;
+    t.TickRunning = kFalse;
+
+    DayPreview day;
+    day.date = date;
+    day.weekday = WeekdayOfDate(date);
+    for (int r = 0; r < kRelaysPerBoard; ++r) {
+        RelayRecord& relay = t.RelayArray[RelayIndex(0, r)];
+        relay.NextCycleTick = 0;
+        relay.CurrentState = kStateOff;
+        RelayPreview& out = day.relays[static_cast<size_t>(r)];
+        out.name = relay.DisplayName;
+        out.cyclic = RulesForCode(relay.CycleCode)[0] == PairRule::Cyclic;
+        out.totalTimeText = ComputeTotalTime(relay, PairsOfRelay(t, RelayIndex(0, r)));
+    }
+
+    PreviewClock clock(date, day.weekday);
+    std::array<bool, kRelaysPerBoard> on{};
+    for (int32_t s = 0; s < kSecondsInDay; ++s) {
+        clock.SetSecond(s);
+        EvaluateSchedule(t, clock);
+        for (int r = 0; r < kRelaysPerBoard; ++r) {
+            RelayRecord& relay = t.RelayArray[RelayIndex(0, r)];
+            const bool now = OutputIsOn(relay);
+            relay.CurrentState = now ? kStateOn : kStateOff;
+            const size_t i = static_cast<size_t>(r);
+            if (now && !on[i])
+                day.relays[i].intervals.push_back({s, kSecondsInDay});
+            else if (!now && on[i])
+                day.relays[i].intervals.back().end = s;
+            on[i] = now;
+        }
+    }
+    for (RelayPreview& relay : day.relays)
+        for (const OnInterval& interval : relay.intervals)
+            relay.onSeconds += interval.end - interval.start;
+    return day;
+}
+
+} // namespace tavrel

@@ -1,0 +1,46 @@
+#pragma once
+// What each relay of board 1 will do on a given day: the real evaluation run second by second on a copy
+// of the tables under a clock of its own, with the output rules (invert, manual, stop) applied.
+
+#include "engine/schedule_records.h"
+#include "platform/clock.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tavrel {
+
+constexpr int32_t kSecondsInDay = 86400;
+
+// Seconds of the day the relay is ON: [start, end), end at most kSecondsInDay.
+struct OnInterval {
+    int32_t start = 0;
+    int32_t end = 0;
+    friend bool operator==(const OnInterval&, const OnInterval&) = default;
+};
+
+struct RelayPreview {
+    std::string name;
+    // A cyclic relay is previewed with its cycle started afresh at the start of its window.
+    bool cyclic = false;
+    std::vector<OnInterval> intervals;
+    int32_t onSeconds = 0;
+    // The relay's planned daily ON time as the panel's total-time box shows it.
+    std::string totalTimeText;
+};
+
+struct DayPreview {
+    CalendarDate date;
+    int weekday = 1; // 1 = Sunday .. 7 = Saturday
+    std::array<RelayPreview, kRelaysPerBoard> relays;
+};
+
+// 1 = Sunday .. 7 = Saturday, for a date of the Gregorian calendar.
+int WeekdayOfDate(const CalendarDate& date);
+
+// The day `date` under `schedule`. Works on its own copy: the given tables are left as they are.
+DayPreview PreviewDay(const ScheduleTables& schedule, const CalendarDate& date);
+
+} // namespace tavrel
