@@ -6,10 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <ostream>
 #include <utility>
 #include <vector>
 
 namespace tavrel {
+
+void PrintTo(const OnInterval& i, std::ostream* os) {
+    *os << "[" << i.start << ", " << i.end << ")";
+}
+
 namespace {
 
 using Intervals = std::vector<OnInterval>;
