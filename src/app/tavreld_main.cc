@@ -68,7 +68,9 @@ void PrintLines(const std::vector<std::string>& lines) {
         std::cerr << line << "\n";
 }
 
-int PrintScheduleCommand(const std::string& home, const std::string& path) {
+// Reads the run file at `path` into a context of its own and, when it was read, hands it to `print`;
+// returns the reader's result.
+template <class Print> int WithRunFile(const std::string& home, const std::string& path, Print print) {
     ConsoleMessageBoxes boxes(std::cerr);
     SystemPlatform system(home, boxes);
     ProgramContext ctx(system.Services());
@@ -78,22 +80,19 @@ int PrintScheduleCommand(const std::string& home, const std::string& path) {
     SplitRunFilePath(path, folder, name);
     const int16_t result = ctx.runFiles.LoadRunFile(folder, name, true);
     if (result == kRunFileLoaded)
-        PrintSchedule(ctx.schedule, ctx.settings, std::cout);
+        print(ctx);
     return result;
 }
 
+int PrintScheduleCommand(const std::string& home, const std::string& path) {
+    return WithRunFile(
+        home, path, [](const ProgramContext& ctx) { PrintSchedule(ctx.schedule, ctx.settings, std::cout); });
+}
+
 int PreviewCommand(const std::string& home, const std::string& path, const CalendarDate& date) {
-    ConsoleMessageBoxes boxes(std::cerr);
-    SystemPlatform system(home, boxes);
-    ProgramContext ctx(system.Services());
-    InitialiseNewSchedule(ctx.schedule);
-    std::string folder;
-    std::string name;
-    SplitRunFilePath(path, folder, name);
-    const int16_t result = ctx.runFiles.LoadRunFile(folder, name, true);
-    if (result == kRunFileLoaded)
+    return WithRunFile(home, path, [&date](const ProgramContext& ctx) {
         PrintDayPreview(PreviewDay(ctx.schedule, date), std::cout);
-    return result;
+    });
 }
 
 int BootCommand(const std::string& home) {
