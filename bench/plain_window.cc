@@ -7,7 +7,9 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <chrono>
 #include <cstring>
+#include <iostream>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -16,6 +18,11 @@ int main(int argc, char** argv) {
     window.resize(QSize(1000, 700).boundedTo(window.screen()->availableGeometry().size()));
     window.show();
     if (argc > 1 && std::strcmp(argv[1], "--exit-when-shown") == 0)
-        QTimer::singleShot(0, &app, &QApplication::quit);
+        QTimer::singleShot(0, &app, [] {
+            const auto now = std::chrono::system_clock::now().time_since_epoch();
+            std::cout << "shown at " << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()
+                      << " ns" << std::endl;
+            QApplication::quit();
+        });
     return QApplication::exec();
 }

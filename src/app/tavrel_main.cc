@@ -19,8 +19,10 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QSocketNotifier>
 #include <QTimer>
 
+#include <chrono>
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -51,6 +53,14 @@ void PrintHelp(std::ostream& out) {
            "                (default: $XDG_DATA_HOME/tavrel or ~/.local/share/tavrel)\n"
            "  TAVREL_PORTS  sim = use the simulated port space TAVREL_HOME/ports.bin instead of the PC's "
            "ports\n";
+}
+
+// For bench/window_resources.sh: when the window was up, against the wall clock, as the plain window
+// prints it.
+void PrintShownAt(std::ostream& out) {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    out << "shown at " << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << " ns"
+        << std::endl;
 }
 
 struct Options {
@@ -127,18 +137,32 @@ int Run(int argc, char** argv, const Options& options) {
         QObject::connect(&window, &frmRelay::closeCancelled, killWindow.get(), &frmKillButton::ShowAgain);
     // A stop signal or the end of the desktop session ends the run without a question and keeps the
     // restart file, so that the next start resumes the schedule.
-    QTimer stopWatch;
-    QObject::connect(&stopWatch, &QTimer::timeout, &window, [&window] {
+    // Waited for where the system can signal it, so that an idle window does not wake to ask.
+    const auto closeOnStop = [&window] {
         if (StopRequested())
             window.CloseBySystem();
-    });
-    stopWatch.start(200);
+    };
+    std::unique_ptr<QSocketNotifier> stopNotifier;
+    QTimer stopWatch;
+    if (const int fd = StopRequestDescriptor(); fd >= 0) {
+        stopNotifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+        QObject::connect(stopNotifier.get(), &QSocketNotifier::activated, &window, [&] {
+            stopNotifier->setEnabled(false); // the byte stays unread: one close is enough
+            closeOnStop();
+        });
+    } else {
+        QObject::connect(&stopWatch, &QTimer::timeout, &window, closeOnStop);
+        stopWatch.start(200);
+    }
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&window] { window.MarkSystemEnding(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.CloseBySystem(); });
 
     if (options.exitWhenShown)
-        QTimer::singleShot(0, &window, [&window] { window.CloseBySystem(); });
+        QTimer::singleShot(0, &window, [&window] {
+            PrintShownAt(std::cout);
+            window.CloseBySystem();
+        });
     if (!options.screenshot.empty())
         QTimer::singleShot(0, &window, [&ctx, &window, &options] {
             TakeScreenshot(ctx, window, QString::fromStdString(options.screenshot));

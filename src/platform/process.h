@@ -40,5 +40,9 @@ bool StopRequested();
 // shut-down) or SIGHUP (the terminal went away); on Windows the console's close, log-off and shut-down
 // events. Such a stop keeps the restart file so that the next start resumes; Ctrl+C is a normal close.
 bool StopKeepsRestartFile();
+// A descriptor that turns readable once a stop is requested, so that an event loop can wait for it
+// instead of asking StopRequested() over and over; -1 where the system has none (then poll).
+// Valid after InstallStopRequestHandlers.
+int StopRequestDescriptor();
 
 } // namespace tavrel

@@ -129,6 +129,30 @@ TEST(HiveRegistry, GoldenHiveServesReads) {
     EXPECT_EQ(test::ReadWholeFile(home.File("registry/HKEY_LOCAL_MACHINE.reg")), Golden());
 }
 
+TEST(HiveRegistry, UnchangedValuesAreNotWrittenAndOutsideEditsAreSeen) {
+    test::TempHome home;
+    auto registry = MakeHiveRegistry(home.File("registry"), nullptr);
+    test::FakeMessageBoxes boxes;
+    modRegAPI api(*registry, boxes);
+    api.SetNewValue(kHkeyLocalMachine, kConfig, "Number", "Count", "12", true);
+    // The same hive with LF line ends, as a hand edit may leave it: only a real change rewrites it.
+    const std::string file = home.File("registry/HKEY_LOCAL_MACHINE.reg");
+    std::string lf = test::ReadWholeFile(file);
+    for (size_t p; (p = lf.find("\r\n")) != std::string::npos;)
+        lf.erase(p, 1);
+    test::WriteWholeFile(file, lf);
+    api.SetNewValue(kHkeyLocalMachine, kConfig, "Number", "Count", "12", true);
+    EXPECT_EQ(test::ReadWholeFile(file), lf);
+    api.SetNewValue(kHkeyLocalMachine, kConfig, "String", "Count", "12", true);
+    EXPECT_NE(test::ReadWholeFile(file), lf) << "a new type is a change";
+    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "Count", "Absolute", true), "12");
+    // A file changed behind the program's back is read again, not served from memory.
+    std::string edited = test::ReadWholeFile(file);
+    edited.replace(edited.find("\"12\""), 4, "\"13\"");
+    test::WriteWholeFile(file, edited);
+    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "Count", "Absolute", true), "13");
+}
+
 TEST(HiveRegistry, DamagedHiveIsReportedOnceAndKeptAside) {
     test::TempHome home;
     std::filesystem::create_directories(home.File("registry"));

@@ -84,13 +84,16 @@ HiveValue* HiveKey::FindValue(const std::string& name) {
     return nullptr;
 }
 
-void HiveKey::SetValue(const std::string& name, uint32_t type, std::vector<uint8_t> data) {
+bool HiveKey::SetValue(const std::string& name, uint32_t type, std::vector<uint8_t> data) {
     if (HiveValue* v = FindValue(name)) {
+        if (v->type == type && v->data == data)
+            return false;
         v->type = type;
         v->data = std::move(data);
-        return;
+        return true;
     }
     values.push_back({name, type, std::move(data)});
+    return true;
 }
 
 bool HiveKey::EraseValue(const std::string& name) {

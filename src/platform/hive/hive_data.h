@@ -19,7 +19,8 @@ struct HiveKey {
     std::vector<HiveValue> values;
 
     HiveValue* FindValue(const std::string& name);
-    void SetValue(const std::string& name, uint32_t type, std::vector<uint8_t> data);
+    // Whether the value changed: setting what is already there changes nothing.
+    bool SetValue(const std::string& name, uint32_t type, std::vector<uint8_t> data);
     bool EraseValue(const std::string& name);
 };
 

@@ -1,4 +1,5 @@
 #include "platform/file_io.h"
+#include "platform/file_times.h"
 #include "platform/hive/hive_data.h"
 #include "platform/registry.h"
 
@@ -6,6 +7,7 @@
 #include <cstring>
 #include <ctime>
 #include <map>
+#include <optional>
 #include <set>
 
 namespace tavrel {
@@ -36,8 +38,9 @@ std::string StampNow() {
     return buffer;
 }
 
-// Each call reads the hive file under a lock and each change writes it back atomically before the
-// lock is let go, so processes sharing the files never lose each other's changes.
+// Each call looks at the hive file under a lock and each change writes it back atomically before the
+// lock is let go, so processes sharing the files never lose each other's changes. The file is parsed
+// again only when it is no longer the version last read or written here.
 class HiveRegistry final : public Registry {
 public:
     HiveRegistry(std::string folder, RegistryProblemReporter reporter)
@@ -104,9 +107,13 @@ public:
         return WithKey(key, [&](Session& s, const OpenKeyInfo& info, HiveKey* k) {
             if (k == nullptr && !IsRootPath(info))
                 return kKeyDeleted;
-            if (k == nullptr)
+            const bool created = k == nullptr;
+            if (created)
                 k = &s.hive.EnsureKey(info.path);
-            k->SetValue(name, type, std::vector<uint8_t>(data, data + size));
+            // The same value again leaves the file alone: each save costs a file and a folder fsync,
+            // and start-up stores many settings that have not changed.
+            if (!k->SetValue(name, type, std::vector<uint8_t>(data, data + size)) && !created)
+                return kRegSuccess;
             return s.Save();
         });
     }
@@ -155,27 +162,43 @@ private:
         std::string path;
     };
 
+    // The hive as last read or written, and which version of the file that was.
+    struct CachedHive {
+        std::optional<FileVersion> version;
+        HiveData hive;
+    };
+
     // One locked look at a hive file.
     struct Session {
         Session(HiveRegistry& owner, int32_t root)
-            : registry(owner), file(owner.HivePath(root)),
+            : file(owner.HivePath(root)),
               lock((MakePrivateFolders(owner.folder_), owner.folder_ + "/." + RootName(root) + ".lock"),
-                   FileLock::Mode::Exclusive) {
-            hive = registry.Load(root, file, writable);
+                   FileLock::Mode::Exclusive),
+              cached(owner.cache_[root]), hive(cached.hive) {
+            // Looked at before the read: a change in between shows as a new version next time.
+            const std::optional<FileVersion> now = FileVersionOf(file);
+            if (now && cached.version == now)
+                return;
+            bool clean = false;
+            hive = owner.Load(root, file, writable, clean);
+            cached.version = clean ? now : std::nullopt;
         }
         int32_t Save() {
             if (!writable)
                 return kRegAccessDenied;
-            return WriteFileAtomically(file, FormatHive(hive), FilePrivacy::OwnerOnly) == 0
-                       ? kRegSuccess
-                       : kRegAccessDenied;
+            if (WriteFileAtomically(file, FormatHive(hive), FilePrivacy::OwnerOnly) != 0) {
+                cached.version.reset(); // the hive in memory is not what the file holds
+                return kRegAccessDenied;
+            }
+            cached.version = FileVersionOf(file);
+            return kRegSuccess;
         }
 
-        HiveRegistry& registry;
         std::string file;
         FileLock lock;
         bool writable = true;
-        HiveData hive;
+        CachedHive& cached;
+        HiveData& hive;
     };
 
     // Runs `body` in one locked look at the hive of an open key, with the key's entry (null once deleted).
@@ -189,7 +212,8 @@ private:
 
     // The hive in the file. A file that does not read cleanly is moved aside first, so nothing is ever
     // written over it; when even that fails, `writable` turns false and the session saves nothing.
-    HiveData Load(int32_t root, const std::string& file, bool& writable) {
+    // `clean` tells whether the hive came whole from the file.
+    HiveData Load(int32_t root, const std::string& file, bool& writable, bool& clean) {
         std::string bytes;
         std::string error;
         if (const FileReadError read = ReadRegularFile(file, bytes); read == FileReadError::NotFound) {
@@ -197,6 +221,7 @@ private:
         } else if (read != FileReadError::None) {
             error = FileReadErrorText(read); // a folder, a pipe or a huge file: kept aside like a damaged one
         } else if (auto hive = ParseHive(bytes, error)) {
+            clean = true;
             return std::move(*hive);
         }
         std::string aside = file + ".damaged-" + StampNow();
@@ -234,6 +259,7 @@ private:
     std::map<RegHandle, OpenKeyInfo> handles_;
     RegHandle nextHandle_ = 0x100;
     std::set<int32_t> reported_;
+    std::map<int32_t, CachedHive> cache_;
 };
 
 } // namespace

@@ -230,9 +230,13 @@ int RenameFile(const std::string& from, const std::string& to) {
 }
 
 FileLock::FileLock(const std::string& path, Mode mode) {
-    int fd = CreateExclusive(path, FilePrivacy::OwnerOnly, 0);
-    if (fd < 0 && errno == EEXIST)
-        fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    // Mostly the file is there already; made (its user's alone) when not.
+    int fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0 && errno == ENOENT) {
+        fd = CreateExclusive(path, FilePrivacy::OwnerOnly, 0);
+        if (fd < 0 && errno == EEXIST) // made by another process in between
+            fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    }
     if (fd < 0)
         return;
     handle_ = fd;

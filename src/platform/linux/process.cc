@@ -134,10 +134,19 @@ std::string LockFileName(const std::string& key) {
 volatile std::sig_atomic_t stopRequested = 0;
 volatile std::sig_atomic_t stopKeepsRestartFile = 0;
 
+// The pipe an event loop waits on: the handler writes a byte into it.
+int stopPipe[2] = {-1, -1};
+
 void OnStopSignal(int signal) {
     stopRequested = 1;
     if (signal != SIGINT)
         stopKeepsRestartFile = 1;
+    if (stopPipe[1] >= 0) {
+        const int savedErrno = errno;
+        const char byte = 1;
+        [[maybe_unused]] const ssize_t n = ::write(stopPipe[1], &byte, 1); // full: already readable
+        errno = savedErrno;
+    }
 }
 
 } // namespace
@@ -193,6 +202,8 @@ bool StartCommandLine(const std::string& commandLine, std::string& error) {
 }
 
 void InstallStopRequestHandlers() {
+    if (stopPipe[0] < 0 && ::pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        stopPipe[0] = stopPipe[1] = -1;
     struct sigaction action {};
     action.sa_handler = OnStopSignal;
     sigemptyset(&action.sa_mask);
@@ -207,6 +218,10 @@ bool StopRequested() {
 
 bool StopKeepsRestartFile() {
     return stopKeepsRestartFile != 0;
+}
+
+int StopRequestDescriptor() {
+    return stopPipe[0];
 }
 
 } // namespace tavrel

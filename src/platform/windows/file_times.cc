@@ -13,4 +13,10 @@ std::optional<int64_t> FileChangedTime(const std::string& path) {
     return static_cast<int64_t>(ticks) * 100;
 }
 
+// Write times alone are too coarse on some file systems to stand for a file's state: nothing is said,
+// and callers read the file again.
+std::optional<FileVersion> FileVersionOf(const std::string&) {
+    return std::nullopt;
+}
+
 } // namespace tavrel

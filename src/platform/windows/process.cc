@@ -91,4 +91,8 @@ bool StopKeepsRestartFile() {
     return stopKeepsRestartFile;
 }
 
+int StopRequestDescriptor() {
+    return -1; // console events come on a thread of their own: the window polls
+}
+
 } // namespace tavrel
