@@ -6,6 +6,8 @@
 #include <cstring>
 #include <ctime>
 #include <map>
+#include <memory>
+#include <optional>
 #include <set>
 
 namespace tavrel {
@@ -49,7 +51,8 @@ public:
             return kRegInvalidHandle;
         if (!WritablePath(subKey))
             return kRegFileNotFound;
-        Session s(*this, root);
+        SessionFor held(*this, root);
+        Session& s = *held;
         const std::string path = FullPath(root, subKey);
         if (s.hive.FindKey(path) == nullptr && !TrimSlashes(subKey).empty())
             return kRegFileNotFound;
@@ -63,7 +66,8 @@ public:
             return kRegInvalidHandle;
         if (!WritablePath(subKey))
             return kRegInvalidParameter;
-        Session s(*this, root);
+        SessionFor held(*this, root);
+        Session& s = *held;
         const std::string path = FullPath(root, subKey);
         if (s.hive.FindKey(path) == nullptr && !TrimSlashes(subKey).empty()) {
             s.hive.EnsureKey(path);
@@ -124,7 +128,8 @@ public:
             return kRegInvalidHandle;
         if (TrimSlashes(subKey).empty())
             return kRegAccessDenied;
-        Session s(*this, root);
+        SessionFor held(*this, root);
+        Session& s = *held;
         const std::string path = FullPath(root, subKey);
         if (s.hive.FindKey(path) == nullptr)
             return kRegFileNotFound;
@@ -143,6 +148,21 @@ public:
                 names.push_back(v.name);
             return kRegSuccess;
         });
+    }
+
+    int32_t WriteTogether(const std::function<void()>& changes) override {
+        if (together_) {
+            changes();
+            return kRegSuccess;
+        }
+        together_ = std::make_unique<Together>();
+        changes();
+        int32_t result = kRegSuccess;
+        for (auto& [root, session] : together_->sessions)
+            if (session->dirty && result == kRegSuccess)
+                result = session->Write();
+        together_.reset();
+        return result;
     }
 
     int32_t CloseKey(RegHandle key) override {
@@ -166,6 +186,13 @@ private:
         int32_t Save() {
             if (!writable)
                 return kRegAccessDenied;
+            if (deferred) {
+                dirty = true;
+                return kRegSuccess;
+            }
+            return Write();
+        }
+        int32_t Write() {
             return WriteFileAtomically(file, FormatHive(hive), FilePrivacy::OwnerOnly) == 0
                        ? kRegSuccess
                        : kRegAccessDenied;
@@ -175,7 +202,37 @@ private:
         std::string file;
         FileLock lock;
         bool writable = true;
+        bool deferred = false; // inside WriteTogether: written once at its end
+        bool dirty = false;
         HiveData hive;
+    };
+
+    // The sessions a WriteTogether keeps open (and locked) until its end, one per root.
+    struct Together {
+        std::map<int32_t, std::unique_ptr<Session>> sessions;
+    };
+
+    // The session for one call: the one a WriteTogether holds, else a new one of its own.
+    class SessionFor {
+    public:
+        SessionFor(HiveRegistry& owner, int32_t root) {
+            if (owner.together_) {
+                std::unique_ptr<Session>& held = owner.together_->sessions[root];
+                if (!held) {
+                    held = std::make_unique<Session>(owner, root);
+                    held->deferred = true;
+                }
+                session_ = held.get();
+            } else {
+                own_.emplace(owner, root);
+                session_ = &*own_;
+            }
+        }
+        Session& operator*() { return *session_; }
+
+    private:
+        std::optional<Session> own_;
+        Session* session_ = nullptr;
     };
 
     // Runs `body` in one locked look at the hive of an open key, with the key's entry (null once deleted).
@@ -183,7 +240,8 @@ private:
         const auto open = handles_.find(key);
         if (open == handles_.end())
             return kRegInvalidHandle;
-        Session s(*this, open->second.root);
+        SessionFor held(*this, open->second.root);
+        Session& s = *held;
         return body(s, open->second, s.hive.FindKey(open->second.path));
     }
 
@@ -234,6 +292,7 @@ private:
     std::map<RegHandle, OpenKeyInfo> handles_;
     RegHandle nextHandle_ = 0x100;
     std::set<int32_t> reported_;
+    std::unique_ptr<Together> together_;
 };
 
 } // namespace

@@ -133,11 +133,16 @@ std::string LockFileName(const std::string& key) {
 
 volatile std::sig_atomic_t stopRequested = 0;
 volatile std::sig_atomic_t stopKeepsRestartFile = 0;
+volatile std::sig_atomic_t reloadRequested = 0;
 
 void OnStopSignal(int signal) {
     stopRequested = 1;
     if (signal != SIGINT)
         stopKeepsRestartFile = 1;
+}
+
+void OnReloadSignal(int) {
+    reloadRequested = 1;
 }
 
 } // namespace
@@ -207,6 +212,20 @@ bool StopRequested() {
 
 bool StopKeepsRestartFile() {
     return stopKeepsRestartFile != 0;
+}
+
+void InstallReloadRequestHandler() {
+    struct sigaction action {};
+    action.sa_handler = OnReloadSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGHUP, &action, nullptr);
+}
+
+bool TakeReloadRequest() {
+    if (reloadRequested == 0)
+        return false;
+    reloadRequested = 0;
+    return true;
 }
 
 } // namespace tavrel

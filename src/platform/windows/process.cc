@@ -91,4 +91,10 @@ bool StopKeepsRestartFile() {
     return stopKeepsRestartFile;
 }
 
+void InstallReloadRequestHandler() {}
+
+bool TakeReloadRequest() {
+    return false;
+}
+
 } // namespace tavrel
