@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstddef>
 
 namespace tavrel {
 
@@ -46,7 +47,7 @@ bool ZeroOrOne(const std::string& value, bool& on, std::string& reason) {
 bool IsWholeNumber(const std::string& text) {
     const size_t digits = !text.empty() && text[0] == '-' ? 1 : 0;
     return text.size() > digits &&
-           std::all_of(text.begin() + static_cast<long>(digits), text.end(),
+           std::all_of(text.begin() + static_cast<std::ptrdiff_t>(digits), text.end(),
                        [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
 }
 
