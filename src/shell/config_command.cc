@@ -181,7 +181,9 @@ int ConfigCommand(const std::string& home, const std::vector<std::string>& args,
         err << "tavreld: nothing saved.\n";
         return 1;
     }
-    if (!model.Changed() && configured) {
+    const auto same = [](const ShownSetting& a, const ShownSetting& b) { return a.value == b.value; };
+    const std::vector<ShownSetting> edited = ShowAll(model, targets);
+    if (configured && std::equal(before.begin(), before.end(), edited.begin(), edited.end(), same)) {
         out << "tavreld: nothing to change.\n";
         return 0;
     }
