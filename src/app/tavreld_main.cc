@@ -10,7 +10,9 @@
 #include "platform/file_times.h"
 #include "platform/process.h"
 #include "shell/boot_entries.h"
+#include "shell/config_command.h"
 #include "shell/console_host.h"
+#include "shell/headless_reload.h"
 #include "shell/preview_printer.h"
 #include "shell/program_context.h"
 #include "shell/schedule_commands.h"
@@ -35,6 +37,7 @@ void PrintHelp(std::ostream& out) {
            "       tavreld --print-schedule FILE.run\n"
            "       tavreld --preview FILE.run [YYYY-MM-DD]\n"
            "       tavreld --boot\n"
+           "       tavreld --config [set NAME VALUE [NAME VALUE ...] | preset KIND | reset WHAT]\n"
            "Switches the relays of a PC interface board by a daily and weekly schedule, with no window.\n"
            "\n"
            "  FILE.run               open the run file and start the schedule; without it, resume the\n"
@@ -47,14 +50,27 @@ void PrintHelp(std::ostream& out) {
            "                         the exit code is that of --print-schedule (2 also for a bad date)\n"
            "  --boot                 start the programs registered to run at log-on (the Run and RunOnce\n"
            "                         entries of both registry roots)\n"
+           "  --config               list every setting by its registry name, grouped as the configuration\n"
+           "                         window groups them\n"
+           "  --config set NAME VALUE ...\n"
+           "                         change settings as the configuration window would, with its texts\n"
+           "                         (ChipSetType1 FireCracker, BaseAddress1 2A0 or FireCOMM3, CntlAddress1\n"
+           "                         FireHouseB, RunNoBoard1 0, ColorRelayON #00FF00) and its refusals;\n"
+           "                         all are saved together, or none when one is refused (exit code 1)\n"
+           "  --config preset KIND   board addresses of the window's reset menu: relay-card, firecracker,\n"
+           "                         mixed\n"
+           "  --config reset WHAT    the window's other reset entries: colours, names, logging,\n"
+           "                         reset-on-exit, all\n"
            "  --help                 show this help and exit\n"
            "  --version              show the version and exit\n"
            "\n"
            "Each relay switch and each minute's state line is printed on standard output; messages go to\n"
            "standard error. SIGINT (Ctrl+C) ends the run normally and removes the restart file; SIGTERM (a\n"
-           "service manager, as at shut-down) and SIGHUP end it keeping the restart file, so that the next\n"
-           "start resumes the schedule with its counters. With FILE, a restart file is still resumed unless\n"
-           "FILE was changed after it was written; tavreld says which it chose.\n"
+           "service manager, as at shut-down) ends it keeping the restart file, so that the next start\n"
+           "resumes the schedule with its counters. With FILE, a restart file is still resumed unless FILE\n"
+           "was changed after it was written; tavreld says which it chose. SIGHUP (systemctl reload) reads\n"
+           "the settings again and makes the board take them at once; FILE is opened again when it changed\n"
+           "since, else the running schedule keeps its counters and overrides. The event log notes it.\n"
            "\n"
            "Environment:\n"
            "  TAVREL_HOME   folder that holds the settings (registry/), drive C: (drive_c/) and the ports\n"
@@ -107,6 +123,7 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     SystemPlatform system(home, boxes);
     ProgramContext ctx(system.Services());
     InstallStopRequestHandlers();
+    InstallReloadRequestHandler();
 
     if (!PrepareHomeFolder(ctx))
         return 1;
@@ -121,7 +138,7 @@ int RunCommand(const std::string& home, const std::string& runFile) {
         return 1;
     // Machine-wide: a copy with a home of its own (the window, a service) may drive the same board.
     std::vector<std::string> boardWarning;
-    const auto board = ClaimBoard(ctx.schedule.BoardArray[0], 1, *system.ports, *system.serial, boardWarning);
+    auto board = ClaimBoard(ctx.schedule.BoardArray[0], 1, *system.ports, *system.serial, boardWarning);
     if (!instance->AnotherCopyRunning())
         PrintLines(boardWarning);
 
@@ -156,8 +173,12 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     }
 
     ConsoleTickHost host(ctx, std::cout);
-    RunSchedulerLoop(ctx, host, [&host] { return StopRequested() || host.closeRequested; });
-    // Stopped by the system (SIGTERM at shut-down, SIGHUP): the next start resumes from the restart file.
+    HeadlessReload reload(ctx, system, board, runFile, std::cerr);
+    RunSchedulerLoop(ctx, host, [&] {
+        reload.Poll();
+        return StopRequested() || host.closeRequested;
+    });
+    // Stopped by the system (SIGTERM at shut-down): the next start resumes from the restart file.
     CloseProgram(ctx, StopKeepsRestartFile() ? RestartFileOnClose::Keep : RestartFileOnClose::Delete);
     return 0;
 }
@@ -202,6 +223,8 @@ int main(int argc, char** argv) {
     }
     if (!args.empty() && args[0] == "--boot")
         return args.size() == 1 ? BootCommand(home) : 2;
+    if (!args.empty() && args[0] == "--config")
+        return ConfigCommand(home, {args.begin() + 1, args.end()}, std::cout, std::cerr);
     if (args.size() > 1 || (!args.empty() && args[0].rfind("--", 0) == 0)) {
         std::cerr << "tavreld: unknown arguments; see --help\n";
         return 2;

@@ -45,4 +45,10 @@ bool StopKeepsRestartFile();
 // Valid after InstallStopRequestHandlers.
 int StopRequestDescriptor();
 
+// After InstallStopRequestHandlers: SIGHUP asks for the settings to be read again instead of a stop, as
+// service managers send it for a reload. Windows has no such signal and never asks.
+void InstallReloadRequestHandler();
+// True once for each reload asked for since the last call (requests in between count as one).
+bool TakeReloadRequest();
+
 } // namespace tavrel

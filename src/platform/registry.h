@@ -54,6 +54,13 @@ public:
     virtual int32_t CloseKey(RegHandle key) = 0;
     // The names of the key's values, in the order the registry keeps them.
     virtual int32_t EnumValueNames(RegHandle key, std::vector<std::string>& names) = 0;
+    // Runs `changes` so that other readers see all of them or none of them. The hive files are written
+    // once at the end (kRegAccessDenied when that fails: then none was written); the Windows registry
+    // has no such thing and takes them one by one.
+    virtual int32_t WriteTogether(const std::function<void()>& changes) {
+        changes();
+        return kRegSuccess;
+    }
 };
 
 // Told once per hive when a hive file cannot be read and has been moved aside.

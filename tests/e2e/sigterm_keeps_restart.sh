@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# SIGTERM (a service manager stopping tavreld at shut-down) and SIGHUP keep the restart file, so the next
+# SIGTERM (a service manager stopping tavreld at shut-down) keeps the restart file, so the next
 # start resumes with the counters; SIGINT is a normal close that deletes it. A run file changed after the
 # restart file was written is opened instead (unless it does not load), and tavreld says which it chose.
 source "$(dirname "$0")/lib.sh"
@@ -29,8 +29,8 @@ start_tavreld "2026-12-07 09:02:00" "$TAVREL_HOME/test.run"
 wait_for "$TAVREL_HOME/err" "resumed"
 grep -qF "test.run is not opened" "$TAVREL_HOME/err" || fail "which file was chosen is not said: $(cat "$TAVREL_HOME/err")"
 wait_for "$TAVREL_HOME/out" "relay 2 (Lamp) ON"
-stop_tavreld HUP || fail "tavreld did not end with 0 on SIGHUP"
-[[ -f "$(restart_file)" ]] || fail "SIGHUP deleted the restart file"
+stop_tavreld TERM || fail "tavreld did not end with 0 on SIGTERM"
+[[ -f "$(restart_file)" ]] || fail "SIGTERM deleted the restart file"
 "$TAVRELD" --print-schedule "$(restart_file)" | grep -A3 "^Relay 1: Meter" | grep -q "Counter: 2 " ||
     fail "the resumed run lost the counts"
 

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <ctime>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 
@@ -52,7 +53,8 @@ public:
             return kRegInvalidHandle;
         if (!WritablePath(subKey))
             return kRegFileNotFound;
-        Session s(*this, root);
+        SessionFor held(*this, root);
+        Session& s = *held;
         const std::string path = FullPath(root, subKey);
         if (s.hive.FindKey(path) == nullptr && !TrimSlashes(subKey).empty())
             return kRegFileNotFound;
@@ -66,7 +68,8 @@ public:
             return kRegInvalidHandle;
         if (!WritablePath(subKey))
             return kRegInvalidParameter;
-        Session s(*this, root);
+        SessionFor held(*this, root);
+        Session& s = *held;
         const std::string path = FullPath(root, subKey);
         if (s.hive.FindKey(path) == nullptr && !TrimSlashes(subKey).empty()) {
             s.hive.EnsureKey(path);
@@ -131,7 +134,8 @@ public:
             return kRegInvalidHandle;
         if (TrimSlashes(subKey).empty())
             return kRegAccessDenied;
-        Session s(*this, root);
+        SessionFor held(*this, root);
+        Session& s = *held;
         const std::string path = FullPath(root, subKey);
         if (s.hive.FindKey(path) == nullptr)
             return kRegFileNotFound;
@@ -150,6 +154,26 @@ public:
                 names.push_back(v.name);
             return kRegSuccess;
         });
+    }
+
+    int32_t WriteTogether(const std::function<void()>& changes) override {
+        if (together_) {
+            changes();
+            return kRegSuccess;
+        }
+        together_ = std::make_unique<Together>();
+        changes();
+        int32_t result = kRegSuccess;
+        for (auto& [root, session] : together_->sessions) {
+            if (!session->dirty)
+                continue;
+            if (result == kRegSuccess)
+                result = session->Write();
+            else
+                session->Forget(); // changed in memory, never written
+        }
+        together_.reset();
+        return result;
     }
 
     int32_t CloseKey(RegHandle key) override {
@@ -186,19 +210,58 @@ private:
         int32_t Save() {
             if (!writable)
                 return kRegAccessDenied;
+            if (deferred) {
+                dirty = true;
+                return kRegSuccess;
+            }
+            return Write();
+        }
+        int32_t Write() {
             if (WriteFileAtomically(file, FormatHive(hive), FilePrivacy::OwnerOnly) != 0) {
-                cached.version.reset(); // the hive in memory is not what the file holds
+                Forget();
                 return kRegAccessDenied;
             }
             cached.version = FileVersionOf(file);
             return kRegSuccess;
         }
+        // The hive in memory is not what the file holds: the next look reads the file.
+        void Forget() { cached.version.reset(); }
 
         std::string file;
         FileLock lock;
         bool writable = true;
+        bool deferred = false; // inside WriteTogether: written once at its end
+        bool dirty = false;
         CachedHive& cached;
         HiveData& hive;
+    };
+
+    // The sessions a WriteTogether keeps open (and locked) until its end, one per root.
+    struct Together {
+        std::map<int32_t, std::unique_ptr<Session>> sessions;
+    };
+
+    // The session for one call: the one a WriteTogether holds, else a new one of its own.
+    class SessionFor {
+    public:
+        SessionFor(HiveRegistry& owner, int32_t root) {
+            if (owner.together_) {
+                std::unique_ptr<Session>& held = owner.together_->sessions[root];
+                if (!held) {
+                    held = std::make_unique<Session>(owner, root);
+                    held->deferred = true;
+                }
+                session_ = held.get();
+            } else {
+                own_.emplace(owner, root);
+                session_ = &*own_;
+            }
+        }
+        Session& operator*() { return *session_; }
+
+    private:
+        std::optional<Session> own_;
+        Session* session_ = nullptr;
     };
 
     // Runs `body` in one locked look at the hive of an open key, with the key's entry (null once deleted).
@@ -206,7 +269,8 @@ private:
         const auto open = handles_.find(key);
         if (open == handles_.end())
             return kRegInvalidHandle;
-        Session s(*this, open->second.root);
+        SessionFor held(*this, open->second.root);
+        Session& s = *held;
         return body(s, open->second, s.hive.FindKey(open->second.path));
     }
 
@@ -260,6 +324,7 @@ private:
     RegHandle nextHandle_ = 0x100;
     std::set<int32_t> reported_;
     std::map<int32_t, CachedHive> cache_;
+    std::unique_ptr<Together> together_;
 };
 
 } // namespace

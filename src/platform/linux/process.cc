@@ -133,6 +133,7 @@ std::string LockFileName(const std::string& key) {
 
 volatile std::sig_atomic_t stopRequested = 0;
 volatile std::sig_atomic_t stopKeepsRestartFile = 0;
+volatile std::sig_atomic_t reloadRequested = 0;
 
 // The pipe an event loop waits on: the handler writes a byte into it.
 int stopPipe[2] = {-1, -1};
@@ -147,6 +148,10 @@ void OnStopSignal(int signal) {
         [[maybe_unused]] const ssize_t n = ::write(stopPipe[1], &byte, 1); // full: already readable
         errno = savedErrno;
     }
+}
+
+void OnReloadSignal(int) {
+    reloadRequested = 1;
 }
 
 } // namespace
@@ -222,6 +227,20 @@ bool StopKeepsRestartFile() {
 
 int StopRequestDescriptor() {
     return stopPipe[0];
+}
+
+void InstallReloadRequestHandler() {
+    struct sigaction action {};
+    action.sa_handler = OnReloadSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGHUP, &action, nullptr);
+}
+
+bool TakeReloadRequest() {
+    if (reloadRequested == 0)
+        return false;
+    reloadRequested = 0;
+    return true;
 }
 
 } // namespace tavrel

@@ -95,4 +95,10 @@ int StopRequestDescriptor() {
     return -1; // console events come on a thread of their own: the window polls
 }
 
+void InstallReloadRequestHandler() {}
+
+bool TakeReloadRequest() {
+    return false;
+}
+
 } // namespace tavrel

@@ -1,0 +1,17 @@
+#pragma once
+// `tavreld --config`: the settings listed, changed, preset and reset from the command line, through the
+// configuration window's model and the configuration store.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tavrel {
+
+// `args` are the words after "--config": none (list every setting), "set NAME VALUE ...",
+// "preset WORD" or "reset WORD". Returns the exit status: 0 done, 1 refused or not saved (nothing is
+// saved then), 2 a command line that does not parse.
+int ConfigCommand(const std::string& home, const std::vector<std::string>& args, std::ostream& out,
+                  std::ostream& err);
+
+} // namespace tavrel

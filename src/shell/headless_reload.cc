@@ -1,0 +1,113 @@
+#include "shell/headless_reload.h"
+
+#include "config/configuration.h"
+#include "engine/tick.h"
+#include "files/run_file.h"
+#include "platform/file_times.h"
+#include "shell/program_context.h"
+#include "shell/schedule_commands.h"
+#include "shell/second_copy.h"
+#include "shell/system_platform.h"
+
+#include <ostream>
+
+namespace tavrel {
+
+namespace {
+
+// What makes a board another board: its type, its ports or line, how it is driven.
+bool SameBoardSetup(const BoardRecord& a, const BoardRecord& b) {
+    return a.ChipSetType == b.ChipSetType && a.BaseAddress == b.BaseAddress &&
+           a.InputAddress == b.InputAddress && a.CntlAddress == b.CntlAddress &&
+           a.PortConfigValue == b.PortConfigValue && a.RunNoBoard == b.RunNoBoard &&
+           a.WriteToBaseOnly == b.WriteToBaseOnly;
+}
+
+// Whether the run file reads, without touching the running schedule.
+bool RunFileLoads(ProgramContext& ctx, const std::string& path) {
+    auto tables = std::make_unique<ScheduleTables>();
+    Settings settings = ctx.settings;
+    ScheduleFileState state;
+    RunFiles probe(*tables, settings, state, ctx.boxes, ctx.drives);
+    InitialiseNewSchedule(*tables);
+    std::string folder;
+    std::string name;
+    SplitRunFilePath(path, folder, name);
+    return probe.LoadRunFile(folder, name, true) == kRunFileLoaded;
+}
+
+} // namespace
+
+HeadlessReload::HeadlessReload(ProgramContext& ctx, SystemPlatform& system,
+                               std::unique_ptr<InstanceLock>& boardClaim, std::string runFile,
+                               std::ostream& err)
+    : ctx_(ctx), system_(system), boardClaim_(boardClaim), runFile_(std::move(runFile)), err_(err) {
+    if (!runFile_.empty())
+        runFileTime_ = FileChangedTime(runFile_);
+}
+
+void HeadlessReload::Poll() {
+    if (TakeReloadRequest())
+        Reload();
+}
+
+std::string HeadlessReload::Reload() {
+    const BoardRecord before = ctx_.schedule.BoardArray[0];
+    const std::string version = ctx_.NewConfiguration().ConfigurationLoadVersionFromReg();
+    std::string detail;
+    if (version == kConfigVersionTag) {
+        ctx_.settings.ConfigVersion = version;
+        ctx_.NewConfiguration().ConfigurationLoadFromReg();
+        detail = "Configuration read again";
+    } else {
+        // Nothing of this version is stored (removed, or written by another version): keep what runs.
+        err_ << "tavreld: no configuration of this version is stored (" << version
+             << "): the running settings are kept.\n";
+        detail = "Configuration kept (none stored)";
+    }
+    TakeBoardSettings(!SameBoardSetup(before, ctx_.schedule.BoardArray[0]));
+    detail += ", " + ReopenRunFile();
+    ctx_.eventLog.WriteEvent("Reload", detail);
+    err_ << "tavreld: reload: " << detail << ".\n";
+    return detail;
+}
+
+void HeadlessReload::TakeBoardSettings(bool boardChanged) {
+    // As after the configuration window: the next write initialises each board with its new settings.
+    for (int b = 0; b < kBoardSlots; ++b)
+        ctx_.boards.InvalidateBoard(b);
+    if (!boardChanged)
+        return;
+    std::vector<std::string> warning;
+    boardClaim_.reset(); // our own claim would stand in the way of the new one on the same board
+    boardClaim_ = ClaimBoard(ctx_.schedule.BoardArray[0], 1, *system_.ports, *system_.serial, warning);
+    for (const std::string& line : warning)
+        err_ << line << "\n";
+    // Another board (or the board instead of its emulation) takes the relays' states now, not at each
+    // relay's next change, which may be hours away: a relay that is ON must be ON on the new board.
+    for (int r = 0; r < kRelaysPerBoard; ++r) {
+        const int16_t state = ctx_.schedule.RelayArray[r].CurrentState;
+        if (state == kStateOn)
+            ctx_.boards.RelayOn(0, r);
+        else if (state == kStateOff)
+            ctx_.boards.RelayOff(0, r);
+    }
+}
+
+std::string HeadlessReload::ReopenRunFile() {
+    if (runFile_.empty())
+        return "schedule kept";
+    const std::optional<int64_t> now = FileChangedTime(runFile_);
+    if (now == runFileTime_)
+        return "schedule kept (" + runFile_ + " unchanged)";
+    // A changed file that does not read must not cost the running schedule.
+    if (!RunFileLoads(ctx_, runFile_))
+        return "schedule kept (" + runFile_ + " changed but does not load)";
+    if (FileOpen(ctx_, runFile_) != kRunFileLoaded)
+        return "schedule lost (" + runFile_ + " could not be opened)";
+    runFileTime_ = now;
+    EnableTimer(ctx_.engine);
+    return runFile_ + " opened again";
+}
+
+} // namespace tavrel

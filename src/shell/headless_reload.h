@@ -1,0 +1,43 @@
+#pragma once
+// tavreld's reload (SIGHUP, `systemctl reload`): the settings read again and the boards made to take
+// them, as after the configuration window closes; the run file opened again only when it changed.
+
+#include "platform/process.h"
+
+#include <cstdint>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tavrel {
+
+struct ProgramContext;
+class SystemPlatform;
+
+class HeadlessReload {
+public:
+    // `runFile` is the file named on the command line ("" for none); `boardClaim` is the machine-wide
+    // claim on board 1, taken again when the board moves to another port or line.
+    HeadlessReload(ProgramContext& ctx, SystemPlatform& system, std::unique_ptr<InstanceLock>& boardClaim,
+                   std::string runFile, std::ostream& err);
+
+    // Between ticks: reloads when a reload was asked for since the last call.
+    void Poll();
+    // Returns the detail of the "Reload" event it logged.
+    std::string Reload();
+
+private:
+    void ReloadSettings();
+    void TakeBoardSettings(bool boardChanged);
+    std::string ReopenRunFile();
+
+    ProgramContext& ctx_;
+    SystemPlatform& system_;
+    std::unique_ptr<InstanceLock>& boardClaim_;
+    std::string runFile_;
+    std::ostream& err_;
+    std::optional<int64_t> runFileTime_;
+};
+
+} // namespace tavrel

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# tavreld --config: a valid set changes the hive and the next start uses it; a refused value leaves the
+# hive byte for byte as it was and says the configuration window's message; presets and resets.
+source "$(dirname "$0")/lib.sh"
+new_home
+HIVE="$TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg"
+
+"$TAVRELD" --config >"$TAVREL_HOME/list" || fail "--config did not list"
+grep -qE "^  BaseAddress1 +300 +\(hexadecimal; 768 decimal\)" "$TAVREL_HOME/list" || fail "no base address: $(cat "$TAVREL_HOME/list")"
+grep -qE "^  ColorRelayON +#00FF00" "$TAVREL_HOME/list" || fail "no colour as #RRGGBB"
+grep -qE "^\[Kill Options\]" "$TAVREL_HOME/list" || fail "no kill group"
+
+# Refused: the hive stays byte-identical, the window's message is said, the status is not 0.
+cp "$HIVE" "$TAVREL_HOME/before.reg"
+refused() {
+    local rc=0
+    "$TAVRELD" --config set "$@" >/dev/null 2>"$TAVREL_HOME/err" || rc=$?
+    [[ $rc -eq 1 ]] || fail "set $* ended with $rc"
+    cmp -s "$HIVE" "$TAVREL_HOME/before.reg" || fail "set $* changed the hive"
+    grep -q "nothing saved" "$TAVREL_HOME/err" || fail "set $* did not say nothing was saved"
+}
+refused ChipSetType1 FireCracker BaseAddress1 FireCOMM9
+grep -q "Valid Base Address's are FireCOMM1 thru FireCOMM8" "$TAVREL_HOME/err" || fail "no FireCOMM message: $(cat "$TAVREL_HOME/err")"
+refused Brd1RNam1 Boiler PortConfigValue1 100
+grep -q "Enter Configuration Value between Hex 0-FF (Dec 0-255)" "$TAVREL_HOME/err" || fail "no range message"
+refused BaseAdress1 310
+grep -q 'did you mean BaseAddress1' "$TAVREL_HOME/err" || fail "no close name: $(cat "$TAVREL_HOME/err")"
+
+# Accepted: the next start switches the board at its new address (310 hex = 784), not at 300.
+"$TAVRELD" --config set BaseAddress1 310 InputAddress1 311 Brd1RNam1 Boiler >"$TAVREL_HOME/list" ||
+    fail "a valid set was refused"
+grep -q '"BaseAddress1"="784"' "$HIVE" || fail "the base address was not saved"
+grep -q '"Brd1RNam1"="Boiler"' "$HIVE" || fail "the relay name was not saved"
+run_file "$TAVREL_HOME/test.run" "Lamp|All Days|EO|1|0|0|0|0||"
+start_tavreld "2026-12-07 12:00:00" "$TAVREL_HOME/test.run"
+wait_for "$TAVREL_HOME/out" "relay 1 (Lamp) ON"
+[[ $(( $(port_byte 784) & 1 )) -eq 1 ]] || fail "relay 1 is not ON at 310 hex"
+[[ $(port_byte 768) -eq 0 ]] || fail "the old address 300 hex was written"
+stop_tavreld TERM || fail "tavreld did not end with 0"
+
+# The window's preset and reset menus (the FireCracker is only written down, never driven here).
+"$TAVRELD" --config preset firecracker >/dev/null || fail "preset firecracker failed"
+grep -q '"ChipSetType1"="FireCracker"' "$HIVE" || fail "preset firecracker did not set the type"
+grep -q '"CntlAddress1"="1"' "$HIVE" || fail "preset firecracker did not set house A"
+"$TAVRELD" --config set ColorRelayON '#123456' >/dev/null || fail "colour refused"
+grep -q '"ColorRelayON"="5649426"' "$HIVE" || fail "#123456 is not stored blue-green-red"
+"$TAVRELD" --config reset colours >/dev/null || fail "reset colours failed"
+grep -q '"ColorRelayON"="65280"' "$HIVE" || fail "reset colours did not restore the default"
+rc=0
+"$TAVRELD" --config preset nonsense 2>/dev/null || rc=$?
+[[ $rc -eq 2 ]] || fail "an unknown preset ended with $rc"
+echo "1 passed, 0 failed"
