@@ -11,6 +11,7 @@
 #include "platform/process.h"
 #include "shell/boot_entries.h"
 #include "shell/console_host.h"
+#include "shell/mqtt_start.h"
 #include "shell/preview_printer.h"
 #include "shell/program_context.h"
 #include "shell/schedule_commands.h"
@@ -156,7 +157,12 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     }
 
     ConsoleTickHost host(ctx, std::cout);
-    RunSchedulerLoop(ctx, host, [&host] { return StopRequested() || host.closeRequested; });
+    const auto mqtt = StartMqttLink(ctx, [](const std::string& line) { std::cerr << "tavreld: " << line << "\n"; });
+    MqttTickHost mqttHost(host, *mqtt);
+    RunSchedulerLoop(ctx, mqttHost, [&] {
+        mqtt->Poll(mqttHost);
+        return StopRequested() || host.closeRequested;
+    });
     // Stopped by the system (SIGTERM at shut-down, SIGHUP): the next start resumes from the restart file.
     CloseProgram(ctx, StopKeepsRestartFile() ? RestartFileOnClose::Keep : RestartFileOnClose::Delete);
     return 0;
@@ -175,7 +181,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!args.empty() && args[0] == "--version") {
-        std::cout << "tavreld " << kProgramVersion << "\n";
+        std::cout << "tavreld " << kProgramVersion << "\n" << MqttVersionText() << "\n";
         return 0;
     }
     const std::string home = DefaultTavrelHome();

@@ -1,0 +1,26 @@
+#include "mqtt/connection_watch.h"
+
+namespace tavrel {
+
+MqttConnectionWatch::Outcome MqttConnectionWatch::Apply(const std::vector<MqttLinkEvent>& events) {
+    Outcome out;
+    for (const MqttLinkEvent& e : events) {
+        if (e.change == MqttLinkChange::Connected) {
+            if (state_ != State::Up)
+                out.lines.push_back((everUp_ ? "connection to " + broker_ + " is back" : "connected to " + broker_));
+            state_ = State::Up;
+            everUp_ = true;
+            out.connected = true;
+            continue;
+        }
+        if (state_ == State::Down)
+            continue;
+        out.lines.push_back(e.change == MqttLinkChange::Refused
+                                ? "the broker " + broker_ + " refused the connection: " + e.reason
+                                : "no connection to " + broker_ + " (" + e.reason + "); retrying");
+        state_ = State::Down;
+    }
+    return out;
+}
+
+} // namespace tavrel

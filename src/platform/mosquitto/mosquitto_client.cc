@@ -1,0 +1,177 @@
+// The MQTT client over libmosquitto, loaded with dlopen when first asked for: a program that keeps MQTT
+// off maps none of the library (nor its TLS libraries).
+
+#include "platform/mqtt_client.h"
+
+#include <dlfcn.h>
+#include <mosquitto.h>
+
+namespace tavrel {
+
+namespace {
+
+constexpr const char* kLibraryName = "libmosquitto.so.1";
+constexpr int kQos = 1;
+
+// The library's entry points used here, looked up by name.
+struct MosquittoApi {
+    decltype(&mosquitto_lib_init) lib_init = nullptr;
+    decltype(&mosquitto_lib_cleanup) lib_cleanup = nullptr;
+    decltype(&mosquitto_new) create = nullptr;
+    decltype(&mosquitto_destroy) destroy = nullptr;
+    decltype(&mosquitto_username_pw_set) username_pw_set = nullptr;
+    decltype(&mosquitto_will_set) will_set = nullptr;
+    decltype(&mosquitto_tls_set) tls_set = nullptr;
+    decltype(&mosquitto_reconnect_delay_set) reconnect_delay_set = nullptr;
+    decltype(&mosquitto_connect_async) connect_async = nullptr;
+    decltype(&mosquitto_loop_start) loop_start = nullptr;
+    decltype(&mosquitto_loop_stop) loop_stop = nullptr;
+    decltype(&mosquitto_disconnect) disconnect = nullptr;
+    decltype(&mosquitto_publish) publish = nullptr;
+    decltype(&mosquitto_subscribe) subscribe = nullptr;
+    decltype(&mosquitto_connect_callback_set) connect_callback_set = nullptr;
+    decltype(&mosquitto_disconnect_callback_set) disconnect_callback_set = nullptr;
+    decltype(&mosquitto_message_callback_set) message_callback_set = nullptr;
+    decltype(&mosquitto_strerror) strerror = nullptr;
+    decltype(&mosquitto_connack_string) connack_string = nullptr;
+};
+
+template <typename F> bool Resolve(void* library, const char* name, F& f) {
+    f = reinterpret_cast<F>(::dlsym(library, name));
+    return f != nullptr;
+}
+
+bool ResolveAll(void* lib, MosquittoApi& a) {
+    return Resolve(lib, "mosquitto_lib_init", a.lib_init) && Resolve(lib, "mosquitto_lib_cleanup", a.lib_cleanup) &&
+           Resolve(lib, "mosquitto_new", a.create) && Resolve(lib, "mosquitto_destroy", a.destroy) &&
+           Resolve(lib, "mosquitto_username_pw_set", a.username_pw_set) &&
+           Resolve(lib, "mosquitto_will_set", a.will_set) && Resolve(lib, "mosquitto_tls_set", a.tls_set) &&
+           Resolve(lib, "mosquitto_reconnect_delay_set", a.reconnect_delay_set) &&
+           Resolve(lib, "mosquitto_connect_async", a.connect_async) &&
+           Resolve(lib, "mosquitto_loop_start", a.loop_start) && Resolve(lib, "mosquitto_loop_stop", a.loop_stop) &&
+           Resolve(lib, "mosquitto_disconnect", a.disconnect) && Resolve(lib, "mosquitto_publish", a.publish) &&
+           Resolve(lib, "mosquitto_subscribe", a.subscribe) &&
+           Resolve(lib, "mosquitto_connect_callback_set", a.connect_callback_set) &&
+           Resolve(lib, "mosquitto_disconnect_callback_set", a.disconnect_callback_set) &&
+           Resolve(lib, "mosquitto_message_callback_set", a.message_callback_set) &&
+           Resolve(lib, "mosquitto_strerror", a.strerror) &&
+           Resolve(lib, "mosquitto_connack_string", a.connack_string);
+}
+
+class MosquittoClient final : public MqttClient {
+public:
+    MosquittoClient(void* library, const MosquittoApi& api) : library_(library), api_(api) { api_.lib_init(); }
+
+    ~MosquittoClient() override {
+        Stop();
+        if (mosq_ != nullptr)
+            api_.destroy(mosq_);
+        api_.lib_cleanup();
+        ::dlclose(library_);
+    }
+
+    bool Start(const MqttConnectOptions& o, MqttClientEvents& events, std::string& error) override {
+        events_ = &events;
+        mosq_ = api_.create(o.clientId.c_str(), true, this);
+        if (mosq_ == nullptr) {
+            error = "the MQTT client could not be made";
+            return false;
+        }
+        api_.connect_callback_set(mosq_, &MosquittoClient::OnConnect);
+        api_.disconnect_callback_set(mosq_, &MosquittoClient::OnDisconnect);
+        api_.message_callback_set(mosq_, &MosquittoClient::OnMessage);
+        int rc = MOSQ_ERR_SUCCESS;
+        if (!o.username.empty())
+            rc = api_.username_pw_set(mosq_, o.username.c_str(), o.password.empty() ? nullptr : o.password.c_str());
+        if (rc == MOSQ_ERR_SUCCESS && !o.willTopic.empty())
+            rc = api_.will_set(mosq_, o.willTopic.c_str(), static_cast<int>(o.willPayload.size()),
+                               o.willPayload.data(), kQos, true);
+        if (rc != MOSQ_ERR_SUCCESS) {
+            error = api_.strerror(rc);
+            return false;
+        }
+        if (!o.caFile.empty() &&
+            (rc = api_.tls_set(mosq_, o.caFile.c_str(), nullptr, nullptr, nullptr, nullptr)) != MOSQ_ERR_SUCCESS) {
+            error = "the certificate authority file " + o.caFile + " cannot be used (" + api_.strerror(rc) + ")";
+            return false;
+        }
+        api_.reconnect_delay_set(mosq_, static_cast<unsigned>(o.reconnectMinSeconds),
+                                 static_cast<unsigned>(o.reconnectMaxSeconds), true);
+        // A broker that is away now is retried by the network thread; the first failure is reported here.
+        const int connected = api_.connect_async(mosq_, o.host.c_str(), o.port, o.keepAliveSeconds);
+        if ((rc = api_.loop_start(mosq_)) != MOSQ_ERR_SUCCESS) {
+            error = std::string("the MQTT network thread could not start (") + api_.strerror(rc) + ")";
+            return false;
+        }
+        running_ = true;
+        if (connected != MOSQ_ERR_SUCCESS)
+            events.Disconnected(api_.strerror(connected));
+        return true;
+    }
+
+    bool Publish(const std::string& topic, const std::string& payload, bool retain) override {
+        return mosq_ != nullptr && api_.publish(mosq_, nullptr, topic.c_str(), static_cast<int>(payload.size()),
+                                                payload.data(), kQos, retain) == MOSQ_ERR_SUCCESS;
+    }
+
+    bool Subscribe(const std::string& pattern) override {
+        return mosq_ != nullptr && api_.subscribe(mosq_, nullptr, pattern.c_str(), kQos) == MOSQ_ERR_SUCCESS;
+    }
+
+    void Stop() override {
+        if (!running_)
+            return;
+        running_ = false;
+        api_.disconnect(mosq_);
+        api_.loop_stop(mosq_, false);
+    }
+
+private:
+    static MosquittoClient& Self(void* obj) { return *static_cast<MosquittoClient*>(obj); }
+
+    static void OnConnect(mosquitto*, void* obj, int rc) {
+        MosquittoClient& self = Self(obj);
+        self.events_->Connected(rc == 0, rc == 0 ? std::string() : self.api_.connack_string(rc));
+    }
+
+    static void OnDisconnect(mosquitto*, void* obj, int rc) {
+        MosquittoClient& self = Self(obj);
+        // 0: asked for by Stop; anything else is a lost connection.
+        if (rc != 0)
+            self.events_->Disconnected(self.api_.strerror(rc));
+    }
+
+    static void OnMessage(mosquitto*, void* obj, const mosquitto_message* m) {
+        const char* bytes = static_cast<const char*>(m->payload);
+        Self(obj).events_->MessageArrived(m->topic, std::string(bytes, bytes + (bytes ? m->payloadlen : 0)));
+    }
+
+    void* library_;
+    MosquittoApi api_;
+    mosquitto* mosq_ = nullptr;
+    MqttClientEvents* events_ = nullptr;
+    bool running_ = false;
+};
+
+} // namespace
+
+bool MqttClientBuiltIn() {
+    return true;
+}
+
+std::unique_ptr<MqttClient> LoadMqttClient(std::string& error) {
+    void* library = ::dlopen(kLibraryName, RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) {
+        error = std::string("the MQTT client library ") + kLibraryName + " cannot be loaded";
+        return nullptr;
+    }
+    MosquittoApi api;
+    if (!ResolveAll(library, api)) {
+        ::dlclose(library);
+        error = std::string("the MQTT client library ") + kLibraryName + " lacks a needed function";
+        return nullptr;
+    }
+    return std::make_unique<MosquittoClient>(library, api);
+}
+
+} // namespace tavrel
