@@ -7,9 +7,9 @@ MqttConnectionWatch::Outcome MqttConnectionWatch::Apply(const std::vector<MqttLi
     for (const MqttLinkEvent& e : events) {
         if (e.change == MqttLinkChange::Connected) {
             if (state_ != State::Up)
-                out.lines.push_back((everUp_ ? "connection to " + broker_ + " is back" : "connected to " + broker_));
+                out.lines.push_back(state_ == State::Down ? "connection to " + broker_ + " is back"
+                                                          : "connected to " + broker_);
             state_ = State::Up;
-            everUp_ = true;
             out.connected = true;
             continue;
         }

@@ -26,7 +26,6 @@ private:
     enum class State { Starting, Up, Down };
     std::string broker_;
     State state_ = State::Starting;
-    bool everUp_ = false;
 };
 
 } // namespace tavrel

@@ -2,9 +2,16 @@
 // off maps none of the library (nor its TLS libraries).
 
 #include "platform/mqtt_client.h"
+#include "platform/reconnect_backoff.h"
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <dlfcn.h>
 #include <mosquitto.h>
+#include <mutex>
+#include <system_error>
+#include <thread>
 
 namespace tavrel {
 
@@ -12,6 +19,10 @@ namespace {
 
 constexpr const char* kLibraryName = "libmosquitto.so.1";
 constexpr int kQos = 1;
+// How long one turn of the network loop may wait for the socket: the longest Stop waits for the thread.
+constexpr int kLoopTimeoutMs = 250;
+// How long Stop lets the goodbye (the "offline" message and the disconnect) take to leave.
+constexpr auto kGoodbyeTime = std::chrono::seconds(2);
 
 // The library's entry points used here, looked up by name.
 struct MosquittoApi {
@@ -22,10 +33,10 @@ struct MosquittoApi {
     decltype(&mosquitto_username_pw_set) username_pw_set = nullptr;
     decltype(&mosquitto_will_set) will_set = nullptr;
     decltype(&mosquitto_tls_set) tls_set = nullptr;
-    decltype(&mosquitto_reconnect_delay_set) reconnect_delay_set = nullptr;
+    decltype(&mosquitto_threaded_set) threaded_set = nullptr;
     decltype(&mosquitto_connect_async) connect_async = nullptr;
-    decltype(&mosquitto_loop_start) loop_start = nullptr;
-    decltype(&mosquitto_loop_stop) loop_stop = nullptr;
+    decltype(&mosquitto_reconnect_async) reconnect_async = nullptr;
+    decltype(&mosquitto_loop) loop = nullptr;
     decltype(&mosquitto_disconnect) disconnect = nullptr;
     decltype(&mosquitto_publish) publish = nullptr;
     decltype(&mosquitto_subscribe) subscribe = nullptr;
@@ -46,9 +57,9 @@ bool ResolveAll(void* lib, MosquittoApi& a) {
            Resolve(lib, "mosquitto_new", a.create) && Resolve(lib, "mosquitto_destroy", a.destroy) &&
            Resolve(lib, "mosquitto_username_pw_set", a.username_pw_set) &&
            Resolve(lib, "mosquitto_will_set", a.will_set) && Resolve(lib, "mosquitto_tls_set", a.tls_set) &&
-           Resolve(lib, "mosquitto_reconnect_delay_set", a.reconnect_delay_set) &&
+           Resolve(lib, "mosquitto_threaded_set", a.threaded_set) &&
            Resolve(lib, "mosquitto_connect_async", a.connect_async) &&
-           Resolve(lib, "mosquitto_loop_start", a.loop_start) && Resolve(lib, "mosquitto_loop_stop", a.loop_stop) &&
+           Resolve(lib, "mosquitto_reconnect_async", a.reconnect_async) && Resolve(lib, "mosquitto_loop", a.loop) &&
            Resolve(lib, "mosquitto_disconnect", a.disconnect) && Resolve(lib, "mosquitto_publish", a.publish) &&
            Resolve(lib, "mosquitto_subscribe", a.subscribe) &&
            Resolve(lib, "mosquitto_connect_callback_set", a.connect_callback_set) &&
@@ -95,17 +106,14 @@ public:
             error = "the certificate authority file " + o.caFile + " cannot be used (" + api_.strerror(rc) + ")";
             return false;
         }
-        api_.reconnect_delay_set(mosq_, static_cast<unsigned>(o.reconnectMinSeconds),
-                                 static_cast<unsigned>(o.reconnectMaxSeconds), true);
-        // A broker that is away now is retried by the network thread; the first failure is reported here.
-        const int connected = api_.connect_async(mosq_, o.host.c_str(), o.port, o.keepAliveSeconds);
-        if ((rc = api_.loop_start(mosq_)) != MOSQ_ERR_SUCCESS) {
-            error = std::string("the MQTT network thread could not start (") + api_.strerror(rc) + ")";
+        api_.threaded_set(mosq_, true);
+        options_ = o;
+        try {
+            thread_ = std::thread([this] { Run(); });
+        } catch (const std::system_error& e) {
+            error = std::string("the MQTT network thread could not start (") + e.what() + ")";
             return false;
         }
-        running_ = true;
-        if (connected != MOSQ_ERR_SUCCESS)
-            events.Disconnected(api_.strerror(connected));
         return true;
     }
 
@@ -119,18 +127,61 @@ public:
     }
 
     void Stop() override {
-        if (!running_)
+        if (!thread_.joinable())
             return;
-        running_ = false;
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            stopping_ = true;
+        }
+        wake_.notify_all();
         api_.disconnect(mosq_);
-        api_.loop_stop(mosq_, false);
+        thread_.join();
     }
 
 private:
     static MosquittoClient& Self(void* obj) { return *static_cast<MosquittoClient*>(obj); }
 
+    // The network thread: connects, runs the loop while connected, and after each failure waits a
+    // growing pause (cut short by Stop) before the next try.
+    void Run() {
+        int attempt = 0;
+        bool first = true;
+        while (!Stopping()) {
+            accepted_ = false;
+            int rc = first ? api_.connect_async(mosq_, options_.host.c_str(), options_.port, options_.keepAliveSeconds)
+                           : api_.reconnect_async(mosq_);
+            first = false;
+            if (rc == MOSQ_ERR_SUCCESS) {
+                const auto goodbyeEnds = [this] { return stopSince_ + kGoodbyeTime; };
+                while ((rc = api_.loop(mosq_, kLoopTimeoutMs, 1)) == MOSQ_ERR_SUCCESS) {
+                    if (Stopping() && stopSince_ == std::chrono::steady_clock::time_point())
+                        stopSince_ = std::chrono::steady_clock::now();
+                    if (Stopping() && std::chrono::steady_clock::now() > goodbyeEnds())
+                        break;
+                }
+            }
+            if (Stopping())
+                break;
+            if (rc != MOSQ_ERR_SUCCESS)
+                events_->Disconnected(api_.strerror(rc));
+            if (accepted_)
+                attempt = 0;
+            std::unique_lock<std::mutex> lock(mutex_);
+            wake_.wait_for(lock,
+                           std::chrono::seconds(ReconnectDelaySeconds(attempt++, options_.reconnectMinSeconds,
+                                                                      options_.reconnectMaxSeconds)),
+                           [this] { return stopping_; });
+        }
+    }
+
+    bool Stopping() {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        return stopping_;
+    }
+
     static void OnConnect(mosquitto*, void* obj, int rc) {
         MosquittoClient& self = Self(obj);
+        self.accepted_ = rc == 0;
         self.events_->Connected(rc == 0, rc == 0 ? std::string() : self.api_.connack_string(rc));
     }
 
@@ -150,7 +201,13 @@ private:
     MosquittoApi api_;
     mosquitto* mosq_ = nullptr;
     MqttClientEvents* events_ = nullptr;
-    bool running_ = false;
+    MqttConnectOptions options_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool stopping_ = false;
+    std::atomic<bool> accepted_{false};
+    std::chrono::steady_clock::time_point stopSince_; // network thread only
+    std::thread thread_;
 };
 
 } // namespace
