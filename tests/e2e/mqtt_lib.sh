@@ -24,14 +24,17 @@ start_broker() {
     {
         echo "listener $port 127.0.0.1"
         echo "persistence false"
+        # Started as root, mosquitto would become the user "mosquitto", who cannot read the test's files.
+        echo "user $(id -un)"
         printf '%s\n' "$@"
         grep -q '^password_file\|^require_certificate' <<<"$*" || echo "allow_anonymous true"
     } >"$TAVREL_HOME/broker/mosquitto.conf"
+    : >"$TAVREL_HOME/broker/log"
     "$MOSQUITTO" -c "$TAVREL_HOME/broker/mosquitto.conf" >>"$TAVREL_HOME/broker/log" 2>&1 &
     BROKER_PID=$!
     PIDS+=("$BROKER_PID")
     for _ in $(seq 50); do
-        grep -q "Opening ipv4 listen socket on port $port" "$TAVREL_HOME/broker/log" 2>/dev/null && return 0
+        grep -q "mosquitto version .* running" "$TAVREL_HOME/broker/log" 2>/dev/null && return 0
         sleep 0.1
     done
     cat "$TAVREL_HOME/broker/log" >&2

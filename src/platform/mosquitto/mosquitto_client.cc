@@ -34,8 +34,8 @@ struct MosquittoApi {
     decltype(&mosquitto_will_set) will_set = nullptr;
     decltype(&mosquitto_tls_set) tls_set = nullptr;
     decltype(&mosquitto_threaded_set) threaded_set = nullptr;
-    decltype(&mosquitto_connect_async) connect_async = nullptr;
-    decltype(&mosquitto_reconnect_async) reconnect_async = nullptr;
+    decltype(&mosquitto_connect) connect = nullptr;
+    decltype(&mosquitto_reconnect) reconnect = nullptr;
     decltype(&mosquitto_loop) loop = nullptr;
     decltype(&mosquitto_disconnect) disconnect = nullptr;
     decltype(&mosquitto_publish) publish = nullptr;
@@ -58,8 +58,8 @@ bool ResolveAll(void* lib, MosquittoApi& a) {
            Resolve(lib, "mosquitto_username_pw_set", a.username_pw_set) &&
            Resolve(lib, "mosquitto_will_set", a.will_set) && Resolve(lib, "mosquitto_tls_set", a.tls_set) &&
            Resolve(lib, "mosquitto_threaded_set", a.threaded_set) &&
-           Resolve(lib, "mosquitto_connect_async", a.connect_async) &&
-           Resolve(lib, "mosquitto_reconnect_async", a.reconnect_async) && Resolve(lib, "mosquitto_loop", a.loop) &&
+           Resolve(lib, "mosquitto_connect", a.connect) && Resolve(lib, "mosquitto_reconnect", a.reconnect) &&
+           Resolve(lib, "mosquitto_loop", a.loop) &&
            Resolve(lib, "mosquitto_disconnect", a.disconnect) && Resolve(lib, "mosquitto_publish", a.publish) &&
            Resolve(lib, "mosquitto_subscribe", a.subscribe) &&
            Resolve(lib, "mosquitto_connect_callback_set", a.connect_callback_set) &&
@@ -142,14 +142,17 @@ private:
     static MosquittoClient& Self(void* obj) { return *static_cast<MosquittoClient*>(obj); }
 
     // The network thread: connects, runs the loop while connected, and after each failure waits a
-    // growing pause (cut short by Stop) before the next try.
+    // growing pause (cut short by Stop) before the next try. Stop waits for a connection attempt under
+    // way: at most the system's connect time-out for a host that does not answer.
     void Run() {
         int attempt = 0;
         bool first = true;
         while (!Stopping()) {
             accepted_ = false;
-            int rc = first ? api_.connect_async(mosq_, options_.host.c_str(), options_.port, options_.keepAliveSeconds)
-                           : api_.reconnect_async(mosq_);
+            // Connecting waits on the network, here on the client's own thread only (the library's
+            // non-blocking connect spins without end when a TLS connection cannot be made).
+            int rc = first ? api_.connect(mosq_, options_.host.c_str(), options_.port, options_.keepAliveSeconds)
+                           : api_.reconnect(mosq_);
             first = false;
             if (rc == MOSQ_ERR_SUCCESS) {
                 const auto goodbyeEnds = [this] { return stopSince_ + kGoodbyeTime; };
