@@ -157,12 +157,9 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     }
 
     ConsoleTickHost host(ctx, std::cout);
-    const auto mqtt = StartMqttLink(ctx, [](const std::string& line) { std::cerr << "tavreld: " << line << "\n"; });
-    MqttTickHost mqttHost(host, *mqtt);
-    RunSchedulerLoop(ctx, mqttHost, [&] {
-        mqtt->Poll(mqttHost);
-        return StopRequested() || host.closeRequested;
-    });
+    RunSchedulerLoopWithMqtt(
+        ctx, host, [&host] { return StopRequested() || host.closeRequested; },
+        [](const std::string& line) { std::cerr << "tavreld: " << line << "\n"; });
     // Stopped by the system (SIGTERM at shut-down, SIGHUP): the next start resumes from the restart file.
     CloseProgram(ctx, StopKeepsRestartFile() ? RestartFileOnClose::Keep : RestartFileOnClose::Delete);
     return 0;

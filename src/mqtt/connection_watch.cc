@@ -1,8 +1,10 @@
 #include "mqtt/connection_watch.h"
 
+#include "platform/cold_code.h"
 namespace tavrel {
 
-MqttConnectionWatch::Outcome MqttConnectionWatch::Apply(const std::vector<MqttLinkEvent>& events) {
+TAVREL_COLD MqttConnectionWatch::Outcome
+MqttConnectionWatch::Apply(const std::vector<MqttLinkEvent>& events) {
     Outcome out;
     for (const MqttLinkEvent& e : events) {
         if (e.change == MqttLinkChange::Connected) {

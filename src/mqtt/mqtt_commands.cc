@@ -5,6 +5,7 @@
 #include "engine/evaluation.h"
 #include "engine/relay_commands.h"
 #include "engine/tick.h"
+#include "platform/cold_code.h"
 
 namespace tavrel {
 
@@ -12,7 +13,8 @@ namespace {
 
 // Toggles a setting only when it is not yet `wanted`; "" when nothing changed.
 template <typename Toggle>
-std::string SetTo(Engine& engine, const MqttCommand& c, int16_t RelayRecord::*setting, bool wanted, Toggle toggle) {
+TAVREL_COLD std::string SetTo(Engine& engine, const MqttCommand& c, int16_t RelayRecord::*setting,
+                              bool wanted, Toggle toggle) {
     RelayRecord& relay = engine.schedule.RelayArray[c.relay];
     if (IsSet(relay.*setting) == wanted)
         return "";
@@ -25,7 +27,7 @@ std::string SetTo(Engine& engine, const MqttCommand& c, int16_t RelayRecord::*se
 
 } // namespace
 
-std::string ApplyMqttCommand(Engine& engine, TickHost& host, const MqttCommand& c) {
+TAVREL_COLD std::string ApplyMqttCommand(Engine& engine, TickHost& host, const MqttCommand& c) {
     switch (c.kind) {
     case MqttCommandKind::ManualOn:
     case MqttCommandKind::ManualOff:

@@ -1,5 +1,6 @@
 #include "mqtt/mqtt_inbox.h"
 
+#include "platform/cold_code.h"
 #include <utility>
 
 namespace tavrel {
@@ -9,7 +10,7 @@ namespace {
 constexpr size_t kMaxLinkEvents = 16;
 } // namespace
 
-bool MqttInbox::Push(MqttMessage message) {
+TAVREL_COLD bool MqttInbox::Push(MqttMessage message) {
     const std::lock_guard<std::mutex> lock(mutex_);
     if (contents_.messages.size() >= capacity_) {
         ++contents_.dropped;
@@ -19,14 +20,14 @@ bool MqttInbox::Push(MqttMessage message) {
     return true;
 }
 
-void MqttInbox::PushLinkEvent(MqttLinkEvent event) {
+TAVREL_COLD void MqttInbox::PushLinkEvent(MqttLinkEvent event) {
     const std::lock_guard<std::mutex> lock(mutex_);
     if (contents_.linkEvents.size() >= kMaxLinkEvents)
         contents_.linkEvents.erase(contents_.linkEvents.begin());
     contents_.linkEvents.push_back(std::move(event));
 }
 
-MqttInboxContents MqttInbox::Drain() {
+TAVREL_COLD MqttInboxContents MqttInbox::Drain() {
     const std::lock_guard<std::mutex> lock(mutex_);
     MqttInboxContents out = std::move(contents_);
     contents_ = MqttInboxContents{};

@@ -3,6 +3,7 @@
 #include "engine/engine.h"
 #include "mqtt/mqtt_commands.h"
 #include "mqtt/mqtt_topics.h"
+#include "platform/cold_code.h"
 #include "platform/hive/text_encoding.h"
 
 #include <utility>
@@ -19,7 +20,9 @@ class DeferredRestartEvents final : public EngineEvents {
 public:
     explicit DeferredRestartEvents(EngineEvents& inner) : inner_(inner) {}
     void RestartFileDue() override { due = true; }
-    void LogEvent(const std::string& what, const std::string& detail) override { inner_.LogEvent(what, detail); }
+    void LogEvent(const std::string& what, const std::string& detail) override {
+        inner_.LogEvent(what, detail);
+    }
     std::string LogStateLine(const std::string (&relayTexts)[kBoardSlots],
                              const std::string (&inputTexts)[kBoardSlots]) override {
         return inner_.LogStateLine(relayTexts, inputTexts);
@@ -33,16 +36,17 @@ private:
 
 } // namespace
 
-MqttLink::MqttLink(Engine& engine, MqttSettings settings, std::string version, ClientLoader loader,
-                   std::function<void(const std::string&)> notice)
-    : engine_(engine), settings_(std::move(settings)), version_(std::move(version)), loader_(std::move(loader)),
-      notice_(std::move(notice)), watch_(settings_.Host + ":" + std::to_string(settings_.Port)) {}
+TAVREL_COLD MqttLink::MqttLink(Engine& engine, MqttSettings settings, std::string version,
+                               ClientLoader loader, std::function<void(const std::string&)> notice)
+    : engine_(engine), settings_(std::move(settings)), version_(std::move(version)),
+      loader_(std::move(loader)), notice_(std::move(notice)),
+      watch_(settings_.Host + ":" + std::to_string(settings_.Port)) {}
 
-MqttLink::~MqttLink() {
+TAVREL_COLD MqttLink::~MqttLink() {
     Stop();
 }
 
-void MqttLink::Start() {
+TAVREL_COLD void MqttLink::Start() {
     if (!settings_.Enabled || client_ != nullptr)
         return;
     std::string error;
@@ -67,7 +71,7 @@ void MqttLink::Start() {
     }
 }
 
-void MqttLink::Stop() {
+TAVREL_COLD void MqttLink::Stop() {
     if (client_ == nullptr)
         return;
     if (watch_.Up())
@@ -76,7 +80,7 @@ void MqttLink::Stop() {
     client_.reset();
 }
 
-void MqttLink::Poll(TickHost& host) {
+TAVREL_COLD void MqttLink::Poll(TickHost& host) {
     if (client_ == nullptr)
         return;
     const MqttInboxContents in = inbox_.Drain();
@@ -87,17 +91,17 @@ void MqttLink::Poll(TickHost& host) {
         PublishAll();
     ApplyMessages(host, in);
     if (in.dropped > 0)
-        Log(std::to_string(in.dropped) + " commands dropped: more than " + std::to_string(kMqttQueueCapacity) +
-            " arrived within one tick");
+        Log(std::to_string(in.dropped) + " commands dropped: more than " +
+            std::to_string(kMqttQueueCapacity) + " arrived within one tick");
     PublishChanges();
 }
 
-void MqttLink::ApplyMessages(TickHost& host, const MqttInboxContents& in) {
+TAVREL_COLD void MqttLink::ApplyMessages(TickHost& host, const MqttInboxContents& in) {
     if (in.messages.empty())
         return;
     DeferredRestartEvents deferred(engine_.events);
-    Engine batch{engine_.schedule, engine_.state,     engine_.settings, engine_.display, engine_.boards,
-                 engine_.boardState, engine_.clock,    engine_.boxes,    deferred};
+    Engine batch{engine_.schedule,   engine_.state, engine_.settings, engine_.display, engine_.boards,
+                 engine_.boardState, engine_.clock, engine_.boxes,    deferred};
     for (const MqttMessage& m : in.messages) {
         const MqttCommand command = ParseMqttCommand(settings_.TopicPrefix, m.topic, m.payload);
         if (command.kind == MqttCommandKind::Unknown) {
@@ -111,7 +115,7 @@ void MqttLink::ApplyMessages(TickHost& host, const MqttInboxContents& in) {
         engine_.events.RestartFileDue();
 }
 
-void MqttLink::PublishAll() {
+TAVREL_COLD void MqttLink::PublishAll() {
     client_->Publish(AvailabilityTopic(settings_.TopicPrefix), kMqttOnline, true);
     const MqttState now = TakeMqttState(engine_);
     if (settings_.Discovery) {
@@ -126,7 +130,7 @@ void MqttLink::PublishAll() {
     published_.reset();
 }
 
-void MqttLink::PublishChanges() {
+TAVREL_COLD void MqttLink::PublishChanges() {
     if (client_ == nullptr || !watch_.Up())
         return;
     const MqttState now = TakeMqttState(engine_);
@@ -138,18 +142,18 @@ void MqttLink::PublishChanges() {
     published_ = now;
 }
 
-void MqttLink::PublishLogLine(const std::string& line) {
+TAVREL_COLD void MqttLink::PublishLogLine(const std::string& line) {
     if (client_ != nullptr && watch_.Up())
         client_->Publish(LogTopic(settings_.TopicPrefix), Cp1252ToUtf8(line), false);
 }
 
-void MqttLink::Log(const std::string& detail) {
+TAVREL_COLD void MqttLink::Log(const std::string& detail) {
     engine_.events.LogEvent(kLogWhat, detail);
     if (notice_)
         notice_(std::string(kLogWhat) + ": " + detail);
 }
 
-void MqttLink::Connected(bool accepted, const std::string& reason) {
+TAVREL_COLD void MqttLink::Connected(bool accepted, const std::string& reason) {
     if (accepted) {
         client_->Subscribe(RelaySetPattern(settings_.TopicPrefix));
         client_->Subscribe(CommandTopic(settings_.TopicPrefix));
@@ -157,11 +161,11 @@ void MqttLink::Connected(bool accepted, const std::string& reason) {
     inbox_.PushLinkEvent({accepted ? MqttLinkChange::Connected : MqttLinkChange::Refused, reason});
 }
 
-void MqttLink::Disconnected(const std::string& reason) {
+TAVREL_COLD void MqttLink::Disconnected(const std::string& reason) {
     inbox_.PushLinkEvent({MqttLinkChange::Lost, reason});
 }
 
-void MqttLink::MessageArrived(const std::string& topic, const std::string& payload) {
+TAVREL_COLD void MqttLink::MessageArrived(const std::string& topic, const std::string& payload) {
     inbox_.Push({topic, payload});
 }
 

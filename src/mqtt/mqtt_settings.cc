@@ -1,6 +1,7 @@
 #include "mqtt/mqtt_settings.h"
 
 #include "config/reg_api.h"
+#include "platform/cold_code.h"
 #include "platform/registry.h"
 
 #include <cctype>
@@ -30,28 +31,29 @@ std::optional<long> Number(const std::string& text) {
 }
 
 // Topic levels may not hold the wildcards "+" and "#"; a client id is kept to plain characters.
-std::string PlainName(const std::string& text) {
+TAVREL_COLD std::string PlainName(const std::string& text) {
     std::string out;
     for (const char c : text)
         out += std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' || c == '.' ? c : '_';
     return out;
 }
 
+bool Flag(const MqttSettingLookup& lookup, const char* name, bool fallback) {
+    const std::optional<std::string> value = lookup(name);
+    const std::optional<long> n = value ? Number(*value) : std::nullopt;
+    return n ? *n != 0 : fallback;
+}
+
 } // namespace
 
-MqttSettings MqttSettingsFrom(const MqttSettingLookup& lookup, const std::string& hostName) {
+TAVREL_COLD MqttSettings MqttSettingsFrom(const MqttSettingLookup& lookup, const std::string& hostName) {
     MqttSettings s;
     const auto text = [&lookup](const char* name) {
         const std::optional<std::string> value = lookup(name);
         return value ? Trimmed(*value) : std::string();
     };
-    const auto flag = [&lookup](const char* name, bool fallback) {
-        const std::optional<std::string> value = lookup(name);
-        const std::optional<long> n = value ? Number(*value) : std::nullopt;
-        return n ? *n != 0 : fallback;
-    };
-    s.Enabled = flag("Enabled", false);
-    s.Discovery = flag("Discovery", true);
+    s.Enabled = Flag(lookup, "Enabled", false);
+    s.Discovery = Flag(lookup, "Discovery", true);
     if (const std::string host = text("Host"); !host.empty())
         s.Host = host;
     if (const std::optional<std::string> port = lookup("Port")) {
@@ -74,15 +76,24 @@ MqttSettings MqttSettingsFrom(const MqttSettingLookup& lookup, const std::string
     return s;
 }
 
-MqttSettings LoadMqttSettings(modRegAPI& reg, const std::string& hostName) {
-    return MqttSettingsFrom(
-        [&reg](const std::string& name) -> std::optional<std::string> {
-            std::string value = reg.ReadRegValue(kHkeyLocalMachine, kMqttKey, name, "CHECK", false);
-            if (value == kRegKeyNotFound || value == kRegValueNameNotFound)
-                return std::nullopt;
-            return value;
-        },
-        hostName);
+namespace {
+MqttSettingLookup RegistryLookup(modRegAPI& reg) {
+    return [&reg](const std::string& name) -> std::optional<std::string> {
+        std::string value = reg.ReadRegValue(kHkeyLocalMachine, kMqttKey, name, "CHECK", false);
+        if (value == kRegKeyNotFound || value == kRegValueNameNotFound)
+            return std::nullopt;
+        return value;
+    };
+}
+} // namespace
+
+// Not cold: the one part that runs when MQTT is off.
+bool MqttEnabled(modRegAPI& reg) {
+    return Flag(RegistryLookup(reg), "Enabled", false);
+}
+
+TAVREL_COLD MqttSettings LoadMqttSettings(modRegAPI& reg, const std::string& hostName) {
+    return MqttSettingsFrom(RegistryLookup(reg), hostName);
 }
 
 } // namespace tavrel

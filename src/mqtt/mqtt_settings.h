@@ -30,6 +30,9 @@ using MqttSettingLookup = std::function<std::optional<std::string>(const std::st
 // Missing, empty or unreadable values take their defaults.
 MqttSettings MqttSettingsFrom(const MqttSettingLookup& lookup, const std::string& hostName);
 
+// Only "Enabled": a program that keeps MQTT off reads nothing more.
+bool MqttEnabled(modRegAPI& reg);
+
 // Reads the key without a diagnostic: a machine that never set MQTT up has no key at all.
 MqttSettings LoadMqttSettings(modRegAPI& reg, const std::string& hostName);
 

@@ -3,11 +3,12 @@
 #include "boardio/bit_marks.h"
 #include "engine/engine.h"
 #include "mqtt/mqtt_topics.h"
+#include "platform/cold_code.h"
 #include "platform/hive/text_encoding.h"
 
 namespace tavrel {
 
-MqttState TakeMqttState(const Engine& engine) {
+TAVREL_COLD MqttState TakeMqttState(const Engine& engine) {
     MqttState s;
     const ScheduleTables& t = engine.schedule;
     for (int r = 0; r < kMqttRelays; ++r) {
@@ -24,10 +25,11 @@ MqttState TakeMqttState(const Engine& engine) {
     return s;
 }
 
-std::vector<MqttPublication> StateChanges(const std::optional<MqttState>& before, const MqttState& now,
-                                          const std::string& prefix) {
+TAVREL_COLD std::vector<MqttPublication> StateChanges(const std::optional<MqttState>& before,
+                                                      const MqttState& now, const std::string& prefix) {
     std::vector<MqttPublication> out;
-    const auto add = [&out](const std::string& topic, const std::string& was, const std::string& is, bool first) {
+    const auto add = [&out](const std::string& topic, const std::string& was, const std::string& is,
+                            bool first) {
         if (first || was != is)
             out.push_back({topic, is, true});
     };

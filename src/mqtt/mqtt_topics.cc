@@ -1,5 +1,6 @@
 #include "mqtt/mqtt_topics.h"
 
+#include "platform/cold_code.h"
 #include <array>
 #include <utility>
 
@@ -25,14 +26,15 @@ constexpr std::array<std::pair<const char*, MqttCommandKind>, 2> kProgramCommand
 }};
 
 template <size_t N>
-MqttCommandKind Lookup(const std::array<std::pair<const char*, MqttCommandKind>, N>& table, const std::string& word) {
+TAVREL_COLD MqttCommandKind Lookup(const std::array<std::pair<const char*, MqttCommandKind>, N>& table,
+                                   const std::string& word) {
     for (const auto& [name, kind] : table)
         if (word == name)
             return kind;
     return MqttCommandKind::Unknown;
 }
 
-std::string Printable(const std::string& text) {
+TAVREL_COLD std::string Printable(const std::string& text) {
     std::string out;
     for (const char c : text)
         out += static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
@@ -41,39 +43,40 @@ std::string Printable(const std::string& text) {
 
 } // namespace
 
-std::string AvailabilityTopic(const std::string& prefix) {
+TAVREL_COLD std::string AvailabilityTopic(const std::string& prefix) {
     return prefix + "/availability";
 }
 
-std::string RelayTopic(const std::string& prefix, int relayNumber, const std::string& leaf) {
+TAVREL_COLD std::string RelayTopic(const std::string& prefix, int relayNumber, const std::string& leaf) {
     return prefix + "/relay/" + std::to_string(relayNumber) + "/" + leaf;
 }
 
-std::string InputsTopic(const std::string& prefix) {
+TAVREL_COLD std::string InputsTopic(const std::string& prefix) {
     return prefix + "/inputs";
 }
 
-std::string ScheduleTopic(const std::string& prefix) {
+TAVREL_COLD std::string ScheduleTopic(const std::string& prefix) {
     return prefix + "/schedule";
 }
 
-std::string LogTopic(const std::string& prefix) {
+TAVREL_COLD std::string LogTopic(const std::string& prefix) {
     return prefix + "/log";
 }
 
-std::string CommandTopic(const std::string& prefix) {
+TAVREL_COLD std::string CommandTopic(const std::string& prefix) {
     return prefix + "/command";
 }
 
-std::string RelaySetPattern(const std::string& prefix) {
+TAVREL_COLD std::string RelaySetPattern(const std::string& prefix) {
     return prefix + "/relay/+/set";
 }
 
-std::string RelayModeText(bool hardStop, bool manual, bool invert) {
+TAVREL_COLD std::string RelayModeText(bool hardStop, bool manual, bool invert) {
     return hardStop ? "stop" : manual ? "manual" : invert ? "invert" : "schedule";
 }
 
-MqttCommand ParseMqttCommand(const std::string& prefix, const std::string& topic, const std::string& payload) {
+TAVREL_COLD MqttCommand ParseMqttCommand(const std::string& prefix, const std::string& topic,
+                                         const std::string& payload) {
     if (topic == CommandTopic(prefix))
         return {Lookup(kProgramCommands, payload), -1};
     const std::string head = prefix + "/relay/";
@@ -88,11 +91,11 @@ MqttCommand ParseMqttCommand(const std::string& prefix, const std::string& topic
     return {kind, kind == MqttCommandKind::Unknown ? -1 : number - 1};
 }
 
-std::string IgnoredMessageText(const std::string& topic, const std::string& payload) {
+TAVREL_COLD std::string IgnoredMessageText(const std::string& topic, const std::string& payload) {
     return Printable(topic) + " \"" + Printable(payload.substr(0, kShownPayloadLength)) + "\"";
 }
 
-std::string MqttCommandName(MqttCommandKind kind) {
+TAVREL_COLD std::string MqttCommandName(MqttCommandKind kind) {
     for (const auto& [name, k] : kRelayCommands)
         if (k == kind)
             return name;

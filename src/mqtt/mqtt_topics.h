@@ -22,7 +22,17 @@ std::string RelaySetPattern(const std::string& prefix);
 // manual overrides invert).
 std::string RelayModeText(bool hardStop, bool manual, bool invert);
 
-enum class MqttCommandKind { ManualOn, ManualOff, InvertOn, InvertOff, Stop, Release, AllOff, ForceCheck, Unknown };
+enum class MqttCommandKind {
+    ManualOn,
+    ManualOff,
+    InvertOn,
+    InvertOff,
+    Stop,
+    Release,
+    AllOff,
+    ForceCheck,
+    Unknown
+};
 
 struct MqttCommand {
     MqttCommandKind kind = MqttCommandKind::Unknown;

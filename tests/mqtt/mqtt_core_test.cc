@@ -39,8 +39,12 @@ TEST(MqttSettings, DefaultsWhenNothingIsStored) {
 }
 
 TEST(MqttSettings, StoredValuesAndBadOnes) {
-    const MqttSettings s = SettingsOf({{"Enabled", "1"}, {"Host", " broker.lan "}, {"Port", "8883"},
-                                       {"ClientId", "pump"}, {"TopicPrefix", "site/pump/"}, {"Password", " p w "},
+    const MqttSettings s = SettingsOf({{"Enabled", "1"},
+                                       {"Host", " broker.lan "},
+                                       {"Port", "8883"},
+                                       {"ClientId", "pump"},
+                                       {"TopicPrefix", "site/pump/"},
+                                       {"Password", " p w "},
                                        {"Discovery", "0"}});
     EXPECT_TRUE(s.Enabled);
     EXPECT_EQ(s.Host, "broker.lan");
@@ -119,10 +123,12 @@ TEST(MqttConnectionWatch, OneLineForTheFirstFailureAndOneForTheRecovery) {
     EXPECT_TRUE(out.connected);
     EXPECT_TRUE(watch.Up());
     out = watch.Apply({{MqttLinkChange::Refused, "not authorised"}, {MqttLinkChange::Lost, "x"}});
-    EXPECT_EQ(out.lines, std::vector<std::string>{"the broker h:1883 refused the connection: not authorised"});
+    EXPECT_EQ(out.lines,
+              std::vector<std::string>{"the broker h:1883 refused the connection: not authorised"});
     EXPECT_FALSE(watch.Up());
     MqttConnectionWatch fresh("h:1");
-    EXPECT_EQ(fresh.Apply({{MqttLinkChange::Connected, ""}}).lines, std::vector<std::string>{"connected to h:1"});
+    EXPECT_EQ(fresh.Apply({{MqttLinkChange::Connected, ""}}).lines,
+              std::vector<std::string>{"connected to h:1"});
 }
 
 TEST(ReconnectBackoff, DoublesUpToTheLongestPause) {
@@ -147,8 +153,8 @@ TEST(MqttState, FirstEverythingThenOnlyWhatChanged) {
     MqttState b = a;
     b.relays[0].state = "OFF";
     b.relays[1].state = "ON";
-    EXPECT_EQ(StateChanges(a, b, "p"),
-              (std::vector<MqttPublication>{{"p/relay/1/state", "OFF", true}, {"p/relay/2/state", "ON", true}}));
+    EXPECT_EQ(StateChanges(a, b, "p"), (std::vector<MqttPublication>{{"p/relay/1/state", "OFF", true},
+                                                                     {"p/relay/2/state", "ON", true}}));
     EXPECT_TRUE(StateChanges(b, b, "p").empty());
 }
 
@@ -157,13 +163,14 @@ TEST(MqttDiscovery, OneRelaysSwitchPayload) {
     const auto messages = DiscoveryMessages({"gh-1", "tavrel/gh-1", "0.1.0", "Relay card"}, names);
     ASSERT_EQ(messages.size(), 24u);
     EXPECT_EQ(messages[0].topic, "homeassistant/switch/gh-1/relay1_manual/config");
-    EXPECT_EQ(messages[0].payload,
-              R"({"name":"Pump \"A\" manual","unique_id":"gh-1_relay1_manual",)"
-              R"("availability_topic":"tavrel/gh-1/availability","device":{"identifiers":["gh-1"],)"
-              R"("name":"Tavrel gh-1","manufacturer":"Tavrel","model":"Relay card","sw_version":"0.1.0"},)"
-              R"("command_topic":"tavrel/gh-1/relay/1/set","payload_on":"MANUAL_ON","payload_off":"MANUAL_OFF",)"
-              R"("state_topic":"tavrel/gh-1/relay/1/mode","value_template":"{{ 'ON' if value == 'manual' else 'OFF' }}",)"
-              R"("state_on":"ON","state_off":"OFF"})");
+    EXPECT_EQ(
+        messages[0].payload,
+        R"({"name":"Pump \"A\" manual","unique_id":"gh-1_relay1_manual",)"
+        R"("availability_topic":"tavrel/gh-1/availability","device":{"identifiers":["gh-1"],)"
+        R"("name":"Tavrel gh-1","manufacturer":"Tavrel","model":"Relay card","sw_version":"0.1.0"},)"
+        R"("command_topic":"tavrel/gh-1/relay/1/set","payload_on":"MANUAL_ON","payload_off":"MANUAL_OFF",)"
+        R"("state_topic":"tavrel/gh-1/relay/1/mode","value_template":"{{ 'ON' if value == 'manual' else 'OFF' }}",)"
+        R"("state_on":"ON","state_off":"OFF"})");
     EXPECT_EQ(messages[1].topic, "homeassistant/binary_sensor/gh-1/relay1_state/config");
     EXPECT_NE(messages[4].payload.find(R"("name":"Relay 2")"), std::string::npos);
     EXPECT_EQ(messages[2].topic, "homeassistant/sensor/gh-1/relay1_counter/config");

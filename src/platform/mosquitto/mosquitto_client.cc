@@ -1,6 +1,7 @@
 // The MQTT client over libmosquitto, loaded with dlopen when first asked for: a program that keeps MQTT
 // off maps none of the library (nor its TLS libraries).
 
+#include "platform/cold_code.h"
 #include "platform/mqtt_client.h"
 #include "platform/reconnect_backoff.h"
 
@@ -47,21 +48,21 @@ struct MosquittoApi {
     decltype(&mosquitto_connack_string) connack_string = nullptr;
 };
 
-template <typename F> bool Resolve(void* library, const char* name, F& f) {
+template <typename F> TAVREL_COLD bool Resolve(void* library, const char* name, F& f) {
     f = reinterpret_cast<F>(::dlsym(library, name));
     return f != nullptr;
 }
 
-bool ResolveAll(void* lib, MosquittoApi& a) {
-    return Resolve(lib, "mosquitto_lib_init", a.lib_init) && Resolve(lib, "mosquitto_lib_cleanup", a.lib_cleanup) &&
-           Resolve(lib, "mosquitto_new", a.create) && Resolve(lib, "mosquitto_destroy", a.destroy) &&
+TAVREL_COLD bool ResolveAll(void* lib, MosquittoApi& a) {
+    return Resolve(lib, "mosquitto_lib_init", a.lib_init) &&
+           Resolve(lib, "mosquitto_lib_cleanup", a.lib_cleanup) && Resolve(lib, "mosquitto_new", a.create) &&
+           Resolve(lib, "mosquitto_destroy", a.destroy) &&
            Resolve(lib, "mosquitto_username_pw_set", a.username_pw_set) &&
            Resolve(lib, "mosquitto_will_set", a.will_set) && Resolve(lib, "mosquitto_tls_set", a.tls_set) &&
            Resolve(lib, "mosquitto_threaded_set", a.threaded_set) &&
            Resolve(lib, "mosquitto_connect", a.connect) && Resolve(lib, "mosquitto_reconnect", a.reconnect) &&
-           Resolve(lib, "mosquitto_loop", a.loop) &&
-           Resolve(lib, "mosquitto_disconnect", a.disconnect) && Resolve(lib, "mosquitto_publish", a.publish) &&
-           Resolve(lib, "mosquitto_subscribe", a.subscribe) &&
+           Resolve(lib, "mosquitto_loop", a.loop) && Resolve(lib, "mosquitto_disconnect", a.disconnect) &&
+           Resolve(lib, "mosquitto_publish", a.publish) && Resolve(lib, "mosquitto_subscribe", a.subscribe) &&
            Resolve(lib, "mosquitto_connect_callback_set", a.connect_callback_set) &&
            Resolve(lib, "mosquitto_disconnect_callback_set", a.disconnect_callback_set) &&
            Resolve(lib, "mosquitto_message_callback_set", a.message_callback_set) &&
@@ -71,9 +72,11 @@ bool ResolveAll(void* lib, MosquittoApi& a) {
 
 class MosquittoClient final : public MqttClient {
 public:
-    MosquittoClient(void* library, const MosquittoApi& api) : library_(library), api_(api) { api_.lib_init(); }
+    TAVREL_COLD MosquittoClient(void* library, const MosquittoApi& api) : library_(library), api_(api) {
+        api_.lib_init();
+    }
 
-    ~MosquittoClient() override {
+    TAVREL_COLD ~MosquittoClient() override {
         Stop();
         if (mosq_ != nullptr)
             api_.destroy(mosq_);
@@ -81,7 +84,8 @@ public:
         ::dlclose(library_);
     }
 
-    bool Start(const MqttConnectOptions& o, MqttClientEvents& events, std::string& error) override {
+    TAVREL_COLD bool Start(const MqttConnectOptions& o, MqttClientEvents& events,
+                           std::string& error) override {
         events_ = &events;
         mosq_ = api_.create(o.clientId.c_str(), true, this);
         if (mosq_ == nullptr) {
@@ -93,7 +97,8 @@ public:
         api_.message_callback_set(mosq_, &MosquittoClient::OnMessage);
         int rc = MOSQ_ERR_SUCCESS;
         if (!o.username.empty())
-            rc = api_.username_pw_set(mosq_, o.username.c_str(), o.password.empty() ? nullptr : o.password.c_str());
+            rc = api_.username_pw_set(mosq_, o.username.c_str(),
+                                      o.password.empty() ? nullptr : o.password.c_str());
         if (rc == MOSQ_ERR_SUCCESS && !o.willTopic.empty())
             rc = api_.will_set(mosq_, o.willTopic.c_str(), static_cast<int>(o.willPayload.size()),
                                o.willPayload.data(), kQos, true);
@@ -101,9 +106,10 @@ public:
             error = api_.strerror(rc);
             return false;
         }
-        if (!o.caFile.empty() &&
-            (rc = api_.tls_set(mosq_, o.caFile.c_str(), nullptr, nullptr, nullptr, nullptr)) != MOSQ_ERR_SUCCESS) {
-            error = "the certificate authority file " + o.caFile + " cannot be used (" + api_.strerror(rc) + ")";
+        if (!o.caFile.empty() && (rc = api_.tls_set(mosq_, o.caFile.c_str(), nullptr, nullptr, nullptr,
+                                                    nullptr)) != MOSQ_ERR_SUCCESS) {
+            error =
+                "the certificate authority file " + o.caFile + " cannot be used (" + api_.strerror(rc) + ")";
             return false;
         }
         api_.threaded_set(mosq_, true);
@@ -117,16 +123,17 @@ public:
         return true;
     }
 
-    bool Publish(const std::string& topic, const std::string& payload, bool retain) override {
-        return mosq_ != nullptr && api_.publish(mosq_, nullptr, topic.c_str(), static_cast<int>(payload.size()),
-                                                payload.data(), kQos, retain) == MOSQ_ERR_SUCCESS;
+    TAVREL_COLD bool Publish(const std::string& topic, const std::string& payload, bool retain) override {
+        return mosq_ != nullptr &&
+               api_.publish(mosq_, nullptr, topic.c_str(), static_cast<int>(payload.size()), payload.data(),
+                            kQos, retain) == MOSQ_ERR_SUCCESS;
     }
 
-    bool Subscribe(const std::string& pattern) override {
+    TAVREL_COLD bool Subscribe(const std::string& pattern) override {
         return mosq_ != nullptr && api_.subscribe(mosq_, nullptr, pattern.c_str(), kQos) == MOSQ_ERR_SUCCESS;
     }
 
-    void Stop() override {
+    TAVREL_COLD void Stop() override {
         if (!thread_.joinable())
             return;
         {
@@ -144,15 +151,16 @@ private:
     // The network thread: connects, runs the loop while connected, and after each failure waits a
     // growing pause (cut short by Stop) before the next try. Stop waits for a connection attempt under
     // way: at most the system's connect time-out for a host that does not answer.
-    void Run() {
+    TAVREL_COLD void Run() {
         int attempt = 0;
         bool first = true;
         while (!Stopping()) {
             accepted_ = false;
             // Connecting waits on the network, here on the client's own thread only (the library's
             // non-blocking connect spins without end when a TLS connection cannot be made).
-            int rc = first ? api_.connect(mosq_, options_.host.c_str(), options_.port, options_.keepAliveSeconds)
-                           : api_.reconnect(mosq_);
+            int rc =
+                first ? api_.connect(mosq_, options_.host.c_str(), options_.port, options_.keepAliveSeconds)
+                      : api_.reconnect(mosq_);
             first = false;
             if (rc == MOSQ_ERR_SUCCESS) {
                 const auto goodbyeEnds = [this] { return stopSince_ + kGoodbyeTime; };
@@ -177,25 +185,25 @@ private:
         }
     }
 
-    bool Stopping() {
+    TAVREL_COLD bool Stopping() {
         const std::lock_guard<std::mutex> lock(mutex_);
         return stopping_;
     }
 
-    static void OnConnect(mosquitto*, void* obj, int rc) {
+    TAVREL_COLD static void OnConnect(mosquitto*, void* obj, int rc) {
         MosquittoClient& self = Self(obj);
         self.accepted_ = rc == 0;
         self.events_->Connected(rc == 0, rc == 0 ? std::string() : self.api_.connack_string(rc));
     }
 
-    static void OnDisconnect(mosquitto*, void* obj, int rc) {
+    TAVREL_COLD static void OnDisconnect(mosquitto*, void* obj, int rc) {
         MosquittoClient& self = Self(obj);
         // 0: asked for by Stop; anything else is a lost connection.
         if (rc != 0)
             self.events_->Disconnected(self.api_.strerror(rc));
     }
 
-    static void OnMessage(mosquitto*, void* obj, const mosquitto_message* m) {
+    TAVREL_COLD static void OnMessage(mosquitto*, void* obj, const mosquitto_message* m) {
         const char* bytes = static_cast<const char*>(m->payload);
         Self(obj).events_->MessageArrived(m->topic, std::string(bytes, bytes + (bytes ? m->payloadlen : 0)));
     }
@@ -219,7 +227,7 @@ bool MqttClientBuiltIn() {
     return true;
 }
 
-std::unique_ptr<MqttClient> LoadMqttClient(std::string& error) {
+TAVREL_COLD std::unique_ptr<MqttClient> LoadMqttClient(std::string& error) {
     void* library = ::dlopen(kLibraryName, RTLD_NOW | RTLD_LOCAL);
     if (library == nullptr) {
         error = std::string("the MQTT client library ") + kLibraryName + " cannot be loaded";
