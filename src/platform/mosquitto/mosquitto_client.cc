@@ -21,7 +21,7 @@ namespace {
 constexpr const char* kLibraryName = "libmosquitto.so.1";
 constexpr int kQos = 1;
 // How long one turn of the network loop may wait for the socket: the longest Stop waits for the thread.
-constexpr int kLoopTimeoutMs = 250;
+constexpr int kLoopTimeoutMs = 1000;
 // How long Stop lets the goodbye (the "offline" message and the disconnect) take to leave.
 constexpr auto kGoodbyeTime = std::chrono::seconds(2);
 
