@@ -19,7 +19,8 @@ cleanup() {
 trap cleanup EXIT
 export TAVREL_HOME=$home TAVREL_PORTS=sim
 mkdir -p "$home/registry"
-port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+port=$((20000 + RANDOM % 40000))
+while (: <"/dev/tcp/127.0.0.1/$port") 2>/dev/null; do port=$((20000 + RANDOM % 40000)); done
 printf 'listener %s 127.0.0.1\nallow_anonymous true\nuser %s\n' "$port" "$(id -un)" >"$home/mosquitto.conf"
 "$(command -v mosquitto || echo /usr/sbin/mosquitto)" -c "$home/mosquitto.conf" >"$home/broker.log" 2>&1 &
 broker=$!

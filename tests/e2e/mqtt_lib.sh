@@ -13,7 +13,12 @@ require_tools() {
 
 # A TCP port on 127.0.0.1 that nothing listens on now.
 free_port() {
-    python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+    local port
+    while :; do
+        port=$((20000 + RANDOM % 40000))
+        # A connection that fails means nothing listens there.
+        (: <"/dev/tcp/127.0.0.1/$port") 2>/dev/null || { echo "$port"; return; }
+    done
 }
 
 # start_broker PORT [EXTRA CONFIG LINES...]: mosquitto on 127.0.0.1:PORT only; waits until it listens.
