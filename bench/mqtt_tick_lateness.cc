@@ -74,7 +74,9 @@ int main(int argc, char** argv) {
     RunSchedulerLoop(ctx, host, [&] {
         link.Poll(host);
         const int64_t now = clock.MonotonicUs();
-        lateness.push_back((now - first) % interval);
+        // The loop keeps its slots on a grid of whole intervals from its start.
+        const int64_t slot = first + static_cast<int64_t>(lateness.size()) * interval;
+        lateness.push_back(std::max<int64_t>(now - slot, 0));
         return now >= end;
     });
     link.Stop();
