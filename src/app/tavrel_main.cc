@@ -6,6 +6,7 @@
 #include "platform/environment.h"
 #include "platform/file_io.h"
 #include "platform/process.h"
+#include "shell/mqtt_start.h"
 #include "shell/program_context.h"
 #include "shell/second_copy.h"
 #include "shell/startup.h"
@@ -118,6 +119,9 @@ int Run(int argc, char** argv, const Options& options) {
     if (!instance->AnotherCopyRunning() && !boardWarning.empty())
         ctx.boxes.Tell(MsgIcon::Warning, "Tavrel", boardWarning);
 
+    // MQTT's lines go to the event log only: a broker that is away must not raise message boxes.
+    const auto mqtt = StartMqttLink(ctx, nullptr);
+    host.AttachMqtt(mqtt.get());
     frmRelay window(ctx, host);
     boxes.SetParent(&window);
     window.Load();
@@ -192,7 +196,7 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (arg == "--version") {
-            std::cout << "tavrel " << kProgramVersion << "\n";
+            std::cout << "tavrel " << kProgramVersion << "\n" << MqttVersionText() << "\n";
             return 0;
         }
         // For scripts and benchmarks, not in the help: a picture of the window, or end once it shows.

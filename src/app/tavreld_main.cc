@@ -13,6 +13,7 @@
 #include "shell/config_command.h"
 #include "shell/console_host.h"
 #include "shell/headless_reload.h"
+#include "shell/mqtt_start.h"
 #include "shell/preview_printer.h"
 #include "shell/program_context.h"
 #include "shell/schedule_commands.h"
@@ -174,10 +175,13 @@ int RunCommand(const std::string& home, const std::string& runFile) {
 
     ConsoleTickHost host(ctx, std::cout);
     HeadlessReload reload(ctx, system, board, runFile, std::cerr);
-    RunSchedulerLoop(ctx, host, [&] {
-        reload.Poll();
-        return StopRequested() || host.closeRequested;
-    });
+    RunSchedulerLoopWithMqtt(
+        ctx, host,
+        [&] {
+            reload.Poll();
+            return StopRequested() || host.closeRequested;
+        },
+        [](const std::string& line) { std::cerr << "tavreld: " << line << "\n"; });
     // Stopped by the system (SIGTERM at shut-down): the next start resumes from the restart file.
     CloseProgram(ctx, StopKeepsRestartFile() ? RestartFileOnClose::Keep : RestartFileOnClose::Delete);
     return 0;
@@ -196,7 +200,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!args.empty() && args[0] == "--version") {
-        std::cout << "tavreld " << kProgramVersion << "\n";
+        std::cout << "tavreld " << kProgramVersion << "\n" << MqttVersionText() << "\n";
         return 0;
     }
     const std::string home = DefaultTavrelHome();

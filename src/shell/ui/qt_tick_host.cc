@@ -1,6 +1,7 @@
 #include "shell/ui/qt_tick_host.h"
 
 #include "engine/tick.h"
+#include "mqtt/mqtt_link.h"
 #include "shell/program_context.h"
 
 #include <QCoreApplication>
@@ -20,10 +21,23 @@ void QtTickHost::Start() {
 }
 
 void QtTickHost::Beat() {
+    if (mqtt_ != nullptr)
+        mqtt_->Poll(*this);
     if (ctx_.engineState.TimerEnabled)
         gate_.Tick(ctx_.engine, *this);
     else
         emit statusBarDue(); // the clock fields move on while the schedule waits for its first action
+}
+
+void QtTickHost::DisplayChanged() {
+    emit displayChanged();
+    if (mqtt_ != nullptr)
+        mqtt_->PublishChanges();
+}
+
+void QtTickHost::StateLineLogged(const std::string& line) {
+    if (mqtt_ != nullptr)
+        mqtt_->PublishLogLine(line);
 }
 
 void QtTickHost::ProcessPendingMessages() {

@@ -13,6 +13,7 @@
 namespace tavrel {
 
 struct ProgramContext;
+class MqttLink;
 
 class QtTickHost final : public QObject, public TickHost {
     Q_OBJECT
@@ -28,11 +29,14 @@ public:
 
     void ProcessPendingMessages() override;
     void SetBusyPointer(bool busy) override;
-    void DisplayChanged() override { emit displayChanged(); }
+    void DisplayChanged() override;
+    void StateLineLogged(const std::string& line) override;
     void RefreshStatusBar() override { emit statusBarDue(); }
     // Answered by the main window's close path; false when the user kept the program running.
     bool CloseProgram() override { return closeProgram_ ? closeProgram_() : true; }
     void SetCloseProgram(std::function<bool()> close) { closeProgram_ = std::move(close); }
+    // The MQTT link (null: none): its commands applied at the start of each beat, changes published.
+    void AttachMqtt(MqttLink* link) { mqtt_ = link; }
 
 signals:
     void displayChanged();
@@ -44,6 +48,7 @@ private:
     TickGate gate_;
     bool busy_ = false;
     std::function<bool()> closeProgram_;
+    MqttLink* mqtt_ = nullptr;
 };
 
 } // namespace tavrel

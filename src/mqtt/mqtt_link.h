@@ -1,0 +1,92 @@
+#pragma once
+// The program as an MQTT client: publishes its state, takes commands into a bounded queue on the
+// network thread, and applies them on the tick's own thread. Nothing here waits on the network.
+
+#include "engine/tick_host.h"
+#include "mqtt/connection_watch.h"
+#include "mqtt/discovery.h"
+#include "mqtt/mqtt_inbox.h"
+#include "mqtt/mqtt_settings.h"
+#include "mqtt/mqtt_state.h"
+#include "platform/mqtt_client.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tavrel {
+
+struct Engine;
+
+inline constexpr size_t kMqttQueueCapacity = 64;
+
+class MqttLink final : private MqttClientEvents {
+public:
+    using ClientLoader = std::function<std::unique_ptr<MqttClient>(std::string& error)>;
+    // `notice` also receives each event-log line (tavreld prints them); `version` is the program's.
+    MqttLink(Engine& engine, MqttSettings settings, std::string version, ClientLoader loader,
+             std::function<void(const std::string&)> notice);
+    ~MqttLink() override;
+    MqttLink(const MqttLink&) = delete;
+    MqttLink& operator=(const MqttLink&) = delete;
+
+    // Loads the client and starts connecting when MQTT is enabled; does nothing otherwise.
+    void Start();
+    bool Active() const { return client_ != nullptr; }
+
+    // At the start of a tick: logs the connection's changes, applies the queued commands (`host` runs a
+    // forced check) and publishes what changed.
+    void Poll(TickHost& host);
+    // Publishes the state values that changed since they were last published.
+    void PublishChanges();
+    void PublishLogLine(const std::string& line);
+
+    // Says "offline" and disconnects.
+    void Stop();
+
+private:
+    void Connected(bool accepted, const std::string& reason) override;
+    void Disconnected(const std::string& reason) override;
+    void MessageArrived(const std::string& topic, const std::string& payload) override;
+
+    void Log(const std::string& detail);
+    void ApplyMessages(TickHost& host, const MqttInboxContents& in);
+    void PublishAll();
+
+    Engine& engine_;
+    const MqttSettings settings_;
+    const std::string version_;
+    ClientLoader loader_;
+    std::function<void(const std::string&)> notice_;
+    MqttInbox inbox_{kMqttQueueCapacity};
+    MqttConnectionWatch watch_;
+    std::optional<MqttState> published_;
+    std::unique_ptr<MqttClient> client_; // last: its network thread ends before the rest goes
+};
+
+// The host the tick talks to, with each change published as it happens.
+class MqttTickHost final : public TickHost {
+public:
+    MqttTickHost(TickHost& inner, MqttLink& link) : inner_(inner), link_(link) {}
+
+    void ProcessPendingMessages() override { inner_.ProcessPendingMessages(); }
+    void SetBusyPointer(bool busy) override { inner_.SetBusyPointer(busy); }
+    void DisplayChanged() override {
+        inner_.DisplayChanged();
+        link_.PublishChanges();
+    }
+    void RefreshStatusBar() override { inner_.RefreshStatusBar(); }
+    void RelaySwitched(int relayIndex, int16_t state) override { inner_.RelaySwitched(relayIndex, state); }
+    void StateLineLogged(const std::string& line) override {
+        inner_.StateLineLogged(line);
+        link_.PublishLogLine(line);
+    }
+    bool CloseProgram() override { return inner_.CloseProgram(); }
+
+private:
+    TickHost& inner_;
+    MqttLink& link_;
+};
+
+} // namespace tavrel
