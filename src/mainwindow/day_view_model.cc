@@ -11,6 +11,17 @@ DayViewColours DayViewColoursFrom(const Settings& settings) {
     return {settings.ColorRelayON, settings.ColorRelayOFF, settings.ColorNameBkgrnd};
 }
 
+BgrColour MixedColour(BgrColour on, BgrColour off, int onPermille) {
+    const int share = std::clamp(onPermille, 0, 1000);
+    BgrColour mixed = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const int a = (on >> shift) & 0xFF;
+        const int b = (off >> shift) & 0xFF;
+        mixed |= ((a * share + b * (1000 - share)) / 1000) << shift;
+    }
+    return mixed;
+}
+
 std::string FormatLength(int32_t seconds) {
     const std::array<int32_t, 3> parts{seconds / 3600, seconds / 60 % 60, seconds % 60};
     static constexpr std::array<const char*, 3> kUnits{" h", " min", " s"};
@@ -105,6 +116,35 @@ std::optional<int32_t> DayViewModel::SecondAt(int x) const {
     const int64_t offset = x - t.x;
     const int64_t second = (offset * kSecondsInDay + t.width - 1) / t.width;
     return static_cast<int32_t>(std::min<int64_t>(second, kSecondsInDay - 1));
+}
+
+std::vector<DayViewModel::ColumnRun> DayViewModel::RowRuns(int relay) const {
+    const PixelRect t = Timeline();
+    // The first second drawn in column c is ceil(c * day / width): the seconds of each column.
+    auto firstSecond = [&](int64_t column) {
+        return static_cast<int32_t>((column * kSecondsInDay + t.width - 1) / t.width);
+    };
+    std::vector<int32_t> onSeconds(static_cast<size_t>(t.width), 0);
+    for (const OnInterval& i : Relay(relay).intervals) {
+        if (i.end <= i.start)
+            continue;
+        const int from = XOfSecond(i.start) - t.x;
+        const int to = std::min(XOfSecond(i.end - 1) - t.x, t.width - 1);
+        for (int c = from; c <= to; ++c)
+            onSeconds[static_cast<size_t>(c)] +=
+                std::min(i.end, firstSecond(c + 1)) - std::max(i.start, firstSecond(c));
+    }
+    std::vector<ColumnRun> runs;
+    for (int c = 0; c < t.width; ++c) {
+        const int32_t length = firstSecond(c + 1) - firstSecond(c);
+        const int permille =
+            length > 0 ? static_cast<int>(int64_t{onSeconds[static_cast<size_t>(c)]} * 1000 / length) : 0;
+        if (!runs.empty() && runs.back().onPermille == permille)
+            ++runs.back().width;
+        else
+            runs.push_back({t.x + c, 1, permille});
+    }
+    return runs;
 }
 
 PixelRect DayViewModel::Bar(int relay, const OnInterval& interval) const {

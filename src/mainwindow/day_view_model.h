@@ -41,6 +41,9 @@ struct DayViewColours {
 // The relay lights' ON and OFF colours and the name boxes' background of the colours settings.
 DayViewColours DayViewColoursFrom(const Settings& settings);
 
+// `onPermille` thousandths of `on` over `off`: the colour of a column that is ON part of its time.
+BgrColour MixedColour(BgrColour on, BgrColour off, int onPermille);
+
 // "8 h 59 min 59 s": leading and trailing zero units left out ("30 s", "2 h", "1 h 0 min 5 s").
 std::string FormatLength(int32_t seconds);
 // "08:00:01-17:00:00, 8 h 59 min 59 s"
@@ -50,7 +53,7 @@ class DayViewModel {
 public:
     static constexpr int kRows = kRelaysPerBoard;
     static constexpr int kMargin = 6;
-    static constexpr int kMaxRowHeight = 44;
+    static constexpr int kMaxRowHeight = 40;
 
     // The day shown, and the clock's day and second: the now line is drawn only when they are the same day.
     void SetDay(DayPreview day);
@@ -74,6 +77,16 @@ public:
     PixelRect TotalCell(int relay) const;
     // The bar of an interval of `relay`'s row, at least one pixel wide.
     PixelRect Bar(int relay, const OnInterval& interval) const;
+
+    // A stretch of pixel columns of a row with the same share of ON time, in thousandths: 1000 is ON all
+    // through, 0 OFF. Where intervals are shorter than a pixel the columns show their mix, not a bar.
+    struct ColumnRun {
+        int x = 0;
+        int width = 0;
+        int onPermille = 0;
+        friend bool operator==(const ColumnRun&, const ColumnRun&) = default;
+    };
+    std::vector<ColumnRun> RowRuns(int relay) const;
 
     int XOfSecond(int32_t second) const;
     // The second of the day at `x`, or nothing left or right of the timeline.

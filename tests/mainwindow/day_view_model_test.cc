@@ -26,6 +26,8 @@ DayViewModel MakeModel() {
     day.relays[2].intervals = {{At(8, 0, 1), At(17, 0, 0)}, {At(20, 0, 0), At(20, 0, 1)}};
     day.relays[2].onSeconds = At(9, 0, 0);
     day.relays[6].cyclic = true;
+    for (int32_t s = 0; s < kSecondsInDay; s += 120) // a minute ON, a minute OFF
+        day.relays[4].intervals.push_back({s, s + 60});
     DayViewModel model;
     model.SetDay(day);
     model.SetMetrics({2 * DayViewModel::kMargin + 100 + 864 + 60, 2 * DayViewModel::kMargin + 20 + 8 * 40,
@@ -40,6 +42,8 @@ TEST(DayViewModelTest, LengthsAndToolTip) {
     };
     for (const auto& [seconds, text] : cases)
         EXPECT_EQ(FormatLength(seconds), text) << seconds;
+    EXPECT_EQ(MixedColour(0x00FF00, 0x0000FF, 500), 0x007F7F);
+    EXPECT_EQ(MixedColour(0x00FF00, 0x0000FF, 1000), 0x00FF00);
     EXPECT_EQ(IntervalToolTip({At(8, 0, 1), At(17, 0, 0)}), "08:00:01-17:00:00, 8 h 59 min 59 s");
 }
 
@@ -80,6 +84,31 @@ TEST(DayViewModelTest, BarsAndHits) {
         EXPECT_EQ(model.HitAt(c.x, c.y), c.hit) << c.x << "," << c.y;
     EXPECT_EQ(model.ToolTipAt(bar.x + 10, y), "08:00:01-17:00:00, 8 h 59 min 59 s");
     EXPECT_EQ(model.ToolTipAt(bar.x - 1, y), "");
+}
+
+// The share of ON time drawn at column x of a row.
+int PermilleAt(const DayViewModel& model, int relay, int x) {
+    for (const auto& run : model.RowRuns(relay))
+        if (x >= run.x && x < run.x + run.width)
+            return run.onPermille;
+    return -1;
+}
+
+TEST(DayViewModelTest, ColumnsShowTheirShareOfOnTime) {
+    const DayViewModel model = MakeModel();
+    struct Case {
+        int relay, x, permille;
+    };
+    const Case cases[] = {
+        {2, 106 + At(10, 30, 0) / 100, 1000},
+        {2, 106 + At(8, 0, 0) / 100, 990}, // 08:00:01 starts it
+        {2, 106 + At(7, 0, 0) / 100, 0},
+        {2, 106 + At(20, 0, 0) / 100, 10},
+        {4, 106 + 1, 600},
+        {4, 106 + 3, 400}, // [100, 200) holds 120..180, [300, 400) holds 360..400
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PermilleAt(model, c.relay, c.x), c.permille) << c.relay << " at " << c.x;
 }
 
 TEST(DayViewModelTest, NowLineOnlyOnToday) {

@@ -15,6 +15,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -58,7 +59,7 @@ private slots:
         SetColours(ctx);
         ctx.schedule.RelayArray[2].CycleCode = "SS"; // not on Saturday and Sunday
         ctx.schedule.TimeArray[PairIndex(2, 0)] = {"08:00:00", "17:00:00", kFalse};
-        t.platform.clock.Set(2026, 12, 14, 12, 0, 0); // a Monday
+        t.platform.clock.Set(2026, 12, 14, 12, 30, 0); // a Monday
         DayViewWindow window(ctx);
         window.resize(1024, 500);
         window.show();
@@ -70,11 +71,11 @@ private slots:
         QCOMPARE(ColourAt(timeline, 3, At(10, 30)), kOff);
         // Today: the present time is a line across the rows.
         QVERIFY(timeline.Model().NowLineX().has_value());
-        QVERIFY(ColourAt(timeline, 3, At(12, 0)) != kOff);
+        QVERIFY(ColourAt(timeline, 3, At(12, 30)) != kOff);
 
         window.findChild<QDateEdit*>("dtpDay")->setDate(QDate(2026, 12, 12)); // a Saturday
         QCOMPARE(ColourAt(timeline, 2, At(10, 30)), kOff);
-        QCOMPARE(ColourAt(timeline, 3, At(12, 0)), kOff);
+        QCOMPARE(ColourAt(timeline, 3, At(12, 30)), kOff);
     }
 
     void followsAnEntryAcceptedInTheMainWindow() {
@@ -94,16 +95,18 @@ private slots:
         main.findChild<QAction*>("mnuToolDayView")->trigger();
         auto* view = main.findChild<DayViewWindow*>("frmDayView");
         QVERIFY(view != nullptr && view->isVisible());
-        QCOMPARE(ColourAt(view->Timeline(), 0, At(11, 0)), kOff);
+        QCOMPARE(ColourAt(view->Timeline(), 0, At(11, 30)), kOff);
 
-        main.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
+        // Back to the main window to type there, as a user does.
+        QVERIFY(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == view->windowHandle(); }));
+        main.windowHandle()->requestActivate();
+        QVERIFY(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == main.windowHandle(); }));
         auto* box = main.findChild<QLineEdit*>("txtStartTime_0");
         box->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(box, "10:00");
         QTest::keyClick(box, Qt::Key_Tab);
         QCOMPARE(ctx.schedule.TimeArray[0].StartTime, std::string("10:00:00"));
-        QCOMPARE(ColourAt(view->Timeline(), 0, At(11, 0)), kOn);
+        QCOMPARE(ColourAt(view->Timeline(), 0, At(11, 30)), kOn);
     }
 };
 

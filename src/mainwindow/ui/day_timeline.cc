@@ -33,6 +33,9 @@ DayTimeline::DayTimeline(QWidget* parent) : QWidget(parent) {
     setObjectName("picDayTimeline");
     setAccessibleName("Timeline of the day, one row per relay");
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Taller than this would only stretch the rows past their largest height.
+    setMaximumHeight(DayViewModel::kRows * DayViewModel::kMaxRowHeight + fontMetrics().height() + 4 +
+                     2 * DayViewModel::kMargin);
 }
 
 void DayTimeline::SetDay(DayPreview day) {
@@ -107,8 +110,9 @@ void DayTimeline::paintEvent(QPaintEvent*) {
     DrawRows(painter);
     if (const auto x = model_.NowLineX()) {
         const PixelRect t = model_.Timeline();
-        painter.setPen(QPen(QColor(220, 0, 0), 2));
-        painter.drawLine(*x, t.y - 3, *x, t.y + t.height + 2);
+        // Black on a white edge reads on any pair of ON and OFF colours.
+        painter.fillRect(*x - 1, t.y - 3, 3, t.height + 6, Qt::white);
+        painter.fillRect(*x, t.y - 3, 1, t.height + 6, Qt::black);
     }
 }
 
@@ -126,7 +130,6 @@ void DayTimeline::DrawAxis(QPainter& painter) {
 }
 
 void DayTimeline::DrawRows(QPainter& painter) {
-    const QColor on = ToQColor(colours_.on);
     const QColor off = ToQColor(colours_.off);
     const QColor grid = off.darker(115);
     const QColor nameBack = ToQColor(colours_.nameBackground);
@@ -139,8 +142,12 @@ void DayTimeline::DrawRows(QPainter& painter) {
             const int x = model_.XOfSecond(hour * 3600);
             painter.drawLine(x, row.y, x, row.y + row.height - 1);
         }
-        for (const OnInterval& interval : model_.Day().relays[static_cast<size_t>(r)].intervals)
-            painter.fillRect(ToQRect(model_.Bar(r, interval)), on);
+        for (const DayViewModel::ColumnRun& run : model_.RowRuns(r)) {
+            if (run.onPermille == 0)
+                continue;
+            painter.fillRect(run.x, row.y, run.width, row.height,
+                             ToQColor(MixedColour(colours_.on, colours_.off, run.onPermille)));
+        }
 
         const QRect name = ToQRect(model_.NameCell(r)).adjusted(0, 0, -2, 0);
         painter.fillRect(name, nameBack);

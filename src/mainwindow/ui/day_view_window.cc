@@ -5,6 +5,7 @@
 #include "mainwindow/ui/day_timeline.h"
 #include "shell/program_context.h"
 
+#include <QColor>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,6 +26,22 @@ QDate ToQDate(const CalendarDate& d) {
 
 CalendarDate FromQDate(const QDate& d) {
     return {d.year(), d.month(), d.day()};
+}
+
+QString HtmlColour(BgrColour colour) {
+    const Rgb rgb = RgbFromColour(colour);
+    return QColor(rgb.red, rgb.green, rgb.blue).name();
+}
+
+// Swatches of the colours with what they mean.
+QString LegendHtml(const DayViewColours& c) {
+    auto swatch = [](const QString& colour, const char* text) {
+        return QString("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
+            .arg(colour, text);
+    };
+    return swatch(HtmlColour(c.on), "ON") + "&nbsp;&nbsp;&nbsp;" + swatch(HtmlColour(c.off), "OFF") +
+           "&nbsp;&nbsp;&nbsp;" +
+           swatch(HtmlColour(MixedColour(c.on, c.off, 500)), "both within one pixel (shown mixed)");
 }
 
 QAction* MenuItem(QMenu* menu, const QString& text, const char* name) {
@@ -62,9 +79,15 @@ DayViewWindow::DayViewWindow(ProgramContext& ctx, QWidget* parent)
     bar->addWidget(date_);
     bar->addWidget(today);
     bar->addStretch(1);
+    legend_ = new QLabel(central);
+    legend_->setObjectName("lblLegend");
+    legend_->setAccessibleName("Colour legend");
+    legend_->setTextFormat(Qt::RichText);
+    bar->addWidget(legend_);
     layout->addLayout(bar);
 
     timeline_ = new DayTimeline(central);
+    // The rows grow with the window up to their largest height; the room left goes below the note.
     layout->addWidget(timeline_, 1);
 
     note_ = new QLabel(central);
@@ -72,6 +95,7 @@ DayViewWindow::DayViewWindow(ProgramContext& ctx, QWidget* parent)
     note_->setAccessibleName("Note on cyclic relays");
     note_->setWordWrap(true);
     layout->addWidget(note_);
+    layout->addStretch(1);
     setCentralWidget(central);
     BuildMenu();
 
@@ -107,7 +131,9 @@ QDate DayViewWindow::ShownDate() const {
 
 void DayViewWindow::Recompute() {
     DayPreview day = PreviewDay(ctx_.schedule, FromQDate(date_->date()));
-    timeline_->SetColours(DayViewColoursFrom(ctx_.settings));
+    const DayViewColours colours = DayViewColoursFrom(ctx_.settings);
+    legend_->setText(LegendHtml(colours));
+    timeline_->SetColours(colours);
     timeline_->SetDay(std::move(day));
     note_->setText(QString::fromStdString(timeline_->Model().CyclicNote()));
     note_->setVisible(!note_->text().isEmpty());
