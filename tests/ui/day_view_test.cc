@@ -13,8 +13,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateEdit>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolTip>
 #include <QWindow>
 
 #include <memory>
@@ -72,6 +74,19 @@ private slots:
         // Today: the present time is a line across the rows.
         QVERIFY(timeline.Model().NowLineX().has_value());
         QVERIFY(ColourAt(timeline, 3, At(12, 30)) != kOff);
+
+        // Hovering the bar tells its start, end and length.
+        const DayViewModel& model = timeline.Model();
+        const QPoint onBar(model.XOfSecond(At(10, 30)), model.Row(2).y + 2);
+        QHelpEvent hover(QEvent::ToolTip, onBar, timeline.mapToGlobal(onBar));
+        QApplication::sendEvent(&timeline, &hover);
+        QCOMPARE(QToolTip::text(), QString("08:00:01-17:00:00, 8 h 59 min 59 s"));
+
+        // Print Form goes to the printer seam.
+        int asked = 0;
+        window.SetPrinterChooser([&](QPrinter&, QWidget*) { return ++asked, false; });
+        window.findChild<QAction*>("mnuFilePrintForm")->trigger();
+        QCOMPARE(asked, 1);
 
         window.findChild<QDateEdit*>("dtpDay")->setDate(QDate(2026, 12, 12)); // a Saturday
         QCOMPARE(ColourAt(timeline, 2, At(10, 30)), kOff);
