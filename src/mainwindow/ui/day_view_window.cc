@@ -106,6 +106,7 @@ DayViewWindow::DayViewWindow(ProgramContext& ctx, QWidget* parent)
     nowTimer_->setInterval(1000);
     connect(nowTimer_, &QTimer::timeout, this, &DayViewWindow::MoveNowLine);
     resize(960, 440);
+    RestoreWindowPlacement(*this, ctx_.regApi, kWindowName);
 }
 
 void DayViewWindow::BuildMenu() {

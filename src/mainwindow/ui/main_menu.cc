@@ -7,7 +7,6 @@
 #include "engine/total_time.h"
 #include "files/run_file.h"
 #include "files/run_on_boot.h"
-#include "formutil/ui/window_placement_ui.h"
 #include "mainwindow/ui/day_view_window.h"
 #include "mainwindow/ui/frm_relay.h"
 #include "mainwindow/ui/log_commands.h"
@@ -466,7 +465,6 @@ void MainMenu::ShowDayView() {
         dayView_ = new DayViewWindow(ctx_, &window_);
         dayView_->setWindowFlag(Qt::Window);
         dayView_->setAttribute(Qt::WA_DeleteOnClose);
-        RestoreWindowPlacement(*dayView_, ctx_.regApi, "frmDayView");
         connect(&window_.Panels(), &RelayPanelsView::scheduleEdited, dayView_.data(),
                 &DayViewWindow::ScheduleChanged);
     }
