@@ -227,8 +227,27 @@ void ApplyCyclicRule(RelayRecord& relay, TimePair& pair, double minutes, const C
 
 } // namespace
 
+RelayPairSeconds ReadPairSeconds(std::span<const TimePair> pairs) {
+    RelayPairSeconds seconds{};
+    const size_t count = std::min<size_t>(pairs.size(), kPairsPerRelay);
+    for (size_t p = 0; p < count; ++p) {
+        if (!PairInUse(pairs[p]))
+            continue;
+        const auto start = ParseTimeOfDay(pairs[p].StartTime);
+        const auto end = ParseTimeOfDay(pairs[p].EndTime);
+        if (start && end)
+            seconds[p] = {true, *start, *end};
+    }
+    return seconds;
+}
+
 bool ApplyPairRules(RelayRecord& relay, std::span<TimePair> pairs, const ClockSample& sample,
                     const int16_t& suspended) {
+    return ApplyPairRules(relay, pairs, ReadPairSeconds(pairs), sample, suspended);
+}
+
+bool ApplyPairRules(RelayRecord& relay, std::span<TimePair> pairs, const RelayPairSeconds& seconds,
+                    const ClockSample& sample, const int16_t& suspended) {
     const int count = std::min<int>(static_cast<int>(pairs.size()), kPairsPerRelay);
     const PairRules rules = RulesForCode(relay.CycleCode);
     for (int p = 0; p < count; ++p) {
@@ -236,19 +255,16 @@ bool ApplyPairRules(RelayRecord& relay, std::span<TimePair> pairs, const ClockSa
             return false;
         TimePair& pair = pairs[static_cast<size_t>(p)];
         pair.PairActive = kFalse;
-        if (!PairInUse(pair))
-            continue;
-        const auto start = ParseTimeOfDay(pair.StartTime);
-        const auto end = ParseTimeOfDay(pair.EndTime);
-        if (!start || !end)
+        const PairSeconds& times = seconds[static_cast<size_t>(p)];
+        if (!times.usable)
             continue;
         const PairRule rule = rules[static_cast<size_t>(p)];
         if (rule == PairRule::Cyclic) {
-            if (Between(*start, sample.now, *end))
+            if (Between(times.start, sample.now, times.end))
                 ApplyCyclicRule(relay, pair, *CyclicMinutes(relay.CycleCode), sample);
             continue;
         }
-        if (WindowRuleHolds(rule, *start, *end, sample)) {
+        if (WindowRuleHolds(rule, times.start, times.end, sample)) {
             relay.NewState = kStateOn;
             pair.PairActive = kTrue;
         }

@@ -61,12 +61,27 @@ bool PairInUse(const TimePair& pair);
 // Whether a non-cyclic rule switches its pair ON at the sampled time; both bounds are strict.
 bool WindowRuleHolds(PairRule rule, int32_t start, int32_t end, const ClockSample& sample);
 
+// A pair's two times in seconds of the day, read from its texts. `usable` is false for a pair not in
+// use or with a text that is not a time: such a pair never switches its relay.
+struct PairSeconds {
+    bool usable = false;
+    int32_t start = 0;
+    int32_t end = 0;
+};
+using RelayPairSeconds = std::array<PairSeconds, kPairsPerRelay>;
+
+// The times of up to six pairs; the slots past `pairs` stay unusable.
+RelayPairSeconds ReadPairSeconds(std::span<const TimePair> pairs);
+
 // Applies the rules of the relay's cycle code to its six pairs (`pairs`), in order, setting each pair's
 // PairActive and raising NewState to ON where a pair switches it ON; the cyclic rule may also set it OFF
 // and moves NextCycleTick and NextCycleText. The caller has set NewState to OFF. Stops before a pair
 // when `suspended` is -1 and then returns false.
 bool ApplyPairRules(RelayRecord& relay, std::span<TimePair> pairs, const ClockSample& sample,
                     const int16_t& suspended);
+// The same with the pairs' times read beforehand by ReadPairSeconds from the same, unchanged texts.
+bool ApplyPairRules(RelayRecord& relay, std::span<TimePair> pairs, const RelayPairSeconds& seconds,
+                    const ClockSample& sample, const int16_t& suspended);
 
 // The six pairs of relay `relayIndex` in the time table; empty (after reporting) for a bad index.
 std::span<TimePair> PairsOfRelay(ScheduleTables& t, int relayIndex);

@@ -66,11 +66,13 @@ DayPreview PreviewDay(const ScheduleTables& schedule, const CalendarDate& date) 
         out.totalTimeText = ComputeTotalTime(relay, PairsOfRelay(t, RelayIndex(0, r)));
     }
 
+    // The texts do not change during the day, so their times are read once, not at every second.
+    const BoardPairSeconds seconds = ReadBoardPairSeconds(t);
     PreviewClock clock(date, day.weekday);
     std::array<bool, kRelaysPerBoard> on{};
     for (int32_t s = 0; s < kSecondsInDay; ++s) {
         clock.SetSecond(s);
-        EvaluateSchedule(t, clock);
+        EvaluateSchedule(t, clock, seconds);
         for (int r = 0; r < kRelaysPerBoard; ++r) {
             RelayRecord& relay = t.RelayArray[RelayIndex(0, r)];
             const bool now = OutputIsOn(relay);

@@ -4,7 +4,10 @@
 
 namespace tavrel {
 
-void EvaluateSchedule(ScheduleTables& t, const Clock& clock) {
+namespace {
+
+// One evaluation; the pairs' times come from `readBefore` when given, else from the texts now.
+void Evaluate(ScheduleTables& t, const Clock& clock, const BoardPairSeconds* readBefore) {
     const ClockSample sample = SampleClock(clock);
     for (int r = 0; r < kRelaysPerBoard; ++r) {
         if (IsSet(t.ScheduleSuspended))
@@ -19,9 +22,29 @@ void EvaluateSchedule(ScheduleTables& t, const Clock& clock) {
         }
         if (!DaysOfWeekMatch(relay.DaysOfWeek, sample.weekday))
             continue;
-        if (!ApplyPairRules(relay, PairsOfRelay(t, RelayIndex(0, r)), sample, t.ScheduleSuspended))
+        const std::span<TimePair> pairs = PairsOfRelay(t, RelayIndex(0, r));
+        const RelayPairSeconds seconds =
+            readBefore != nullptr ? (*readBefore)[static_cast<size_t>(r)] : ReadPairSeconds(pairs);
+        if (!ApplyPairRules(relay, pairs, seconds, sample, t.ScheduleSuspended))
             return;
     }
+}
+
+} // namespace
+
+BoardPairSeconds ReadBoardPairSeconds(ScheduleTables& t) {
+    BoardPairSeconds seconds{};
+    for (int r = 0; r < kRelaysPerBoard; ++r)
+        seconds[static_cast<size_t>(r)] = ReadPairSeconds(PairsOfRelay(t, RelayIndex(0, r)));
+    return seconds;
+}
+
+void EvaluateSchedule(ScheduleTables& t, const Clock& clock) {
+    Evaluate(t, clock, nullptr);
+}
+
+void EvaluateSchedule(ScheduleTables& t, const Clock& clock, const BoardPairSeconds& seconds) {
+    Evaluate(t, clock, &seconds);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "engine/total_time.h"
 #include "files/run_file.h"
 #include "files/run_on_boot.h"
+#include "mainwindow/ui/day_view_window.h"
 #include "mainwindow/ui/frm_relay.h"
 #include "mainwindow/ui/log_commands.h"
 #include "mainwindow/ui/program_configuration.h"
@@ -160,6 +161,7 @@ void MainMenu::BuildTool() {
     // The tick itself is the command: it runs at once, unheld.
     forceCheckTime_ =
         Add(tool, "Force Time Check", "mnuToolForceCheckTime", [this, &e] { host_.Gate().Tick(e, host_); });
+    Add(tool, "Day View", "mnuToolDayView", [this] { Run([this] { ShowDayView(); }); });
     listAddresses_ = Add(tool, "List Addresses H200-H3FF", "mnuToolListAddress_H200_H3FF", [this] {
         Run([this] { ListPortAddresses(ctx_.portAccess, ctx_.eventLog.CurrentLogPath()); });
     });
@@ -455,6 +457,20 @@ void MainMenu::TestAccumTotalTime() {
     for (int r = 0; r < kRelaysPerBoard; ++r)
         lines.push_back("Relay " + std::to_string(r + 1) + ": " + ctx_.schedule.RelayArray[r].TotalTimeText);
     ctx_.boxes.Tell(MsgIcon::Information, "Test Accum Total Time", lines);
+}
+
+void MainMenu::ShowDayView() {
+    // One Day View at a time; a second choice brings it to the front.
+    if (dayView_.isNull()) {
+        dayView_ = new DayViewWindow(ctx_, &window_);
+        dayView_->setWindowFlag(Qt::Window);
+        dayView_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(&window_.Panels(), &RelayPanelsView::scheduleEdited, dayView_.data(),
+                &DayViewWindow::ScheduleChanged);
+    }
+    dayView_->show();
+    dayView_->raise();
+    dayView_->activateWindow();
 }
 
 } // namespace tavrel

@@ -7,6 +7,7 @@
 #include "mainwindow/main_menu_model.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -23,6 +24,7 @@ struct ProgramContext;
 class Autostart;
 class QtTickHost;
 class frmRelay;
+class DayViewWindow;
 
 // The run files the file dialogs offer.
 inline constexpr const char* kRunFileFilter = "Run Files (*.run);;All Files (*)";
@@ -79,6 +81,7 @@ private:
     void ConfigurationCommand();
     void RunOnBootCommand(int16_t kind);
     void TestAccumTotalTime();
+    void ShowDayView();
     Autostart& SystemAutostart();
 
     ProgramContext& ctx_;
@@ -92,6 +95,7 @@ private:
     QAction* logging_ = nullptr;
     QAction* forceCheckTime_ = nullptr;
     QAction* listAddresses_ = nullptr;
+    QPointer<DayViewWindow> dayView_;
     QAction* recentSeparator_ = nullptr;
     QAction* timerSwitch_ = nullptr;
     QAction* boardAddresses_ = nullptr;

@@ -59,14 +59,17 @@ RelayPanelsView::RelayPanelsView(ProgramContext& ctx, QWidget* parent)
         connect(panel, &RelayPanel::manualClicked, this, [this](int relay) {
             ToggleManual(ctx_.engine, relay);
             ApplyDisplayState();
+            emit scheduleEdited();
         });
         connect(panel, &RelayPanel::invertClicked, this, [this](int relay) {
             ToggleInvert(ctx_.engine, relay);
             ApplyDisplayState();
+            emit scheduleEdited();
         });
         connect(panel, &RelayPanel::stopClicked, this, [this](int relay) {
             ToggleStop(ctx_.engine, relay);
             ApplyDisplayState();
+            emit scheduleEdited();
         });
         connect(panel, &RelayPanel::counterClicked, this, [this](int relay, Qt::MouseButton button) {
             if (button != Qt::LeftButton && button != Qt::RightButton)
@@ -105,6 +108,7 @@ void RelayPanelsView::LoadFromTables() {
         panel->ForgetLook();
     }
     ApplyDisplayState();
+    emit scheduleEdited();
 }
 
 void RelayPanelsView::ApplyDisplayState() {
@@ -147,6 +151,8 @@ void RelayPanelsView::Leave(EntryBox* box, Qt::FocusReason reason) {
         box->selectAll();
     }
     validating_ = false;
+    if (out.accepted)
+        emit scheduleEdited();
 }
 
 void RelayPanelsView::Edited(EntryBox* box, const QString& text) {

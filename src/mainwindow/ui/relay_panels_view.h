@@ -24,6 +24,9 @@ public:
 signals:
     // The text of the focused box, for the status bar's last field.
     void focusedTextChanged(const QString& text);
+    // An entry was accepted, a relay's manual, invert or stop setting changed, or the boxes were loaded
+    // from the tables: what the schedule does may have changed.
+    void scheduleEdited();
 
 private:
     class ViewHost;
