@@ -66,7 +66,24 @@ double RoundHalfEven(double value) {
         return floor + 1;
     if (diff < 0.5)
         return floor;
-    return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
+    // Doubles from 2^53 on are all even.
+    return std::fabs(floor) >= 0x1p53 || static_cast<int64_t>(floor) % 2 == 0 ? floor : floor + 1;
+}
+
+int64_t RoundHalfAway(double value) {
+    if (value != value)
+        return 0;
+    if (value >= 0x1p63)
+        return INT64_MAX;
+    if (value <= -0x1p63)
+        return INT64_MIN;
+    int64_t whole = static_cast<int64_t>(value);                // toward zero
+    const double fraction = value - static_cast<double>(whole); // exact
+    if (fraction >= 0.5)
+        ++whole;
+    else if (fraction <= -0.5)
+        --whole;
+    return whole;
 }
 
 double LeadingNumber(const std::string& text) {

@@ -27,4 +27,8 @@ std::optional<int32_t> ToInt32(const std::string& text, ConversionError& error);
 // Rounds half to even, as the settings' integer conversions do.
 double RoundHalfEven(double value);
 
+// Rounds half away from zero to a whole number, as std::llround does, without the maths library (the
+// daemon links none); saturates at the ends of int64_t, and NaN gives 0.
+int64_t RoundHalfAway(double value);
+
 } // namespace tavrel

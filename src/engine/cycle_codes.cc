@@ -1,5 +1,6 @@
 #include "engine/cycle_codes.h"
 
+#include "common/vb_conversions.h"
 #include "engine/time_of_day.h"
 
 #include <algorithm>
@@ -215,10 +216,10 @@ void ApplyCyclicRule(RelayRecord& relay, TimePair& pair, double minutes, const C
                 pair.PairActive = kTrue;
             }
         }
-        const int64_t whole = std::clamp<int64_t>(std::llround(minutes), kMinCycleMinutes, kMaxCycleMinutes);
+        const int64_t whole = std::clamp<int64_t>(RoundHalfAway(minutes), kMinCycleMinutes, kMaxCycleMinutes);
         relay.NextCycleTick = whole * 60000 + s.tickMs;
         const double shown = std::clamp(minutes, 0.0, static_cast<double>(kMaxCycleMinutes));
-        relay.NextCycleText = FormatTimeOfDay(s.now + std::llround(shown * 60.0));
+        relay.NextCycleText = FormatTimeOfDay(s.now + RoundHalfAway(shown * 60.0));
     } else {
         relay.NewState = current;
         pair.PairActive = current != 0 ? kTrue : kFalse;

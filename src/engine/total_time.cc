@@ -44,7 +44,7 @@ int64_t BottomOfHour(int32_t start, int32_t end) {
 }
 
 int64_t Cyclic(int32_t start, int32_t end, double minutes) {
-    const int64_t period = std::clamp<int64_t>(std::llround(minutes), 1, 24 * 60) * 60;
+    const int64_t period = std::clamp<int64_t>(RoundHalfAway(minutes), 1, 24 * 60) * 60;
     int64_t sum = 0;
     for (int64_t t = start; t < end; t += 2 * period)
         sum += std::min<int64_t>(period, end - t);
