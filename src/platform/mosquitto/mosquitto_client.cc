@@ -230,7 +230,8 @@ bool MqttClientBuiltIn() {
 TAVREL_COLD std::unique_ptr<MqttClient> LoadMqttClient(std::string& error) {
     void* library = ::dlopen(kLibraryName, RTLD_NOW | RTLD_LOCAL);
     if (library == nullptr) {
-        error = std::string("the MQTT client library ") + kLibraryName + " cannot be loaded";
+        error = std::string("the MQTT client library ") + kLibraryName +
+                " cannot be loaded (on Debian it is in the package libmosquitto1)";
         return nullptr;
     }
     MosquittoApi api;
