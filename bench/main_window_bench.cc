@@ -2,11 +2,12 @@
 // schedule, ending as soon as the window shows), the window built and shown inside one process, and one
 // tick with its panel and status-bar refresh. Goals: shown within 300 ms; a tick with refresh under 2 ms.
 
+#include "bench_program.h"
 #include "engine/tick.h"
-#include "shell/schedule_commands.h"
 #include "mainwindow/ui/frm_relay.h"
 #include "platform/autostart.h"
 #include "shell/program_context.h"
+#include "shell/schedule_commands.h"
 #include "shell/startup.h"
 #include "shell/ui/qt_tick_host.h"
 
@@ -24,15 +25,8 @@ namespace {
 using namespace tavrel;
 namespace fs = std::filesystem;
 
-fs::path FreshHome(const char* name) {
-    const fs::path home = fs::temp_directory_path() / name;
-    fs::remove_all(home);
-    fs::create_directories(home / "registry");
-    return home;
-}
-
 void BM_ProcessStartToWindowShown(benchmark::State& state) {
-    const fs::path home = FreshHome("tavrel-window-bench-process");
+    const fs::path home = bench::BenchProgram::FreshHome("tavrel-window-bench-process");
     fs::copy_file(TAVREL_DEMO_CONFIG, home / "registry" / "HKEY_LOCAL_MACHINE.reg");
     const std::string command = "TAVREL_HOME='" + home.string() +
                                 "' TAVREL_PORTS=sim QT_QPA_PLATFORM=offscreen '" TAVREL_BIN
@@ -45,29 +39,8 @@ void BM_ProcessStartToWindowShown(benchmark::State& state) {
 BENCHMARK(BM_ProcessStartToWindowShown)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
 
 // Everything the in-process benchmarks share: the platform of the machine on a scratch home.
-struct Program {
-    Program()
-        : home(FreshHome("tavrel-window-bench")), sink(), boxes(sink), drives(home.string()),
-          ports(MakeSimulatedPortLibrary((home / "ports.bin").string())),
-          serial(MakeSystemSerialApi(home.string())), folders(MakeSystemFolders(drives)),
-          registry(MakeHiveRegistry((home / "registry").string(), nullptr)), power(MakeSystemPower()),
-          ctx(Platform{clock, boxes, drives, *ports, *serial, *folders, *registry, *power}) {
-        ApplyDefaultConfiguration(ctx);
-        ctx.portAccess.OpenPortLibrary();
-    }
-    ~Program() { fs::remove_all(home); }
-
-    fs::path home;
-    SystemClock clock;
-    std::ostringstream sink;
-    ConsoleMessageBoxes boxes;
-    DriveMap drives;
-    std::unique_ptr<PortLibrary> ports;
-    std::unique_ptr<SerialApi> serial;
-    std::unique_ptr<SystemFolders> folders;
-    std::unique_ptr<Registry> registry;
-    std::unique_ptr<SystemPower> power;
-    ProgramContext ctx;
+struct Program : bench::BenchProgram {
+    Program() : BenchProgram("tavrel-window-bench") { ApplyDefaultConfiguration(ctx); }
 };
 
 void BM_WindowBuiltAndShown(benchmark::State& state) {

@@ -4,6 +4,7 @@
 // The defaults name a loopback port where nothing listens (each try is refused at once); a host that
 // does not answer at all (a blackholed address) keeps the client's thread inside a connect instead.
 
+#include "bench_program.h"
 #include "engine/tick.h"
 #include "mqtt/mqtt_link.h"
 #include "platform/mqtt_client.h"
@@ -13,7 +14,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <sstream>
 #include <vector>
@@ -35,22 +35,8 @@ int main(int argc, char** argv) {
     settings.ClientId = "bench";
     settings.TopicPrefix = "tavrel/bench";
 
-    const std::filesystem::path home = std::filesystem::temp_directory_path() / "tavrel-mqtt-bench";
-    std::filesystem::create_directories(home);
-    SystemClock clock;
-    std::ostringstream sink;
-    ConsoleMessageBoxes boxes(sink);
-    DriveMap drives(home.string());
-    auto ports = MakeSimulatedPortLibrary((home / "ports.bin").string());
-    auto serial = MakeSystemSerialApi(home.string());
-    auto folders = MakeSystemFolders(drives);
-    auto registry = MakeHiveRegistry((home / "registry").string(), nullptr);
-    auto power = MakeSystemPower();
-    ProgramContext ctx(Platform{clock, boxes, drives, *ports, *serial, *folders, *registry, *power});
-    ctx.portAccess.OpenPortLibrary();
-    ctx.schedule.BoardArray[0].ChipSetType = "CBRelay08";
-    ctx.schedule.BoardArray[0].BaseAddress = 0x300;
-    ctx.schedule.BoardArray[0].InputAddress = 0x301;
+    bench::BenchProgram program("tavrel-mqtt-bench");
+    ProgramContext& ctx = program.ctx;
     InitialiseNewSchedule(ctx.schedule);
     // Every relay switches every second, so that each tick has state to publish.
     for (int r = 0; r < 8; ++r) {
@@ -68,19 +54,18 @@ int main(int argc, char** argv) {
     MqttTickHost host(quiet, link);
 
     const int64_t interval = static_cast<int64_t>(ctx.engineState.TimerInterval) * 1000;
-    const int64_t first = clock.MonotonicUs();
+    const int64_t first = program.clock.MonotonicUs();
     const int64_t end = first + static_cast<int64_t>(seconds) * 1000000;
     std::vector<int64_t> lateness;
     RunSchedulerLoop(ctx, host, [&] {
         link.Poll(host);
-        const int64_t now = clock.MonotonicUs();
+        const int64_t now = program.clock.MonotonicUs();
         // The loop keeps its slots on a grid of whole intervals from its start.
         const int64_t slot = first + static_cast<int64_t>(lateness.size()) * interval;
         lateness.push_back(std::max<int64_t>(now - slot, 0));
         return now >= end;
     });
     link.Stop();
-    std::filesystem::remove_all(home);
 
     std::sort(lateness.begin(), lateness.end());
     const int64_t worst = lateness.empty() ? 0 : lateness.back();
