@@ -41,11 +41,12 @@ public:
     void ReadAllOutputs();
     void ReadAllInputs();
     void InvalidateBoard(int board);
+    // A board with no port of its own, or set to run without one: nothing is written anywhere.
+    static bool Emulated(const BoardRecord& b) { return IsSet(b.RunNoBoard) || b.BaseAddress == 0; }
 
 private:
     uint8_t SwitchRelay(int board, int relay, bool on);
     void SwitchAll(int board, bool on);
-    bool Emulated(const BoardRecord& b) const { return IsSet(b.RunNoBoard) || b.BaseAddress == 0; }
     BoardDriver& DriverFor(const BoardRecord& b);
 
     BoardTable& boards_;

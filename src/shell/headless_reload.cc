@@ -65,25 +65,32 @@ std::string HeadlessReload::Reload() {
              << "): the running settings are kept.\n";
         detail = "Configuration kept (none stored)";
     }
-    TakeBoardSettings(!SameBoardSetup(before, ctx_.schedule.BoardArray[0]));
+    if (!SameBoardSetup(before, ctx_.schedule.BoardArray[0]))
+        MoveToNewBoard(before);
     detail += ", " + ReopenRunFile();
     ctx_.eventLog.WriteEvent("Reload", detail);
     err_ << "tavreld: reload: " << detail << ".\n";
     return detail;
 }
 
-void HeadlessReload::TakeBoardSettings(bool boardChanged) {
-    // As after the configuration window: the next write initialises each board with its new settings.
-    for (int b = 0; b < kBoardSlots; ++b)
-        ctx_.boards.InvalidateBoard(b);
-    if (!boardChanged)
-        return;
+void HeadlessReload::MoveToNewBoard(const BoardRecord& before) {
+    // The board left behind (emulation switched on, another type or address) lets go of its relays
+    // first, as switching emulation on in the window does; else it would hold them as they are for good.
+    const BoardRecord after = ctx_.schedule.BoardArray[0];
+    if (!BoardIo::Emulated(before)) {
+        ctx_.schedule.BoardArray[0] = before;
+        ctx_.boards.AllRelaysOff(0);
+        ctx_.schedule.BoardArray[0] = after;
+    }
+    // Only a board whose set-up changed is initialised again: initialising writes the control word and
+    // then 0 to the outputs, which would drop the relays that are ON until each one's next change.
+    ctx_.boards.InvalidateBoard(0);
     std::vector<std::string> warning;
     boardClaim_.reset(); // our own claim would stand in the way of the new one on the same board
     boardClaim_ = ClaimBoard(ctx_.schedule.BoardArray[0], 1, *system_.ports, *system_.serial, warning);
     for (const std::string& line : warning)
         err_ << line << "\n";
-    // Another board (or the board instead of its emulation) takes the relays' states now, not at each
+    // The new board (or the board instead of its emulation) takes the relays' states now, not at each
     // relay's next change, which may be hours away: a relay that is ON must be ON on the new board.
     for (int r = 0; r < kRelaysPerBoard; ++r) {
         const int16_t state = ctx_.schedule.RelayArray[r].CurrentState;

@@ -2,6 +2,7 @@
 // tavreld's reload (SIGHUP, `systemctl reload`): the settings read again and the boards made to take
 // them, as after the configuration window closes; the run file opened again only when it changed.
 
+#include "boardio/board_record.h"
 #include "platform/process.h"
 
 #include <cstdint>
@@ -28,8 +29,8 @@ public:
     std::string Reload();
 
 private:
-    void ReloadSettings();
-    void TakeBoardSettings(bool boardChanged);
+    // Board 1's set-up changed from `before`: the old board switched off, the new one takes the relays.
+    void MoveToNewBoard(const BoardRecord& before);
     std::string ReopenRunFile();
 
     ProgramContext& ctx_;
