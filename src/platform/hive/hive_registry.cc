@@ -162,17 +162,28 @@ public:
             return kRegSuccess;
         }
         together_ = std::make_unique<Together>();
+        // Whatever way this ends (a throw included), the sessions let go of their locks, and a hive
+        // changed in memory but never written is read again next time.
+        struct EndTogether {
+            std::unique_ptr<Together>& together;
+            ~EndTogether() {
+                for (auto& [root, session] : together->sessions)
+                    if (session->dirty)
+                        session->Forget();
+                together.reset();
+            }
+        } end{together_};
         changes();
         int32_t result = kRegSuccess;
+        for (const auto& [root, session] : together_->sessions)
+            if (session->failed) // a hive that cannot be written: none of the changes is
+                result = kRegAccessDenied;
         for (auto& [root, session] : together_->sessions) {
-            if (!session->dirty)
+            if (!session->dirty || result != kRegSuccess)
                 continue;
-            if (result == kRegSuccess)
-                result = session->Write();
-            else
-                session->Forget(); // changed in memory, never written
+            result = session->Write();
+            session->dirty = false;
         }
-        together_.reset();
         return result;
     }
 
@@ -208,8 +219,10 @@ private:
             cached.version = clean ? now : std::nullopt;
         }
         int32_t Save() {
-            if (!writable)
+            if (!writable) {
+                failed = true;
                 return kRegAccessDenied;
+            }
             if (deferred) {
                 dirty = true;
                 return kRegSuccess;
@@ -232,6 +245,7 @@ private:
         bool writable = true;
         bool deferred = false; // inside WriteTogether: written once at its end
         bool dirty = false;
+        bool failed = false; // a change could not be saved
         CachedHive& cached;
         HiveData& hive;
     };
