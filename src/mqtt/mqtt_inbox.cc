@@ -8,11 +8,14 @@ namespace tavrel {
 namespace {
 // Link events are few (one per connect or loss); the bound only guards against a flapping broker.
 constexpr size_t kMaxLinkEvents = 16;
+// No command is longer than a few dozen bytes: a bigger message is dropped and counted, so that a full
+// queue stays small.
+constexpr size_t kMaxPayloadBytes = 1024;
 } // namespace
 
 TAVREL_COLD bool MqttInbox::Push(MqttMessage message) {
     const std::lock_guard<std::mutex> lock(mutex_);
-    if (contents_.messages.size() >= capacity_) {
+    if (contents_.messages.size() >= capacity_ || message.payload.size() > kMaxPayloadBytes) {
         ++contents_.dropped;
         return false;
     }

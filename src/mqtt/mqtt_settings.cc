@@ -65,6 +65,10 @@ TAVREL_COLD MqttSettings MqttSettingsFrom(const MqttSettingLookup& lookup, const
     if (s.ClientId.empty())
         s.ClientId = hostName.empty() ? "tavrel" : "tavrel-" + PlainName(hostName);
     s.TopicPrefix = text("TopicPrefix");
+    // A wildcard cannot stand in a topic that is published to: the commands would never arrive.
+    for (char& c : s.TopicPrefix)
+        if (c == '+' || c == '#')
+            c = '_';
     while (!s.TopicPrefix.empty() && s.TopicPrefix.back() == '/')
         s.TopicPrefix.pop_back();
     if (s.TopicPrefix.empty())

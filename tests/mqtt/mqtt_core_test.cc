@@ -55,6 +55,7 @@ TEST(MqttSettings, StoredValuesAndBadOnes) {
     for (const char* port : {"0", "65536", "18x", ""})
         EXPECT_EQ(SettingsOf({{"Port", port}}).Port, 1883) << port;
     EXPECT_EQ(SettingsOf({{"TopicPrefix", "x"}, {"ClientId", "c"}}).TopicPrefix, "x");
+    EXPECT_EQ(SettingsOf({{"TopicPrefix", "site/+/#"}}).TopicPrefix, "site/_/_");
     EXPECT_EQ(SettingsOf({{"ClientId", "c"}}).TopicPrefix, "tavrel/c");
 }
 
@@ -111,6 +112,8 @@ TEST(MqttInbox, AFloodIsCutAndCounted) {
     EXPECT_TRUE(in.messages.empty());
     EXPECT_EQ(in.dropped, 0u);
     EXPECT_TRUE(inbox.Push({"e", "5"}));
+    EXPECT_FALSE(inbox.Push({"f", std::string(2000, 'x')})) << "a huge payload is dropped too";
+    EXPECT_EQ(inbox.Drain().dropped, 1u);
 }
 
 TEST(MqttConnectionWatch, OneLineForTheFirstFailureAndOneForTheRecovery) {
