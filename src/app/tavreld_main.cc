@@ -175,13 +175,16 @@ int RunCommand(const std::string& home, const std::string& runFile) {
 
     ConsoleTickHost host(ctx, std::cout);
     HeadlessReload reload(ctx, system, board, runFile, std::cerr);
+    // Outlives the close below: saying goodbye to the broker may wait on the network, the close must not.
+    const auto mqtt =
+        StartMqttLink(ctx, [](const std::string& line) { std::cerr << "tavreld: " << line << "\n"; });
     RunSchedulerLoopWithMqtt(
         ctx, host,
         [&] {
             reload.Poll();
             return StopRequested() || host.closeRequested;
         },
-        [](const std::string& line) { std::cerr << "tavreld: " << line << "\n"; });
+        mqtt.get());
     // Stopped by the system (SIGTERM at shut-down): the next start resumes from the restart file.
     CloseProgram(ctx, StopKeepsRestartFile() ? RestartFileOnClose::Keep : RestartFileOnClose::Delete);
     return 0;

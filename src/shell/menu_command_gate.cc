@@ -5,12 +5,16 @@
 namespace tavrel {
 
 void TickGate::Tick(Engine& engine, TickHost& host) {
+    Run(engine.schedule, [&] { tavrel::Tick(engine, host); });
+}
+
+void TickGate::Run(ScheduleTables& schedule, const std::function<void()>& work) {
     ++depth_;
-    tavrel::Tick(engine, host);
+    work();
     --depth_;
     if (depth_ == 0 && releaseAfterTick_) {
         releaseAfterTick_ = false;
-        engine.schedule.ScheduleSuspended = kFalse;
+        schedule.ScheduleSuspended = kFalse;
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "engine/engine.h"
 
+#include <functional>
 #include <utility>
 
 namespace tavrel {
@@ -16,6 +17,9 @@ class TickGate {
 public:
     // One tick, counted so that a command can tell it started inside one.
     void Tick(Engine& engine, TickHost& host);
+    // Other work that may tick and let window events run (the MQTT link's queued commands), counted the
+    // same way.
+    void Run(ScheduleTables& schedule, const std::function<void()>& work);
     bool InTick() const { return depth_ > 0; }
     // A command ends inside a tick: ScheduleSuspended stays set until the outermost tick returns.
     void HoldUntilTickEnds(ScheduleTables& schedule);

@@ -37,9 +37,8 @@ std::unique_ptr<MqttLink> StartMqttLink(ProgramContext& ctx, std::function<void(
 }
 
 void RunSchedulerLoopWithMqtt(ProgramContext& ctx, TickHost& host, const std::function<bool()>& stop,
-                              std::function<void(const std::string&)> notice) {
-    const std::unique_ptr<MqttLink> link = StartMqttLink(ctx, std::move(notice));
-    if (!link) {
+                              MqttLink* link) {
+    if (link == nullptr) {
         RunSchedulerLoop(ctx, host, stop);
         return;
     }

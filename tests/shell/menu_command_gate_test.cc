@@ -1,5 +1,6 @@
 #include "shell/menu_command_gate.h"
 
+#include "mqtt/mqtt_commands.h"
 #include "support/board_fixture.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +47,21 @@ TEST_F(MenuCommandGateTest, ACommandStartedInsideATickLeavesTheRestOfThatTickUnd
 
     gate.Tick(ctx.engine, eventsHost);
     EXPECT_EQ(Outputs(), 1) << "the next tick runs whole";
+}
+
+TEST_F(MenuCommandGateTest, ACommandDuringAnMqttForcedCheckIsHeldUntilTheLinksTurnEnds) {
+    ctx.schedule.TimeArray[0] = {"08:00:00", "17:00:00", kFalse};
+    int commands = 0;
+    eventsHost.pending = [&] { RunMenuCommand(ctx.schedule, gate, [&] { ++commands; }); };
+    bool heldAfterCheck = false;
+    gate.Run(ctx.schedule, [&] {
+        ApplyMqttCommand(ctx.engine, eventsHost, {MqttCommandKind::ForceCheck, -1});
+        heldAfterCheck = IsSet(ctx.schedule.ScheduleSuspended);
+    });
+    EXPECT_EQ(commands, 1);
+    EXPECT_TRUE(heldAfterCheck) << "the schedule is held for the rest of the link's turn";
+    EXPECT_EQ(Outputs(), 0) << "the forced check's evaluation and output were left undone";
+    EXPECT_EQ(ctx.schedule.ScheduleSuspended, kFalse) << "released once the turn returned";
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <dlfcn.h>
+#include <memory>
 #include <mosquitto.h>
 #include <mutex>
 #include <system_error>
@@ -20,7 +21,8 @@ namespace {
 
 constexpr const char* kLibraryName = "libmosquitto.so.1";
 constexpr int kQos = 1;
-// How long one turn of the network loop may wait for the socket: the longest Stop waits for the thread.
+// How long one turn of the network loop may wait for the socket; Stop allows the thread this beyond the
+// goodbye time.
 constexpr int kLoopTimeoutMs = 1000;
 // How long Stop lets the goodbye (the "offline" message and the disconnect) take to leave.
 constexpr auto kGoodbyeTime = std::chrono::seconds(2);
@@ -70,52 +72,77 @@ TAVREL_COLD bool ResolveAll(void* lib, MosquittoApi& a) {
            Resolve(lib, "mosquitto_connack_string", a.connack_string);
 }
 
+// What the network thread uses. Shared with the thread, so that a thread Stop gave up waiting for (still
+// inside a connect) never touches freed memory.
+struct NetworkState {
+    NetworkState(void* lib, const MosquittoApi& a) : library(lib), api(a) {}
+    void* library;
+    const MosquittoApi api;
+    mosquitto* mosq = nullptr;
+    MqttClientEvents* events = nullptr; // reached only under `mutex` and before `stopping`
+    MqttConnectOptions options;
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool stopping = false;
+    bool connecting = false; // set by the network thread around connect/reconnect
+    bool ended = false;      // the network thread has returned
+    std::atomic<bool> accepted{false};
+    std::chrono::steady_clock::time_point stopSince; // network thread only
+};
+
 class MosquittoClient final : public MqttClient {
 public:
-    TAVREL_COLD MosquittoClient(void* library, const MosquittoApi& api) : library_(library), api_(api) {
-        api_.lib_init();
+    TAVREL_COLD MosquittoClient(void* library, const MosquittoApi& api)
+        : net_(std::make_shared<NetworkState>(library, api)) {
+        net_->api.lib_init();
     }
 
     TAVREL_COLD ~MosquittoClient() override {
         Stop();
-        if (mosq_ != nullptr)
-            api_.destroy(mosq_);
-        api_.lib_cleanup();
-        ::dlclose(library_);
+        // A network thread still inside a connect keeps using the handle and the library's code: both
+        // are left as they are (the process is ending) rather than freed under it.
+        if (detached_)
+            return;
+        if (net_->mosq != nullptr)
+            net_->api.destroy(net_->mosq);
+        net_->api.lib_cleanup();
+        ::dlclose(net_->library);
     }
 
     TAVREL_COLD bool Start(const MqttConnectOptions& o, MqttClientEvents& events,
                            std::string& error) override {
-        events_ = &events;
-        mosq_ = api_.create(o.clientId.c_str(), true, this);
-        if (mosq_ == nullptr) {
+        NetworkState& n = *net_;
+        const MosquittoApi& api = n.api;
+        n.events = &events;
+        n.mosq = api.create(o.clientId.c_str(), true, &n);
+        if (n.mosq == nullptr) {
             error = "the MQTT client could not be made";
             return false;
         }
-        api_.connect_callback_set(mosq_, &MosquittoClient::OnConnect);
-        api_.disconnect_callback_set(mosq_, &MosquittoClient::OnDisconnect);
-        api_.message_callback_set(mosq_, &MosquittoClient::OnMessage);
+        api.connect_callback_set(n.mosq, &OnConnect);
+        api.disconnect_callback_set(n.mosq, &OnDisconnect);
+        api.message_callback_set(n.mosq, &OnMessage);
         int rc = MOSQ_ERR_SUCCESS;
         if (!o.username.empty())
-            rc = api_.username_pw_set(mosq_, o.username.c_str(),
-                                      o.password.empty() ? nullptr : o.password.c_str());
+            rc = api.username_pw_set(n.mosq, o.username.c_str(),
+                                     o.password.empty() ? nullptr : o.password.c_str());
         if (rc == MOSQ_ERR_SUCCESS && !o.willTopic.empty())
-            rc = api_.will_set(mosq_, o.willTopic.c_str(), static_cast<int>(o.willPayload.size()),
-                               o.willPayload.data(), kQos, true);
+            rc = api.will_set(n.mosq, o.willTopic.c_str(), static_cast<int>(o.willPayload.size()),
+                              o.willPayload.data(), kQos, true);
         if (rc != MOSQ_ERR_SUCCESS) {
-            error = api_.strerror(rc);
+            error = api.strerror(rc);
             return false;
         }
-        if (!o.caFile.empty() && (rc = api_.tls_set(mosq_, o.caFile.c_str(), nullptr, nullptr, nullptr,
-                                                    nullptr)) != MOSQ_ERR_SUCCESS) {
+        if (!o.caFile.empty() && (rc = api.tls_set(n.mosq, o.caFile.c_str(), nullptr, nullptr, nullptr,
+                                                   nullptr)) != MOSQ_ERR_SUCCESS) {
             error =
-                "the certificate authority file " + o.caFile + " cannot be used (" + api_.strerror(rc) + ")";
+                "the certificate authority file " + o.caFile + " cannot be used (" + api.strerror(rc) + ")";
             return false;
         }
-        api_.threaded_set(mosq_, true);
-        options_ = o;
+        api.threaded_set(n.mosq, true);
+        n.options = o;
         try {
-            thread_ = std::thread([this] { Run(); });
+            thread_ = std::thread([net = net_] { Run(*net); });
         } catch (const std::system_error& e) {
             error = std::string("the MQTT network thread could not start (") + e.what() + ")";
             return false;
@@ -124,101 +151,147 @@ public:
     }
 
     TAVREL_COLD bool Publish(const std::string& topic, const std::string& payload, bool retain) override {
-        return mosq_ != nullptr &&
-               api_.publish(mosq_, nullptr, topic.c_str(), static_cast<int>(payload.size()), payload.data(),
-                            kQos, retain) == MOSQ_ERR_SUCCESS;
+        return net_->mosq != nullptr &&
+               net_->api.publish(net_->mosq, nullptr, topic.c_str(), static_cast<int>(payload.size()),
+                                 payload.data(), kQos, retain) == MOSQ_ERR_SUCCESS;
     }
 
     TAVREL_COLD bool Subscribe(const std::string& pattern) override {
-        return mosq_ != nullptr && api_.subscribe(mosq_, nullptr, pattern.c_str(), kQos) == MOSQ_ERR_SUCCESS;
+        return net_->mosq != nullptr &&
+               net_->api.subscribe(net_->mosq, nullptr, pattern.c_str(), kQos) == MOSQ_ERR_SUCCESS;
     }
 
+    // Waits for the goodbye and at most a loop turn more: a connect under way (a name lookup or a host
+    // that never answers can hold it for minutes) is left to its thread, so the program's end is not held.
     TAVREL_COLD void Stop() override {
         if (!thread_.joinable())
             return;
+        NetworkState& n = *net_;
+        bool connecting = false;
         {
-            const std::lock_guard<std::mutex> lock(mutex_);
-            stopping_ = true;
+            const std::lock_guard<std::mutex> lock(n.mutex);
+            n.stopping = true;
+            connecting = n.connecting;
         }
-        wake_.notify_all();
-        api_.disconnect(mosq_);
-        thread_.join();
+        n.wake.notify_all();
+        // The library must not disconnect while its connect runs on the other thread: that thread
+        // disconnects itself when its connect returns.
+        if (!connecting)
+            n.api.disconnect(n.mosq);
+        std::unique_lock<std::mutex> lock(n.mutex);
+        if (n.wake.wait_for(lock, kGoodbyeTime + std::chrono::milliseconds(kLoopTimeoutMs),
+                            [&n] { return n.ended; })) {
+            lock.unlock();
+            thread_.join();
+        } else {
+            thread_.detach();
+            detached_ = true;
+        }
     }
 
 private:
-    static MosquittoClient& Self(void* obj) { return *static_cast<MosquittoClient*>(obj); }
+    static NetworkState& Net(void* obj) { return *static_cast<NetworkState*>(obj); }
+
+    static bool Stopping(NetworkState& n) {
+        const std::lock_guard<std::mutex> lock(n.mutex);
+        return n.stopping;
+    }
+
+    // Tells `events` unless Stop has begun (after which the receiver may be gone).
+    template <typename F> static void Tell(NetworkState& n, F tell) {
+        const std::lock_guard<std::mutex> lock(n.mutex);
+        if (!n.stopping)
+            tell(*n.events);
+    }
+
+    // Connects (or reconnects) unless Stop has begun; marks the attempt so that Stop leaves it alone.
+    TAVREL_COLD static bool Connect(NetworkState& n, bool first, int& rc) {
+        {
+            const std::lock_guard<std::mutex> lock(n.mutex);
+            if (n.stopping)
+                return false;
+            n.connecting = true;
+        }
+        rc = first ? n.api.connect(n.mosq, n.options.host.c_str(), n.options.port, n.options.keepAliveSeconds)
+                   : n.api.reconnect(n.mosq);
+        bool stopping = false;
+        {
+            const std::lock_guard<std::mutex> lock(n.mutex);
+            n.connecting = false;
+            stopping = n.stopping;
+        }
+        // Stop came during the connect and left the disconnect to this thread.
+        if (stopping && rc == MOSQ_ERR_SUCCESS)
+            n.api.disconnect(n.mosq);
+        return true;
+    }
 
     // The network thread: connects, runs the loop while connected, and after each failure waits a
-    // growing pause (cut short by Stop) before the next try. Stop waits for a connection attempt under
-    // way: at most the system's connect time-out for a host that does not answer.
-    TAVREL_COLD void Run() {
+    // growing pause (cut short by Stop) before the next try.
+    TAVREL_COLD static void Run(NetworkState& n) {
         int attempt = 0;
         bool first = true;
-        while (!Stopping()) {
-            accepted_ = false;
+        while (!Stopping(n)) {
+            n.accepted = false;
             // Connecting waits on the network, here on the client's own thread only (the library's
             // non-blocking connect spins without end when a TLS connection cannot be made).
-            int rc =
-                first ? api_.connect(mosq_, options_.host.c_str(), options_.port, options_.keepAliveSeconds)
-                      : api_.reconnect(mosq_);
+            int rc = MOSQ_ERR_SUCCESS;
+            if (!Connect(n, first, rc))
+                break;
             first = false;
             if (rc == MOSQ_ERR_SUCCESS) {
-                const auto goodbyeEnds = [this] { return stopSince_ + kGoodbyeTime; };
-                while ((rc = api_.loop(mosq_, kLoopTimeoutMs, 1)) == MOSQ_ERR_SUCCESS) {
-                    if (Stopping() && stopSince_ == std::chrono::steady_clock::time_point())
-                        stopSince_ = std::chrono::steady_clock::now();
-                    if (Stopping() && std::chrono::steady_clock::now() > goodbyeEnds())
+                const auto goodbyeEnds = [&n] { return n.stopSince + kGoodbyeTime; };
+                while ((rc = n.api.loop(n.mosq, kLoopTimeoutMs, 1)) == MOSQ_ERR_SUCCESS) {
+                    if (Stopping(n) && n.stopSince == std::chrono::steady_clock::time_point())
+                        n.stopSince = std::chrono::steady_clock::now();
+                    if (Stopping(n) && std::chrono::steady_clock::now() > goodbyeEnds())
                         break;
                 }
             }
-            if (Stopping())
+            if (Stopping(n))
                 break;
             if (rc != MOSQ_ERR_SUCCESS)
-                events_->Disconnected(api_.strerror(rc));
-            if (accepted_)
+                Tell(n, [&](MqttClientEvents& e) { e.Disconnected(n.api.strerror(rc)); });
+            if (n.accepted)
                 attempt = 0;
-            std::unique_lock<std::mutex> lock(mutex_);
-            wake_.wait_for(lock,
-                           std::chrono::seconds(ReconnectDelaySeconds(attempt++, options_.reconnectMinSeconds,
-                                                                      options_.reconnectMaxSeconds)),
-                           [this] { return stopping_; });
+            std::unique_lock<std::mutex> lock(n.mutex);
+            n.wake.wait_for(lock,
+                            std::chrono::seconds(ReconnectDelaySeconds(
+                                attempt++, n.options.reconnectMinSeconds, n.options.reconnectMaxSeconds)),
+                            [&n] { return n.stopping; });
         }
-    }
-
-    TAVREL_COLD bool Stopping() {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        return stopping_;
+        {
+            const std::lock_guard<std::mutex> lock(n.mutex);
+            n.ended = true;
+        }
+        n.wake.notify_all();
     }
 
     TAVREL_COLD static void OnConnect(mosquitto*, void* obj, int rc) {
-        MosquittoClient& self = Self(obj);
-        self.accepted_ = rc == 0;
-        self.events_->Connected(rc == 0, rc == 0 ? std::string() : self.api_.connack_string(rc));
+        NetworkState& n = Net(obj);
+        n.accepted = rc == 0;
+        Tell(n, [&](MqttClientEvents& e) {
+            e.Connected(rc == 0, rc == 0 ? std::string() : n.api.connack_string(rc));
+        });
     }
 
     TAVREL_COLD static void OnDisconnect(mosquitto*, void* obj, int rc) {
-        MosquittoClient& self = Self(obj);
+        NetworkState& n = Net(obj);
         // 0: asked for by Stop; anything else is a lost connection.
         if (rc != 0)
-            self.events_->Disconnected(self.api_.strerror(rc));
+            Tell(n, [&](MqttClientEvents& e) { e.Disconnected(n.api.strerror(rc)); });
     }
 
     TAVREL_COLD static void OnMessage(mosquitto*, void* obj, const mosquitto_message* m) {
         const char* bytes = static_cast<const char*>(m->payload);
-        Self(obj).events_->MessageArrived(m->topic, std::string(bytes, bytes + (bytes ? m->payloadlen : 0)));
+        Tell(Net(obj), [&](MqttClientEvents& e) {
+            e.MessageArrived(m->topic, std::string(bytes, bytes + (bytes ? m->payloadlen : 0)));
+        });
     }
 
-    void* library_;
-    MosquittoApi api_;
-    mosquitto* mosq_ = nullptr;
-    MqttClientEvents* events_ = nullptr;
-    MqttConnectOptions options_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    bool stopping_ = false;
-    std::atomic<bool> accepted_{false};
-    std::chrono::steady_clock::time_point stopSince_; // network thread only
+    std::shared_ptr<NetworkState> net_;
     std::thread thread_;
+    bool detached_ = false;
 };
 
 } // namespace

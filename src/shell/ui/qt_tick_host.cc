@@ -21,8 +21,10 @@ void QtTickHost::Start() {
 }
 
 void QtTickHost::Beat() {
+    // Inside the gate: a command's forced check lets window events run, and a menu command among them
+    // must leave the rest of that check undone as it would a tick's.
     if (mqtt_ != nullptr)
-        mqtt_->Poll(*this);
+        gate_.Run(ctx_.schedule, [this] { mqtt_->Poll(*this); });
     if (ctx_.engineState.TimerEnabled)
         gate_.Tick(ctx_.engine, *this);
     else
