@@ -1,8 +1,8 @@
 #include "shell/close_request.h"
 
 #include "engine/tick.h"
-#include "shell/schedule_commands.h"
 #include "shell/program_context.h"
+#include "shell/schedule_commands.h"
 #include "shell/startup.h"
 
 namespace tavrel {

@@ -56,8 +56,8 @@ bool CheckConfiguration(ProgramContext& ctx, const std::function<bool()>& openCo
             ctx.NewConfiguration().ConfigurationLoadFromReg();
             return true;
         }
-        const bool nothingStored =
-            ctx.settings.ConfigVersion == kRegKeyNotFound || ctx.settings.ConfigVersion == kRegValueNameNotFound;
+        const bool nothingStored = ctx.settings.ConfigVersion == kRegKeyNotFound ||
+                                   ctx.settings.ConfigVersion == kRegValueNameNotFound;
         if (AskToConfigure(ctx, nothingStored) != MsgResult::Ok)
             return false;
         openConfiguration();

@@ -1,9 +1,9 @@
 #include "shell/window_startup.h"
 
 #include "config/configuration.h"
-#include "shell/schedule_commands.h"
 #include "platform/file_io.h"
 #include "shell/close_request.h"
+#include "shell/schedule_commands.h"
 #include "shell/startup.h"
 #include "support/fake_port_library.h"
 #include "support/test_platform.h"

@@ -1,10 +1,10 @@
 // The main window and the kill window on the offscreen platform, with the fake platform: the close
 // question, the first run, a crash restart, the kill window and a close by the system.
 
-#include "shell/schedule_commands.h"
 #include "mainwindow/status_bar_text.h"
 #include "mainwindow/ui/frm_relay.h"
 #include "platform/file_io.h"
+#include "shell/schedule_commands.h"
 #include "shell/startup.h"
 #include "shell/ui/kill_button_window.h"
 #include "shell/ui/qt_tick_host.h"

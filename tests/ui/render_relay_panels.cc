@@ -2,8 +2,8 @@
 //   render_relay_panels OUT.png WIDTH HEIGHT   (set QT_SCALE_FACTOR for other screen scales)
 
 #include "engine/tick.h"
-#include "shell/schedule_commands.h"
 #include "mainwindow/ui/relay_panels_view.h"
+#include "shell/schedule_commands.h"
 #include "support/recording_host.h"
 #include "support/test_platform.h"
 

@@ -74,7 +74,8 @@ RelayPanelsView::RelayPanelsView(ProgramContext& ctx, QWidget* parent)
         connect(panel, &RelayPanel::counterClicked, this, [this](int relay, Qt::MouseButton button) {
             if (button != Qt::LeftButton && button != Qt::RightButton)
                 return;
-            CounterClicked(ctx_.engine, relay, button == Qt::LeftButton ? MouseButton::Left : MouseButton::Right);
+            CounterClicked(ctx_.engine, relay,
+                           button == Qt::LeftButton ? MouseButton::Left : MouseButton::Right);
             ApplyDisplayState();
         });
         connect(panel, &RelayPanel::iconClicked, this, &RelayPanelsView::ChooseIcon);

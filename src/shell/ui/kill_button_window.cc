@@ -1,7 +1,7 @@
 #include "shell/ui/kill_button_window.h"
 
-#include "formutil/ui/window_placement_ui.h"
 #include "engine/kill.h"
+#include "formutil/ui/window_placement_ui.h"
 #include "shell/program_context.h"
 
 #include <QCloseEvent>
