@@ -2,6 +2,7 @@
 // and the now line, and the view following an entry accepted in the main window.
 
 #include "config/configuration.h"
+#include "main_window_fixture.h"
 #include "mainwindow/ui/day_timeline.h"
 #include "mainwindow/ui/day_view_window.h"
 #include "mainwindow/ui/frm_relay.h"
@@ -94,18 +95,13 @@ private slots:
     }
 
     void followsAnEntryAcceptedInTheMainWindow() {
-        test::TestContext t;
-        ProgramContext& ctx = t.ctx;
-        ApplyDefaultConfiguration(ctx);
-        ctx.NewConfiguration().ConfigurationSaveToReg();
-        QtTickHost host{ctx};
-        frmRelay main(ctx, host);
-        main.SetAskSavePath([] { return std::string(); });
-        main.Load();
+        test::MainWindowFixture f;
+        ProgramContext& ctx = f.ctx;
+        f.OpenWith([](frmRelay& w) { w.SetAskSavePath([] { return std::string(); }); });
+        frmRelay& main = *f.window;
         SetColours(ctx);
         ctx.schedule.TimeArray[PairIndex(0, 0)] = {"", "12:00:00", kFalse};
         main.Panels().LoadFromTables();
-        main.show();
 
         main.findChild<QAction*>("mnuToolDayView")->trigger();
         auto* view = main.findChild<DayViewWindow*>("frmDayView");

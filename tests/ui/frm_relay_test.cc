@@ -1,6 +1,7 @@
 // The main window and the kill window on the offscreen platform, with the fake platform: the close
 // question, the first run, a crash restart, the kill window and a close by the system.
 
+#include "main_window_fixture.h"
 #include "mainwindow/status_bar_text.h"
 #include "mainwindow/ui/frm_relay.h"
 #include "platform/file_io.h"
@@ -23,27 +24,17 @@ using namespace tavrel;
 namespace {
 
 // A configured program with its main window loaded and shown.
-struct Fixture {
-    test::TestContext t;
-    ProgramContext& ctx = t.ctx;
-    test::FakeMessageBoxes& boxes = t.platform.boxes;
-    QtTickHost host{ctx};
-    std::unique_ptr<frmRelay> window;
+struct Fixture : test::MainWindowFixture {
     int askedForName = 0;
     std::string savePath;
 
-    Fixture() {
-        ApplyDefaultConfiguration(ctx);
-        ctx.NewConfiguration().ConfigurationSaveToReg();
-    }
     void Open() {
-        window = std::make_unique<frmRelay>(ctx, host);
-        window->SetAskSavePath([this] {
-            ++askedForName;
-            return savePath;
+        OpenWith([this](frmRelay& w) {
+            w.SetAskSavePath([this] {
+                ++askedForName;
+                return savePath;
+            });
         });
-        window->Load();
-        window->show();
     }
     bool RestartFileExists() { return FileExists(ctx.drives.Map("c:\\TVRestart.run")); }
     // An edited schedule, as the panels leave it.

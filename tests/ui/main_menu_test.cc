@@ -3,6 +3,7 @@
 
 #include "config/configuration.h"
 #include "formutil/recent_files.h"
+#include "main_window_fixture.h"
 #include "mainwindow/ui/frm_relay.h"
 #include "mainwindow/ui/main_menu.h"
 #include "shell/close_request.h"
@@ -24,24 +25,14 @@ using namespace tavrel;
 
 namespace {
 
-struct Fixture {
-    test::TestContext t;
-    ProgramContext& ctx = t.ctx;
-    test::FakeMessageBoxes& boxes = t.platform.boxes;
-    QtTickHost host{ctx};
-    std::unique_ptr<frmRelay> window;
+struct Fixture : test::MainWindowFixture {
     QString openAnswer;
 
-    Fixture() {
-        ApplyDefaultConfiguration(ctx);
-        ctx.NewConfiguration().ConfigurationSaveToReg();
-    }
     void Open() {
-        window = std::make_unique<frmRelay>(ctx, host);
-        window->Menu().SetAskOpenPath([this] { return openAnswer; });
-        window->SetAskSavePath([] { return std::string(); });
-        window->Load();
-        window->show();
+        OpenWith([this](frmRelay& w) {
+            w.Menu().SetAskOpenPath([this] { return openAnswer; });
+            w.SetAskSavePath([] { return std::string(); });
+        });
     }
     QAction* Item(const char* name) {
         auto* item = window->findChild<QAction*>(name);
