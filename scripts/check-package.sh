@@ -61,7 +61,7 @@ echo "--- the unpacked daemon"
 home=$scratch/home
 mkdir -p "$home"
 out=$(TAVREL_HOME=$home TAVREL_PORTS=sim "$root/usr/bin/tavreld" --version) || fail "tavreld --version failed"
-[[ "$out" == "tavreld $version" ]] || fail "tavreld --version said '$out'"
+[[ "${out%%$'\n'*}" == "tavreld $version" ]] || fail "tavreld --version said '$out'"
 example=$root/usr/share/doc/tavreld/examples/demo.run
 if out=$(TAVREL_HOME=$home TAVREL_PORTS=sim "$root/usr/bin/tavreld" --print-schedule "$example" 2>&1); then
     [[ "$out" == *Pump* ]] || fail "tavreld --print-schedule printed no Pump: $out"
