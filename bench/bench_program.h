@@ -2,22 +2,19 @@
 // What the in-process benchmarks share: the machine's platform on a scratch home, with the port space
 // simulated, and a program context over it whose board 1 is a relay card at 300 hex.
 
-#include "platform/autostart.h"
 #include "shell/program_context.h"
+#include "shell/system_platform.h"
 
 #include <filesystem>
-#include <memory>
 #include <sstream>
 
 namespace tavrel::bench {
 
 struct BenchProgram {
     explicit BenchProgram(const char* name)
-        : home(FreshHome(name)), boxes(sink), drives(home.string()),
-          ports(MakeSimulatedPortLibrary((home / "ports.bin").string())),
-          serial(MakeSystemSerialApi(home.string())), folders(MakeSystemFolders(drives)),
-          registry(MakeHiveRegistry((home / "registry").string(), nullptr)), power(MakeSystemPower()),
-          ctx(Platform{clock, boxes, drives, *ports, *serial, *folders, *registry, *power}) {
+        : home(FreshHome(name)), boxes(sink),
+          system(home.string(), boxes, MakeSimulatedPortLibrary((home / "ports.bin").string())),
+          ctx(system.Services()) {
         ctx.portAccess.OpenPortLibrary();
         BoardRecord& board = ctx.schedule.BoardArray[0];
         board.ChipSetType = "CBRelay08";
@@ -36,15 +33,9 @@ struct BenchProgram {
     }
 
     std::filesystem::path home;
-    SystemClock clock;
     std::ostringstream sink;
     ConsoleMessageBoxes boxes;
-    DriveMap drives;
-    std::unique_ptr<PortLibrary> ports;
-    std::unique_ptr<SerialApi> serial;
-    std::unique_ptr<SystemFolders> folders;
-    std::unique_ptr<Registry> registry;
-    std::unique_ptr<SystemPower> power;
+    SystemPlatform system;
     ProgramContext ctx;
 };
 

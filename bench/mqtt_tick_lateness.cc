@@ -54,12 +54,12 @@ int main(int argc, char** argv) {
     MqttTickHost host(quiet, link);
 
     const int64_t interval = static_cast<int64_t>(ctx.engineState.TimerInterval) * 1000;
-    const int64_t first = program.clock.MonotonicUs();
+    const int64_t first = program.system.clock.MonotonicUs();
     const int64_t end = first + static_cast<int64_t>(seconds) * 1000000;
     std::vector<int64_t> lateness;
     RunSchedulerLoop(ctx, host, [&] {
         link.Poll(host);
-        const int64_t now = program.clock.MonotonicUs();
+        const int64_t now = program.system.clock.MonotonicUs();
         // The loop keeps its slots on a grid of whole intervals from its start.
         const int64_t slot = first + static_cast<int64_t>(lateness.size()) * interval;
         lateness.push_back(std::max<int64_t>(now - slot, 0));

@@ -1,9 +1,15 @@
 #include "shell/system_platform.h"
 
+#include <utility>
+
 namespace tavrel {
 
 SystemPlatform::SystemPlatform(const std::string& home, MessageBoxes& boxes)
-    : drives(home), ports(MakePortLibraryFromEnvironment(home)), serial(MakeSystemSerialApi(home)),
+    : SystemPlatform(home, boxes, MakePortLibraryFromEnvironment(home)) {}
+
+SystemPlatform::SystemPlatform(const std::string& home, MessageBoxes& boxes,
+                               std::unique_ptr<PortLibrary> portLibrary)
+    : drives(home), ports(std::move(portLibrary)), serial(MakeSystemSerialApi(home)),
       folders(MakeSystemFolders(drives)),
       registry(MakeSystemRegistry(home,
                                   [&boxes](const std::vector<std::string>& lines) {

@@ -20,6 +20,8 @@ namespace tavrel {
 class SystemPlatform {
 public:
     SystemPlatform(const std::string& home, MessageBoxes& boxes);
+    // With the given port space instead of the one TAVREL_PORTS names (benchmarks use the simulated one).
+    SystemPlatform(const std::string& home, MessageBoxes& boxes, std::unique_ptr<PortLibrary> portLibrary);
     SystemPlatform(const SystemPlatform&) = delete;
     SystemPlatform& operator=(const SystemPlatform&) = delete;
 
