@@ -108,7 +108,7 @@ QWidget* ConfigurationWindow::BuildBoardSection() {
         for (std::string_view type : kChipSetTypes)
             c.chipSetType->addItem(QString::fromUtf8(type.data(), static_cast<int>(type.size())));
         grid->addWidget(c.chipSetType, 1, col);
-        Validated(c.chipSetType, [this, &model, b, &c] {
+        Validated(c.chipSetType, [&model, b, &c] {
             return model.LeaveChipSetType(b, c.chipSetType->currentText().toStdString());
         });
 
