@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Refuses includes that run up the layers of src/ (the table is scripts/layers.txt). Prints each upward
-# include as "file: includes folder/header (rank a above rank b)" and exits 1 when there is any.
+# Refuses includes that run up the layers of src/ (the table is scripts/layers.txt), and operating-system
+# headers (POSIX, Linux, Win32) anywhere but src/platform/, so the core and the windows build for both
+# systems. Prints each refused include with its file and exits 1 when there is any.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-awk '
+awk -v os_headers='^(unistd|fcntl|termios|pthread|dlfcn|poll|spawn|pwd|grp|dirent|syslog|sched|windows|winsock2|io|timeapi|mosquitto)\.h$|^(sys|linux|arpa|netinet|net)/' '
     FNR == NR {
         if ($0 !~ /^#/ && NF == 2) rank[$2] = $1
         next
@@ -22,6 +23,16 @@ awk '
             return rank["ui"] + rank[p] / 100
         }
         return (l in rank) ? rank[l] : -1
+    }
+    /^[ \t]*#[ \t]*include[ \t]*</ {
+        header = $0
+        sub(/^[^<]*</, "", header)
+        sub(/>.*$/, "", header)
+        if (FILENAME !~ /^src\/platform\// && header ~ os_headers) {
+            printf "%s: includes the system header <%s>, which only src/platform/ may use\n", FILENAME, header
+            bad = 1
+        }
+        next
     }
     /^[ \t]*#[ \t]*include[ \t]*"/ {
         file = FILENAME
