@@ -66,8 +66,6 @@ TEST(FileWriting, APlantedLinkIsReplacedNeverWrittenThrough) {
     test::TempHome home;
     test::WriteWholeFile(home.File("victim"), "victim");
     const std::string target = home.File("TVRestart.run");
-    // Where a temp file used to be made, and the target itself.
-    fs::create_symlink(home.File("victim"), target + ".tmp-" + std::to_string(::getpid()));
     fs::create_symlink(home.File("victim"), target);
     ASSERT_EQ(WriteFileAtomically(target, "new", FilePrivacy::OwnerOnly), 0);
     EXPECT_EQ(test::ReadWholeFile(home.File("victim")), "victim");
