@@ -1,6 +1,6 @@
 #include "boardio/chip_set_types.h"
 
-#include <cctype>
+#include "common/text.h"
 
 namespace tavrel {
 
@@ -8,22 +8,15 @@ namespace {
 
 const BoardType kUnknownType{"", BoardKind::PortIo, 0, "", false};
 
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
 // "LPT1", "Lpt1" and "lpt1" name the same port in a log tag; other case mixes do not.
 bool SpellingOf(std::string_view type, std::string_view name) {
     if (type == name)
         return true;
-    std::string lower = Lower(name);
+    std::string lower = ToLower(name);
     if (type == lower)
         return true;
     if (!lower.empty())
-        lower[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(lower[0])));
+        lower[0] = ToUpper(lower.substr(0, 1))[0];
     return type == lower;
 }
 

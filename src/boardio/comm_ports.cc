@@ -1,5 +1,7 @@
 #include "boardio/comm_ports.h"
 
+#include "common/text.h"
+
 namespace tavrel {
 
 namespace {
@@ -104,9 +106,7 @@ std::string CommPorts::CommErrorText(int32_t number) const {
         text.resize(nul);
     if (text.size() > 255)
         text.resize(255);
-    const size_t first = text.find_first_not_of(" \t\r\n");
-    const size_t last = text.find_last_not_of(" \t\r\n");
-    return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+    return std::string(Trim(text));
 }
 
 } // namespace tavrel
