@@ -1,14 +1,15 @@
 // tavrel: the relay scheduler with its main window.
 
 #include "engine/tick.h"
+#include "files/run_on_boot.h"
 #include "mainwindow/ui/frm_relay.h"
 #include "mainwindow/ui/program_configuration.h"
 #include "platform/environment.h"
 #include "platform/file_io.h"
 #include "platform/process.h"
-#include "shell/mqtt_start.h"
+#include "shell/mqtt_service.h"
 #include "shell/program_context.h"
-#include "shell/second_copy.h"
+#include "shell/program_start.h"
 #include "shell/startup.h"
 #include "shell/system_platform.h"
 #include "shell/ui/info_windows.h"
@@ -24,7 +25,6 @@
 #include <QTimer>
 
 #include <chrono>
-#include <cstring>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -34,7 +34,6 @@ namespace {
 
 using namespace tavrel;
 
-constexpr const char* kMarkerWords[] = {"k572mx83pqa914", "0x00c4e21b"};
 constexpr int kExitPortLayerFailed = 1;
 constexpr int kExitHomeUnusable = 1; // as tavreld: no file can be made in TAVREL_HOME
 constexpr int kExitUsage = 2;
@@ -78,6 +77,50 @@ void TakeScreenshot(ProgramContext& ctx, frmRelay& window, const QString& path) 
     window.close();
 }
 
+// A stop signal or the end of the desktop session ends the run without a question and keeps the restart
+// file, so that the next start resumes the schedule. Waited for where the system can signal it, so that
+// an idle window does not wake to ask.
+class StopWatch {
+public:
+    StopWatch(QApplication& app, frmRelay& window) {
+        const auto closeOnStop = [&window] {
+            if (StopRequested())
+                window.CloseBySystem();
+        };
+        if (const int fd = StopRequestDescriptor(); fd >= 0) {
+            notifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+            QObject::connect(notifier_.get(), &QSocketNotifier::activated, &window, [this, closeOnStop] {
+                notifier_->setEnabled(false); // the byte stays unread: one close is enough
+                closeOnStop();
+            });
+        } else {
+            QObject::connect(&poll_, &QTimer::timeout, &window, closeOnStop);
+            poll_.start(200);
+        }
+        QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                         [&window] { window.MarkSystemEnding(); });
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
+                         [&window] { window.CloseBySystem(); });
+    }
+
+private:
+    std::unique_ptr<QSocketNotifier> notifier_;
+    QTimer poll_;
+};
+
+// For scripts and benchmarks: end once the window shows, or take its picture and end.
+void ScheduleTestHooks(ProgramContext& ctx, frmRelay& window, const Options& options) {
+    if (options.exitWhenShown)
+        QTimer::singleShot(0, &window, [&window] {
+            PrintShownAt(std::cout);
+            window.CloseBySystem();
+        });
+    if (!options.screenshot.empty())
+        QTimer::singleShot(0, &window, [&ctx, &window, &options] {
+            TakeScreenshot(ctx, window, QString::fromStdString(options.screenshot));
+        });
+}
+
 int Run(int argc, char** argv, const Options& options) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tavrel");
@@ -90,11 +133,10 @@ int Run(int argc, char** argv, const Options& options) {
     SystemPlatform system(home, boxes);
     ProgramContext ctx(system.Services());
     InstallStopRequestHandlers();
-
-    if (!PrepareHomeFolder(ctx))
+    // MQTT's lines go to the event log only: a broker that is away must not raise message boxes.
+    ProgramStart start(ctx, system, nullptr);
+    if (!start.OpenHome())
         return kExitHomeUnusable;
-    OsFamilyText();
-    const auto instance = AcquireInstanceLock(home);
     QtTickHost host(ctx);
     frmSplash splash;
     std::unique_ptr<frmKillButton> killWindow;
@@ -105,7 +147,7 @@ int Run(int argc, char** argv, const Options& options) {
         killWindow = std::make_unique<frmKillButton>(ctx, host);
         killWindow->Load();
     };
-    switch (RunWindowStartup(ctx, instance->AnotherCopyRunning(), steps)) {
+    switch (RunWindowStartup(ctx, start.AnotherCopyRunning(), steps)) {
     case StartupOutcome::ConfigurationRefused:
         return kExitNotConfigured;
     case StartupOutcome::PortLayerFailed:
@@ -113,15 +155,10 @@ int Run(int argc, char** argv, const Options& options) {
     case StartupOutcome::Run:
         break;
     }
-    // Machine-wide: a copy with a home of its own (a service, another user) may drive the same board.
-    std::vector<std::string> boardWarning;
-    const auto board = ClaimBoard(ctx.schedule.BoardArray[0], 1, *system.ports, *system.serial, boardWarning);
-    if (!instance->AnotherCopyRunning() && !boardWarning.empty())
-        ctx.boxes.Tell(MsgIcon::Warning, "Tavrel", boardWarning);
-
-    // MQTT's lines go to the event log only: a broker that is away must not raise message boxes.
-    const auto mqtt = StartMqttLink(ctx, nullptr);
-    host.AttachMqtt(mqtt.get());
+    if (const auto warning = start.ClaimBoard(); !warning.empty())
+        ctx.boxes.Tell(MsgIcon::Warning, "Tavrel", warning);
+    start.Mqtt().Start();
+    host.AttachMqtt(&start.Mqtt());
     frmRelay window(ctx, host);
     boxes.SetParent(&window);
     window.Load();
@@ -139,46 +176,9 @@ int Run(int argc, char** argv, const Options& options) {
     });
     if (killWindow)
         QObject::connect(&window, &frmRelay::closeCancelled, killWindow.get(), &frmKillButton::ShowAgain);
-    // A stop signal or the end of the desktop session ends the run without a question and keeps the
-    // restart file, so that the next start resumes the schedule.
-    // Waited for where the system can signal it, so that an idle window does not wake to ask.
-    const auto closeOnStop = [&window] {
-        if (StopRequested())
-            window.CloseBySystem();
-    };
-    std::unique_ptr<QSocketNotifier> stopNotifier;
-    QTimer stopWatch;
-    if (const int fd = StopRequestDescriptor(); fd >= 0) {
-        stopNotifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
-        QObject::connect(stopNotifier.get(), &QSocketNotifier::activated, &window, [&] {
-            stopNotifier->setEnabled(false); // the byte stays unread: one close is enough
-            closeOnStop();
-        });
-    } else {
-        QObject::connect(&stopWatch, &QTimer::timeout, &window, closeOnStop);
-        stopWatch.start(200);
-    }
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     [&window] { window.MarkSystemEnding(); });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.CloseBySystem(); });
-
-    if (options.exitWhenShown)
-        QTimer::singleShot(0, &window, [&window] {
-            PrintShownAt(std::cout);
-            window.CloseBySystem();
-        });
-    if (!options.screenshot.empty())
-        QTimer::singleShot(0, &window, [&ctx, &window, &options] {
-            TakeScreenshot(ctx, window, QString::fromStdString(options.screenshot));
-        });
+    StopWatch stopWatch(app, window);
+    ScheduleTestHooks(ctx, window, options);
     return QApplication::exec();
-}
-
-bool IsMarkerWord(const char* arg) {
-    for (const char* word : kMarkerWords)
-        if (std::strcmp(arg, word) == 0)
-            return true;
-    return false;
 }
 
 } // namespace
@@ -187,7 +187,7 @@ int main(int argc, char** argv) {
     Options options;
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
-        if (!IsMarkerWord(argv[i])) // the run-on-boot entry's marker only names the entry
+        if (!IsRunMeMarkerWord(argv[i])) // the run-on-boot entry's marker only names the entry
             args.emplace_back(argv[i]);
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];

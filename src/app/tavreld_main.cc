@@ -7,18 +7,17 @@
 #include "platform/autostart.h"
 #include "platform/environment.h"
 #include "platform/file_io.h"
-#include "platform/file_times.h"
 #include "platform/process.h"
 #include "shell/boot_entries.h"
 #include "shell/config_command.h"
 #include "shell/console_host.h"
 #include "shell/headless_reload.h"
-#include "shell/mqtt_start.h"
+#include "shell/mqtt_service.h"
 #include "shell/preview_printer.h"
 #include "shell/program_context.h"
+#include "shell/program_start.h"
 #include "shell/schedule_commands.h"
 #include "shell/schedule_printer.h"
-#include "shell/second_copy.h"
 #include "shell/start_choice.h"
 #include "shell/startup.h"
 #include "shell/system_platform.h"
@@ -126,65 +125,28 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     InstallStopRequestHandlers();
     InstallReloadRequestHandler();
 
-    if (!PrepareHomeFolder(ctx))
+    ProgramStart start(ctx, system,
+                       [](const std::string& line) { std::cerr << "tavreld: " << line << "\n"; });
+    if (!start.OpenHome())
         return 1;
-    OsFamilyText();
-    const auto instance = AcquireInstanceLock(home);
-    if (instance->AnotherCopyRunning())
-        PrintLines(SecondCopyWarning("TAVREL_HOME " + home, instance->Holder()));
+    PrintLines(start.SecondCopyLines());
     if (!CheckConfigurationHeadless(ctx, std::cerr))
         return 1;
     LogProgramLoad(ctx);
     if (!PortLayerControl(ctx, "Load"))
         return 1;
-    // Machine-wide: a copy with a home of its own (the window, a service) may drive the same board.
-    std::vector<std::string> boardWarning;
-    auto board = ClaimBoard(ctx.schedule.BoardArray[0], 1, *system.ports, *system.serial, boardWarning);
-    if (!instance->AnotherCopyRunning())
-        PrintLines(boardWarning);
+    PrintLines(start.ClaimBoard());
+    if (const std::optional<int> ended = LoadScheduleHeadless(ctx, runFile, std::cerr))
+        return *ended;
 
-    const StartChoice choice =
-        runFile.empty()
-            ? StartChoice::Resume
-            : ChooseStart(FileChangedTime(system.drives.Map(std::string(kRestartFolder) + kRestartFileName)),
-                          FileChangedTime(runFile));
-    const bool restarted = MainWindowLoad(ctx, choice == StartChoice::Resume);
-    if (restarted) {
-        std::cerr << (runFile.empty() ? "tavreld: resumed the schedule of the restart file."
-                                      : StartChoiceText(StartChoice::Resume, runFile))
-                  << "\n";
-    } else if (!runFile.empty()) {
-        if (choice == StartChoice::OpenRunFile)
-            std::cerr << StartChoiceText(choice, runFile) << "\n";
-        if (const int16_t result = FileOpen(ctx, runFile); result != kRunFileLoaded) {
-            // A newer run file that does not load must not cost the schedule kept in the restart file.
-            if (choice != StartChoice::OpenRunFile || !MainWindowLoad(ctx)) {
-                CloseProgram(ctx, RestartFileOnClose::Keep);
-                return result;
-            }
-            std::cerr << "tavreld: " << runFile
-                      << " could not be opened: resumed the schedule of the restart file.\n";
-        } else {
-            EnableTimer(ctx.engine);
-        }
-    } else {
-        std::cerr << "tavreld: no run file given and no schedule to resume; see --help\n";
-        CloseProgram(ctx);
-        return 2;
-    }
-
-    ConsoleTickHost host(ctx, std::cout);
-    HeadlessReload reload(ctx, system, board, runFile, std::cerr);
-    // Outlives the close below: saying goodbye to the broker may wait on the network, the close must not.
-    const auto mqtt =
-        StartMqttLink(ctx, [](const std::string& line) { std::cerr << "tavreld: " << line << "\n"; });
-    RunSchedulerLoopWithMqtt(
-        ctx, host,
-        [&] {
-            reload.Poll();
-            return StopRequested() || host.closeRequested;
-        },
-        mqtt.get());
+    ConsoleTickHost host(ctx, std::cout, &start.Mqtt());
+    HeadlessReload reload(ctx, system, start.BoardClaim(), start.Mqtt(), runFile, std::cerr);
+    start.Mqtt().Start();
+    RunSchedulerLoop(ctx, host, [&] {
+        start.Mqtt().Poll(host);
+        reload.Poll();
+        return StopRequested() || host.closeRequested;
+    });
     // Stopped by the system (SIGTERM at shut-down): the next start resumes from the restart file.
     CloseProgram(ctx, StopKeepsRestartFile() ? RestartFileOnClose::Keep : RestartFileOnClose::Delete);
     return 0;

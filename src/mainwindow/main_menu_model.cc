@@ -145,30 +145,4 @@ void ShowEditNotCoded(MessageBoxes& boxes) {
     boxes.Tell(MsgIcon::Information, "Function not available", {"Edit has not been coded yet!"});
 }
 
-bool SaveChangesFirst(ProgramContext& ctx, const AskSavePath& askSavePath) {
-    if (!IsSet(ctx.files.ScheduleChanged))
-        return true;
-    const bool named = !ctx.settings.DataFileName.empty() && !IsSet(ctx.files.RestartedAfterCrash);
-    MessageBoxRequest box;
-    box.icon = MsgIcon::Question;
-    box.title = "Tavrel";
-    box.lines = {"The schedule has been changed.",
-                 "Save it to " + (named ? ctx.settings.DataFilePath + ctx.settings.DataFileName : "New") +
-                     " first?"};
-    box.buttons = MsgButtons::YesNoCancel;
-    box.defaultButton = MsgResult::Yes;
-    switch (ctx.boxes.Show(box)) {
-    case MsgResult::Yes: {
-        if (named)
-            return FileSave(ctx);
-        const std::string path = askSavePath ? askSavePath() : std::string();
-        return !path.empty() && SaveScheduleAs(ctx, path);
-    }
-    case MsgResult::No:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace tavrel

@@ -6,7 +6,6 @@
 #include "config/settings.h"
 #include "engine/display_state.h"
 #include "platform/message_box.h"
-#include "shell/close_request.h"
 
 #include <array>
 #include <cstdint>
@@ -56,8 +55,5 @@ void ToggleEmulation(ProgramContext& ctx, TickHost& host);
 // Asks "Confirm Removal"; on OK removes the configuration and window-position keys. True when removed.
 bool RemoveConfiguration(ProgramContext& ctx);
 void ShowEditNotCoded(MessageBoxes& boxes);
-// Before New or Open replaces a changed schedule: Yes saves it first (asking a name when it has none), No
-// drops the changes. False when the user cancels or the save did not happen: the command stops there.
-bool SaveChangesFirst(ProgramContext& ctx, const AskSavePath& askSavePath);
 
 } // namespace tavrel

@@ -65,28 +65,4 @@ private:
     std::unique_ptr<MqttClient> client_; // last: its network thread ends before the rest goes
 };
 
-// The host the tick talks to, with each change published as it happens.
-class MqttTickHost final : public TickHost {
-public:
-    MqttTickHost(TickHost& inner, MqttLink& link) : inner_(inner), link_(link) {}
-
-    void ProcessPendingMessages() override { inner_.ProcessPendingMessages(); }
-    void SetBusyPointer(bool busy) override { inner_.SetBusyPointer(busy); }
-    void DisplayChanged() override {
-        inner_.DisplayChanged();
-        link_.PublishChanges();
-    }
-    void RefreshStatusBar() override { inner_.RefreshStatusBar(); }
-    void RelaySwitched(int relayIndex, int16_t state) override { inner_.RelaySwitched(relayIndex, state); }
-    void StateLineLogged(const std::string& line) override {
-        inner_.StateLineLogged(line);
-        link_.PublishLogLine(line);
-    }
-    bool CloseProgram() override { return inner_.CloseProgram(); }
-
-private:
-    TickHost& inner_;
-    MqttLink& link_;
-};
-
 } // namespace tavrel

@@ -22,6 +22,8 @@ struct MqttSettings {
     std::string Password;
     std::string TlsCaFile;
     bool Discovery = true;
+
+    bool operator==(const MqttSettings&) const = default;
 };
 
 // A stored value by name, or nothing when it is not stored.

@@ -2,6 +2,7 @@
 
 #include "engine/tick.h"
 #include "engine/time_of_day.h"
+#include "shell/mqtt_service.h"
 #include "shell/program_context.h"
 
 #include <ostream>
@@ -14,8 +15,15 @@ void ConsoleTickHost::RelaySwitched(int relayIndex, int16_t state) {
          << std::endl;
 }
 
+void ConsoleTickHost::DisplayChanged() {
+    if (mqtt_ != nullptr)
+        mqtt_->DisplayChanged();
+}
+
 void ConsoleTickHost::StateLineLogged(const std::string& line) {
     out_ << line << std::endl;
+    if (mqtt_ != nullptr)
+        mqtt_->StateLineLogged(line);
 }
 
 void RunSchedulerLoop(ProgramContext& ctx, TickHost& host, const std::function<bool()>& stop) {

@@ -9,13 +9,17 @@
 namespace tavrel {
 
 struct ProgramContext;
+class MqttService;
 
 class ConsoleTickHost final : public TickHost {
 public:
-    ConsoleTickHost(ProgramContext& ctx, std::ostream& out) : ctx_(ctx), out_(out) {}
+    // `mqtt` (null: none) publishes each change.
+    ConsoleTickHost(ProgramContext& ctx, std::ostream& out, MqttService* mqtt = nullptr)
+        : ctx_(ctx), out_(out), mqtt_(mqtt) {}
 
     // "09:00:04 relay 1 (Pump) ON"
     void RelaySwitched(int relayIndex, int16_t state) override;
+    void DisplayChanged() override;
     void StateLineLogged(const std::string& line) override;
     bool CloseProgram() override {
         closeRequested = true;
@@ -27,10 +31,12 @@ public:
 private:
     ProgramContext& ctx_;
     std::ostream& out_;
+    MqttService* mqtt_;
 };
 
 // Runs a tick every TimerInterval milliseconds on monotonic deadlines (so the ticks do not drift) while
-// the timer is on, until `stop` says so.
+// the timer is on, until `stop` says so. `stop` is asked before each tick: the place for the work that
+// waits on nothing (the MQTT link's queued commands, a reload).
 void RunSchedulerLoop(ProgramContext& ctx, TickHost& host, const std::function<bool()>& stop);
 
 } // namespace tavrel

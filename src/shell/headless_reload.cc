@@ -4,6 +4,7 @@
 #include "engine/tick.h"
 #include "files/run_file.h"
 #include "platform/file_times.h"
+#include "shell/mqtt_service.h"
 #include "shell/program_context.h"
 #include "shell/schedule_commands.h"
 #include "shell/second_copy.h"
@@ -39,9 +40,10 @@ bool RunFileLoads(ProgramContext& ctx, const std::string& path) {
 } // namespace
 
 HeadlessReload::HeadlessReload(ProgramContext& ctx, SystemPlatform& system,
-                               std::unique_ptr<InstanceLock>& boardClaim, std::string runFile,
-                               std::ostream& err)
-    : ctx_(ctx), system_(system), boardClaim_(boardClaim), runFile_(std::move(runFile)), err_(err) {
+                               std::unique_ptr<InstanceLock>& boardClaim, MqttService& mqtt,
+                               std::string runFile, std::ostream& err)
+    : ctx_(ctx), system_(system), boardClaim_(boardClaim), mqtt_(mqtt), runFile_(std::move(runFile)),
+      err_(err) {
     if (!runFile_.empty())
         runFileTime_ = FileChangedTime(runFile_);
 }
@@ -67,6 +69,7 @@ std::string HeadlessReload::Reload() {
     }
     if (!SameBoardSetup(before, ctx_.schedule.BoardArray[0]))
         MoveToNewBoard(before);
+    mqtt_.Reload();
     detail += ", " + ReopenRunFile();
     ctx_.eventLog.WriteEvent("Reload", detail);
     err_ << "tavreld: reload: " << detail << ".\n";

@@ -1,6 +1,7 @@
 #pragma once
 // tavreld's reload (SIGHUP, `systemctl reload`): the settings read again and the boards made to take
-// them, as after the configuration window closes; the run file opened again only when it changed.
+// them, as after the configuration window closes; the MQTT link restarted only when its settings changed;
+// the run file opened again only when it changed.
 
 #include "boardio/board_record.h"
 #include "platform/process.h"
@@ -14,6 +15,7 @@
 namespace tavrel {
 
 struct ProgramContext;
+class MqttService;
 class SystemPlatform;
 
 class HeadlessReload {
@@ -21,7 +23,7 @@ public:
     // `runFile` is the file named on the command line ("" for none); `boardClaim` is the machine-wide
     // claim on board 1, taken again when the board moves to another port or line.
     HeadlessReload(ProgramContext& ctx, SystemPlatform& system, std::unique_ptr<InstanceLock>& boardClaim,
-                   std::string runFile, std::ostream& err);
+                   MqttService& mqtt, std::string runFile, std::ostream& err);
 
     // Between ticks: reloads when a reload was asked for since the last call.
     void Poll();
@@ -36,6 +38,7 @@ private:
     ProgramContext& ctx_;
     SystemPlatform& system_;
     std::unique_ptr<InstanceLock>& boardClaim_;
+    MqttService& mqtt_;
     std::string runFile_;
     std::ostream& err_;
     std::optional<int64_t> runFileTime_;

@@ -117,7 +117,10 @@ bool FileSave(ProgramContext& ctx) {
 
 bool FileSaveAs(ProgramContext& ctx, const std::string& path) {
     StoreCurrentFile(ctx, path);
-    return FileSave(ctx);
+    if (!FileSave(ctx))
+        return false;
+    ctx.files.RestartedAfterCrash = kFalse;
+    return true;
 }
 
 void RunOnBootAlways(ProgramContext& ctx, Autostart& autostart, const std::string& bootCommand) {

@@ -25,6 +25,8 @@ int16_t FileOpen(ProgramContext& ctx, const std::string& path);
 // Saves under the current folder and name; false when there is none (the caller asks for one) or the
 // save failed.
 bool FileSave(ProgramContext& ctx);
+// Stores the folder and name and writes the schedule there, which ends a crash restart's caption. False
+// when the save failed.
 bool FileSaveAs(ProgramContext& ctx, const std::string& path);
 
 // Splits a full path at its last separator: the folder keeps the separator.

@@ -2,10 +2,13 @@
 // Whether a start resumes the restart file or opens the run file it was given.
 
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
 
 namespace tavrel {
+
+struct ProgramContext;
 
 enum class StartChoice { Resume, OpenRunFile };
 
@@ -17,5 +20,10 @@ StartChoice ChooseStart(std::optional<int64_t> restartFileTime, std::optional<in
 
 // The line tavreld prints about its choice when it was given a run file and a restart file exists.
 std::string StartChoiceText(StartChoice choice, const std::string& runFile);
+
+// tavreld's load step: the restart file resumed, or `runFile` ("" for none) opened by the choice above,
+// which is said on `err`. Nothing when a schedule runs; else the program was closed and this is its exit
+// code.
+std::optional<int> LoadScheduleHeadless(ProgramContext& ctx, const std::string& runFile, std::ostream& err);
 
 } // namespace tavrel

@@ -86,7 +86,7 @@ void LogProgramLoad(ProgramContext& ctx) {
     ctx.eventLog.WriteEvent("Program Load, Version ", kProgramVersion);
 }
 
-bool MainWindowLoad(ProgramContext& ctx, bool resume) {
+bool LoadScheduleAtStart(ProgramContext& ctx, bool resume) {
     InitialiseNewSchedule(ctx.schedule);
     ctx.boards.InitialiseAllBoards();
     ctx.files.RestartedAfterCrash = resume && LoadRestartFile(ctx) ? kTrue : kFalse;

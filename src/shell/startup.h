@@ -1,6 +1,6 @@
 #pragma once
-// Start-up and shut-down: the configuration check, the program-load events, the port layer, the main
-// window's load step and the close request, as the window and tavreld both run them.
+// Start-up and shut-down: the configuration check, the program-load events, the port layer, the load
+// step and the close path, as the window and tavreld both run them.
 
 #include <cstdint>
 #include <iosfwd>
@@ -30,10 +30,10 @@ bool PortLayerControl(ProgramContext& ctx, const std::string& operation);
 // The "Program Load " and "Program Load, Version " events.
 void LogProgramLoad(ProgramContext& ctx);
 
-// The main window's initialisation and load: a new schedule, board 1 initialised, the restart file
-// resumed (and the timer started) when the last run did not end normally, unless `resume` is false
-// (the caller opens a newer run file instead). True after a crash restart.
-bool MainWindowLoad(ProgramContext& ctx, bool resume = true);
+// The load step of both programs: a new schedule, board 1 initialised, the restart file resumed (and the
+// timer started) when the last run did not end normally, unless `resume` is false (the caller opens a
+// newer run file instead). True after a crash restart.
+bool LoadScheduleAtStart(ProgramContext& ctx, bool resume = true);
 
 // What the close does with the restart file: a user's close deletes it; a stop by the system (a service
 // manager at shut-down) keeps it, so that the next start resumes the schedule with its counters.

@@ -87,19 +87,5 @@ TEST_F(MainMenuModelTest, StateCaptionsFollowTheTick) {
     EXPECT_EQ(InputItem(ctx.display, ctx.schedule.BoardArray, 0).caption, "Inputstate 1 : - - - - - - - -");
 }
 
-TEST_F(MainMenuModelTest, ANewOrOpenOverAChangedScheduleAsksFirst) {
-    ctx.files.ScheduleChanged = kTrue;
-    platform.boxes.setNextAnswer(MsgResult::Cancel);
-    EXPECT_FALSE(SaveChangesFirst(ctx, nullptr));
-    EXPECT_EQ(platform.boxes.Last().buttons, MsgButtons::YesNoCancel);
-    platform.boxes.setNextAnswer(MsgResult::Yes);
-    EXPECT_FALSE(SaveChangesFirst(ctx, [] { return std::string(); })) << "no name given: nothing saved";
-    const std::string path = platform.home.File("kept.run");
-    platform.boxes.setNextAnswer(MsgResult::Yes);
-    EXPECT_TRUE(SaveChangesFirst(ctx, [&] { return path; }));
-    EXPECT_EQ(ctx.settings.DataFileName, "kept.run");
-    EXPECT_EQ(ctx.files.ScheduleChanged, kFalse);
-}
-
 } // namespace
 } // namespace tavrel

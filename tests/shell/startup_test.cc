@@ -62,17 +62,17 @@ TEST_F(StartupTest, ProgramLoadEventsAndTheirTime) {
 
 TEST_F(StartupTest, LoadResumesARestartFileAndStartsTheTimer) {
     ctx.schedule.BoardArray[0].RunNoBoard = 1;
-    EXPECT_FALSE(MainWindowLoad(ctx));
+    EXPECT_FALSE(LoadScheduleAtStart(ctx));
     EXPECT_FALSE(ctx.engineState.TimerEnabled) << "no schedule action yet";
     ctx.schedule.RelayArray[2].Manual = kTrue;
     WriteRestartFile(ctx);
-    EXPECT_TRUE(MainWindowLoad(ctx));
+    EXPECT_TRUE(LoadScheduleAtStart(ctx));
     EXPECT_EQ(ctx.files.RestartedAfterCrash, kTrue);
     EXPECT_TRUE(ctx.engineState.TimerEnabled);
     EXPECT_EQ(ctx.schedule.RelayArray[2].Manual, kTrue);
     CloseProgram(ctx);
     EXPECT_FALSE(ctx.portAccess.PortLibraryReady());
-    EXPECT_FALSE(MainWindowLoad(ctx)) << "a normal close removed the restart file";
+    EXPECT_FALSE(LoadScheduleAtStart(ctx)) << "a normal close removed the restart file";
 }
 
 TEST_F(StartupTest, AStopByTheSystemKeepsTheRestartFile) {
@@ -80,9 +80,9 @@ TEST_F(StartupTest, AStopByTheSystemKeepsTheRestartFile) {
     ctx.schedule.RelayArray[1].Counter = 7;
     WriteRestartFile(ctx);
     CloseProgram(ctx, RestartFileOnClose::Keep);
-    EXPECT_FALSE(MainWindowLoad(ctx, false)) << "told not to resume";
+    EXPECT_FALSE(LoadScheduleAtStart(ctx, false)) << "told not to resume";
     EXPECT_EQ(ctx.schedule.RelayArray[1].Counter, 0);
-    EXPECT_TRUE(MainWindowLoad(ctx)) << "the restart file was kept";
+    EXPECT_TRUE(LoadScheduleAtStart(ctx)) << "the restart file was kept";
     EXPECT_EQ(ctx.schedule.RelayArray[1].Counter, 7);
 }
 

@@ -1,9 +1,6 @@
 #include "shell/window_startup.h"
 
 #include "config/configuration.h"
-#include "platform/file_io.h"
-#include "shell/close_request.h"
-#include "shell/schedule_commands.h"
 #include "shell/startup.h"
 #include "support/fake_port_library.h"
 #include "support/test_platform.h"
@@ -34,7 +31,6 @@ protected:
                 },
                 [this] { steps.push_back("kill window"); }};
     }
-    bool RestartFileExists() { return FileExists(ctx.drives.Map("c:\\TVRestart.run")); }
 };
 
 TEST_F(WindowStartupTest, FirstRunAsksOpensTheDialogAndChecksAgain) {
@@ -96,66 +92,6 @@ TEST(WindowStartupPortsTest, APortLayerFailureEndsStartUpWithItsMessageAndNoRela
     EXPECT_EQ(platform.boxes.Last().lines.front(), "Whoops ! There is a problem with InitializeWinIo.");
     EXPECT_TRUE(ports.bytes.empty()) << "no port written";
     EXPECT_FALSE(killWindow);
-}
-
-class CloseRequestTest : public WindowStartupTest {
-protected:
-    void SetUp() override {
-        ctx.schedule.BoardArray[0].RunNoBoard = 1;
-        MainWindowLoad(ctx);
-        ctx.files.ScheduleChanged = kTrue;
-        WriteRestartFile(ctx);
-        ASSERT_TRUE(RestartFileExists());
-    }
-    int asked = 0;
-    std::string savePath;
-    AskSavePath Ask() {
-        return [this] {
-            ++asked;
-            return savePath;
-        };
-    }
-};
-
-TEST_F(CloseRequestTest, YesAsksANameForANewScheduleAndSaves) {
-    savePath = t.platform.home.File("saved.run");
-    boxes.setNextAnswer(MsgResult::Yes);
-    EXPECT_TRUE(MainWindowCloseRequest(ctx, CloseKind::ByUser, Ask()));
-    EXPECT_EQ(asked, 1);
-    EXPECT_TRUE(FileExists(savePath));
-    EXPECT_FALSE(RestartFileExists());
-}
-
-TEST_F(CloseRequestTest, YesWithTheNameDialogCancelledKeepsRunning) {
-    boxes.setNextAnswer(MsgResult::Yes);
-    EXPECT_FALSE(MainWindowCloseRequest(ctx, CloseKind::ByUser, Ask()));
-    EXPECT_TRUE(ctx.engineState.TimerEnabled);
-    EXPECT_TRUE(RestartFileExists());
-}
-
-TEST_F(CloseRequestTest, NoClosesWithoutSavingAndCancelKeepsTheTimerRunning) {
-    boxes.setNextAnswer(MsgResult::Cancel);
-    EXPECT_FALSE(ctx.engineState.TimerEnabled);
-    EXPECT_FALSE(MainWindowCloseRequest(ctx, CloseKind::ByUser, Ask()));
-    EXPECT_TRUE(ctx.engineState.TimerEnabled) << "enabled even though it was off before";
-    EXPECT_EQ(ctx.schedule.ScheduleSuspended, kFalse);
-    EXPECT_TRUE(RestartFileExists());
-
-    boxes.setNextAnswer(MsgResult::No);
-    EXPECT_TRUE(MainWindowCloseRequest(ctx, CloseKind::ByUser, Ask()));
-    EXPECT_EQ(asked, 0);
-    EXPECT_FALSE(RestartFileExists());
-}
-
-TEST_F(CloseRequestTest, TheSystemEndingTheProgramAsksNothingAndKeepsTheRestartFile) {
-    EXPECT_TRUE(MainWindowCloseRequest(ctx, CloseKind::BySystem, Ask()));
-    EXPECT_EQ(boxes.Count(), 0u);
-    EXPECT_TRUE(RestartFileExists());
-    MainWindowUnload(ctx);
-    EXPECT_FALSE(ctx.portAccess.PortLibraryReady());
-    EXPECT_TRUE(MainWindowLoad(ctx)) << "the next start resumes";
-    EXPECT_TRUE(ctx.engineState.TimerEnabled);
-    DeleteRestartFile(ctx);
 }
 
 } // namespace

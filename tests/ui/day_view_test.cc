@@ -97,7 +97,7 @@ private slots:
     void followsAnEntryAcceptedInTheMainWindow() {
         test::MainWindowFixture f;
         ProgramContext& ctx = f.ctx;
-        f.OpenWith([](frmRelay& w) { w.SetAskSavePath([] { return std::string(); }); });
+        f.OpenWith([](frmRelay& w) { w.Files().SetAskSavePath([] { return std::string(); }); });
         frmRelay& main = *f.window;
         SetColours(ctx);
         ctx.schedule.TimeArray[PairIndex(0, 0)] = {"", "12:00:00", kFalse};

@@ -30,7 +30,7 @@ struct Fixture : test::MainWindowFixture {
 
     void Open() {
         OpenWith([this](frmRelay& w) {
-            w.SetAskSavePath([this] {
+            w.Files().SetAskSavePath([this] {
                 ++askedForName;
                 return savePath;
             });

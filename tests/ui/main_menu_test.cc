@@ -1,12 +1,12 @@
-// The main window's menus on the offscreen platform: the tree, the states after load, the removal of the
-// configuration, the recent files and the captions the tick sets.
+// The main window's menus on the offscreen platform: the File commands as a user meets them, the states
+// after load, the removal of the configuration, the recent files and the captions the tick sets.
 
 #include "config/configuration.h"
 #include "formutil/recent_files.h"
 #include "main_window_fixture.h"
 #include "mainwindow/ui/frm_relay.h"
 #include "mainwindow/ui/main_menu.h"
-#include "shell/close_request.h"
+#include "shell/schedule_commands.h"
 #include "shell/startup.h"
 #include "shell/ui/qt_tick_host.h"
 #include "support/test_platform.h"
@@ -27,11 +27,12 @@ namespace {
 
 struct Fixture : test::MainWindowFixture {
     QString openAnswer;
+    std::string saveAnswer;
 
     void Open() {
         OpenWith([this](frmRelay& w) {
-            w.Menu().SetAskOpenPath([this] { return openAnswer; });
-            w.SetAskSavePath([] { return std::string(); });
+            w.Files().SetAskOpenPath([this] { return openAnswer.toStdString(); });
+            w.Files().SetAskSavePath([this] { return saveAnswer; });
         });
     }
     QAction* Item(const char* name) {
@@ -47,19 +48,12 @@ struct Fixture : test::MainWindowFixture {
     QString RunFile(const std::string& name) {
         const std::string path = t.platform.home.File(name);
         if (!std::filesystem::exists(path)) {
-            if (!SaveScheduleAs(ctx, path))
+            if (!FileSaveAs(ctx, path))
                 qFatal("cannot write %s", path.c_str());
         }
         return QString::fromStdString(path);
     }
 };
-
-QStringList Names(const QList<QAction*>& actions) {
-    QStringList names;
-    for (QAction* a : actions)
-        names << (a->menu() ? a->menu()->menuAction()->objectName() : a->objectName());
-    return names;
-}
 
 } // namespace
 
@@ -67,27 +61,27 @@ class MainMenuTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theTreeInOrderWithItsAccessKeysAndShortcuts() {
+    void fileCommandsAskBeforeTheScheduleGoesAndSaveAsNamesIt() {
         Fixture f;
         f.Open();
-        QStringList top;
-        for (QAction* a : f.window->menuBar()->actions())
-            top << (a->menu() ? a->menu()->objectName() : a->objectName()) + " " + a->text();
-        QCOMPARE(top, QStringList({"mnuFile &File", "mnuEdit &Edit", "mnuTool &Tool", "mnuDev Dev",
-                                   "mnuState States/Inputs", "mnuHelp &Help"}));
-        QStringList file = Names(f.window->findChild<QMenu*>("mnuFile")->actions());
-        QCOMPARE(file.mid(0, 11),
-                 QStringList({"mnuFileNew", "mnuFileOpen", "mnuFileSep1sepbar", "mnuFilePrintForm",
-                              "mnuFilePrintScreen", "mnuFileSep2sepbar", "mnuFileSave", "mnuFileSaveAs",
-                              "mnuFileSep3sepbar", "mnuFileConfiguration", "mnuFileConfigurationRemove"}));
-        QCOMPARE(file.last(), QString("mnuFileExit"));
-        QCOMPARE(f.Item("mnuFileSaveAs")->text(), QString("Save &As..."));
-        QCOMPARE(f.Item("mnuFileExit")->text(), QString("E&xit"));
-        QCOMPARE(f.Item("mnuFileNew")->shortcut(), QKeySequence("Ctrl+N"));
-        QCOMPARE(f.Item("mnuFileExit")->shortcut(), QKeySequence("Ctrl+Q"));
-        QCOMPARE(f.Item("mnuStateMan_B3_Off_7")->text(), QString("Off 8"));
-        QCOMPARE(f.Item("mnuToolRunOnBoot")->text(), QString("Run when Computer Boots (Starts)"));
-        QCOMPARE(f.Item("mnuHelpAbout")->text(), QString("&About"));
+        f.ctx.files.ScheduleChanged = kTrue;
+        f.boxes.setNextAnswer(MsgResult::Cancel);
+        f.Item("mnuFileNew")->trigger();
+        QCOMPARE(f.boxes.Last().lines.back(), std::string("Save it to New first?"));
+        QCOMPARE(f.ctx.files.ScheduleChanged, kTrue);
+
+        f.saveAnswer = f.t.platform.home.File("named.run");
+        f.Item("mnuFileSaveAs")->trigger();
+        QVERIFY(f.window->windowTitle().contains("named.run"));
+        QCOMPARE(f.Item("mnuFileMRU_0")->text(), "&1 " + QString::fromStdString(f.saveAnswer));
+        QVERIFY(f.Item("mnuFileMRU_0")->isVisible());
+        QVERIFY(f.Item("mnuFileSave")->isEnabled());
+
+        const size_t boxes = f.boxes.Count();
+        f.Item("mnuFileExit")->trigger(); // saved: nothing to ask
+        QCOMPARE(f.boxes.Count(), boxes);
+        QVERIFY(!f.window->isVisible());
+        QCOMPARE(f.Stored(kRecentFilesKey, "0"), f.saveAnswer);
     }
 
     void statesAfterLoad() {
@@ -172,7 +166,7 @@ private slots:
         QVERIFY(f.Item("mnuFileMRU_7")->isVisible());
         QCOMPARE(f.Item("mnuFileMRU_0")->text(), "&1 " + paths[8]);
         QCOMPARE(f.Item("mnuFileMRU_7")->text(), "&8 " + paths[1]);
-        QCOMPARE(f.window->Menu().Recent().Files().size(), kRecentFilesCapacity);
+        QCOMPARE(f.window->Files().Recent().Files().size(), kRecentFilesCapacity);
 
         f.Item("mnuFileMRU_2")->trigger(); // s7 moves to the top and is the schedule's file
         QCOMPARE(f.Item("mnuFileMRU_0")->text(), "&1 " + paths[6]);
@@ -183,7 +177,7 @@ private slots:
         f.Item("mnuFileMRU_4")->trigger(); // s5: gone
         QCOMPARE(f.boxes.Count(), size_t{1});
         QCOMPARE(f.boxes.Last().lines.front(), paths[4].toStdString());
-        QCOMPARE(f.window->Menu().Recent().Files().size(), kRecentFilesCapacity - 1);
+        QCOMPARE(f.window->Files().Recent().Files().size(), kRecentFilesCapacity - 1);
         QCOMPARE(f.ctx.settings.DataFileName, std::string("s7.run"));
 
         f.window->CloseBySystem();

@@ -27,8 +27,8 @@ const char* const kStatusNames[kStatusFields] = {"Current time",  "Current date"
 } // namespace
 
 frmRelay::frmRelay(ProgramContext& ctx, QtTickHost& host, QWidget* parent)
-    : QMainWindow(parent), ctx_(ctx), host_(host), panels_(new RelayPanelsView(ctx, this)),
-      menu_(new MainMenu(ctx, host, *this)) {
+    : QMainWindow(parent), ctx_(ctx), host_(host), files_(ctx), panels_(new RelayPanelsView(ctx, this)),
+      menu_(new MainMenu(ctx, host, files_, *this)) {
     setObjectName("frmRelay");
     setCentralWidget(panels_);
     BuildStatusBar();
@@ -42,7 +42,7 @@ frmRelay::frmRelay(ProgramContext& ctx, QtTickHost& host, QWidget* parent)
         close();
         return closed_;
     });
-    askSavePath_ = [this] { return AskForSavePath(); };
+    files_.SetAskSavePath([this] { return AskForSavePath(); });
     resize(QSize(1000, 700).boundedTo(screen()->availableGeometry().size()));
 }
 
@@ -70,7 +70,7 @@ bool frmRelay::Load() {
     setWindowIcon(QIcon::fromTheme("appointment-soon"));
     // A new schedule starts without a file of its own, whatever file was used last.
     ctx_.settings.DataFileName.clear();
-    const bool restarted = MainWindowLoad(ctx_);
+    const bool restarted = LoadScheduleAtStart(ctx_);
     panels_->LoadFromTables();
     menu_->Load();
     RestoreWindowPlacement(*this, ctx_.regApi, kPlacementName);
@@ -131,16 +131,13 @@ void frmRelay::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    const CloseKind kind = closeBySystem_ ? CloseKind::BySystem : CloseKind::ByUser;
-    if (!MainWindowCloseRequest(ctx_, kind, askSavePath_)) {
+    if (!files_.CloseRequest(closeBySystem_ ? CloseKind::BySystem : CloseKind::ByUser)) {
         event->ignore();
         RefreshCaptionAndStatus();
         emit closeCancelled();
         return;
     }
     SaveWindowPlacement(*this, ctx_.regApi, kPlacementName);
-    menu_->Unload();
-    MainWindowUnload(ctx_);
     closed_ = true;
     event->accept();
     emit unloaded();

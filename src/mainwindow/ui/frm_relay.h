@@ -2,7 +2,7 @@
 // frmRelay: the main window. It hosts the relay panels, shows the status bar and caption, runs the
 // check-time timer and takes the close request; every rule it follows lives in the core.
 
-#include "shell/close_request.h"
+#include "shell/file_commands.h"
 
 #include <QMainWindow>
 
@@ -38,10 +38,8 @@ public:
     QtTickHost& Host() { return host_; }
     RelayPanelsView& Panels() { return *panels_; }
     MainMenu& Menu() { return *menu_; }
-    // Asked for a file name when a schedule is saved under a new one (Save As, or a save of a schedule
-    // without a name); a full path or "".
-    void SetAskSavePath(AskSavePath ask) { askSavePath_ = std::move(ask); }
-    std::string AskSavePathNow() { return askSavePath_ ? askSavePath_() : std::string(); }
+    // The File commands and the close path; they ask for file names through the window's dialogs.
+    FileCommands& Files() { return files_; }
     void RefreshCaptionAndStatus();
     // A schedule of the user's own is in the window: the remark about a file not opened goes.
     void ClearNote() { note_.clear(); }
@@ -61,12 +59,12 @@ private:
 
     ProgramContext& ctx_;
     QtTickHost& host_;
+    FileCommands files_;
     RelayPanelsView* panels_;
     MainMenu* menu_;
     QList<QLabel*> statusFields_;
     QString focusedText_;
     QString note_; // a one-off remark in the file field ("FILE not opened: ...")
-    AskSavePath askSavePath_;
     bool closeBySystem_ = false;
     bool closed_ = false;
 };

@@ -1,24 +1,16 @@
 #include "mainwindow/ui/main_menu.h"
 
-#include "boardio/address_listing.h"
-#include "engine/counters.h"
-#include "engine/relay_commands.h"
 #include "engine/tick.h"
 #include "engine/total_time.h"
-#include "files/run_file.h"
 #include "files/run_on_boot.h"
 #include "mainwindow/ui/day_view_window.h"
 #include "mainwindow/ui/frm_relay.h"
-#include "mainwindow/ui/log_commands.h"
 #include "mainwindow/ui/program_configuration.h"
 #include "mainwindow/ui/relay_panels_view.h"
 #include "platform/autostart.h"
-#include "platform/file_io.h"
-#include "resources/help_texts.h"
 #include "shell/menu_command_gate.h"
 #include "shell/program_context.h"
 #include "shell/schedule_commands.h"
-#include "shell/ui/info_windows.h"
 #include "shell/ui/qt_tick_host.h"
 
 #include <QFileDialog>
@@ -27,8 +19,6 @@
 namespace tavrel {
 
 namespace {
-
-constexpr int kDeveloperIntervals[] = {1000, 2000, 3000};
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -39,42 +29,43 @@ QString Literal(const QString& text) {
     return QString(text).replace("&", "&&");
 }
 
-template <typename Window> void ShowOwnWindow(Window* window) {
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
-    window->raise();
-}
-
 } // namespace
 
-MainMenu::MainMenu(ProgramContext& ctx, QtTickHost& host, frmRelay& window)
-    : QObject(&window), ctx_(ctx), host_(host), window_(window) {
+MainMenu::MainMenu(ProgramContext& ctx, QtTickHost& host, FileCommands& files, frmRelay& window)
+    : QObject(&window), ctx_(ctx), host_(host), files_(files), window_(window) {
     setObjectName("MainMenu");
-    askOpenPath_ = [this] {
+    files_.SetAskOpenPath([this] {
         return QFileDialog::getOpenFileName(&window_, "Open Run-Schedule",
-                                            Q(ctx_.drives.Map(ctx_.settings.DataFilePath)), kRunFileFilter);
-    };
-    BuildFile();
-    QAction* edit = window_.menuBar()->addAction("&Edit");
-    edit->setObjectName("mnuEdit");
-    connect(edit, &QAction::triggered, this, [this] { Run([this] { ShowEditNotCoded(ctx_.boxes); }); });
-    BuildTool();
-    BuildDev();
-    BuildStates();
-    BuildHelp();
+                                            Q(ctx_.drives.Map(ctx_.settings.DataFilePath)), kRunFileFilter)
+            .toStdString();
+    });
+    for (const Menu& spec : Table()) {
+        if (spec.command != nullptr) {
+            QAction* item = window_.menuBar()->addAction(spec.caption);
+            item->setObjectName(spec.name);
+            connect(item, &QAction::triggered, this, [this, run = spec.command] { run(*this); });
+            continue;
+        }
+        QMenu* menu = window_.menuBar()->addMenu(spec.caption);
+        menu->setObjectName(spec.name);
+        if (spec.aboutToShow != nullptr)
+            connect(menu, &QMenu::aboutToShow, this, [this, show = spec.aboutToShow] { show(*this); });
+        Build(menu, spec.rows);
+    }
+    RefreshRecentItems();
     connect(&host_, &QtTickHost::displayChanged, this, &MainMenu::RefreshTickCaptions);
 }
 
 MainMenu::~MainMenu() = default;
 
-template <typename Command> void MainMenu::Run(Command&& command) {
-    RunMenuCommand(ctx_.schedule, host_.Gate(), std::forward<Command>(command));
+void MainMenu::Run(const std::function<void()>& command) {
+    RunMenuCommand(ctx_.schedule, host_.Gate(), command);
     // Only what the command changed is repainted.
     window_.Panels().ApplyDisplayState();
 }
 
-template <typename Command> void MainMenu::RunBoardCommand(Command&& command) {
-    Run(std::forward<Command>(command));
+void MainMenu::RunBoardCommand(const std::function<void()>& command) {
+    Run(command);
     // Redraws through the display signal; does nothing while an outer command still holds the schedule.
     RefreshWithoutEvaluation(ctx_.engine, host_);
 }
@@ -90,188 +81,6 @@ QAction* MainMenu::Add(QMenu* menu, const QString& caption, const QString& name,
 
 void MainMenu::AddSeparator(QMenu* menu, const QString& name) {
     menu->addSeparator()->setObjectName(name);
-}
-
-void MainMenu::BuildFile() {
-    QMenu* file = window_.menuBar()->addMenu("&File");
-    file->setObjectName("mnuFile");
-    Add(file, "&New", "mnuFileNew", [this] { FileNewCommand(); })->setShortcut(QKeySequence("Ctrl+N"));
-    Add(file, "&Open", "mnuFileOpen", [this] { FileOpenCommand(); })->setShortcut(QKeySequence("Ctrl+O"));
-    AddSeparator(file, "mnuFileSep1sepbar");
-    Add(file, "Print Window", "mnuFilePrintForm", [this] { Run([this] { PrintWindow(&window_); }); });
-    Add(file, "Print Screen", "mnuFilePrintScreen", [this] { Run([this] { PrintScreen(&window_); }); });
-    AddSeparator(file, "mnuFileSep2sepbar");
-    save_ = Add(file, "&Save", "mnuFileSave", [this] { FileSaveCommand(); });
-    save_->setShortcut(QKeySequence("Ctrl+S"));
-    Add(file, "Save &As...", "mnuFileSaveAs", [this] { FileSaveAsCommand(); });
-    AddSeparator(file, "mnuFileSep3sepbar");
-    Add(file, "Configuration", "mnuFileConfiguration", [this] { ConfigurationCommand(); });
-    Add(file, "Configuration (Remove)", "mnuFileConfigurationRemove",
-        [this] { Run([this] { RemoveConfiguration(ctx_); }); });
-    recentSeparator_ = file->addSeparator();
-    recentSeparator_->setObjectName("mnuFileSep4sepbar");
-    for (int i = 0; i < static_cast<int>(kRecentFilesCapacity); ++i) {
-        QAction* item = Add(file, QString("MRU %1").arg(i), QString("mnuFileMRU_%1").arg(i),
-                            [this, i] { RecentFileCommand(i); });
-        item->setVisible(false);
-        recentItems_[static_cast<size_t>(i)] = item;
-    }
-    AddSeparator(file, "mnuFileSep5sepbar");
-    Add(file, "E&xit", "mnuFileExit", [this] { window_.close(); })->setShortcut(QKeySequence("Ctrl+Q"));
-    RefreshRecentItems();
-}
-
-void MainMenu::BuildTool() {
-    QMenu* tool = window_.menuBar()->addMenu("&Tool");
-    tool->setObjectName("mnuTool");
-    connect(tool, &QMenu::aboutToShow, this, &MainMenu::RefreshRunOnBootChecks);
-    Engine& e = ctx_.engine;
-    logging_ = Add(tool, "Logging", "mnuToolLogging", [this] {
-        MenuItemState state;
-        Run([&] { state = ToggleLogging(ctx_); });
-        Apply(logging_, state);
-    });
-    logging_->setCheckable(true);
-    Add(tool, "View Log File", "mnuToolLogFileView",
-        [this] { Run([this] { ShowLogViewer(ctx_, &window_); }); });
-    Add(tool, "Remove Log File(s)", "mnuToolRemoveLogFile",
-        [this] { Run([this] { ShowLogDelete(ctx_, &window_); }); });
-    Add(tool, "Log File Path", "mnuToolLogFilePath",
-        [this] { Run([this] { ShowLogPath(ctx_, &window_); }); });
-    Add(tool, "Remove Restart File", "mnuToolRemoveRestartFile",
-        [this] { Run([this] { DeleteRestartFile(ctx_); }); });
-    AddSeparator(tool, "mnuToolSep1");
-    const struct {
-        const char* caption;
-        const char* name;
-        void (*command)(Engine&, TickHost&);
-    } boardCommands[] = {
-        {"Set All Relays", "mnuToolSetRelays", SetAllRelays},
-        {"Set All Relays (w/Delay)", "mnuToolSetRelaysDelay", SetAllRelaysDelay},
-        {"Set All Relays (w/Pause)", "mnuToolSetRelaysPause", SetAllRelaysPause},
-        {"Reset All Relays", "mnuToolResetRelays", ResetAllRelays},
-        {"Reset All Relays (w/Delay)", "mnuToolResetRelaysDelay", ResetAllRelaysDelay},
-        {"Reset All Relays (w/Pause)", "mnuToolResetRelaysPause", ResetAllRelaysPause},
-    };
-    for (const auto& c : boardCommands)
-        Add(tool, c.caption, c.name,
-            [this, &e, command = c.command] { RunBoardCommand([&] { command(e, host_); }); });
-    AddSeparator(tool, "mnuToolSep2");
-    Add(tool, "Reset All Counters", "mnuToolZeroCounters", [this, &e] { Run([&] { ZeroCounters(e); }); });
-    // The tick itself is the command: it runs at once, unheld.
-    forceCheckTime_ =
-        Add(tool, "Force Time Check", "mnuToolForceCheckTime", [this, &e] { host_.Gate().Tick(e, host_); });
-    Add(tool, "Day View", "mnuToolDayView", [this] { Run([this] { ShowDayView(); }); });
-    listAddresses_ = Add(tool, "List Addresses H200-H3FF", "mnuToolListAddress_H200_H3FF", [this] {
-        Run([this] { ListPortAddresses(ctx_.portAccess, ctx_.eventLog.CurrentLogPath()); });
-    });
-    AddSeparator(tool, "mnuToolSep3");
-    for (int b = 0; b < kBoardSlots; ++b) {
-        emulation_[static_cast<size_t>(b)] =
-            Add(tool, QString("Emulation Mode Board %1 (Run With No Board) ").arg(b + 1),
-                QString("mnuToolRunNoBoard_%1").arg(b), [this, b] {
-                    if (b != 0)
-                        return;
-                    RunBoardCommand([this] { ToggleEmulation(ctx_, host_); });
-                    Apply(emulation_[0], EmulationItem(ctx_.schedule.BoardArray, 0));
-                    RefreshTickCaptions();
-                });
-    }
-    AddSeparator(tool, "mnuToolSep4");
-    QMenu* boot = tool->addMenu("Run when Computer Boots (Starts)");
-    boot->menuAction()->setObjectName("mnuToolRunOnBoot");
-    const struct {
-        const char* caption;
-        const char* name;
-        int16_t kind;
-    } bootItems[] = {{"Next Time", "mnuToolRunOnBootOnce", kRunOnBootOnce},
-                     {"Always", "mnuToolRunOnBootAlways", kRunOnBootAlways},
-                     {"Never", "mnuToolRunOnBootNever", kRunOnBootNone}};
-    for (size_t i = 0; i < std::size(bootItems); ++i) {
-        QAction* item = Add(boot, bootItems[i].caption, bootItems[i].name,
-                            [this, kind = bootItems[i].kind] { RunOnBootCommand(kind); });
-        item->setCheckable(true);
-        runOnBoot_[i] = item;
-    }
-}
-
-void MainMenu::BuildDev() {
-    QMenu* dev = window_.menuBar()->addMenu("Dev");
-    dev->setObjectName("mnuDev");
-    connect(dev, &QMenu::aboutToShow, this, [this] {
-        // Whatever started or stopped the timer, the switch offers the other way.
-        timerSwitch_->setText(ctx_.engineState.TimerEnabled ? "Timer Disable" : "Timer Enable");
-    });
-    timerSwitch_ = Add(dev, "Timer Disable", "mnuDevTimerEnableDisable", [this] {
-        Run([this] { DeveloperTimerSwitch(ctx_.engine); });
-        timerSwitch_->setText(Q(ctx_.engineState.TimerMenuCaption));
-    });
-    for (size_t i = 0; i < std::size(kDeveloperIntervals); ++i) {
-        const int ms = kDeveloperIntervals[i];
-        Add(dev, QString("Timer Set Interval = %1").arg(ms), QString("mnuDevTimerSetInterval_%1").arg(i),
-            [this, ms] {
-                Run([this, ms] {
-                    ctx_.engineState.TimerInterval = ms;
-                    host_.Start();
-                });
-            });
-    }
-    Add(dev, "Test Accum Total Time", "mnuDevTestAccumTotalTime",
-        [this] { Run([this] { TestAccumTotalTime(); }); });
-}
-
-void MainMenu::AddManualBoard(QMenu* states, int board) {
-    const int n = board + 1;
-    QMenu* manual = states->addMenu(QString("Manual Set Board %1").arg(n));
-    manual->menuAction()->setObjectName(QString("mnuStateManualBoard_%1").arg(board));
-    const QString prefix = QString("mnuStateMan_B%1_").arg(n);
-    Engine& e = ctx_.engine;
-    Add(manual, "Step Thru All", prefix + "StepAll",
-        [this, &e] { RunBoardCommand([&] { StateStepAll(e, host_); }); });
-    AddSeparator(manual, prefix + "Sep1");
-    for (int r = 1; r <= kRelaysPerBoard; ++r)
-        Add(manual, QString("On %1").arg(r), prefix + QString("On_%1").arg(r - 1),
-            [this, &e, n, r] { RunBoardCommand([&] { StateRelayOn(e, host_, n, r); }); });
-    AddSeparator(manual, prefix + "Sep2");
-    for (int r = 1; r <= kRelaysPerBoard; ++r)
-        Add(manual, QString("Off %1").arg(r), prefix + QString("Off_%1").arg(r - 1),
-            [this, &e, n, r] { RunBoardCommand([&] { StateRelayOff(e, host_, n, r); }); });
-    AddSeparator(manual, prefix + "Sep3");
-    Add(manual, "All On", prefix + "AllOn", [this, &e] { RunBoardCommand([&] { StateAllOn(e, host_); }); });
-    Add(manual, "All Off", prefix + "AllOff",
-        [this, &e] { RunBoardCommand([&] { StateAllOff(e, host_); }); });
-    Add(manual, "All On (with Pause)", prefix + "AllOnPause",
-        [this, &e, n] { RunBoardCommand([&] { StateAllOnPause(e, host_, n); }); });
-    Add(manual, "All Off (with Pause)", prefix + "AllOffPause",
-        [this, &e, n] { RunBoardCommand([&] { StateAllOffPause(e, host_, n); }); });
-}
-
-void MainMenu::BuildStates() {
-    QMenu* states = window_.menuBar()->addMenu("States/Inputs");
-    states->setObjectName("mnuState");
-    for (int b = 0; b < kBoardSlots; ++b)
-        AddManualBoard(states, b);
-    AddSeparator(states, "mnuStateSep1");
-    for (int b = 0; b < kBoardSlots; ++b)
-        states_[static_cast<size_t>(b)] = Add(states, QString("Board %1 State (Not Set)").arg(b + 1),
-                                              QString("mnuStateDisplayState_%1").arg(b), nullptr);
-    AddSeparator(states, "mnuStateSep2");
-    for (int b = 0; b < kBoardSlots; ++b)
-        inputs_[static_cast<size_t>(b)] = Add(states, QString("Board %1 Inputs (Not Set)").arg(b + 1),
-                                              QString("mnuStateDisplayInput_%1").arg(b), nullptr);
-}
-
-void MainMenu::BuildHelp() {
-    QMenu* help = window_.menuBar()->addMenu("&Help");
-    help->setObjectName("mnuHelp");
-    Add(help, "Help (General)", "mnuHelpGeneral",
-        [this] { Run([this] { ShowOwnWindow(new frmHelp(kHelpGeneral, &window_)); }); });
-    Add(help, "Help (Configuration)", "mnuHelpConfiguration",
-        [this] { Run([this] { ShowOwnWindow(new frmHelp(kHelpConfiguration, &window_)); }); });
-    Add(help, "Splash Screen", "mnuHelpSplash", [this] { Run([this] { ShowSplashAgain(&window_); }); });
-    Add(help, "&About", "mnuHelpAbout", [this] { Run([this] { ShowOwnWindow(new frmAbout(&window_)); }); });
-    AddSeparator(help, "mnuHelpSep1");
-    boardAddresses_ = Add(help, "Board Addresses (Not Defined)", "mnuDisplayAddress", nullptr);
 }
 
 void MainMenu::Apply(QAction* action, const MenuItemState& state) {
@@ -309,7 +118,7 @@ void MainMenu::RefreshRunOnBootChecks() {
 }
 
 void MainMenu::RefreshRecentItems() {
-    const auto& files = recent_.Files();
+    const auto& files = files_.Recent().Files();
     for (size_t i = 0; i < recentItems_.size(); ++i) {
         QAction* item = recentItems_[i];
         const bool used = i < files.size();
@@ -324,14 +133,10 @@ void MainMenu::RefreshRecentItems() {
 }
 
 void MainMenu::Load() {
-    recent_.Load(ctx_.regApi);
+    files_.LoadRecentFiles();
     RefreshRecentItems();
     ApplyStates(MenuStatesAtLoad(ctx_));
     RefreshRunOnBootChecks();
-}
-
-void MainMenu::Unload() {
-    recent_.Save(ctx_.regApi);
 }
 
 void MainMenu::SetAutostart(std::unique_ptr<Autostart> autostart) {
@@ -353,78 +158,53 @@ void MainMenu::AfterScheduleChange() {
     window_.RefreshCaptionAndStatus();
 }
 
-bool MainMenu::SaveChangesFirst() {
-    return tavrel::SaveChangesFirst(ctx_, [this] { return window_.AskSavePathNow(); });
+void MainMenu::AfterOpen(OpenOutcome outcome) {
+    if (outcome == OpenOutcome::Opened)
+        window_.ClearNote();
+    RefreshRecentItems();
+    if (outcome != OpenOutcome::Cancelled)
+        AfterScheduleChange();
 }
 
 void MainMenu::FileNewCommand() {
     Run([this] {
-        if (!SaveChangesFirst())
-            return;
-        FileNew(ctx_);
-        EnableTimer(ctx_.engine);
-        window_.ClearNote();
+        if (files_.New())
+            window_.ClearNote();
     });
     AfterScheduleChange();
 }
 
 void MainMenu::FileOpenCommand() {
-    QString path;
-    Run([&] {
-        if (SaveChangesFirst())
-            path = askOpenPath_ ? askOpenPath_() : QString();
-    });
-    if (!path.isEmpty())
-        OpenRunFile(path);
+    OpenOutcome outcome = OpenOutcome::Cancelled;
+    Run([&] { outcome = files_.Open(); });
+    AfterOpen(outcome);
 }
 
 void MainMenu::OpenRunFile(const QString& path) {
-    Run([&] {
-        if (FileOpen(ctx_, path.toStdString()) != kRunFileLoaded)
-            return;
-        EnableTimer(ctx_.engine);
-        recent_.Add(path.toStdString());
-        window_.ClearNote();
-    });
-    RefreshRecentItems();
-    AfterScheduleChange();
+    OpenOutcome outcome = OpenOutcome::Cancelled;
+    Run([&] { outcome = files_.OpenPath(path.toStdString()); });
+    AfterOpen(outcome);
 }
 
 void MainMenu::RecentFileCommand(int index) {
-    std::optional<std::string> path;
-    Run([&] {
-        if (!SaveChangesFirst())
-            return;
-        path = recent_.Choose(
-            static_cast<size_t>(index),
-            [this](const std::string& p) { return FileExists(ctx_.drives.Map(p)); }, ctx_.boxes);
-    });
-    RefreshRecentItems();
-    if (path)
-        OpenRunFile(Q(*path));
+    OpenOutcome outcome = OpenOutcome::Cancelled;
+    Run([&] { outcome = files_.OpenRecent(static_cast<size_t>(index)); });
+    AfterOpen(outcome);
 }
 
 void MainMenu::FileSaveCommand() {
-    if (IsSet(ctx_.files.RestartedAfterCrash))
-        return;
-    bool saved = false;
-    Run([&] { saved = FileSave(ctx_); });
-    if (!saved) {
-        FileSaveAsCommand();
-        return;
-    }
-    recent_.Add(ctx_.settings.DataFilePath + ctx_.settings.DataFileName);
+    Run([this] {
+        if (files_.Save())
+            window_.ClearNote();
+    });
     RefreshRecentItems();
     window_.RefreshCaptionAndStatus();
 }
 
 void MainMenu::FileSaveAsCommand() {
     Run([this] {
-        const std::string path = window_.AskSavePathNow();
-        if (path.empty() || !SaveScheduleAs(ctx_, path))
-            return;
-        recent_.Add(path);
-        window_.ClearNote();
+        if (files_.SaveAs())
+            window_.ClearNote();
     });
     RefreshRecentItems();
     window_.RefreshCaptionAndStatus();
@@ -436,6 +216,23 @@ void MainMenu::ConfigurationCommand() {
     ApplyStates(MenuStatesAtLoad(ctx_));
     RefreshWithoutEvaluation(ctx_.engine, host_);
     AfterScheduleChange();
+}
+
+void MainMenu::LoggingCommand() {
+    MenuItemState state;
+    Run([&] { state = ToggleLogging(ctx_); });
+    Apply(logging_, state);
+}
+
+void MainMenu::EmulationCommand() {
+    RunBoardCommand([this] { ToggleEmulation(ctx_, host_); });
+    Apply(emulation_[0], EmulationItem(ctx_.schedule.BoardArray, 0));
+    RefreshTickCaptions();
+}
+
+void MainMenu::TimerSwitchCommand() {
+    Run([this] { DeveloperTimerSwitch(ctx_.engine); });
+    timerSwitch_->setText(Q(ctx_.engineState.TimerMenuCaption));
 }
 
 void MainMenu::RunOnBootCommand(int16_t kind) {

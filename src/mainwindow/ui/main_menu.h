@@ -1,10 +1,11 @@
 #pragma once
-// The main window's menu bar: every command that is not a click on a relay panel. Each command holds the
-// schedule while it runs, calls the core operation and refreshes the window; the states and captions come
-// from the menu model.
+// The main window's menu bar: every command that is not a click on a relay panel, built from the table
+// in main_menu_table.cc. Each command holds the schedule while it runs, calls the core operation (the
+// File commands' whole sequence lives in FileCommands) and refreshes the window; the states and captions
+// come from the menu model.
 
-#include "formutil/recent_files.h"
 #include "mainwindow/main_menu_model.h"
+#include "shell/file_commands.h"
 
 #include <QObject>
 #include <QPointer>
@@ -14,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -32,37 +34,54 @@ inline constexpr const char* kRunFileFilter = "Run Files (*.run);;All Files (*)"
 class MainMenu final : public QObject {
     Q_OBJECT
 public:
-    // Asks which run file to open: a full path, or "" when the user cancels.
-    using AskOpenPath = std::function<QString()>;
-
-    MainMenu(ProgramContext& ctx, QtTickHost& host, frmRelay& window);
+    MainMenu(ProgramContext& ctx, QtTickHost& host, FileCommands& files, frmRelay& window);
     ~MainMenu() override;
 
     // As the window loads: the menu states and the recent files.
     void Load();
-    // As the window unloads: the recent files are stored.
-    void Unload();
 
     // Opens a run file the way File Open and a recent file do.
     void OpenRunFile(const QString& path);
-    void SetAskOpenPath(AskOpenPath ask) { askOpenPath_ = std::move(ask); }
     // Where the run-on-boot commands install the log-on entry; the system's own unless set.
     void SetAutostart(std::unique_ptr<Autostart> autostart);
     void SetSaveEnabled(bool enabled);
-    const RecentFiles& Recent() const { return recent_; }
+
+    // One row of a menu's table: a command, a separator (no caption) or a group of rows made in code.
+    struct Row {
+        const char* caption = nullptr;
+        const char* name = "";
+        void (*command)(MainMenu&) = nullptr;
+        const char* shortcut = nullptr;
+        QAction* MainMenu::*keep = nullptr; // the item, kept for its state
+        bool checkable = false;
+        void (*group)(MainMenu&, QMenu*) = nullptr;
+    };
+    // A menu of the bar, or (no rows) a command on the bar itself.
+    struct Menu {
+        const char* caption;
+        const char* name;
+        std::vector<Row> rows;
+        void (*aboutToShow)(MainMenu&) = nullptr;
+        void (*command)(MainMenu&) = nullptr;
+    };
 
 private:
-    template <typename Command> void Run(Command&& command);
+    static const std::vector<Menu>& Table();
+    static Menu ToolMenu();
+
+    void Run(const std::function<void()>& command);
     // A direct board command: run, then read the boards back and redraw.
-    template <typename Command> void RunBoardCommand(Command&& command);
+    void RunBoardCommand(const std::function<void()>& command);
 
     QAction* Add(QMenu* menu, const QString& caption, const QString& name, std::function<void()> command);
     void AddSeparator(QMenu* menu, const QString& name);
-    void BuildFile();
-    void BuildTool();
-    void BuildDev();
-    void BuildStates();
-    void BuildHelp();
+    void Build(QMenu* menu, const std::vector<Row>& rows);
+    void AddRecentFiles(QMenu* file);
+    void AddBoardCommands(QMenu* tool);
+    void AddEmulation(QMenu* tool);
+    void AddRunOnBoot(QMenu* tool);
+    void AddIntervals(QMenu* dev);
+    void AddManualBoards(QMenu* states);
     void AddManualBoard(QMenu* states, int board);
 
     void Apply(QAction* action, const MenuItemState& state);
@@ -71,7 +90,7 @@ private:
     void RefreshRunOnBootChecks();
     void RefreshRecentItems();
     void AfterScheduleChange();
-    bool SaveChangesFirst();
+    void AfterOpen(OpenOutcome outcome);
 
     void FileNewCommand();
     void FileOpenCommand();
@@ -79,6 +98,9 @@ private:
     void FileSaveAsCommand();
     void RecentFileCommand(int index);
     void ConfigurationCommand();
+    void LoggingCommand();
+    void EmulationCommand();
+    void TimerSwitchCommand();
     void RunOnBootCommand(int16_t kind);
     void TestAccumTotalTime();
     void ShowDayView();
@@ -86,9 +108,8 @@ private:
 
     ProgramContext& ctx_;
     QtTickHost& host_;
+    FileCommands& files_;
     frmRelay& window_;
-    RecentFiles recent_;
-    AskOpenPath askOpenPath_;
     std::unique_ptr<Autostart> autostart_;
 
     QAction* save_ = nullptr;

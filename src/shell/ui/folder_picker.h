@@ -27,9 +27,6 @@ public:
     // False, and nothing changes, when the folder cannot be reached.
     bool Open(const std::string& folder);
 
-    QComboBox* DriveList() const { return driveList_; }
-    QListWidget* FolderList() const { return folderList_; }
-
 signals:
     void folderOpened();
     void folderHighlighted();

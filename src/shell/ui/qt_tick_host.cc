@@ -1,7 +1,7 @@
 #include "shell/ui/qt_tick_host.h"
 
 #include "engine/tick.h"
-#include "mqtt/mqtt_link.h"
+#include "shell/mqtt_service.h"
 #include "shell/program_context.h"
 
 #include <QCoreApplication>
@@ -23,7 +23,7 @@ void QtTickHost::Start() {
 void QtTickHost::Beat() {
     // Inside the gate: a command's forced check lets window events run, and a menu command among them
     // must leave the rest of that check undone as it would a tick's.
-    if (mqtt_ != nullptr)
+    if (mqtt_ != nullptr && mqtt_->Running())
         gate_.Run(ctx_.schedule, [this] { mqtt_->Poll(*this); });
     if (ctx_.engineState.TimerEnabled)
         gate_.Tick(ctx_.engine, *this);
@@ -34,12 +34,12 @@ void QtTickHost::Beat() {
 void QtTickHost::DisplayChanged() {
     emit displayChanged();
     if (mqtt_ != nullptr)
-        mqtt_->PublishChanges();
+        mqtt_->DisplayChanged();
 }
 
 void QtTickHost::StateLineLogged(const std::string& line) {
     if (mqtt_ != nullptr)
-        mqtt_->PublishLogLine(line);
+        mqtt_->StateLineLogged(line);
 }
 
 void QtTickHost::ProcessPendingMessages() {

@@ -13,7 +13,7 @@
 namespace tavrel {
 
 struct ProgramContext;
-class MqttLink;
+class MqttService;
 
 class QtTickHost final : public QObject, public TickHost {
     Q_OBJECT
@@ -35,8 +35,8 @@ public:
     // Answered by the main window's close path; false when the user kept the program running.
     bool CloseProgram() override { return closeProgram_ ? closeProgram_() : true; }
     void SetCloseProgram(std::function<bool()> close) { closeProgram_ = std::move(close); }
-    // The MQTT link (null: none): its commands applied at the start of each beat, changes published.
-    void AttachMqtt(MqttLink* link) { mqtt_ = link; }
+    // The MQTT service: its commands applied at the start of each beat, changes published.
+    void AttachMqtt(MqttService* mqtt) { mqtt_ = mqtt; }
 
 signals:
     void displayChanged();
@@ -48,7 +48,7 @@ private:
     TickGate gate_;
     bool busy_ = false;
     std::function<bool()> closeProgram_;
-    MqttLink* mqtt_ = nullptr;
+    MqttService* mqtt_ = nullptr;
 };
 
 } // namespace tavrel

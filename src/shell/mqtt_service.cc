@@ -1,0 +1,70 @@
+#include "shell/mqtt_service.h"
+
+#include "platform/cold_code.h"
+#include "platform/host_name.h"
+#include "platform/mqtt_client.h"
+#include "shell/program_context.h"
+#include "shell/version.h"
+
+namespace tavrel {
+
+MqttService::MqttService(ProgramContext& ctx, std::function<void(const std::string&)> notice)
+    : ctx_(ctx), notice_(std::move(notice)) {}
+
+MqttService::~MqttService() {
+    Stop();
+}
+
+TAVREL_COLD void MqttService::Start() {
+    // A program that keeps MQTT off reads nothing more than this.
+    if (link_ == nullptr && MqttEnabled(ctx_.regApi))
+        StartWith(LoadMqttSettings(ctx_.regApi, HostName()));
+}
+
+TAVREL_COLD void MqttService::StartWith(MqttSettings settings) {
+    settings_ = std::move(settings);
+    if (!settings_.Enabled)
+        return;
+    link_ = std::make_unique<MqttLink>(ctx_.engine, settings_, kProgramVersion, LoadMqttClient, notice_);
+    link_->Start();
+}
+
+TAVREL_COLD void MqttService::Stop() {
+    if (link_ != nullptr)
+        link_->Stop();
+    link_.reset();
+}
+
+TAVREL_COLD bool MqttService::Reload() {
+    MqttSettings now = LoadMqttSettings(ctx_.regApi, HostName());
+    if (Running() ? now == settings_ : !now.Enabled)
+        return false;
+    Stop();
+    const std::string detail = now.Enabled ? "settings changed: the link starts again" : "switched off";
+    ctx_.eventLog.WriteEvent("MQTT", detail);
+    if (notice_)
+        notice_("MQTT: " + detail);
+    StartWith(std::move(now));
+    return true;
+}
+
+void MqttService::Poll(TickHost& host) {
+    if (link_ != nullptr)
+        link_->Poll(host);
+}
+
+void MqttService::DisplayChanged() {
+    if (link_ != nullptr)
+        link_->PublishChanges();
+}
+
+void MqttService::StateLineLogged(const std::string& line) {
+    if (link_ != nullptr)
+        link_->PublishLogLine(line);
+}
+
+std::string MqttVersionText() {
+    return MqttClientBuiltIn() ? "MQTT: available" : "MQTT: not built in";
+}
+
+} // namespace tavrel

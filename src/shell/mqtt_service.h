@@ -1,0 +1,53 @@
+#pragma once
+// The program's MQTT link as a service both programs run the same way: started from the stored settings,
+// restarted when a reload finds them changed, stopped at the end. With MQTT off (the default) no link is
+// made and no library is loaded. The tick hosts call its three hooks; each does nothing without a link.
+
+#include "mqtt/mqtt_link.h"
+#include "mqtt/mqtt_settings.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace tavrel {
+
+struct ProgramContext;
+class TickHost;
+
+class MqttService {
+public:
+    // `notice` receives each line the link writes to the event log (null: the log only).
+    MqttService(ProgramContext& ctx, std::function<void(const std::string&)> notice);
+    ~MqttService();
+    MqttService(const MqttService&) = delete;
+    MqttService& operator=(const MqttService&) = delete;
+
+    // Starts the link when MQTT is enabled.
+    void Start();
+    // Says "offline" and disconnects; may wait on the network, so it comes after the program's own close.
+    void Stop();
+    // Reads the settings again; the link is restarted (or started, or stopped) when they changed and left
+    // alone when not. True when it was restarted.
+    bool Reload();
+    bool Running() const { return link_ != nullptr; }
+
+    // At the start of a tick: the link's queued commands applied through `host`, changes published.
+    void Poll(TickHost& host);
+    // After the tick host redrew: the state values that changed are published.
+    void DisplayChanged();
+    void StateLineLogged(const std::string& line);
+
+private:
+    void StartWith(MqttSettings settings);
+
+    ProgramContext& ctx_;
+    std::function<void(const std::string&)> notice_;
+    MqttSettings settings_; // those the link runs with
+    std::unique_ptr<MqttLink> link_;
+};
+
+// "MQTT: available" or "MQTT: not built in", for --version.
+std::string MqttVersionText();
+
+} // namespace tavrel
