@@ -15,10 +15,12 @@ std::string PortLine(PortAccess& ports, int32_t address) {
 }
 
 void ListPortAddresses(PortAccess& ports, const std::string& logPath) {
+    // The listed ports are held only while they are read.
+    ports.OpenPortRange(kListingFirstPort, kListingPortCount);
     std::string out;
     auto line = [&](const std::string& text) { out += text + "\r\n"; };
     line("-------Begin H200-H279----------------------------");
-    for (int32_t address = 0x200; address <= 0x3FF; ++address) {
+    for (int32_t address = kListingFirstPort; address < kListingFirstPort + kListingPortCount; ++address) {
         if (address == 0x280) {
             line("-------End   H200-H279----------------------------");
             line("-------Begin H280-H3FF----------------------------");
@@ -26,6 +28,7 @@ void ListPortAddresses(PortAccess& ports, const std::string& logPath) {
         line(PortLine(ports, address));
     }
     line("-------End   H280-H3FF----------------------------");
+    ports.ClosePortRange(kListingFirstPort, kListingPortCount);
     // The event log's file: never through a link, and its user's alone when it is made here.
     AppendToFile(logPath, out, FilePrivacy::OwnerOnly);
 }

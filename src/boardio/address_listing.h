@@ -8,6 +8,10 @@
 
 namespace tavrel {
 
+// The ports the listing reads: 200 to 3FF hex.
+constexpr int32_t kListingFirstPort = 0x200;
+constexpr int32_t kListingPortCount = 0x200;
+
 // "Decimal: 512 Hex: 200 :1 - 3 - - - - -" for port 200 hex reading 05 hex.
 std::string PortLine(PortAccess& ports, int32_t address);
 

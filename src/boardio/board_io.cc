@@ -8,13 +8,31 @@ BoardIo::BoardIo(BoardTable& boards, PortByteTable& outputReadback, PortByteTabl
                  BoardIoState& state, PortAccess& ports, X10Transmitter& x10, Clock& clock,
                  MessageBoxes& boxes)
     : boards_(boards), outputReadback_(outputReadback), inputReadback_(inputReadback), state_(state),
-      clock_(clock), boxes_(boxes), portDriver_(ports), fireCrackerDriver_(x10) {}
+      clock_(clock), boxes_(boxes), ports_(ports), portDriver_(ports), fireCrackerDriver_(x10) {}
 
 // The one place that maps a board type to its driver.
 BoardDriver& BoardIo::DriverFor(const BoardRecord& b) {
     if (ChipSetKind(b.ChipSetType) == BoardKind::FireCracker)
         return fireCrackerDriver_;
     return portDriver_;
+}
+
+void BoardIo::HoldPortsOf(int board) {
+    const BoardRecord* b = boards_.Slot(board);
+    if (b == nullptr)
+        return;
+    HeldPorts& held = held_[static_cast<size_t>(board)];
+    const BoardPortRanges wanted = PortsOfBoard(*b);
+    if (wanted == held.ranges)
+        return;
+    // The new ports first: a port that both use is never let go in between.
+    HeldPorts next{wanted, {}};
+    for (size_t i = 0; i < wanted.size; ++i)
+        next.opened[i] = ports_.OpenPortRange(wanted.ranges[i].first, wanted.ranges[i].count);
+    for (size_t i = 0; i < held.ranges.size; ++i)
+        if (held.opened[i])
+            ports_.ClosePortRange(held.ranges.ranges[i].first, held.ranges.ranges[i].count);
+    held = next;
 }
 
 uint8_t BoardIo::RelayBitMask(int relay) {
@@ -29,6 +47,7 @@ uint8_t BoardIo::InitialiseBoard(int board) {
     BoardRecord* b = boards_.Slot(board);
     if (b == nullptr)
         return 0;
+    HoldPortsOf(board);
     uint8_t& shadow = state_.OutputShadow[static_cast<size_t>(board)];
     if (Emulated(*b))
         shadow = 0;
@@ -47,6 +66,7 @@ uint8_t BoardIo::SwitchRelay(int board, int relay, bool on) {
     // A bad relay number switches nothing: with no bit to set, an X10 board would address a wrong unit.
     if (mask == 0)
         return 0;
+    HoldPortsOf(board);
     uint8_t& shadow = state_.OutputShadow[static_cast<size_t>(board)];
     uint8_t result = 0;
     if (Emulated(*b)) {
@@ -72,6 +92,7 @@ uint8_t BoardIo::ReadOutputs(int board) {
     BoardRecord* b = boards_.Slot(board);
     if (b == nullptr)
         return 0;
+    HoldPortsOf(board);
     uint8_t& shadow = state_.OutputShadow[static_cast<size_t>(board)];
     return Emulated(*b) ? shadow : DriverFor(*b).ReadOutputs(*b, shadow);
 }
@@ -80,6 +101,7 @@ uint8_t BoardIo::ReadInputs(int board) {
     BoardRecord* b = boards_.Slot(board);
     if (b == nullptr)
         return 0;
+    HoldPortsOf(board);
     const uint8_t shadow = state_.OutputShadow[static_cast<size_t>(board)];
     return Emulated(*b) ? shadow : DriverFor(*b).ReadInputs(*b, shadow);
 }

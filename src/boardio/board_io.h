@@ -2,6 +2,7 @@
 // Switches relay r of board b and reads a board's outputs and inputs back, whatever the board's type.
 
 #include "boardio/board_driver.h"
+#include "boardio/board_ports.h"
 #include "boardio/board_record.h"
 #include "boardio/port_access.h"
 #include "boardio/x10_transmitter.h"
@@ -48,6 +49,9 @@ private:
     uint8_t SwitchRelay(int board, int relay, bool on);
     void SwitchAll(int board, bool on);
     BoardDriver& DriverFor(const BoardRecord& b);
+    // Asks for the ports the board drives now and gives back those it no longer drives (another
+    // address, emulation, a FireCracker), so that the process holds only its boards' ports.
+    void HoldPortsOf(int board);
 
     BoardTable& boards_;
     PortByteTable& outputReadback_;
@@ -55,6 +59,12 @@ private:
     BoardIoState& state_;
     Clock& clock_;
     MessageBoxes& boxes_;
+    PortAccess& ports_;
+    struct HeldPorts {
+        BoardPortRanges ranges;
+        std::array<bool, 3> opened{}; // a range the system refused is not given back
+    };
+    std::array<HeldPorts, kBoardSlots> held_{};
     PortBoardDriver portDriver_;
     FireCrackerBoardDriver fireCrackerDriver_;
 };

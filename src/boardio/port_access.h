@@ -18,6 +18,9 @@ public:
     // False when already open, or (after one retry and the failure message) when the library cannot start.
     bool OpenPortLibrary();
     bool ClosePortLibrary();
+    // The ports a board or the listing is about to use, and their release (see PortLibrary).
+    bool OpenPortRange(int32_t first, int32_t count) { return library_.OpenPortRange(first, count); }
+    void ClosePortRange(int32_t first, int32_t count) { library_.ClosePortRange(first, count); }
     uint8_t ReadPortByte(int32_t address);
     void WritePortByte(int32_t address, uint8_t byte);
     // True when the library's driver files are in the system directory after copying any that were missing.
@@ -26,7 +29,6 @@ public:
     std::string WindowsDirectory() const;
 
     bool PortLibraryReady() const { return ready_; }
-    PortLibrary& Library() { return library_; }
 
 private:
     PortLibrary& library_;

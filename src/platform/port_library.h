@@ -15,6 +15,13 @@ public:
     // `value` receives the byte in its low 8 bits; `size` is the width in bytes (always 1 here).
     virtual bool GetPortVal(int32_t port, uint32_t& value, uint8_t size) = 0;
     virtual bool SetPortVal(int32_t port, uint32_t value, uint8_t size) = 0;
+    // Asks for the ports first .. first + count - 1 before any of them is read or written: the process
+    // holds only the ports its boards use (or the listing reads), never the whole space. Requests are
+    // counted per port, so one given back with ClosePortRange leaves a port that another request still
+    // holds open. False when the system refuses them. Where ports need no asking (WinIo, the simulated
+    // space) a request is accepted and changes nothing.
+    virtual bool OpenPortRange(int32_t /*first*/, int32_t /*count*/) { return true; }
+    virtual void ClosePortRange(int32_t /*first*/, int32_t /*count*/) {}
     // Whether the library's driver files must sit in the Windows system directory.
     virtual bool NeedsLibraryFiles() const = 0;
     // Names the port space for a lock shared by all programs of the machine: two libraries that reach
@@ -22,7 +29,7 @@ public:
     virtual std::string SpaceName() const { return "io"; }
 };
 
-// The machine's own ports: WinIo.dll on Windows; iopl/ioperm or /dev/port on Linux.
+// The machine's own ports: WinIo.dll on Windows; ioperm or /dev/port on Linux.
 std::unique_ptr<PortLibrary> MakeNativePortLibrary();
 
 // A 64 KiB file, byte at offset = port address, read and written in place so that other processes see

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace tavrel {
 namespace {
 
@@ -46,6 +49,59 @@ TEST_F(BoardIoTest, ReadModifyWriteKeepsTheOtherRelays) {
     platform.SetPortByte(0x300, 0x11);
     EXPECT_EQ(ctx.boards.ReadOutputs(0), 0x11) << "the outputs are read from the port";
     EXPECT_EQ(ctx.boardState.OutputShadow[0], 0x11);
+}
+
+// Only the ports a driven board uses are asked for, once, and given back when it stops using them.
+TEST_F(BoardIoTest, ABoardAsksForItsOwnPortsOnly) {
+    struct Case {
+        const char* type;
+        int32_t base, input, cntl, config;
+        int16_t emulated;
+        std::vector<std::string> calls;
+    };
+    const std::vector<Case> cases{
+        {"CBRelay08", 0x300, 0x301, 0, 0, 1, {}},
+        {"FireCracker", 2, 0, 1, 0, 0, {}},
+        {"CBRelay08", 0x300, 0x301, 0x303, 0, 0, {"open 300-301"}},
+        {"8255PortA", 0x300, 0x301, 0x303, 0x80, 0, {"open 300-301", "open 303-303"}},
+        {"LPT1", 0x378, 0, 0, 0, 0, {"open 378-378"}},
+    };
+    for (const Case& c : cases) {
+        test::TestContext fresh;
+        BoardRecord& b = fresh.ctx.schedule.BoardArray[0];
+        b = BoardRecord{};
+        b.ChipSetType = c.type;
+        b.BaseAddress = c.base;
+        b.InputAddress = c.input;
+        b.CntlAddress = c.cntl;
+        b.PortConfigValue = c.config;
+        b.RunNoBoard = c.emulated;
+        fresh.ctx.boards.InitialiseAllBoards();
+        fresh.ctx.boards.RelayOn(0, 2);
+        fresh.ctx.boards.ReadAllOutputs();
+        fresh.ctx.boards.ReadAllInputs();
+        EXPECT_EQ(fresh.platform.PortRangeCalls(), c.calls) << c.type;
+    }
+}
+
+TEST_F(BoardIoTest, ABoardLeftBehindGivesItsPortsBack) {
+    PortBoard("CBRelay08", 0x300, 0x301);
+    ctx.boards.RelayOn(0, 0);
+    board.RunNoBoard = 1; // the emulation menu
+    ctx.boards.ReadAllOutputs();
+    board.RunNoBoard = 0;
+    board.BaseAddress = 0x301; // a reload with another address that shares port 301
+    board.InputAddress = 0x302;
+    ctx.boards.InvalidateBoard(0);
+    ctx.boards.RelayOn(0, 0);
+    EXPECT_EQ(platform.PortRangeCalls(),
+              (std::vector<std::string>{"open 300-301", "close 300-301", "open 301-302"}));
+    platform.PortRangeCalls().clear();
+    board.BaseAddress = 0x302;
+    board.InputAddress = 0x303;
+    ctx.boards.ReadAllInputs();
+    EXPECT_EQ(platform.PortRangeCalls(), (std::vector<std::string>{"open 302-303", "close 301-302"}))
+        << "the new ports are held before the old ones are given back";
 }
 
 TEST_F(BoardIoTest, CardWithoutControlRegisterIsNotWrittenAtInitialisation) {

@@ -122,6 +122,8 @@ TEST_F(EventLogTest, AddressListingOfASimulatedSpace) {
     EXPECT_EQ(lines[515], "-------End   H280-H3FF----------------------------");
     EXPECT_EQ(lines[0].size(), 50u);
     EXPECT_EQ(lines[515].size(), 50u);
+    EXPECT_EQ(t.platform.PortRangeCalls(), (std::vector<std::string>{"open 200-3FF", "close 200-3FF"}))
+        << "the listed ports are held only while the listing reads them";
 }
 
 } // namespace

@@ -3,8 +3,11 @@
 
 #include "platform/port_library.h"
 
+#include <cstdio>
 #include <deque>
 #include <map>
+#include <string>
+#include <vector>
 
 namespace tavrel::test {
 
@@ -16,6 +19,8 @@ public:
     int initializeCalls = 0;
     int shutdownCalls = 0;
     std::map<int32_t, uint8_t> bytes;
+    // Each range asked for and given back, in order: "open 300-301" (first and last port, hex).
+    std::vector<std::string> rangeCalls;
 
     bool InitializeWinIo() override {
         ++initializeCalls;
@@ -37,7 +42,21 @@ public:
         bytes[port] = static_cast<uint8_t>(value);
         return true;
     }
+    bool OpenPortRange(int32_t first, int32_t count) override {
+        rangeCalls.push_back(RangeCall("open", first, count));
+        return true;
+    }
+    void ClosePortRange(int32_t first, int32_t count) override {
+        rangeCalls.push_back(RangeCall("close", first, count));
+    }
     bool NeedsLibraryFiles() const override { return needsFiles; }
+
+    static std::string RangeCall(const char* what, int32_t first, int32_t count) {
+        char text[48];
+        std::snprintf(text, sizeof text, "%s %X-%X", what, static_cast<unsigned>(first),
+                      static_cast<unsigned>(first + count - 1));
+        return text;
+    }
 };
 
 } // namespace tavrel::test

@@ -1,6 +1,7 @@
 #include "support/test_platform.h"
 
 #include "shell/schedule_commands.h"
+#include "support/fake_port_library.h"
 
 namespace tavrel::test {
 
@@ -17,8 +18,17 @@ public:
         ++writes;
         return inner_->SetPortVal(port, value, size);
     }
+    bool OpenPortRange(int32_t first, int32_t count) override {
+        rangeCalls.push_back(FakePortLibrary::RangeCall("open", first, count));
+        return inner_->OpenPortRange(first, count);
+    }
+    void ClosePortRange(int32_t first, int32_t count) override {
+        rangeCalls.push_back(FakePortLibrary::RangeCall("close", first, count));
+        inner_->ClosePortRange(first, count);
+    }
     bool NeedsLibraryFiles() const override { return inner_->NeedsLibraryFiles(); }
     int writes = 0;
+    std::vector<std::string> rangeCalls;
 
 private:
     std::unique_ptr<PortLibrary> inner_;
@@ -38,6 +48,10 @@ TestPlatform::TestPlatform()
 
 int TestPlatform::PortWrites() const {
     return counting_->writes;
+}
+
+std::vector<std::string>& TestPlatform::PortRangeCalls() {
+    return counting_->rangeCalls;
 }
 
 void TestPlatform::ResetPortWrites() {

@@ -14,6 +14,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace tavrel::test {
 
@@ -27,6 +29,8 @@ struct TestPlatform {
     // Port writes made through the program's port library since the last reset.
     int PortWrites() const;
     void ResetPortWrites();
+    // The port ranges asked for and given back through the program's port library ("open 300-301").
+    std::vector<std::string>& PortRangeCalls();
     void SetPortByte(int32_t address, uint8_t value);
 
     TempHome home;

@@ -1,5 +1,6 @@
 #include "platform/port_library.h"
 
+#include <array>
 #include <fcntl.h>
 #include <unistd.h>
 #if defined(__x86_64__) || defined(__i386__)
@@ -11,8 +12,15 @@ namespace tavrel {
 
 namespace {
 
-// Port access on Linux: the in/out instructions after iopl(3) where the processor has them and the
-// process may raise its I/O privilege; else the kernel's /dev/port. Both need root.
+constexpr int32_t kPortCount = 65536;
+// A harmless port (the POST diagnostic port) for asking whether ioperm is allowed at all: it is
+// granted and given back at once, never read or written.
+constexpr int32_t kProbePort = 0x80;
+
+// Port access on Linux: the in/out instructions on the ports granted by ioperm where the processor has
+// them and the process may have them (CAP_SYS_RAWIO, no kernel lockdown); else the kernel's /dev/port.
+// Either way only the ports asked for with OpenPortRange are read or written: a port outside them
+// reads as 0 and is not written (an inb outside the granted ports would end the process).
 class NativePortLibrary final : public PortLibrary {
 public:
     ~NativePortLibrary() override { ShutdownWinIo(); }
@@ -20,8 +28,10 @@ public:
     bool InitializeWinIo() override {
         if (mode_ != Mode::Closed)
             return true;
-        if (RaisePrivilege()) {
+        if (Grant(kProbePort, 1, true)) {
+            Grant(kProbePort, 1, false);
             mode_ = Mode::Instructions;
+            GrantHeldPorts();
             return true;
         }
         fd_ = ::open("/dev/port", O_RDWR | O_CLOEXEC);
@@ -34,7 +44,7 @@ public:
 
     bool ShutdownWinIo() override {
         if (mode_ == Mode::Instructions)
-            DropPrivilege();
+            Grant(0, kPortCount, false);
         if (fd_ >= 0)
             ::close(fd_);
         fd_ = -1;
@@ -42,9 +52,29 @@ public:
         return true;
     }
 
+    bool OpenPortRange(int32_t first, int32_t count) override {
+        if (!InSpace(first, count))
+            return false;
+        if (mode_ == Mode::Instructions && !Grant(first, count, true))
+            return false;
+        for (int32_t port = first; port < first + count; ++port)
+            ++held_[static_cast<size_t>(port)];
+        return true;
+    }
+
+    void ClosePortRange(int32_t first, int32_t count) override {
+        if (!InSpace(first, count))
+            return;
+        for (int32_t port = first; port < first + count; ++port) {
+            uint16_t& holders = held_[static_cast<size_t>(port)];
+            if (holders > 0 && --holders == 0 && mode_ == Mode::Instructions)
+                Grant(port, 1, false);
+        }
+    }
+
     bool GetPortVal(int32_t port, uint32_t& value, uint8_t size) override {
         value = 0;
-        if (port < 0 || port > 0xFFFF || size != 1)
+        if (!Held(port) || size != 1)
             return false;
         uint8_t byte = 0;
         if (mode_ == Mode::Instructions)
@@ -56,7 +86,7 @@ public:
     }
 
     bool SetPortVal(int32_t port, uint32_t value, uint8_t size) override {
-        if (port < 0 || port > 0xFFFF || size != 1)
+        if (!Held(port) || size != 1)
             return false;
         const auto byte = static_cast<uint8_t>(value);
         if (mode_ == Mode::Instructions) {
@@ -71,12 +101,23 @@ public:
 private:
     enum class Mode { Closed, Instructions, DevPort };
 
-#ifdef TAVREL_HAVE_PORT_INSTRUCTIONS
-    static bool RaisePrivilege() {
-        return ::iopl(3) == 0;
+    static bool InSpace(int32_t first, int32_t count) {
+        return first >= 0 && count > 0 && count <= kPortCount - first;
     }
-    static void DropPrivilege() {
-        ::iopl(0);
+    bool Held(int32_t port) const {
+        return port >= 0 && port < kPortCount && held_[static_cast<size_t>(port)] > 0;
+    }
+    // Ranges asked for before the library was opened.
+    void GrantHeldPorts() {
+        for (int32_t port = 0; port < kPortCount; ++port)
+            if (held_[static_cast<size_t>(port)] > 0)
+                Grant(port, 1, true);
+    }
+
+#ifdef TAVREL_HAVE_PORT_INSTRUCTIONS
+    static bool Grant(int32_t first, int32_t count, bool on) {
+        return ::ioperm(static_cast<unsigned long>(first), static_cast<unsigned long>(count), on ? 1 : 0) ==
+               0;
     }
     static uint8_t In(int32_t port) {
         return ::inb(static_cast<unsigned short>(port));
@@ -85,10 +126,9 @@ private:
         ::outb(byte, static_cast<unsigned short>(port));
     }
 #else
-    static bool RaisePrivilege() {
+    static bool Grant(int32_t, int32_t, bool) {
         return false;
     }
-    static void DropPrivilege() {}
     static uint8_t In(int32_t) {
         return 0;
     }
@@ -97,6 +137,7 @@ private:
 
     Mode mode_ = Mode::Closed;
     int fd_ = -1;
+    std::array<uint16_t, kPortCount> held_{};
 };
 
 } // namespace
