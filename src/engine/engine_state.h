@@ -22,6 +22,9 @@ struct EngineState {
     // A counter moved since the restart file was last written; it is written again at the next minute.
     bool CountersChanged = false;
     int LastCounterSaveMinute = -1;
+    // The restart file was due but is not written yet (the disk was full, say): each tick asks again,
+    // and the shell tries at most once a minute.
+    bool RestartWriteOwed = false;
 };
 
 } // namespace tavrel

@@ -107,6 +107,13 @@ void SaveCountersOncePerMinute(Engine& engine) {
     }
 }
 
+// A restart file that could not be written is written as soon as the shell's next try is due, not at
+// the next edit, which may be days away.
+void WriteOwedRestartFile(Engine& engine) {
+    if (engine.state.RestartWriteOwed)
+        engine.events.RestartFileDue();
+}
+
 void LogStateLine(Engine& engine, TickHost& host) {
     std::string relays[kBoardSlots];
     std::string inputs[kBoardSlots];
@@ -152,6 +159,8 @@ void Tick(Engine& engine, TickHost& host) {
             LogStateLine(engine, host);
         if (!Suspended(engine))
             SaveCountersOncePerMinute(engine);
+        if (!Suspended(engine))
+            WriteOwedRestartFile(engine);
     }
     host.SetBusyPointer(false);
 }

@@ -207,7 +207,8 @@ bool RunFiles::SaveRunFile(const std::string& folder, const std::string& fileNam
     return WriteRunFileKeepingRestartFlag(folder, fileName);
 }
 
-bool RunFiles::WriteRunFileKeepingRestartFlag(const std::string& folder, const std::string& fileName) {
+bool RunFiles::WriteRunFileKeepingRestartFlag(const std::string& folder, const std::string& fileName,
+                                              bool reportFailure) {
     VersionText = RunFileVersionLine();
     std::string text = TextFieldLine(VersionText) + FlagFieldLine(settings_.LoggingOnOff);
     for (int r = 0; r < kRelaysPerBoard; ++r) {
@@ -228,8 +229,10 @@ bool RunFiles::WriteRunFileKeepingRestartFlag(const std::string& folder, const s
     const FilePrivacy privacy =
         IsInsideFolder(drives_.Home(), path) ? FilePrivacy::OwnerOnly : FilePrivacy::UserDefault;
     const int error = WriteFileAtomically(path, text, privacy, &atOpen);
+    LastWriteError = error != 0 ? SystemErrorText(error) : std::string();
     if (error != 0) {
-        Fail(atOpen ? "Open File Error" : "Error Writing Data File", SystemErrorText(error));
+        if (reportFailure)
+            Fail(atOpen ? "Open File Error" : "Error Writing Data File", LastWriteError);
         return false;
     }
     return true;

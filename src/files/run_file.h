@@ -33,11 +33,15 @@ public:
     int16_t LoadRunFile(const std::string& folder, const std::string& fileName, bool reportOpenFailure);
     // Writes the file whole or not at all: a failed save leaves the previous file as it was.
     bool SaveRunFile(const std::string& folder, const std::string& fileName);
-    // As SaveRunFile, but leaves RestartedAfterCrash alone (for the restart file).
-    bool WriteRunFileKeepingRestartFlag(const std::string& folder, const std::string& fileName);
+    // As SaveRunFile, but leaves RestartedAfterCrash alone (for the restart file); `reportFailure` false
+    // keeps a failure out of the message boxes (a retry of a failure already shown).
+    bool WriteRunFileKeepingRestartFlag(const std::string& folder, const std::string& fileName,
+                                        bool reportFailure = true);
 
     // The current version text, as last written.
     std::string VersionText;
+    // Why the last write failed, in the system's words ("No space left on device"); "" after a success.
+    std::string LastWriteError;
 
 private:
     void Fail(const char* title, const std::string& text);

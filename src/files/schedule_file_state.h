@@ -7,7 +7,8 @@ namespace tavrel {
 
 struct ScheduleFileState {
     int16_t RestartedAfterCrash = 0;  // -1 from a restart load until the user's next save, load or New
-    int16_t RestartWriteDisabled = 0; // -1 after the restart file could not be written
+    int16_t RestartWriteDisabled = 0; // -1 from a failed write of the restart file until one succeeds
+    int64_t RestartRetryAtMs = 0;     // after a failed write: no new try before this monotonic time
     int16_t ScheduleChanged = 0;      // -1 when the schedule has unsaved edits
 };
 

@@ -38,6 +38,9 @@ std::array<std::string, kStatusFields> StatusBarTexts(const StatusBarInput& in) 
     texts[kStatusDate] = DateText(in.now.date);
     texts[kStatusTimer] = in.timerEnabled ? "Timer Running" : "Timer Stopped";
     texts[kStatusFile] = MainWindowCaption(in);
+    // Until it is written again a crash would resume an older schedule: the user must see it.
+    if (in.restartWriteDisabled != kFalse)
+        texts[kStatusFile] += " - restart file not written (tried again each minute)";
     const std::string type = Trimmed(in.board1.ChipSetType);
     texts[kStatusBoard] = "Board 1: " + (type.empty() ? std::string("(no type)") : type) + " at " +
                           Hex(in.board1.BaseAddress) + " hex, " +

@@ -17,6 +17,7 @@ struct StatusBarInput {
     LocalTime now;
     bool timerEnabled = false;
     int16_t restartedAfterCrash = 0;
+    int16_t restartWriteDisabled = 0; // the restart file could not be written and is being tried again
     std::string dataFilePath;
     std::string dataFileName; // "" for a schedule with no file of its own
     BoardRecord board1;

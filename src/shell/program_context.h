@@ -25,6 +25,8 @@
 #include "shell/event_log.h"
 #include "shell/shell_events.h"
 
+#include <iosfwd>
+
 namespace tavrel {
 
 // The operating system as the program sees it; each main wires the real backends, tests the fakes.
@@ -70,6 +72,10 @@ struct ProgramContext {
     RunFiles runFiles;
     ShellEvents events;
     Engine engine;
+
+    // Where lines for the person running the program go besides the event log (tavreld: stderr; the
+    // window shows its state in the status bar instead).
+    std::ostream* notices = nullptr;
 
     // A configuration store for one operation, already showing its diagnostics.
     clsConfiguration NewConfiguration();

@@ -7,6 +7,8 @@
 #include "platform/file_io.h"
 #include "shell/program_context.h"
 
+#include <ostream>
+
 namespace tavrel {
 
 namespace {
@@ -45,13 +47,37 @@ void SplitRunFilePath(const std::string& path, std::string& folder, std::string&
 }
 
 void WriteRestartFile(ProgramContext& ctx) {
-    if (IsSet(ctx.files.RestartWriteDisabled))
+    // After a failure (a full disk, say) the file is tried again, at most once a minute, until it is
+    // written: a crash must not resume a schedule older than the last change. The failure and the
+    // recovery are said once each.
+    const int64_t now = ctx.clock.MonotonicMs();
+    const bool failing = IsSet(ctx.files.RestartWriteDisabled);
+    if (failing && now < ctx.files.RestartRetryAtMs) {
+        ctx.engineState.RestartWriteOwed = true;
         return;
-    if (!ctx.runFiles.WriteRunFileKeepingRestartFlag(kRestartFolder, kRestartFileName)) {
-        ctx.boxes.Tell(MsgIcon::Warning, "Unable to Create Restart File!",
-                       {"Restart Capability will be Disabled"});
-        ctx.files.RestartWriteDisabled = kTrue;
     }
+    const bool written =
+        ctx.runFiles.WriteRunFileKeepingRestartFlag(kRestartFolder, kRestartFileName, !failing);
+    ctx.engineState.RestartWriteOwed = !written;
+    if (written) {
+        ctx.files.RestartWriteDisabled = kFalse;
+        if (failing) {
+            ctx.eventLog.WriteEvent("Restart File", "Written again");
+            if (ctx.notices != nullptr)
+                *ctx.notices << "tavreld: the restart file is written again.\n";
+        }
+        return;
+    }
+    ctx.files.RestartRetryAtMs = now + kRestartRetryMs;
+    if (failing)
+        return;
+    ctx.files.RestartWriteDisabled = kTrue;
+    const std::string why = ctx.runFiles.LastWriteError;
+    ctx.eventLog.WriteEvent("Restart File", "Cannot be written (" + why + "), tried again once a minute");
+    ctx.boxes.Tell(MsgIcon::Warning, "Unable to Create Restart File!",
+                   {"Restart Capability will be Disabled", "",
+                    std::string(kRestartFolder) + kRestartFileName + ": " + why,
+                    "Tavrel tries again once a minute and says when it succeeds."});
 }
 
 void DeleteRestartFile(ProgramContext& ctx) {
@@ -72,7 +98,7 @@ void FileNew(ProgramContext& ctx) {
     DeleteRestartFile(ctx);
     InitialiseNewSchedule(ctx.schedule);
     ctx.files.RestartedAfterCrash = kFalse;
-    ctx.files.RestartWriteDisabled = kFalse;
+    ctx.files.RestartRetryAtMs = 0; // tried at once, without waiting for the minute
     ctx.files.ScheduleChanged = kFalse;
     ctx.settings.DataFileName = "";
     ComputeAllTotalTimes(ctx.schedule);
@@ -97,7 +123,7 @@ int16_t FileOpen(ProgramContext& ctx, const std::string& path) {
     ComputeAllTotalTimes(ctx.schedule);
     ctx.eventLog.WriteEvent("Open", ctx.settings.DataFilePath + ctx.settings.DataFileName);
     ctx.files.ScheduleChanged = kFalse;
-    ctx.files.RestartWriteDisabled = kFalse;
+    ctx.files.RestartRetryAtMs = 0;
     DeleteRestartFile(ctx);
     // Zeroing the counters writes the restart file afresh.
     ZeroCounters(ctx.engine);

@@ -11,8 +11,12 @@ class Autostart;
 
 inline constexpr const char* kRestartFolder = "c:\\";
 inline constexpr const char* kRestartFileName = "TVRestart.run";
+// After a failed write of the restart file, the least time before the next try.
+inline constexpr int64_t kRestartRetryMs = 60'000;
 
-// Saves the running schedule as the restart file; after one failure, says so once and stops trying.
+// Saves the running schedule as the restart file. A failure is said once (message, event log); then the
+// file is tried again when it is next due, at most once a minute (the tick asks while one is owed), and
+// the recovery is logged and said on the notices stream.
 void WriteRestartFile(ProgramContext& ctx);
 void DeleteRestartFile(ProgramContext& ctx);
 // True when a restart file was found and loaded (and logged as a restart).

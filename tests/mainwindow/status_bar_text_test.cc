@@ -44,6 +44,10 @@ TEST(StatusBarTextTest, CaptionIsTheFileNewOrTheRestartText) {
     in.restartedAfterCrash = kTrue;
     EXPECT_EQ(MainWindowCaption(in), "AUTOMATIC RESTART following Power Failure or System Crash");
     EXPECT_EQ(StatusBarTexts(in)[kStatusFile], MainWindowCaption(in));
+    in.restartWriteDisabled = kTrue;
+    EXPECT_EQ(StatusBarTexts(in)[kStatusFile],
+              std::string(kRestartCaption) + " - restart file not written (tried again each minute)");
+    EXPECT_EQ(MainWindowCaption(in), kRestartCaption) << "the caption stays the file's";
 }
 
 } // namespace
