@@ -10,6 +10,7 @@ set(tavrel_generated ${PROJECT_BINARY_DIR}/packaging)
 # (systemd also reads /usr/local/lib/systemd/{system,user}).
 set(tavrel_system_unit_dir ${CMAKE_INSTALL_PREFIX}/lib/systemd/system)
 set(tavrel_user_unit_dir ${CMAKE_INSTALL_PREFIX}/lib/systemd/user)
+set(tavrel_tmpfiles_dir ${CMAKE_INSTALL_PREFIX}/lib/tmpfiles.d)
 if(CMAKE_INSTALL_PREFIX STREQUAL "/usr")
     find_package(PkgConfig QUIET)
     if(PkgConfig_FOUND)
@@ -21,10 +22,15 @@ if(CMAKE_INSTALL_PREFIX STREQUAL "/usr")
         if(systemd_user_unit_dir)
             set(tavrel_user_unit_dir ${systemd_user_unit_dir})
         endif()
+        pkg_get_variable(systemd_tmpfiles_dir systemd tmpfilesdir)
+        if(systemd_tmpfiles_dir)
+            set(tavrel_tmpfiles_dir ${systemd_tmpfiles_dir})
+        endif()
     endif()
 endif()
 set(TAVREL_SYSTEMD_SYSTEM_UNIT_DIR ${tavrel_system_unit_dir} CACHE PATH "Folder of systemd's system units")
 set(TAVREL_SYSTEMD_USER_UNIT_DIR ${tavrel_user_unit_dir} CACHE PATH "Folder of systemd's user units")
+set(TAVREL_TMPFILES_DIR ${tavrel_tmpfiles_dir} CACHE PATH "Folder of systemd-tmpfiles' configuration")
 
 set(TAVREL_PACKAGE_MAINTAINER "Tavrel maintainers <maintainers@tavrel.invalid>"
     CACHE STRING "Maintainer of the Debian packages, as \"Name <address>\"")
@@ -76,6 +82,8 @@ endforeach()
 install(FILES ${tavrel_generated}/system/tavreld.service DESTINATION ${TAVREL_SYSTEMD_SYSTEM_UNIT_DIR}
         COMPONENT tavreld)
 install(FILES ${tavrel_generated}/user/tavreld.service DESTINATION ${TAVREL_SYSTEMD_USER_UNIT_DIR}
+        COMPONENT tavreld)
+install(FILES ${tavrel_packaging}/systemd/tavrel.tmpfiles DESTINATION ${TAVREL_TMPFILES_DIR} RENAME tavrel.conf
         COMPONENT tavreld)
 install(FILES ${tavrel_packaging}/systemd/tavreld.default DESTINATION ${CMAKE_INSTALL_FULL_SYSCONFDIR}/default
         RENAME tavreld COMPONENT tavreld)

@@ -14,16 +14,22 @@ public:
     virtual bool AnotherCopyRunning() const = 0;
     // The other copy, when known: "process 1234 (tavreld)"; else "".
     virtual std::string Holder() const { return {}; }
+    // Why the lock could not be taken at all, naming its file ("the lock file ... is a symbolic link");
+    // "" when it was taken or another copy holds it.
+    virtual std::string Problem() const { return {}; }
 };
 
-// Linux: an advisory lock on `home`/tavrel.lock. Windows: a named mutex.
+// Linux: an advisory lock on `home`/tavrel.lock (0600). Windows: a named mutex.
 std::unique_ptr<InstanceLock> AcquireInstanceLock(const std::string& home);
 
 // A lock shared by every program of the machine, whatever its home or user, named by `key` (a board's
-// port space and address, or its serial device). Linux: an advisory lock on a file under /run/lock for
-// root, else in $XDG_RUNTIME_DIR (or /tmp, under a name of the user's own), which holds the holder's
-// process id and name; a copy that is not root also looks for root's lock. Windows: a global mutex.
-std::unique_ptr<InstanceLock> AcquireMachineLock(const std::string& key);
+// port space and address, or its serial device). Linux: an advisory lock on a file (0644, so that other
+// users see who holds it) under /run/tavrel for root, else in $XDG_RUNTIME_DIR (or /tmp, under a name of
+// the user's own), which holds the holder's process id and name; a copy that is not root also looks for
+// root's lock. A lock file that is a link, has another name too or belongs to another user is refused
+// (Problem). Windows: a global mutex.
+// `rootFolder`, when given, stands for /run/tavrel (tests keep root's locks out of /run).
+std::unique_ptr<InstanceLock> AcquireMachineLock(const std::string& key, const std::string& rootFolder = "");
 
 // "9x", "NT", "2k" or "XP": the family whose window layout the program uses (the newest on other systems).
 std::string OsFamilyText();

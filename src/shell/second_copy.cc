@@ -33,18 +33,22 @@ std::string BoardClaimKey(const BoardRecord& board, const PortLibrary& ports, co
 }
 
 std::unique_ptr<InstanceLock> ClaimBoard(const BoardRecord& board, int boardNumber, const PortLibrary& ports,
-                                         const SerialApi& serial, std::vector<std::string>& warning) {
+                                         const SerialApi& serial, std::vector<std::string>& warning,
+                                         const std::string& rootLockFolder) {
     warning.clear();
     const std::string key = BoardClaimKey(board, ports, serial);
     if (key.empty())
         return nullptr;
-    auto lock = AcquireMachineLock(key);
-    if (lock->AnotherCopyRunning()) {
-        const std::string where = OnSerialLine(board) ? " on COM" + std::to_string(board.BaseAddress)
-                                                      : " at " + Hex(board.BaseAddress) + " hex";
-        warning = SecondCopyWarning(
-            "Board " + std::to_string(boardNumber) + " (" + board.ChipSetType + where + ")", lock->Holder());
-    }
+    auto lock = AcquireMachineLock(key, rootLockFolder);
+    const std::string where = OnSerialLine(board) ? " on COM" + std::to_string(board.BaseAddress)
+                                                  : " at " + Hex(board.BaseAddress) + " hex";
+    const std::string what = "Board " + std::to_string(boardNumber) + " (" + board.ChipSetType + where + ")";
+    if (lock->AnotherCopyRunning())
+        warning = SecondCopyWarning(what, lock->Holder());
+    else if (!lock->Problem().empty())
+        // Without its lock another copy cannot see that this one drives the board: say why.
+        warning = {"Tavrel cannot tell whether another copy drives " + what + ": " + lock->Problem() + ".",
+                   "Remove that file (as root), then start Tavrel again."};
     return lock;
 }
 

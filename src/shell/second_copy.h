@@ -18,9 +18,12 @@ namespace tavrel {
 std::string BoardClaimKey(const BoardRecord& board, const PortLibrary& ports, const SerialApi& serial);
 
 // Claims the board's hardware for this process's lifetime (nothing for an emulated board). When another
-// program holds it, `warning` receives the second-copy warning naming that program.
+// program holds it, `warning` receives the second-copy warning naming that program; when the lock file
+// is refused (a link, another user's), what is wrong with it.
+// `rootLockFolder`: see AcquireMachineLock.
 std::unique_ptr<InstanceLock> ClaimBoard(const BoardRecord& board, int boardNumber, const PortLibrary& ports,
-                                         const SerialApi& serial, std::vector<std::string>& warning);
+                                         const SerialApi& serial, std::vector<std::string>& warning,
+                                         const std::string& rootLockFolder = "");
 
 // The second-copy warning, then what the other copy holds (`what`) and who it is, when known.
 std::vector<std::string> SecondCopyWarning(const std::string& what, const std::string& holder);

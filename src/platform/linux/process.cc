@@ -53,16 +53,42 @@ std::string HolderText(int fd) {
     return "process " + text.substr(0, space) + " (" + text.substr(space + 1) + ")";
 }
 
+// Why the lock file open as `fd` at `path` must not be used, or "": a lock file is this user's own
+// regular file with no other name, so that writing the holder's name into it never reaches another
+// file (a hard link planted by another user) and no one else can have made it to block the lock.
+std::string RefusedLockFile(int fd, const std::string& path) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return "the lock file " + path + " cannot be examined: " + std::strerror(errno);
+    if (!S_ISREG(st.st_mode))
+        return "the lock file " + path + " is not a regular file";
+    if (st.st_nlink != 1)
+        return "the lock file " + path + " has " + std::to_string(st.st_nlink) +
+               " links (names); a lock file has one";
+    if (st.st_uid != ::geteuid())
+        return "the lock file " + path + " belongs to user " + std::to_string(st.st_uid) + ", not to user " +
+               std::to_string(::geteuid());
+    return {};
+}
+
 // An advisory lock on a file that, once held, names its holder.
 class FileInstanceLock final : public InstanceLock {
 public:
     // `removeAtEnd`: the holder removes the file when it lets go, so that locks named after changing
-    // things (a simulated space's file) do not pile up.
-    FileInstanceLock(const std::string& path, bool removeAtEnd) {
+    // things (a simulated space's file) do not pile up. `mode` is set whatever the umask.
+    FileInstanceLock(const std::string& path, bool removeAtEnd, mode_t mode) {
         for (int attempt = 0; attempt < 3; ++attempt) {
-            fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
-            if (fd_ < 0)
+            fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, mode);
+            if (fd_ < 0) {
+                if (errno == ELOOP)
+                    problem_ = "the lock file " + path + " is a symbolic link";
                 return;
+            }
+            if (problem_ = RefusedLockFile(fd_, path); !problem_.empty()) {
+                ::close(fd_);
+                fd_ = -1;
+                return;
+            }
             if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
                 other_ = errno == EWOULDBLOCK;
                 holder_ = other_ ? HolderText(fd_) : std::string();
@@ -78,7 +104,8 @@ public:
             return;
         path_ = removeAtEnd ? path : std::string();
         const std::string me = std::to_string(::getpid()) + " " + ProgramName() + "\n";
-        if (::ftruncate(fd_, 0) != 0 || ::pwrite(fd_, me.data(), me.size(), 0) < 0)
+        if (::fchmod(fd_, mode) != 0 || ::ftruncate(fd_, 0) != 0 ||
+            ::pwrite(fd_, me.data(), me.size(), 0) < 0)
             return; // the lock holds all the same; only the holder's name is missing
     }
     ~FileInstanceLock() override {
@@ -89,12 +116,13 @@ public:
     }
     bool AnotherCopyRunning() const override { return other_; }
     std::string Holder() const override { return holder_; }
+    std::string Problem() const override { return problem_; }
 
     // Whether a copy of another user holds `path` (a lock this process cannot take itself).
     void LookAtOthers(const std::string& path) {
         if (other_)
             return;
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
         if (fd < 0)
             return;
         if (::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
@@ -115,7 +143,19 @@ private:
     int fd_ = -1;
     bool other_ = false;
     std::string holder_;
+    std::string problem_;
     std::string path_; // removed at the end when set
+};
+
+// A lock that could not be taken for a reason to tell.
+class RefusedLock final : public InstanceLock {
+public:
+    explicit RefusedLock(std::string problem) : problem_(std::move(problem)) {}
+    bool AnotherCopyRunning() const override { return false; }
+    std::string Problem() const override { return problem_; }
+
+private:
+    std::string problem_;
 };
 
 std::string LockFileName(const std::string& key) {
@@ -156,29 +196,54 @@ void OnReloadSignal(int) {
 
 } // namespace
 
-std::string MachineLockPath(const std::string& key, uid_t euid, const std::string& runtimeDir) {
+std::string MachineLockPath(const std::string& key, uid_t euid, const std::string& runtimeDir,
+                            const std::string& rootFolder) {
     if (euid == 0)
-        return RootMachineLockPath(key);
+        return RootMachineLockPath(key, rootFolder);
     if (!runtimeDir.empty() && runtimeDir[0] == '/')
         return runtimeDir + "/" + LockFileName(key);
     return "/tmp/tavrel-" + std::to_string(euid) + "-" + LockFileName(key).substr(7);
 }
 
-std::string RootMachineLockPath(const std::string& key) {
-    return "/run/lock/" + LockFileName(key);
+std::string RootMachineLockPath(const std::string& key, const std::string& rootFolder) {
+    return rootFolder + "/" + LockFileName(key);
+}
+
+std::string PrepareRootLockFolder(const std::string& folder) {
+    if (::mkdir(folder.c_str(), 0755) == 0)
+        ::chmod(folder.c_str(), 0755); // the umask may have taken the others' read bits
+    struct stat st {};
+    if (::lstat(folder.c_str(), &st) != 0)
+        return "the lock folder " + folder + " cannot be made: " + std::strerror(errno);
+    if (!S_ISDIR(st.st_mode))
+        return "the lock folder " + folder + " is not a folder";
+    if (st.st_uid != 0 || (st.st_mode & 022) != 0)
+        return "the lock folder " + folder + " may be written by others than root";
+    return {};
+}
+
+std::unique_ptr<InstanceLock> AcquireMachineLockAt(const std::string& key, uid_t euid,
+                                                   const std::string& runtimeDir,
+                                                   const std::string& rootFolder) {
+    const std::string path = MachineLockPath(key, euid, runtimeDir, rootFolder);
+    if (euid == 0) {
+        if (std::string problem = PrepareRootLockFolder(rootFolder); !problem.empty())
+            return std::make_unique<RefusedLock>(std::move(problem));
+    }
+    // Readable by all: another user's window sees who holds the board.
+    auto lock = std::make_unique<FileInstanceLock>(path, true, 0644);
+    if (euid != 0)
+        lock->LookAtOthers(RootMachineLockPath(key, rootFolder));
+    return lock;
 }
 
 std::unique_ptr<InstanceLock> AcquireInstanceLock(const std::string& home) {
-    return std::make_unique<FileInstanceLock>(home + "/tavrel.lock", false);
+    return std::make_unique<FileInstanceLock>(home + "/tavrel.lock", false, 0600);
 }
 
-std::unique_ptr<InstanceLock> AcquireMachineLock(const std::string& key) {
-    const uid_t euid = ::geteuid();
-    auto lock = std::make_unique<FileInstanceLock>(
-        MachineLockPath(key, euid, EnvironmentValue("XDG_RUNTIME_DIR").value_or("")), true);
-    if (euid != 0)
-        lock->LookAtOthers(RootMachineLockPath(key));
-    return lock;
+std::unique_ptr<InstanceLock> AcquireMachineLock(const std::string& key, const std::string& rootFolder) {
+    return AcquireMachineLockAt(key, ::geteuid(), EnvironmentValue("XDG_RUNTIME_DIR").value_or(""),
+                                rootFolder.empty() ? std::string(kRootLockFolder) : rootFolder);
 }
 
 std::string OsFamilyText() {

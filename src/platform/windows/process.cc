@@ -40,7 +40,7 @@ std::unique_ptr<InstanceLock> AcquireInstanceLock(const std::string&) {
     return std::make_unique<MutexInstanceLock>("Local\\TavrelScheduler");
 }
 
-std::unique_ptr<InstanceLock> AcquireMachineLock(const std::string& key) {
+std::unique_ptr<InstanceLock> AcquireMachineLock(const std::string& key, const std::string&) {
     // Object names may not hold a backslash; the rest of the key is kept as it is.
     std::string name = "Global\\TavrelBoard-";
     for (char c : key)
