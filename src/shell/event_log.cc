@@ -29,10 +29,9 @@ std::string EventLog::CurrentLogPath() {
 }
 
 void EventLog::Append(const std::string& line) {
-    // A log line that cannot be written is lost; the program carries on.
-    const std::string path = CurrentLogPath();
-    AppendToFile(path, line + "\r\n",
-                 IsInsideFolder(drives_.Home(), path) ? FilePrivacy::OwnerOnly : FilePrivacy::UserDefault);
+    // A log line that cannot be written is lost; the program carries on. The log tells when relays
+    // switched and what the network sent: its user's alone, in any folder, whatever the umask.
+    AppendToFile(CurrentLogPath(), line + "\r\n", FilePrivacy::OwnerOnly);
 }
 
 void EventLog::WriteEvent(const std::string& what, const std::string& detail) {
