@@ -17,6 +17,7 @@
 #include "shell/program_context.h"
 #include "shell/program_start.h"
 #include "shell/schedule_commands.h"
+#include "shell/schedule_file_check.h"
 #include "shell/schedule_printer.h"
 #include "shell/start_choice.h"
 #include "shell/startup.h"
@@ -122,6 +123,7 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     ConsoleMessageBoxes boxes(std::cerr);
     SystemPlatform system(home, boxes);
     ProgramContext ctx(system.Services());
+    ctx.notices = &std::cerr;
     InstallStopRequestHandlers();
     InstallReloadRequestHandler();
 
@@ -132,6 +134,8 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     PrintLines(start.SecondCopyLines());
     if (!CheckConfigurationHeadless(ctx, std::cerr))
         return 1;
+    if (!runFile.empty())
+        std::cerr << ScheduleFileWarning(runFile);
     LogProgramLoad(ctx);
     if (!PortLayerControl(ctx, "Load"))
         return 1;

@@ -62,6 +62,12 @@ bool MakePrivateFolders(const std::string& path);
 // 0 when files can be made in the existing folder `path`, else the system's error number.
 int FolderWritable(const std::string& path);
 
+// Whether someone other than this process's user may change the file `path` or put another in its place:
+// "" when no one may (or the file cannot be examined), else why, in words ("its group may write to it",
+// "it belongs to user 1000", "its folder /srv may be written to by others"). A folder of root's counts as
+// safe. Windows: always "" (its files are guarded by their access lists).
+std::string OthersMayWrite(const std::string& path);
+
 // True when `path` lies inside `folder` (compared as absolute paths, without following links).
 bool IsInsideFolder(const std::string& folder, const std::string& path);
 

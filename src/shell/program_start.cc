@@ -24,6 +24,10 @@ bool ProgramStart::AnotherCopyRunning() const {
 }
 
 std::vector<std::string> ProgramStart::SecondCopyLines() const {
+    if (instance_ != nullptr && !AnotherCopyRunning() && !instance_->Problem().empty())
+        // A lock file planted in the home: no second copy can be told of, so say why.
+        return {"Tavrel cannot tell whether another copy uses TAVREL_HOME " + ctx_.drives.Home() + ": " +
+                instance_->Problem() + "."};
     if (!AnotherCopyRunning())
         return {};
     return SecondCopyWarning("TAVREL_HOME " + ctx_.drives.Home(), instance_->Holder());

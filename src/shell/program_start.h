@@ -25,7 +25,8 @@ public:
     // saying what is wrong, when no file can be made in the home folder.
     bool OpenHome();
     bool AnotherCopyRunning() const;
-    // The second-copy warning naming this home and the copy that holds it (tavreld prints it).
+    // The second-copy warning naming this home and the copy that holds it (tavreld prints it); or, when
+    // the home's lock file was refused (a link, another user's), what is wrong with it.
     std::vector<std::string> SecondCopyLines() const;
 
     // Once the board settings are in force: board 1 claimed across the machine, since a copy with a home

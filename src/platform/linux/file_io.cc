@@ -219,6 +219,28 @@ int FolderWritable(const std::string& path) {
     return 0;
 }
 
+std::string OthersMayWrite(const std::string& path) {
+    const uid_t me = ::geteuid();
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return {};
+    if (st.st_uid != me)
+        return "it belongs to user " + std::to_string(st.st_uid);
+    if ((st.st_mode & S_IWOTH) != 0)
+        return "everyone may write to it";
+    if ((st.st_mode & S_IWGRP) != 0)
+        return "its group may write to it";
+    // Whoever may write to the folder may put another file in its place (unless the folder is sticky).
+    const std::string folder = FolderOf(path);
+    if (::stat(folder.c_str(), &st) != 0)
+        return {};
+    if (st.st_uid != me && st.st_uid != 0)
+        return "its folder " + folder + " belongs to user " + std::to_string(st.st_uid);
+    if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0 && (st.st_mode & S_ISVTX) == 0)
+        return "its folder " + folder + " may be written to by others";
+    return {};
+}
+
 std::string SystemErrorText(int error) {
     char buffer[256] = {};
     const char* text = strerror_r(error, buffer, sizeof buffer);

@@ -169,6 +169,10 @@ int FolderWritable(const std::string& path) {
     return 0;
 }
 
+std::string OthersMayWrite(const std::string&) {
+    return {};
+}
+
 std::string SystemErrorText(int error) {
     char buffer[256] = {};
     const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
