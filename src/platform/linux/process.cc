@@ -44,7 +44,7 @@ std::string HolderText(int fd) {
         return {};
     std::string text(buffer, static_cast<size_t>(n));
     text = text.substr(0, text.find('\n'));
-    for (char& c : text) // the file is anyone's to write in /run/lock: show only plain characters
+    for (char& c : text) // another user may have written it (a lock in /tmp): show only plain characters
         if (!std::isprint(static_cast<unsigned char>(c)))
             c = '?';
     const size_t space = text.find(' ');
