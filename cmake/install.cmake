@@ -40,7 +40,7 @@ string(TIMESTAMP TAVREL_RELEASE_DATE "%Y-%m-%d" UTC)
 string(TIMESTAMP TAVREL_CHANGELOG_DATE "%a, %d %b %Y 00:00:00 +0000" UTC)
 
 # Files that carry the version or the install paths are made from templates at configure time.
-foreach(page tavrel.1 tavreld.8 morvpci.1)
+foreach(page tavrel.1 tavreld.8 morvpci.1 tavrel.run.5)
     configure_file(${tavrel_packaging}/man/${page}.in ${tavrel_generated}/man/${page} @ONLY)
 endforeach()
 configure_file(${tavrel_packaging}/debian/changelog.in ${tavrel_generated}/changelog @ONLY)
@@ -51,7 +51,7 @@ configure_file(${tavrel_packaging}/systemd/user/tavreld.service.in ${tavrel_gene
 # Man pages and the changelog are installed compressed, as Debian wants them (no name or time stored).
 find_program(TAVREL_GZIP gzip REQUIRED)
 set(compressed)
-foreach(file man/tavrel.1 man/tavreld.8 man/morvpci.1 changelog)
+foreach(file man/tavrel.1 man/tavreld.8 man/morvpci.1 man/tavrel.run.5 changelog)
     set(copy ${tavrel_generated}/gz/${file})
     add_custom_command(
         OUTPUT ${copy}.gz
@@ -71,6 +71,8 @@ install(TARGETS morvpci RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT mo
 install(FILES ${tavrel_generated}/gz/man/tavrel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT tavrel)
 install(FILES ${tavrel_generated}/gz/man/morvpci.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT morvpci)
 install(FILES ${tavrel_generated}/gz/man/tavreld.8.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man8 COMPONENT tavreld)
+# The run files' page goes with tavreld, which every box has; the window's own Help says the same.
+install(FILES ${tavrel_generated}/gz/man/tavrel.run.5.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man5 COMPONENT tavreld)
 
 foreach(program tavrel morvpci)
     install(FILES ${tavrel_packaging}/desktop/${program}.desktop

@@ -50,7 +50,7 @@ for entry in tavrel morvpci; do
 done
 
 echo "--- manual pages"
-for page in man1/tavrel.1 man8/tavreld.8 man1/morvpci.1; do
+for page in man1/tavrel.1 man8/tavreld.8 man1/morvpci.1 man5/tavrel.run.5; do
     file=$root/usr/share/man/$page.gz
     [[ -f "$file" ]] || { fail "no $page.gz"; continue; }
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$file" 2>&1 >/dev/null) || fail "man cannot render $page"

@@ -7,6 +7,7 @@
 #include "platform/environment.h"
 #include "platform/file_io.h"
 #include "platform/process.h"
+#include "shell/help_text.h"
 #include "shell/mqtt_service.h"
 #include "shell/program_context.h"
 #include "shell/program_start.h"
@@ -14,6 +15,7 @@
 #include "shell/system_platform.h"
 #include "shell/ui/info_windows.h"
 #include "shell/ui/kill_button_window.h"
+#include "shell/ui/no_display.h"
 #include "shell/ui/qt_message_boxes.h"
 #include "shell/ui/qt_tick_host.h"
 #include "shell/version.h"
@@ -27,6 +29,7 @@
 #include <chrono>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,22 +41,6 @@ constexpr int kExitPortLayerFailed = 1;
 constexpr int kExitHomeUnusable = 1; // as tavreld: no file can be made in TAVREL_HOME
 constexpr int kExitUsage = 2;
 constexpr int kExitNotConfigured = 3;
-
-void PrintHelp(std::ostream& out) {
-    out << "Usage: tavrel [FILE.run]\n"
-           "Switches the relays of a PC interface board by a daily and weekly schedule, in a window.\n"
-           "\n"
-           "  FILE.run   open the run file once the window is up, as File Open does; when the last run\n"
-           "             did not end normally its schedule is resumed instead and the status bar says so\n"
-           "  --help     show this help and exit\n"
-           "  --version  show the version and exit\n"
-           "\n"
-           "Environment:\n"
-           "  TAVREL_HOME   folder that holds the settings (registry/), drive C: (drive_c/) and the ports\n"
-           "                (default: $XDG_DATA_HOME/tavrel or ~/.local/share/tavrel)\n"
-           "  TAVREL_PORTS  sim = use the simulated port space TAVREL_HOME/ports.bin instead of the PC's "
-           "ports\n";
-}
 
 // For bench/window_resources.sh: when the window was up, against the wall clock, as the plain window
 // prints it.
@@ -122,7 +109,9 @@ void ScheduleTestHooks(ProgramContext& ctx, frmRelay& window, const Options& opt
 }
 
 int Run(int argc, char** argv, const Options& options) {
+    std::optional<NoDisplayExit> noDisplay(std::in_place);
     QApplication app(argc, argv);
+    noDisplay.reset();
     QApplication::setApplicationName("Tavrel");
     QApplication::setApplicationVersion(kProgramVersion);
     QApplication::setQuitOnLastWindowClosed(false);
@@ -192,7 +181,7 @@ int main(int argc, char** argv) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
-            PrintHelp(std::cout);
+            PrintTavrelHelp(std::cout);
             return 0;
         }
         if (arg == "--version") {

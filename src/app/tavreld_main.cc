@@ -12,6 +12,7 @@
 #include "shell/config_command.h"
 #include "shell/console_host.h"
 #include "shell/headless_reload.h"
+#include "shell/help_text.h"
 #include "shell/mqtt_service.h"
 #include "shell/preview_printer.h"
 #include "shell/program_context.h"
@@ -23,6 +24,7 @@
 #include "shell/startup.h"
 #include "shell/system_platform.h"
 #include "shell/version.h"
+#include "shell/where_lines.h"
 
 #include <iostream>
 #include <optional>
@@ -32,53 +34,6 @@
 namespace {
 
 using namespace tavrel;
-
-void PrintHelp(std::ostream& out) {
-    out << "Usage: tavreld [FILE.run]\n"
-           "       tavreld --print-schedule FILE.run\n"
-           "       tavreld --preview FILE.run [YYYY-MM-DD]\n"
-           "       tavreld --boot\n"
-           "       tavreld --config [set NAME VALUE [NAME VALUE ...] | preset KIND | reset WHAT]\n"
-           "Switches the relays of a PC interface board by a daily and weekly schedule, with no window.\n"
-           "\n"
-           "  FILE.run               open the run file and start the schedule; without it, resume the\n"
-           "                         schedule kept in the restart file\n"
-           "  --print-schedule FILE  read FILE and print its schedule; the exit code is the reader's result\n"
-           "                         (0 read, 1 cannot open or damaged, 2 no version line, 3 bad version\n"
-           "                         line, 4 unknown version, 5 future version)\n"
-           "  --preview FILE [DATE]  read FILE and print, per relay, the ON intervals of DATE (YYYY-MM-DD,\n"
-           "                         default today) as the schedule will switch them; nothing is switched;\n"
-           "                         the exit code is that of --print-schedule (2 also for a bad date)\n"
-           "  --boot                 start the programs registered to run at log-on (the Run and RunOnce\n"
-           "                         entries of both registry roots)\n"
-           "  --config               list every setting by its registry name, grouped as the configuration\n"
-           "                         window groups them\n"
-           "  --config set NAME VALUE ...\n"
-           "                         change settings as the configuration window would, with its texts\n"
-           "                         (ChipSetType1 FireCracker, BaseAddress1 2A0 or FireCOMM3, CntlAddress1\n"
-           "                         FireHouseB, RunNoBoard1 0, ColorRelayON #00FF00) and its refusals;\n"
-           "                         all are saved together, or none when one is refused (exit code 1)\n"
-           "  --config preset KIND   board addresses of the window's reset menu: relay-card, firecracker,\n"
-           "                         mixed\n"
-           "  --config reset WHAT    the window's other reset entries: colours, names, logging,\n"
-           "                         reset-on-exit, all\n"
-           "  --help                 show this help and exit\n"
-           "  --version              show the version and exit\n"
-           "\n"
-           "Each relay switch and each minute's state line is printed on standard output; messages go to\n"
-           "standard error. SIGINT (Ctrl+C) ends the run normally and removes the restart file; SIGTERM (a\n"
-           "service manager, as at shut-down) ends it keeping the restart file, so that the next start\n"
-           "resumes the schedule with its counters. With FILE, a restart file is still resumed unless FILE\n"
-           "was changed after it was written; tavreld says which it chose. SIGHUP (systemctl reload) reads\n"
-           "the settings again and makes the board take them at once; FILE is opened again when it changed\n"
-           "since, else the running schedule keeps its counters and overrides. The event log notes it.\n"
-           "\n"
-           "Environment:\n"
-           "  TAVREL_HOME   folder that holds the settings (registry/), drive C: (drive_c/) and the ports\n"
-           "                (default: $XDG_DATA_HOME/tavrel or ~/.local/share/tavrel)\n"
-           "  TAVREL_PORTS  sim = use the simulated port space TAVREL_HOME/ports.bin instead of the PC's "
-           "ports\n";
-}
 
 void PrintLines(const std::vector<std::string>& lines) {
     for (const std::string& line : lines)
@@ -143,6 +98,7 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     if (const std::optional<int> ended = LoadScheduleHeadless(ctx, runFile, std::cerr))
         return *ended;
 
+    PrintLines(StartLines(ctx, home));
     ConsoleTickHost host(ctx, std::cout, &start.Mqtt());
     HeadlessReload reload(ctx, system, start.BoardClaim(), start.Mqtt(), runFile, std::cerr);
     start.Mqtt().Start();
@@ -165,7 +121,7 @@ int main(int argc, char** argv) {
             args.emplace_back(argv[i]);
 
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        PrintHelp(std::cout);
+        PrintTavreldHelp(std::cout);
         return 0;
     }
     if (!args.empty() && args[0] == "--version") {
@@ -194,6 +150,8 @@ int main(int argc, char** argv) {
         }
         return PreviewCommand(home, args[1], *date);
     }
+    if (!args.empty() && args[0] == "--where")
+        return args.size() <= 2 ? WhereCommand(home, args.size() == 2 ? args[1] : "", std::cout) : 2;
     if (!args.empty() && args[0] == "--boot")
         return args.size() == 1 ? BootCommand(home) : 2;
     if (!args.empty() && args[0] == "--config")

@@ -54,7 +54,7 @@ struct Dimensions {
 // The 3rd, 6th and 9th characters of the dimension part, one digit each.
 bool ReadDimensions(const std::string& part, Dimensions& d, std::string& error) {
     if (part.size() < 9) {
-        error = "Subscript out of range";
+        error = "line 1's sizes after \"|\" are cut short";
         return false;
     }
     ConversionError e;
@@ -177,7 +177,7 @@ int16_t RunFiles::LoadRunFile(const std::string& folder, const std::string& file
     }
     const size_t bar = versionLine.find('|');
     if (bar == std::string::npos) {
-        Fail("Error Reading Run File", "Subscript out of range");
+        Fail("Error Reading Run File", "line 1 is not a run-file version line");
         return kRunFileBadVersionLine;
     }
     const std::string tag = versionLine.substr(0, bar);

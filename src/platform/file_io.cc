@@ -73,6 +73,16 @@ int RemoveStaleTempFiles(const std::string& folder) {
     return removed;
 }
 
+std::string AbsolutePath(const std::string& path) {
+    namespace fs = std::filesystem;
+    const bool driveLetter = path.size() >= 2 && path[1] == ':';
+    if (path.empty() || driveLetter || fs::path(path).is_absolute())
+        return path;
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(path, ec);
+    return ec ? path : absolute.lexically_normal().string();
+}
+
 bool IsInsideFolder(const std::string& folder, const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code ec;

@@ -68,6 +68,10 @@ int FolderWritable(const std::string& path);
 // safe. Windows: always "" (its files are guarded by their access lists).
 std::string OthersMayWrite(const std::string& path);
 
+// `path` resolved against the working folder; an absolute path, or one that starts with a drive letter
+// ("c:\\..."), is returned as it is.
+std::string AbsolutePath(const std::string& path);
+
 // True when `path` lies inside `folder` (compared as absolute paths, without following links).
 bool IsInsideFolder(const std::string& folder, const std::string& path);
 

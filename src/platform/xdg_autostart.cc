@@ -34,6 +34,25 @@ private:
 
 } // namespace
 
+std::string DesktopExecLine(const std::vector<std::string>& words) {
+    constexpr std::string_view kReserved = " \t\n\"'\\><~|&;$*?#()`";
+    std::string line;
+    for (const std::string& word : words) {
+        std::string quoted;
+        const bool quote = word.empty() || word.find_first_of(kReserved) != std::string::npos;
+        for (const char c : word) {
+            if (quote && (c == '"' || c == '`' || c == '$' || c == '\\'))
+                quoted += '\\';
+            quoted += c == '%' ? std::string("%%") : std::string(1, c);
+        }
+        line += (line.empty() ? "" : " ") + (quote ? '"' + quoted + '"' : quoted);
+    }
+    std::string escaped; // the value's own escapes: a backslash is written as two, a line break as \n
+    for (const char c : line)
+        escaped += c == '\\' ? std::string("\\\\") : c == '\n' ? std::string("\\n") : std::string(1, c);
+    return escaped;
+}
+
 std::unique_ptr<Autostart> MakeXdgAutostart(const std::string& folder) {
     return std::make_unique<XdgAutostart>(folder);
 }

@@ -38,13 +38,17 @@ std::vector<std::pair<std::string, std::string>> Entries(Registry& registry, int
 int RunBootEntries(Registry& registry, const std::function<bool(const std::string&, std::string&)>& start,
                    std::ostream& err) {
     int started = 0;
+    int found = 0;
     auto launch = [&](const std::string& name, const std::string& command) {
         std::string error;
-        if (start(command, error))
+        ++found;
+        if (start(command, error)) {
             ++started;
-        else
+            err << "tavreld: started the start-up entry \"" << name << "\": " << command << "\n";
+        } else {
             err << "tavreld: cannot start the start-up entry \"" << name << "\" (" << command
                 << "): " << error << "\n";
+        }
     };
     for (int32_t root : {kHkeyLocalMachine, kHkeyCurrentUser}) {
         for (const auto& [name, command] : Entries(registry, root, kRunKey))
@@ -59,6 +63,9 @@ int RunBootEntries(Registry& registry, const std::function<bool(const std::strin
             launch(name, command);
         }
     }
+    if (found == 0)
+        err << "tavreld: nothing is registered to run at log-on (tavrel's Tool > Run when Computer Boots "
+               "registers it)\n";
     return started;
 }
 

@@ -105,7 +105,9 @@ void FileNew(ProgramContext& ctx) {
     WriteRestartFile(ctx);
 }
 
-int16_t FileOpen(ProgramContext& ctx, const std::string& path) {
+int16_t FileOpen(ProgramContext& ctx, const std::string& given) {
+    // The stored folder is what a later Save and the next start use, whatever the working folder then.
+    const std::string path = AbsolutePath(given);
     ScheduleHold hold(ctx.schedule);
     std::string folder;
     std::string name;

@@ -1,5 +1,7 @@
 #include "shell/schedule_printer.h"
 
+#include "engine/cycle_code_words.h"
+
 #include <ostream>
 
 namespace tavrel {
@@ -15,8 +17,8 @@ void PrintSchedule(const ScheduleTables& t, const Settings& settings, std::ostre
     for (int r = 0; r < kRelaysPerBoard; ++r) {
         const RelayRecord& relay = t.RelayArray[r];
         out << "Relay " << r + 1 << ": " << relay.DisplayName << "\n";
-        out << "  DaysOfWeek: " << relay.DaysOfWeek << "\n";
-        out << "  CycleCode: " << relay.CycleCode << "\n";
+        out << "  DaysOfWeek: " << relay.DaysOfWeek << " (" << DaysOfWeekWords(relay.DaysOfWeek) << ")\n";
+        out << "  CycleCode: " << relay.CycleCode << " (" << CycleCodeWords(relay.CycleCode) << ")\n";
         out << "  Manual: " << Flag(relay.Manual) << "  Invert: " << Flag(relay.Invert)
             << "  CountEnabled: " << Flag(relay.CountEnabled) << "  Counter: " << relay.Counter
             << "  HardStop: " << Flag(relay.HardStop) << "\n";

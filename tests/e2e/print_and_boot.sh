@@ -9,8 +9,8 @@ head -n 8 "$TAVREL_HOME/printed" >"$TAVREL_HOME/head"
 cat >"$TAVREL_HOME/expected" <<'TEXT'
 LoggingOnOff: 1
 Relay 1: Pump
-  DaysOfWeek: All Days
-  CycleCode: EO
+  DaysOfWeek: All Days (every day)
+  CycleCode: EO (no restriction)
   Manual: 0  Invert: 0  CountEnabled: 0  Counter: 0  HardStop: 0
   IconFile: 
   Pair 1: 06:00:00 - 08:00:00
@@ -18,6 +18,10 @@ Relay 1: Pump
 TEXT
 diff "$TAVREL_HOME/expected" "$TAVREL_HOME/head" || fail "the printed schedule differs"
 [[ $(grep -c "^Relay " "$TAVREL_HOME/printed") -eq 8 ]] || fail "not eight relays"
+# The codes in words, from the evaluator's own rules.
+grep -qxF "  DaysOfWeek: 23456 (Mon Tue Wed Thu Fri)" "$TAVREL_HOME/printed" || fail "the days are not in words"
+grep -qxF "  CycleCode: 1 (pair 1: toggles every 1 minute; pairs 2-6: plain)" "$TAVREL_HOME/printed" ||
+    fail "the cyclic code is not in words"
 
 "$TAVRELD" --preview "$SOURCE_DIR/examples/demo.run" 2026-12-12 >"$TAVREL_HOME/preview" || fail "--preview failed"
 head -n 4 "$TAVREL_HOME/preview" >"$TAVREL_HOME/head"
@@ -45,12 +49,19 @@ cat >>"$TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg" <<TEXT
 "Other"="touch $TAVREL_HOME/ran-once"
 
 TEXT
-"$TAVRELD" --boot || fail "--boot failed"
+"$TAVRELD" --boot 2>"$TAVREL_HOME/err" || fail "--boot failed"
+grep -qF "started the start-up entry \"TavrelRunMe\": touch $TAVREL_HOME/ran-always" "$TAVREL_HOME/err" ||
+    fail "--boot did not say what it started: $(cat "$TAVREL_HOME/err")"
 for _ in $(seq 50); do [[ -f "$TAVREL_HOME/ran-always" && -f "$TAVREL_HOME/ran-once" ]] && break; sleep 0.1; done
 [[ -f "$TAVREL_HOME/ran-always" ]] || fail "the Run entry was not started"
 [[ -f "$TAVREL_HOME/ran-once" ]] || fail "the RunOnce entry was not started"
 grep -q '"TavrelRunMe"' "$TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg" || fail "the Run entry was removed"
 grep -q '"Other"' "$TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg" && fail "the RunOnce entry was kept"
+"$TAVRELD" --boot 2>"$TAVREL_HOME/err" || fail "--boot failed"
+grep -q "nothing is registered to run at log-on" "$TAVREL_HOME/err" && fail "--boot said nothing is registered"
+sed -i '/TavrelRunMe/d' "$TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg"
+"$TAVRELD" --boot 2>"$TAVREL_HOME/err" || fail "--boot with nothing registered failed"
+grep -q "nothing is registered to run at log-on" "$TAVREL_HOME/err" || fail "--boot did not say nothing is registered"
 "$TAVRELD" --version | grep -q "^tavreld " || fail "--version"
 "$TAVRELD" --help | grep -q -- "--print-schedule" || fail "--help"
 "$TAVRELD" --help | grep -q -- "--preview FILE.run" || fail "--help lacks --preview"

@@ -8,6 +8,7 @@
 #include "mainwindow/ui/program_configuration.h"
 #include "mainwindow/ui/relay_panels_view.h"
 #include "platform/autostart.h"
+#include "shell/boot_command.h"
 #include "shell/menu_command_gate.h"
 #include "shell/program_context.h"
 #include "shell/schedule_commands.h"
@@ -236,7 +237,7 @@ void MainMenu::TimerSwitchCommand() {
 }
 
 void MainMenu::RunOnBootCommand(int16_t kind) {
-    const std::string bootCommand = ctx_.folders.ProgramDirectory() + "/tavreld --boot";
+    const std::string bootCommand = BootCommandOfThisProgram(ctx_.folders.ProgramDirectory());
     Run([&] {
         if (kind == kRunOnBootAlways)
             RunOnBootAlways(ctx_, SystemAutostart(), bootCommand);
