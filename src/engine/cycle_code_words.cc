@@ -3,8 +3,7 @@
 #include "engine/cycle_codes.h"
 
 #include <array>
-#include <cmath>
-#include <sstream>
+#include <cstdint>
 
 namespace tavrel {
 
@@ -36,10 +35,8 @@ constexpr std::array<RuleWords, 14> kRuleWords{{
 
 std::string RuleText(PairRule rule, std::string_view code) {
     if (rule == PairRule::Cyclic) {
-        const double minutes = CyclicMinutes(code).value_or(0);
-        std::ostringstream text;
-        text << "toggles every " << minutes << (std::fabs(minutes) == 1 ? " minute" : " minutes");
-        return text.str();
+        const int64_t minutes = CyclePeriodMinutes(CyclicMinutes(code).value_or(0));
+        return "toggles every " + std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
     }
     for (const RuleWords& w : kRuleWords)
         if (w.rule == rule)

@@ -216,8 +216,7 @@ void ApplyCyclicRule(RelayRecord& relay, TimePair& pair, double minutes, const C
                 pair.PairActive = kTrue;
             }
         }
-        const int64_t whole = std::clamp<int64_t>(RoundHalfAway(minutes), kMinCycleMinutes, kMaxCycleMinutes);
-        relay.NextCycleTick = whole * 60000 + s.tickMs;
+        relay.NextCycleTick = CyclePeriodMinutes(minutes) * 60000 + s.tickMs;
         const double shown = std::clamp(minutes, 0.0, static_cast<double>(kMaxCycleMinutes));
         relay.NextCycleText = FormatTimeOfDay(s.now + RoundHalfAway(shown * 60.0));
     } else {
@@ -227,6 +226,10 @@ void ApplyCyclicRule(RelayRecord& relay, TimePair& pair, double minutes, const C
 }
 
 } // namespace
+
+int64_t CyclePeriodMinutes(double minutes) {
+    return std::clamp<int64_t>(RoundHalfAway(minutes), kMinCycleMinutes, kMaxCycleMinutes);
+}
 
 RelayPairSeconds ReadPairSeconds(std::span<const TimePair> pairs) {
     RelayPairSeconds seconds{};

@@ -54,6 +54,8 @@ PairRule RuleForPair(std::string_view cycleCode, int pairNumber);
 
 // The minutes of a cyclic code ("15", " 2.5"), or nothing when the code is not a number.
 std::optional<double> CyclicMinutes(std::string_view cycleCode);
+// The whole minutes between a cyclic relay's toggles for the code's `minutes` (rounded, at least 1).
+int64_t CyclePeriodMinutes(double minutes);
 
 // A pair is in use when neither of its times is "" or " ".
 bool PairInUse(const TimePair& pair);
