@@ -17,7 +17,7 @@ for made in "a;b" 'c$(touch' 'pwned)' 'q"uote' "d;touch" "e"; do
     [[ -f "$H/$made" ]] || fail "\"$made\" was not made: $(ls "$H")"
 done
 [[ -e "$H/pwned" ]] && fail "\$() ran as shell code"
-[[ -s "$H/err" ]] && fail "unexpected messages: $(cat "$H/err")"
+grep -v '^tavreld: started the start-up entry "Tricky": ' "$H/err" && fail "unexpected messages"
 
 # A program that cannot be started is reported by name, and the other entries still start.
 cat >>"$H/registry/HKEY_LOCAL_MACHINE.reg" <<TEXT

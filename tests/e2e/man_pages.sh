@@ -16,10 +16,13 @@ check() {
 
 check tavreld.8.in "$("$TAVRELD" --help)"
 # The --config preset and reset words, as tavreld lists them when one is wrong.
-words=$( { "$TAVRELD" --config preset none; "$TAVRELD" --config reset none; } 2>&1 | sed -n 's/.*takes one of //p' | tr -d ',')
-[[ -n "$words" ]] || fail "tavreld does not list its preset and reset words"
-for word in $words; do
-    grep -qF -- "$word" <(sed 's/\\-/-/g' "$SOURCE_DIR/packaging/man/tavreld.8.in") || fail "tavreld.8 lacks $word"
+for verb in preset reset; do
+    said=$("$TAVRELD" --config $verb none 2>&1) && fail "--config $verb none was taken"
+    words=$(sed -n 's/.*takes one of //p' <<<"$said" | tr -d ',')
+    [[ -n "$words" ]] || fail "tavreld does not list its $verb words: $said"
+    for word in $words; do
+        grep -qF -- "$word" <(sed 's/\\-/-/g' "$SOURCE_DIR/packaging/man/tavreld.8.in") || fail "tavreld.8 lacks $word"
+    done
 done
 if [[ -n "${TAVREL:-}" ]]; then
     check tavrel.1.in "$(QT_QPA_PLATFORM=offscreen "$TAVREL" --help)"
