@@ -106,8 +106,8 @@ TEST(SchedulePrinter, DocumentedForm) {
     EXPECT_EQ(
         out.str().rfind(std::string("LoggingOnOff: 0\n"
                                     "Relay 1: Pump\n"
-                                    "  DaysOfWeek: All Days\n"
-                                    "  CycleCode: EO\n"
+                                    "  DaysOfWeek: All Days (every day)\n"
+                                    "  CycleCode: EO (no restriction)\n"
                                     "  Manual: 0  Invert: 0  CountEnabled: 0  Counter: 12  HardStop: 1\n"
                                     "  IconFile: \n"
                                     "  Pair 1: 06:00:00 - 08:00:00\n"
