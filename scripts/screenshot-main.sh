@@ -16,9 +16,10 @@ shoot() { # NAME SCREEN SCALE
     home="$(mktemp -d -t tavrel-shot.XXXXXX)"
     mkdir -p "$home/registry"
     cp examples/demo-config.reg "$home/registry/HKEY_LOCAL_MACHINE.reg"
+    cp examples/demo.run "$home/demo.run" # the window may save what it opens: never the tracked example
     TAVREL_HOME="$home" TAVREL_PORTS=sim QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$3" \
         xvfb-run -a -s "-screen 0 $2x24" \
-        build/default/src/tavrel --screenshot "$out/$1" examples/demo.run
+        build/default/src/tavrel --screenshot "$out/$1" "$home/demo.run"
     rm -rf "$home"
     echo "$out/$1"
 }
