@@ -1,5 +1,9 @@
 #pragma once
-// The MQTT settings under SOFTWARE\Tavrel\Mqtt of the local machine, each with its default.
+// The MQTT settings under SOFTWARE\Tavrel\Mqtt of the local machine, each with its default: the MQTT rows
+// of the settings table.
+
+#include "config/mqtt_record.h"
+#include "config/settings_table.h"
 
 #include <functional>
 #include <optional>
@@ -8,23 +12,6 @@
 namespace tavrel {
 
 class modRegAPI;
-
-inline constexpr const char* kMqttKey = "SOFTWARE\\Tavrel\\Mqtt";
-inline constexpr int kMqttDefaultPort = 1883;
-
-struct MqttSettings {
-    bool Enabled = false;
-    std::string Host = "localhost";
-    int Port = kMqttDefaultPort;
-    std::string ClientId;    // "tavrel-" + the host name
-    std::string TopicPrefix; // "tavrel/" + ClientId, without a closing "/"
-    std::string Username;
-    std::string Password;
-    std::string TlsCaFile;
-    bool Discovery = true;
-
-    bool operator==(const MqttSettings&) const = default;
-};
 
 // A stored value by name, or nothing when it is not stored.
 using MqttSettingLookup = std::function<std::optional<std::string>(const std::string& name)>;

@@ -90,7 +90,7 @@ TEST_F(Configuration, SaveDefaultsAreStoredBackIntoTheSettings) {
 
 TEST_F(Configuration, FirstRunValuesAreTheDialogDefaultsAndSaveAsThemselves) {
     ctx.settings.ColorRelayON = 1;
-    ApplyFirstRunSettings(ctx.settings, ctx.schedule.RelayGroupColors);
+    ApplyFirstRunSettings(ctx.settings, ctx.schedule.BoardArray, ctx.schedule.RelayGroupColors);
     EXPECT_EQ(ctx.settings.LoggingOnOff, kTrue);
     EXPECT_EQ(ctx.settings.KillMiscButtonName, "Kill");
     EXPECT_EQ(ctx.settings.LogFilePath, "c:\\");

@@ -15,7 +15,7 @@ namespace {
 class SettingEdits : public ::testing::Test {
 protected:
     SettingEdits() {
-        ApplyFirstRunSettings(settings, tables.RelayGroupColors);
+        ApplyFirstRunSettings(settings, tables.BoardArray, tables.RelayGroupColors);
         BoardRecord& r = tables.BoardArray[0];
         r.ChipSetType = "CBRelay08";
         r.BaseAddress = 0x300;
