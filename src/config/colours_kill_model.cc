@@ -13,7 +13,8 @@ namespace {
 // The status colours in the order of their buttons.
 std::vector<const SettingRow*> StatusRows() {
     std::vector<const SettingRow*> rows = RowsOfKind(SettingKind::StatusColour);
-    std::sort(rows.begin(), rows.end(), [](const SettingRow* a, const SettingRow* b) { return a->index < b->index; });
+    std::sort(rows.begin(), rows.end(),
+              [](const SettingRow* a, const SettingRow* b) { return a->index < b->index; });
     return rows;
 }
 

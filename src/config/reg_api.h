@@ -34,8 +34,8 @@ public:
 
     // Nothing when the key or the value is missing or the value cannot be read; which of these the
     // diagnostics tell (with `showErrors`) depends on the mode.
-    std::optional<std::string> ReadRegValue(int32_t root, const std::string& subKey, const std::string& valueName,
-                                            RegReadMode mode, bool showErrors);
+    std::optional<std::string> ReadRegValue(int32_t root, const std::string& subKey,
+                                            const std::string& valueName, RegReadMode mode, bool showErrors);
     // The probing read: the value, or "REGKEYNOTFOUND" / "REGVALUENAMENOTFOUND", or "" when unreadable.
     std::string ReadRegValueCheck(int32_t root, const std::string& subKey, const std::string& valueName,
                                   bool showErrors);
@@ -50,8 +50,9 @@ public:
 private:
     RegReadEnd Read(int32_t root, const std::string& subKey, const std::string& valueName, RegReadMode mode,
                     bool showErrors, std::string& text);
-    RegReadEnd ReadOpenKey(RegHandle key, int32_t root, const std::string& subKey, const std::string& valueName,
-                           RegReadMode mode, bool showErrors, std::string& text);
+    RegReadEnd ReadOpenKey(RegHandle key, int32_t root, const std::string& subKey,
+                           const std::string& valueName, RegReadMode mode, bool showErrors,
+                           std::string& text);
     void Diagnostic(std::vector<std::string> lines);
     void RuntimeFailure(const std::string& description);
 

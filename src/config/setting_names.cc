@@ -58,18 +58,16 @@ std::string ZeroOne(int64_t value) {
 ShownSetting ShowMqtt(const SettingName& setting, const MqttShown& mqtt) {
     ShownSetting shown;
     MqttSettings values = mqtt.settings;
-    WithSettingValue(*setting.row, {.mqtt = &values}, 0, 0,
-                     [&shown, &setting](const auto& value) {
-                         using T = std::decay_t<decltype(value)>;
-                         if constexpr (std::is_same_v<T, std::string>)
-                             shown.value = setting.kind == SettingKind::MqttPassword
-                                               ? (value.empty() ? "(none)" : "(set)")
-                                               : value;
-                         else if constexpr (std::is_same_v<T, bool>)
-                             shown.value = ZeroOne(value);
-                         else
-                             shown.value = std::to_string(value);
-                     });
+    WithSettingValue(*setting.row, {.mqtt = &values}, 0, 0, [&shown, &setting](const auto& value) {
+        using T = std::decay_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, std::string>)
+            shown.value =
+                setting.kind == SettingKind::MqttPassword ? (value.empty() ? "(none)" : "(set)") : value;
+        else if constexpr (std::is_same_v<T, bool>)
+            shown.value = ZeroOne(value);
+        else
+            shown.value = std::to_string(value);
+    });
     if (!mqtt.stored(setting.name) && setting.kind != SettingKind::MqttPassword)
         shown.note = "not stored: the default";
     return shown;

@@ -77,8 +77,9 @@ SettingRow Option(const char* name, int16_t BoardRecord::*member, int option, bo
             .tip = tip};
 }
 
-SettingRow KillCheckRow(const char* name, int16_t Settings::*member, int check, int order, const char* control,
-                        const char* label, const char* plain, int tip, bool resetOn = false) {
+SettingRow KillCheckRow(const char* name, int16_t Settings::*member, int check, int order,
+                        const char* control, const char* label, const char* plain, int tip,
+                        bool resetOn = false) {
     return {.name = name,
             .key = kConfig,
             .group = G::Kill,
@@ -121,7 +122,8 @@ SettingRow Kept(const char* name, std::string Settings::*member, int order, Save
             .saveDefault = saveDefault};
 }
 
-template <typename M> SettingRow Mqtt(const char* name, M member, K kind, R rule, int order, SettingDefault d) {
+template <typename M>
+SettingRow Mqtt(const char* name, M member, K kind, R rule, int order, SettingDefault d) {
     return {.name = name,
             .key = kMqtt,
             .group = G::Mqtt,
@@ -147,8 +149,8 @@ const std::vector<SettingRow>& Table() {
          .label = "Chip Set",
          .plain = "chip set",
          .tip = config_tip::kChipSetType},
-        Address("BaseAddress%b", &BoardRecord::BaseAddress, 0, "cmbBaseAddress", "Base Address", "base address",
-                config_tip::kBaseAddress, 0x300),
+        Address("BaseAddress%b", &BoardRecord::BaseAddress, 0, "cmbBaseAddress", "Base Address",
+                "base address", config_tip::kBaseAddress, 0x300),
         Address("InputAddress%b", &BoardRecord::InputAddress, 1, "cmbInputAddress", "Input Address",
                 "input address", config_tip::kInputAddress, 0x301),
         Address("CntlAddress%b", &BoardRecord::CntlAddress, 2, "cmbCntlAddress", "Control Address",
@@ -171,8 +173,8 @@ const std::vector<SettingRow>& Table() {
          .tip = config_tip::kRelayName},
         Option("LogBoard%b", &BoardRecord::LogBoard, 0, false, "chkLogBoard", "Log", "logging",
                config_tip::kLogBoard, 1),
-        Option("ResetOnExit%b", &BoardRecord::ResetOnExit, 1, false, "chkResetOnExit", "Reset", "reset on exit",
-               config_tip::kResetOnExit, 1),
+        Option("ResetOnExit%b", &BoardRecord::ResetOnExit, 1, false, "chkResetOnExit", "Reset",
+               "reset on exit", config_tip::kResetOnExit, 1),
         Option("RunNoBoard%b", &BoardRecord::RunNoBoard, 2, true, "chkEmulate", "Emulate", "emulate only",
                config_tip::kEmulate, 1),
         Option("WriteToBaseOnly%b", &BoardRecord::WriteToBaseOnly, 3, true, "chkReadWrite", "Write Only",
@@ -230,10 +232,10 @@ const std::vector<SettingRow>& Table() {
          .plain = "Group %i background colour",
          .tip = config_tip::kGroupColour},
 
-        KillCheckRow("KillByButton", &Settings::KillByButton, 0, 2, "chkKillByButton", "Button ", "Kill by button",
-                     config_tip::kKillByButton),
-        KillCheckRow("KillBySignal", &Settings::KillBySignal, 1, 3, "chkKillBySignal", "Signal", "Kill by signal",
-                     config_tip::kKillBySignal),
+        KillCheckRow("KillByButton", &Settings::KillByButton, 0, 2, "chkKillByButton", "Button ",
+                     "Kill by button", config_tip::kKillByButton),
+        KillCheckRow("KillBySignal", &Settings::KillBySignal, 1, 3, "chkKillBySignal", "Signal",
+                     "Kill by signal", config_tip::kKillBySignal),
         Kill("KillBySignalBoardNum", &Settings::KillBySignalBoardNum, K::KillBoardNumber, 4,
              "txtKillBySignalBoardNum", "Board #", "Kill by signal board number", config_tip::kKillBoardNum),
         Kill("KillBySignalInputNum", &Settings::KillBySignalInputNum, K::KillInputNumber, 5,
@@ -264,8 +266,9 @@ const std::vector<SettingRow>& Table() {
          .tip = config_tip::kKillGoesLow},
         KillCheckRow("KillActionAllOff", &Settings::KillActionAllOff, 2, 8, "chkKillActionAllOFF", "All Off",
                      "Kill action all relays off", config_tip::kKillAllOff, true),
-        KillCheckRow("KillActionExitProgram", &Settings::KillActionExitProgram, 3, 9, "chkKillActionExitProgram",
-                     "Exit Program", "Kill action exit the program", config_tip::kKillExitProgram),
+        KillCheckRow("KillActionExitProgram", &Settings::KillActionExitProgram, 3, 9,
+                     "chkKillActionExitProgram", "Exit Program", "Kill action exit the program",
+                     config_tip::kKillExitProgram),
         KillCheckRow("KillActionShutDown", &Settings::KillActionShutDown, 4, 10, "chkKillActionShutDown",
                      "Shut Down", "Kill action shut the computer down", config_tip::kKillShutDown),
         {.name = "KillMiscButtonName",
@@ -313,7 +316,9 @@ const std::vector<SettingRow>& Table() {
     return rows;
 }
 
-std::string Numbered(const char* pattern, int board, int index) {
+} // namespace
+
+std::string NumberedText(const char* pattern, int board, int index) {
     std::string out;
     for (const char* p = pattern; *p != '\0'; ++p) {
         if (p[0] == '%' && (p[1] == 'b' || p[1] == 'i')) {
@@ -324,8 +329,6 @@ std::string Numbered(const char* pattern, int board, int index) {
     }
     return out;
 }
-
-} // namespace
 
 const char* SettingKeyPath(SettingKey key) {
     return key == SettingKey::Mqtt ? kMqttKey : kConfigKey;
@@ -372,8 +375,9 @@ const std::vector<const SettingRow*>& RowsInStoreOrder() {
         std::vector<const SettingRow*> r;
         for (const SettingRow& row : Table())
             r.push_back(&row);
-        std::stable_sort(r.begin(), r.end(),
-                         [](const SettingRow* a, const SettingRow* b) { return a->storeOrder < b->storeOrder; });
+        std::stable_sort(r.begin(), r.end(), [](const SettingRow* a, const SettingRow* b) {
+            return a->storeOrder < b->storeOrder;
+        });
         return r;
     }();
     return rows;
@@ -381,17 +385,17 @@ const std::vector<const SettingRow*>& RowsInStoreOrder() {
 
 const SettingRow& RowOf(const SettingMember& member) {
     const auto& rows = Table();
-    const auto it =
-        std::find_if(rows.begin(), rows.end(), [&member](const SettingRow& row) { return row.member == member; });
+    const auto it = std::find_if(rows.begin(), rows.end(),
+                                 [&member](const SettingRow& row) { return row.member == member; });
     return it == rows.end() ? rows.front() : *it;
 }
 
 std::string SettingValueName(const SettingRow& row, int board, int index) {
-    return Numbered(row.name, board, index);
+    return NumberedText(row.name, board, index);
 }
 
 std::string DefaultText(const SettingDefault& d, int index) {
-    return Numbered(d.text, 0, index);
+    return NumberedText(d.text, 0, index);
 }
 
 int32_t DefaultNumber(const SettingDefault& d, int index) {

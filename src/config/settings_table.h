@@ -100,9 +100,9 @@ struct SettingRow {
     SettingKind kind;
     SettingMember member;
     LoadRule rule;
-    int index = 0;          // the kind's own number (see SettingKind)
-    int count = 1;          // instances: 8 relay names, 8 group colours
-    int storeOrder = 0;     // place in the load and the save
+    int index = 0;           // the kind's own number (see SettingKind)
+    int count = 1;           // instances: 8 relay names, 8 group colours
+    int storeOrder = 0;      // place in the load and the save
     bool savedFirst = false; // written before the version tag
     SettingDefault firstRun{};
     bool resetDiffers = false; // the windows' reset menu puts back `reset`, not `firstRun`
@@ -126,6 +126,8 @@ const std::vector<const SettingRow*>& RowsInStoreOrder();
 // The row that keeps `member`.
 const SettingRow& RowOf(const SettingMember& member);
 
+// The pattern with "%b" and "%i" replaced by the board and instance numbers counted from 1.
+std::string NumberedText(const char* pattern, int board, int index);
 // The value name of one instance: ("BaseAddress%b", board 0) is "BaseAddress1".
 std::string SettingValueName(const SettingRow& row, int board, int index);
 std::string DefaultText(const SettingDefault& d, int index);
@@ -167,7 +169,8 @@ void WithSettingValue(const SettingRow& row, const SettingTargets& t, int board,
 }
 
 // Every instance of the row on `board` set to `value`.
-void SetToDefault(const SettingRow& row, const SettingDefault& value, const SettingTargets& targets, int board);
+void SetToDefault(const SettingRow& row, const SettingDefault& value, const SettingTargets& targets,
+                  int board);
 
 // Every setting at its first-run value: the settings, board 1 and the relay group colours.
 void ApplyFirstRunSettings(Settings& settings, BoardTable& boards, RelayGroupColourTable& groupColours);

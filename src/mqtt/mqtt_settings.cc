@@ -100,3 +100,23 @@ TAVREL_COLD MqttSettings LoadMqttSettings(modRegAPI& reg, const std::string& hos
 }
 
 } // namespace tavrel
+
+namespace tavrel {
+
+TAVREL_COLD void SaveMqttSetting(modRegAPI& reg, const SettingRow& row, const MqttSettings& s) {
+    MqttSettings values = s;
+    const std::string name = SettingValueName(row, 0, 0);
+    WithSettingValue(row, {.mqtt = &values}, 0, 0, [&](const auto& value) {
+        std::string text;
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
+            text = value;
+        else
+            text = std::to_string(static_cast<int>(value));
+        if (text.empty())
+            reg.DeleteRegValue(kHkeyLocalMachine, kMqttKey, name, false);
+        else
+            reg.SetNewValue(kHkeyLocalMachine, kMqttKey, "String", name, text, false);
+    });
+}
+
+} // namespace tavrel

@@ -22,6 +22,9 @@ MqttSettings MqttSettingsFrom(const MqttSettingLookup& lookup, const std::string
 // Only "Enabled": a program that keeps MQTT off reads nothing more.
 bool MqttEnabled(modRegAPI& reg);
 
+// Stores one MQTT row's value as given in `s`; an empty text removes the value, so its default applies.
+void SaveMqttSetting(modRegAPI& reg, const SettingRow& row, const MqttSettings& s);
+
 // Reads the key without a diagnostic: a machine that never set MQTT up has no key at all.
 MqttSettings LoadMqttSettings(modRegAPI& reg, const std::string& hostName);
 

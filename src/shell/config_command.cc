@@ -60,8 +60,7 @@ void LoadSettings(ProgramContext& ctx, const CommandBoxes& boxes, std::ostream& 
     if (!boxes.registryProblem)
         err << "tavreld: Tavrel is not configured yet: these are the defaults that the first start saves.\n";
     ApplyDefaultConfiguration(ctx);
-    ApplySaveDefaults({&ctx.settings, &ctx.schedule.BoardArray, &ctx.schedule.RelayGroupColors},
-                      ctx.folders);
+    ApplySaveDefaults({&ctx.settings, &ctx.schedule.BoardArray, &ctx.schedule.RelayGroupColors}, ctx.folders);
 }
 
 bool IsMqtt(const SettingName& s) {
@@ -194,21 +193,10 @@ bool ApplySets(SetWork& work, const std::vector<std::string>& words, std::ostrea
     return all;
 }
 
-// Writes the MQTT rows a set was given; an empty text removes the value, so its default applies again.
+// Writes the MQTT rows a set was given, and only those.
 void WriteMqttRows(modRegAPI& reg, const SetWork& work) {
     for (const SettingName* s : work.mqttSet)
-        WithSettingValue(*s->row, {.mqtt = &work.mqtt}, 0, 0, [&](const auto& value) {
-            using T = std::decay_t<decltype(value)>;
-            std::string text;
-            if constexpr (std::is_same_v<T, std::string>)
-                text = value;
-            else
-                text = std::to_string(static_cast<int>(value));
-            if (text.empty())
-                reg.DeleteRegValue(kHkeyLocalMachine, kMqttKey, s->name, false);
-            else
-                reg.SetNewValue(kHkeyLocalMachine, kMqttKey, "String", s->name, text, false);
-        });
+        SaveMqttSetting(reg, *s->row, work.mqtt);
 }
 
 // The window's settings differ from what was loaded (in a row outside the MQTT key).
@@ -229,7 +217,8 @@ int SaveEdits(ProgramContext& ctx, SystemPlatform& system, ConfigurationDialogMo
     if (!work.mqttSet.empty())
         mqttResult = system.registry->WriteTogether([&] { WriteMqttRows(ctx.regApi, work); });
     if (saveResult != kRegSuccess || mqttResult != kRegSuccess) {
-        err << "tavreld: the settings could not be saved under " << home << "/registry: nothing was changed.\n";
+        err << "tavreld: the settings could not be saved under " << home
+            << "/registry: nothing was changed.\n";
         return 1;
     }
     mqtt = MqttState(ctx.regApi);
@@ -299,7 +288,8 @@ int ConfigCommand(const std::string& home, const std::vector<std::string>& args,
     }
     // A set of MQTT values alone leaves the configuration key as it is, stored or not.
     const bool onlyMqtt = verb == "set" && work.mqttSet.size() * 2 == args.size() - 1;
-    const bool saveConfig = !onlyMqtt && (!configured || ConfigChanged(before, ShowAll(model, targets, mqtt)));
+    const bool saveConfig =
+        !onlyMqtt && (!configured || ConfigChanged(before, ShowAll(model, targets, mqtt)));
     if (!saveConfig && work.mqttSet.empty()) {
         out << "tavreld: nothing to change.\n";
         return 0;

@@ -10,12 +10,12 @@ SystemPlatform::SystemPlatform(const std::string& home, MessageBoxes& boxes, Reg
 SystemPlatform::SystemPlatform(const std::string& home, MessageBoxes& boxes,
                                std::unique_ptr<PortLibrary> portLibrary, RegistryAccess registryAccess)
     : drives(home), ports(std::move(portLibrary)), serial(MakeSystemSerialApi(home)),
-      folders(MakeSystemFolders(drives)),
-      registry(MakeSystemRegistry(home,
-                                  [&boxes](const std::vector<std::string>& lines) {
-                                      boxes.Tell(MsgIcon::Warning, kRegistryProblemTitle, lines);
-                                  },
-                                  registryAccess)),
+      folders(MakeSystemFolders(drives)), registry(MakeSystemRegistry(
+                                              home,
+                                              [&boxes](const std::vector<std::string>& lines) {
+                                                  boxes.Tell(MsgIcon::Warning, kRegistryProblemTitle, lines);
+                                              },
+                                              registryAccess)),
       power(MakeSystemPower()), boxes_(boxes) {}
 
 } // namespace tavrel

@@ -45,7 +45,8 @@ std::string StampNow() {
 class HiveRegistry final : public Registry {
 public:
     HiveRegistry(std::string folder, RegistryProblemReporter reporter, RegistryAccess access)
-        : folder_(std::move(folder)), reporter_(std::move(reporter)), readOnly_(access == RegistryAccess::ReadOnly) {}
+        : folder_(std::move(folder)), reporter_(std::move(reporter)),
+          readOnly_(access == RegistryAccess::ReadOnly) {}
 
     int32_t OpenKey(int32_t root, const std::string& subKey, uint32_t, RegHandle& key) override {
         key = 0;
