@@ -15,7 +15,7 @@
 namespace tavrel {
 
 struct SettingName {
-    std::string name;  // the registry value name: "ChipSetType1", "Brd1RNam3", "ColorRelayON"
+    std::string name;  // the registry value name, with its board and relay numbers
     std::string group; // the window section it belongs to
     SettingKind kind;
     int board = 0; // board index of the board settings

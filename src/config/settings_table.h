@@ -93,7 +93,7 @@ struct SettingDefault {
 
 struct SettingRow {
     // The registry value name; "%b" stands for the board number, "%i" for the instance number, both
-    // counted from 1 ("BaseAddress%b", "Brd%bRNam%i", "ColorRelayGroup%i").
+    // counted from 1 (a base address per board, a name per board and relay).
     const char* name;
     SettingKey key;
     SettingGroup group;
@@ -128,7 +128,7 @@ const SettingRow& RowOf(const SettingMember& member);
 
 // The pattern with "%b" and "%i" replaced by the board and instance numbers counted from 1.
 std::string NumberedText(const char* pattern, int board, int index);
-// The value name of one instance: ("BaseAddress%b", board 0) is "BaseAddress1".
+// The value name of one instance: a board row on board 0 ends in 1.
 std::string SettingValueName(const SettingRow& row, int board, int index);
 std::string DefaultText(const SettingDefault& d, int index);
 int32_t DefaultNumber(const SettingDefault& d, int index);

@@ -19,7 +19,7 @@ using MqttSettingLookup = std::function<std::optional<std::string>(const std::st
 // Missing, empty or unreadable values take their defaults.
 MqttSettings MqttSettingsFrom(const MqttSettingLookup& lookup, const std::string& hostName);
 
-// Only "Enabled": a program that keeps MQTT off reads nothing more.
+// Only the on/off value: a program that keeps MQTT off reads nothing more.
 bool MqttEnabled(modRegAPI& reg);
 
 // Stores one MQTT row's value as given in `s`; an empty text removes the value, so its default applies.

@@ -10,9 +10,14 @@ HIVE="$TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg"
 grep -qE "^  BaseAddress1 +300 +\(hexadecimal; 768 decimal\)" "$TAVREL_HOME/list" || fail "no base address: $(cat "$TAVREL_HOME/list")"
 grep -qE "^  ColorRelayON +#00FF00" "$TAVREL_HOME/list" || fail "no colour as #RRGGBB"
 grep -qE "^\[Kill Options\]" "$TAVREL_HOME/list" || fail "no kill group"
-grep -qE "^  DataFilePath +[^ ].* \(kept by the program\)" "$TAVREL_HOME/list" || fail "no first-run data folder"
-[[ ! -e "$TAVREL_HOME/registry" ]] || fail "a listing wrote: $(ls -A "$TAVREL_HOME/registry")"
-"$TAVRELD" --config set WarnOverLapTime 1 >/dev/null || fail "the first set was refused"
+
+# A fresh home: the listing shows what the first start stores, the values the program keeps marked, and
+# writes nothing at all.
+mkdir "$TAVREL_HOME/fresh"
+TAVREL_HOME="$TAVREL_HOME/fresh" "$TAVRELD" --config >"$TAVREL_HOME/fresh-list" 2>/dev/null || fail "no fresh listing"
+grep -qE "^  DataFileName +New.run +\(kept by the program\)" "$TAVREL_HOME/fresh-list" || fail "no first-run file name"
+grep -qE "^  DataFilePath +[^ ].* \(kept by the program\)" "$TAVREL_HOME/fresh-list" || fail "no first-run data folder"
+[[ -z $(ls -A "$TAVREL_HOME/fresh") ]] || fail "a listing wrote: $(ls -A "$TAVREL_HOME/fresh")"
 
 # Refused: the hive stays byte-identical, the window's message is said, the status is not 0.
 cp "$HIVE" "$TAVREL_HOME/before.reg"
