@@ -1,6 +1,7 @@
 #include "config/setting_names.h"
 
 #include "common/flags.h"
+#include "common/text.h"
 
 #include <algorithm>
 #include <array>
@@ -29,10 +30,7 @@ std::vector<SettingName> BuildNames() {
 }
 
 std::string Lower(const std::string& text) {
-    std::string out = text;
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
+    return ToLower(text);
 }
 
 size_t EditDistance(const std::string& a, const std::string& b) {

@@ -1,5 +1,6 @@
 #include "mqtt/mqtt_settings.h"
 
+#include "common/text.h"
 #include "config/reg_api.h"
 #include "platform/cold_code.h"
 #include "platform/registry.h"
@@ -12,10 +13,7 @@ namespace tavrel {
 namespace {
 
 std::string Trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return "";
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+    return std::string(Trim(text));
 }
 
 // A whole decimal number, or nothing.
