@@ -3,6 +3,7 @@
 #include "boardio/board_presets.h"
 #include "boardio/chip_set_types.h"
 #include "config/config_text.h"
+#include "config/settings_table.h"
 
 namespace tavrel {
 
@@ -34,6 +35,27 @@ std::string_view Column(const AddressPresetRow& row, AddressColumn column) {
     }
     return {};
 }
+
+// What the base and control fields take on a FireCracker, and the messages that say so.
+struct FireAddressField {
+    std::string BoardFieldTexts::*text;
+    int32_t BoardRecord::*member;
+    int (*parse)(std::string_view);
+    std::vector<std::string> reserved;
+    std::vector<std::string> valid;
+};
+
+const FireAddressField kFireBase{&BoardFieldTexts::baseAddress,
+                                 &BoardRecord::BaseAddress,
+                                 FireCommNumber,
+                                 {"FireCOMM1 thru FireCOMM8", "", "are Reserved for FireCracker Only!"},
+                                 {"Valid Base Address's are FireCOMM1 thru FireCOMM8"}};
+const FireAddressField kFireCntl{&BoardFieldTexts::cntlAddress,
+                                 &BoardRecord::CntlAddress,
+                                 FireHouseNumber,
+                                 {"FireHouseA thru FireHousep", "", "are Reserved fir FireCracker Only!"},
+                                 {"Valid Base Address's are FireHouseA thru FireHouseP",
+                                  "                     and FireHousea thru FireHousep"}};
 
 std::string BlankAsZero(const std::string& text) {
     return IsBlankEntry(text) ? "0" : text;
@@ -117,65 +139,46 @@ bool BoardSettingsModel::LeaveChipSetType(int board, const std::string& text) {
     return true;
 }
 
-bool BoardSettingsModel::LeaveBaseAddress(int board, const std::string& entry) {
-    BoardRecord& r = Record(board);
-    BoardFieldTexts& t = TextsOf(board);
-    const std::string text = BlankAsZero(entry);
-    t.baseAddress = text;
-    if (!IsFireCracker(r.ChipSetType)) {
-        if (StartsWith(text, kFire)) {
-            boxes_.Tell(MsgIcon::Warning, kFireOnlyTitle,
-                        {"FireCOMM1 thru FireCOMM8", "", "are Reserved for FireCracker Only!"});
-            return false;
-        }
-        const auto value = static_cast<int32_t>(HexTextValue(text));
-        t.baseAddress = HexText(value);
-        if (value != r.BaseAddress) {
-            r.BaseAddress = value;
-            changes_.Mark();
-        }
-        return true;
+bool BoardSettingsModel::LeaveAddress(int board, AddressColumn column, const std::string& text) {
+    switch (column) {
+    case AddressColumn::Input:
+        return LeaveInputAddress(board, text);
+    case AddressColumn::Config:
+        return LeavePortConfigValue(board, text);
+    case AddressColumn::Base:
+    case AddressColumn::Cntl:
+        break;
     }
-    const int port = FireCommNumber(text);
-    if (port == 0) {
-        boxes_.Tell(MsgIcon::Warning, kFireRangeTitle, {"Valid Base Address's are FireCOMM1 thru FireCOMM8"});
-        return false;
-    }
-    if (port != r.BaseAddress) {
-        r.BaseAddress = port;
-        changes_.Mark();
-    }
-    return true;
+    return LeavePortOrFireAddress(board, column, text);
 }
 
-bool BoardSettingsModel::LeaveCntlAddress(int board, const std::string& entry) {
+bool BoardSettingsModel::LeavePortOrFireAddress(int board, AddressColumn column, const std::string& entry) {
+    const FireAddressField& field = column == AddressColumn::Base ? kFireBase : kFireCntl;
     BoardRecord& r = Record(board);
-    BoardFieldTexts& t = TextsOf(board);
+    std::string& shown = TextsOf(board).*field.text;
+    int32_t& stored = r.*field.member;
     const std::string text = BlankAsZero(entry);
-    t.cntlAddress = text;
+    shown = text;
     if (!IsFireCracker(r.ChipSetType)) {
         if (StartsWith(text, kFire)) {
-            boxes_.Tell(MsgIcon::Warning, kFireOnlyTitle,
-                        {"FireHouseA thru FireHousep", "", "are Reserved fir FireCracker Only!"});
+            boxes_.Tell(MsgIcon::Warning, kFireOnlyTitle, field.reserved);
             return false;
         }
         const auto value = static_cast<int32_t>(HexTextValue(text));
-        t.cntlAddress = HexText(value);
-        if (value != r.CntlAddress) {
-            r.CntlAddress = value;
+        shown = HexText(value);
+        if (value != stored) {
+            stored = value;
             changes_.Mark();
         }
         return true;
     }
-    const int house = FireHouseNumber(text);
-    if (house == 0) {
-        boxes_.Tell(MsgIcon::Warning, kFireRangeTitle,
-                    {"Valid Base Address's are FireHouseA thru FireHouseP",
-                     "                     and FireHousea thru FireHousep"});
+    const int number = field.parse(text);
+    if (number == 0) {
+        boxes_.Tell(MsgIcon::Warning, kFireRangeTitle, field.valid);
         return false;
     }
-    if (house != r.CntlAddress) {
-        r.CntlAddress = house;
+    if (number != stored) {
+        stored = number;
         changes_.Mark();
     }
     return true;
@@ -314,23 +317,22 @@ void BoardSettingsModel::ResetMixed() {
     ApplyPreset(kMixedPreset);
 }
 
-void BoardSettingsModel::ResetNames() {
+void BoardSettingsModel::ResetRow(const SettingRow& row) {
     for (int b = 0; b < kBoardSlots; ++b)
-        for (int r = 0; r < kRelaysPerBoard; ++r)
-            Record(b).RelayNames[static_cast<size_t>(r)] = "Relay " + std::to_string(r + 1);
+        SetToDefault(row, ResetDefault(row), {.boards = &boards_}, b);
     changes_.Mark();
+}
+
+void BoardSettingsModel::ResetNames() {
+    ResetRow(*RowsOfKind(SettingKind::RelayName).front());
 }
 
 void BoardSettingsModel::ResetBoardLogging() {
-    for (int b = 0; b < kBoardSlots; ++b)
-        Record(b).LogBoard = 1;
-    changes_.Mark();
+    ResetRow(RowOf(&BoardRecord::LogBoard));
 }
 
 void BoardSettingsModel::ResetResetOnExit() {
-    for (int b = 0; b < kBoardSlots; ++b)
-        Record(b).ResetOnExit = 1;
-    changes_.Mark();
+    ResetRow(RowOf(&BoardRecord::ResetOnExit));
 }
 
 void BoardSettingsModel::ResetAll() {

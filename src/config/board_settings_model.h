@@ -36,10 +36,7 @@ public:
 
     // Field left with `text`; false = refused, the focus stays in the field.
     bool LeaveChipSetType(int board, const std::string& text);
-    bool LeaveBaseAddress(int board, const std::string& text);
-    bool LeaveCntlAddress(int board, const std::string& text);
-    bool LeaveInputAddress(int board, const std::string& text);
-    bool LeavePortConfigValue(int board, const std::string& text);
+    bool LeaveAddress(int board, AddressColumn column, const std::string& text);
 
     std::string RelayName(int board, int relay) const;
     void SetRelayName(int board, int relay, const std::string& name);
@@ -64,7 +61,13 @@ private:
     BoardRecord& Record(int board) { return boards_[board]; }
     BoardFieldTexts& TextsOf(int board) { return texts_[static_cast<size_t>(board)]; }
     void ShowRecord(int board);
+    // The base and control addresses: a port address, or on a FireCracker its COM port or house code.
+    bool LeavePortOrFireAddress(int board, AddressColumn column, const std::string& text);
+    bool LeaveInputAddress(int board, const std::string& text);
+    bool LeavePortConfigValue(int board, const std::string& text);
     void ApplyPreset(size_t preset);
+    // Every board's instances of the row back at the reset menu's value.
+    void ResetRow(const struct SettingRow& row);
     static int16_t BoardRecord::*OptionMember(BoardOption option);
 
     Settings& settings_;

@@ -1,10 +1,28 @@
 #include "config/colours_kill_model.h"
 
-#include "config/colour_defaults.h"
 #include "config/config_text.h"
 #include "config/configuration.h"
+#include "config/settings_table.h"
+
+#include <algorithm>
 
 namespace tavrel {
+
+namespace {
+
+// The status colours in the order of their buttons.
+std::vector<const SettingRow*> StatusRows() {
+    std::vector<const SettingRow*> rows = RowsOfKind(SettingKind::StatusColour);
+    std::sort(rows.begin(), rows.end(),
+              [](const SettingRow* a, const SettingRow* b) { return a->index < b->index; });
+    return rows;
+}
+
+int32_t Settings::*StatusMember(const SettingRow& row) {
+    return std::get<int32_t Settings::*>(row.member);
+}
+
+} // namespace
 
 ColoursKillModel::ColoursKillModel(ConfigurationTargets& targets, ConfigChangeFlag& changes)
     : settings_(targets.settings), groupColors_(targets.groupColors), boxes_(targets.boxes),
@@ -13,8 +31,8 @@ ColoursKillModel::ColoursKillModel(ConfigurationTargets& targets, ConfigChangeFl
 }
 
 void ColoursKillModel::Refresh() {
-    for (size_t i = 0; i < kStatusColours.size(); ++i)
-        statusColours_[i] = settings_.*kStatusColours[i].member;
+    for (const SettingRow* row : StatusRows())
+        statusColours_[static_cast<size_t>(row->index)] = settings_.*StatusMember(*row);
     boardText_ = std::to_string(settings_.KillBySignalBoardNum + 1);
     inputText_ = std::to_string(settings_.KillBySignalInputNum + 1);
     delayText_ = std::to_string(settings_.KillMiscEnableDelay);
@@ -36,8 +54,8 @@ void ColoursKillModel::PickGroupColour(int group, std::optional<int32_t> chosen)
 }
 
 void ColoursKillModel::StoreStatusColours() {
-    for (size_t i = 0; i < kStatusColours.size(); ++i)
-        settings_.*kStatusColours[i].member = statusColours_[i];
+    for (const SettingRow* row : StatusRows())
+        settings_.*StatusMember(*row) = statusColours_[static_cast<size_t>(row->index)];
 }
 
 int16_t Settings::*ColoursKillModel::CheckMember(KillCheck which) const {
@@ -123,26 +141,18 @@ void ColoursKillModel::LeaveButtonName(const std::string& text) {
 }
 
 void ColoursKillModel::ResetColours() {
-    for (int i = 0; i < kStatusColourCount; ++i)
-        statusColours_[static_cast<size_t>(i)] = DefaultStatusColour(i);
+    for (const SettingRow* row : StatusRows())
+        statusColours_[static_cast<size_t>(row->index)] = DefaultNumber(ResetDefault(*row), 0);
+    const SettingRow& groups = *RowsOfKind(SettingKind::GroupColour).front();
     for (int g = 0; g < kGroupColourCount; ++g)
-        groupColors_[g] = DefaultGroupColour(g);
+        groupColors_[g] = DefaultNumber(ResetDefault(groups), g);
     changes_.Mark();
 }
 
 void ColoursKillModel::ResetKillOptions() {
-    settings_.KillByButton = 0;
-    settings_.KillBySignal = 0;
-    settings_.KillBySignalBoardNum = 0;
-    settings_.KillBySignalInputNum = 0;
-    settings_.KillBySignalGoesHigh = kTrue;
-    settings_.KillBySignalGoesLow = kFalse;
-    settings_.KillActionAllOff = 1;
-    settings_.KillActionExitProgram = 0;
-    settings_.KillActionShutDown = 0;
-    settings_.KillMiscButtonName = "Kill";
-    settings_.KillMiscButtonOnTop = 0;
-    settings_.KillMiscEnableDelay = 0;
+    for (const SettingRow& row : SettingRows())
+        if (row.group == SettingGroup::Kill)
+            SetToDefault(row, ResetDefault(row), {.settings = &settings_}, 0);
     const auto colours = statusColours_;
     Refresh();
     statusColours_ = colours;

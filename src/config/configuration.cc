@@ -34,10 +34,36 @@ bool TagDigits(const std::string& tag, int& board, int& groups, ConversionError&
     return true;
 }
 
+std::string Name(const SettingMember& member, int board = 0) {
+    return SettingValueName(RowOf(member), board, 0);
+}
+
+const char* SaveDefaultText(SaveDefault d) {
+    switch (d) {
+    case SaveDefault::Blank:
+        return " ";
+    case SaveDefault::LogFolder:
+        return "c:\\";
+    case SaveDefault::LogName:
+        return "TavrelLog.Log";
+    case SaveDefault::DataName:
+        return "New.run";
+    case SaveDefault::ProgramFolder:
+    case SaveDefault::None:
+        break;
+    }
+    return "";
+}
+
+std::string SaveDefaultFor(const SettingRow& row, const SystemFolders& folders) {
+    return row.saveDefault == SaveDefault::ProgramFolder ? folders.ProgramDirectory()
+                                                         : SaveDefaultText(row.saveDefault);
+}
+
 } // namespace
 
 std::string clsConfiguration::Read(const std::string& name) {
-    return reg_.ReadRegValue(HKLM, kConfigKey, name, "Absolute", showErrors_);
+    return reg_.ReadRegValue(HKLM, kConfigKey, name, RegReadMode::Store, showErrors_).value_or("");
 }
 
 void clsConfiguration::Write(const std::string& name, const std::string& text) {
@@ -54,7 +80,7 @@ void clsConfiguration::LoadFailed(const std::string& description) {
 }
 
 std::string clsConfiguration::ConfigurationLoadVersionFromReg() {
-    return reg_.ReadRegValueCheck(HKLM, kConfigKey, "ConfigVersion", showErrors_);
+    return reg_.ReadRegValueCheck(HKLM, kConfigKey, kConfigVersionName, showErrors_);
 }
 
 bool clsConfiguration::ConfigurationDeleteFromReg() {
@@ -67,7 +93,7 @@ void clsConfiguration::ConfigurationDeleteLastPos() {
 }
 
 int16_t clsConfiguration::ConfigurationFlagLoggingLoad() {
-    const std::string text = Read("LoggingOnOff");
+    const std::string text = Read(Name(&Settings::LoggingOnOff));
     if (text == "0")
         return kFalse;
     if (text == "1")
@@ -75,46 +101,46 @@ int16_t clsConfiguration::ConfigurationFlagLoggingLoad() {
     return settings_.LoggingOnOff;
 }
 
-int16_t clsConfiguration::LoadBoardInt16(const std::string& name, int board) {
+int16_t clsConfiguration::LoadBoardInt16(int16_t BoardRecord::*member, int board) {
     if (!boards_.InRange(board))
         return 0;
     ConversionError error;
-    return ToInt16(Read(name + std::to_string(board + 1)), error).value_or(0);
+    return ToInt16(Read(Name(member, board)), error).value_or(0);
 }
 
 int16_t clsConfiguration::ConfigurationRunNoBoardLoad(int board) {
-    return LoadBoardInt16("RunNoBoard", board);
+    return LoadBoardInt16(&BoardRecord::RunNoBoard, board);
 }
 
 int16_t clsConfiguration::ConfigurationBaseWriteOnlyLoad(int board) {
-    return LoadBoardInt16("WriteToBaseOnly", board);
+    return LoadBoardInt16(&BoardRecord::WriteToBaseOnly, board);
 }
 
 void clsConfiguration::ConfigurationFlagLoggingSave(int16_t flag) {
-    Write("LoggingOnOff", FlagText(flag));
+    Write(Name(&Settings::LoggingOnOff), FlagText(flag));
 }
 
 void clsConfiguration::ConfigurationRunNoBoardSave(int16_t value, int board) {
     if (boards_.InRange(board))
-        Write("RunNoBoard" + std::to_string(board + 1), std::to_string(value));
+        Write(Name(&BoardRecord::RunNoBoard, board), std::to_string(value));
 }
 
 void clsConfiguration::ConfigurationBaseWriteOnlySave(int16_t value, int board) {
     if (boards_.InRange(board))
-        Write("WriteToBaseOnly" + std::to_string(board + 1), std::to_string(value));
+        Write(Name(&BoardRecord::WriteToBaseOnly, board), std::to_string(value));
 }
 
 void clsConfiguration::ConfigurationLogFileNameSave() {
-    Write("LogFileName", settings_.LogFileName);
+    Write(Name(&Settings::LogFileName), settings_.LogFileName);
 }
 void clsConfiguration::ConfigurationLogFilePathSave() {
-    Write("LogFilePath", settings_.LogFilePath);
+    Write(Name(&Settings::LogFilePath), settings_.LogFilePath);
 }
 void clsConfiguration::ConfigurationDataFileNameSave() {
-    Write("DataFileName", settings_.DataFileName);
+    Write(Name(&Settings::DataFileName), settings_.DataFileName);
 }
 void clsConfiguration::ConfigurationDataFilePathSave() {
-    Write("DataFilePath", settings_.DataFilePath);
+    Write(Name(&Settings::DataFilePath), settings_.DataFilePath);
 }
 
 void clsConfiguration::ConfigurationLoadFromReg() {
@@ -127,128 +153,94 @@ void clsConfiguration::ConfigurationLoadFromReg() {
     ConversionError error;
     if (!TagDigits(settings_.ConfigVersion, boardDigit, groupDigit, error))
         LoadFailed(error.description);
-
-    for (const SettingField& field : kSettingFields) {
-        const std::string text = Read(field.name);
-        std::visit(
-            [&](auto member) {
-                auto& value = settings_.*member;
-                using T = std::decay_t<decltype(value)>;
-                if constexpr (std::is_same_v<T, std::string>) {
-                    value = field.rule == LoadRule::TextOrKill && text.empty() ? "Kill" : text;
-                } else if (field.rule == LoadRule::Flag) {
-                    if (text == "0" || text == "1")
-                        value = text == "1" ? kTrue : kFalse;
-                } else if (field.rule == LoadRule::TwoValuedFlag) {
-                    const auto n = ToInteger(text, INT32_MIN, INT32_MAX, error);
-                    if (!n)
-                        LoadFailed(error.description);
-                    value = n && *n == 0 ? kFalse : kTrue;
-                } else if (const auto n = ToInteger(text, std::numeric_limits<T>::min(),
-                                                    std::numeric_limits<T>::max(), error)) {
-                    value = static_cast<T>(*n);
-                } else {
-                    LoadFailed(error.description);
-                }
-            },
-            field.member);
-    }
-    for (int g = 0; g <= groupDigit; ++g) {
-        if (const auto n = ToInt32(Read("ColorRelayGroup" + std::to_string(g + 1)), error))
-            groupColours_[g] = *n;
-        else
-            LoadFailed(error.description);
-    }
+    for (const SettingRow* row : RowsInStoreOrder())
+        if (row->key == SettingKey::Config && !PerBoard(*row))
+            for (int i = 0; i < (row->kind == SettingKind::GroupColour ? groupDigit + 1 : row->count); ++i)
+                LoadValue(*row, 0, i);
     for (int b = 0; b <= boardDigit; ++b)
-        LoadBoard(b);
+        for (const SettingRow* row : RowsInStoreOrder())
+            if (PerBoard(*row))
+                for (int i = 0; i < row->count; ++i)
+                    LoadValue(*row, b, i);
 }
 
-void clsConfiguration::LoadBoard(int board) {
-    BoardRecord& record = boards_[board];
-    const std::string n = std::to_string(board + 1);
+void clsConfiguration::LoadValue(const SettingRow& row, int board, int index) {
+    const std::string text = Read(SettingValueName(row, board, index));
     ConversionError error;
-    for (const BoardField& field : kBoardFields) {
-        const std::string text = Read(field.name + n);
-        std::visit(
-            [&](auto member) {
-                auto& value = record.*member;
-                using T = std::decay_t<decltype(value)>;
-                if constexpr (std::is_same_v<T, std::string>) {
-                    value = text;
-                } else if (const auto v = ToInteger(text, std::numeric_limits<T>::min(),
-                                                    std::numeric_limits<T>::max(), error)) {
-                    value = static_cast<T>(*v);
-                } else {
-                    LoadFailed(error.description);
-                }
-            },
-            field.member);
-    }
-    for (int r = 0; r < kRelaysPerBoard; ++r)
-        record.RelayNames[static_cast<size_t>(r)] = Read("Brd" + n + "RNam" + std::to_string(r + 1));
+    WithSettingValue(row, Targets(), board, index, [&](auto& value) {
+        using T = std::decay_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, std::string>) {
+            value = row.rule == LoadRule::TextOrKill && text.empty() ? "Kill" : text;
+        } else if constexpr (std::is_same_v<T, bool>) {
+            // Only the MQTT key holds yes/no members, and the store never loads it.
+        } else if (row.rule == LoadRule::Flag) {
+            if (text == "0" || text == "1")
+                value = text == "1" ? kTrue : kFalse;
+        } else if (row.rule == LoadRule::TwoValuedFlag) {
+            const auto n = ToInteger(text, INT32_MIN, INT32_MAX, error);
+            if (!n)
+                LoadFailed(error.description);
+            value = n && *n == 0 ? kFalse : kTrue;
+        } else if (const auto n =
+                       ToInteger(text, std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), error)) {
+            value = static_cast<T>(*n);
+        } else {
+            LoadFailed(error.description);
+        }
+    });
+}
+
+void ApplySaveDefaults(const SettingTargets& targets, const SystemFolders& folders) {
+    for (const SettingRow& row : SettingRows())
+        if (row.key == SettingKey::Config)
+            for (int b = 0; b <= (PerBoard(row) ? kMaxBoardIndex : 0); ++b)
+                for (int i = 0; i < row.count; ++i)
+                    WithSettingValue(row, targets, b, i, [&](auto& value) {
+                        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
+                            if (value.empty())
+                                value = SaveDefaultFor(row, folders);
+                    });
+}
+
+void clsConfiguration::SaveValue(const SettingRow& row, int board, int index) {
+    const std::string name = SettingValueName(row, board, index);
+    WithSettingValue(row, Targets(), board, index, [&](auto& value) {
+        using T = std::decay_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, std::string>) {
+            if (value.empty())
+                value = SaveDefaultFor(row, folders_);
+            Write(name, value);
+        } else if (row.rule == LoadRule::Flag || row.rule == LoadRule::TwoValuedFlag) {
+            Write(name, FlagText(static_cast<int16_t>(value)));
+        } else {
+            Write(name, std::to_string(value));
+        }
+    });
 }
 
 bool clsConfiguration::ConfigurationSaveToReg() {
-    auto saveField = [&](const SettingField& field) {
-        std::visit(
-            [&](auto member) {
-                auto& value = settings_.*member;
-                using T = std::decay_t<decltype(value)>;
-                if constexpr (std::is_same_v<T, std::string>) {
-                    if (value.empty())
-                        value = field.saveDefault == SaveDefault::ProgramFolder
-                                    ? folders_.ProgramDirectory()
-                                    : SaveDefaultText(field.saveDefault);
-                    Write(field.name, value);
-                } else if (field.rule == LoadRule::Flag || field.rule == LoadRule::TwoValuedFlag) {
-                    Write(field.name, FlagText(value));
-                } else {
-                    Write(field.name, std::to_string(value));
-                }
-            },
-            field.member);
-    };
-
-    saveField(kSettingFields[0]);
-    for (int b = 0; b <= kMaxBoardIndex; ++b) {
-        Write("RunNoBoard" + std::to_string(b + 1), std::to_string(boards_[b].RunNoBoard));
-        Write("WriteToBaseOnly" + std::to_string(b + 1), std::to_string(boards_[b].WriteToBaseOnly));
-    }
-    settings_.ConfigVersion = kConfigVersionTag;
-    Write("ConfigVersion", kConfigVersionTag);
-    for (size_t i = 1; i < kSettingFields.size(); ++i)
-        saveField(kSettingFields[i]);
-    for (int g = 0; g <= kMaxRelayGroupIndex; ++g)
-        Write("ColorRelayGroup" + std::to_string(g + 1), std::to_string(groupColours_[g]));
+    // The logging flag and the boards' emulation flags go first, then the version tag, then the rest in
+    // load order (the emulation flags once more with their board).
+    const auto& rows = RowsInStoreOrder();
+    for (const SettingRow* row : rows)
+        if (row->savedFirst && !PerBoard(*row))
+            SaveValue(*row, 0, 0);
     for (int b = 0; b <= kMaxBoardIndex; ++b)
-        SaveBoard(b);
+        for (const SettingRow* row : rows)
+            if (row->savedFirst && PerBoard(*row))
+                SaveValue(*row, b, 0);
+    settings_.ConfigVersion = kConfigVersionTag;
+    Write(kConfigVersionName, kConfigVersionTag);
+    for (const SettingRow* row : rows)
+        if (row->key == SettingKey::Config && !PerBoard(*row) && !row->savedFirst)
+            for (int i = 0; i < row->count; ++i)
+                SaveValue(*row, 0, i);
+    for (int b = 0; b <= kMaxBoardIndex; ++b)
+        for (const SettingRow* row : rows)
+            if (PerBoard(*row))
+                for (int i = 0; i < row->count; ++i)
+                    SaveValue(*row, b, i);
     return false;
-}
-
-void clsConfiguration::SaveBoard(int board) {
-    BoardRecord& record = boards_[board];
-    const std::string n = std::to_string(board + 1);
-    for (const BoardField& field : kBoardFields) {
-        std::visit(
-            [&](auto member) {
-                auto& value = record.*member;
-                using T = std::decay_t<decltype(value)>;
-                if constexpr (std::is_same_v<T, std::string>) {
-                    if (value.empty())
-                        value = " ";
-                    Write(field.name + n, value);
-                } else {
-                    Write(field.name + n, std::to_string(value));
-                }
-            },
-            field.member);
-    }
-    for (int r = 0; r < kRelaysPerBoard; ++r) {
-        std::string& name = record.RelayNames[static_cast<size_t>(r)];
-        if (name.empty())
-            name = " ";
-        Write("Brd" + n + "RNam" + std::to_string(r + 1), name);
-    }
 }
 
 } // namespace tavrel

@@ -5,6 +5,7 @@
 #include "boardio/board_record.h"
 #include "config/reg_api.h"
 #include "config/settings.h"
+#include "config/settings_table.h"
 #include "platform/system_folders.h"
 
 #include <cstdint>
@@ -12,9 +13,12 @@
 
 namespace tavrel {
 
-inline constexpr const char* kConfigKey = "SOFTWARE\\Tavrel\\Config";
 inline constexpr const char* kStartupKey = "SOFTWARE\\Tavrel\\Startup";
+inline constexpr const char* kConfigVersionName = "ConfigVersion";
 inline constexpr const char* kConfigVersionTag = "FV.2002.08.01|.b0.r7.t5";
+
+// Empty texts filled as a save fills them before writing: what a first start stores.
+void ApplySaveDefaults(const SettingTargets& targets, const SystemFolders& folders);
 
 class clsConfiguration {
 public:
@@ -45,9 +49,10 @@ private:
     std::string Read(const std::string& name);
     void Write(const std::string& name, const std::string& text);
     void LoadFailed(const std::string& description);
-    void LoadBoard(int board);
-    void SaveBoard(int board);
-    int16_t LoadBoardInt16(const std::string& name, int board);
+    void LoadValue(const SettingRow& row, int board, int index);
+    void SaveValue(const SettingRow& row, int board, int index);
+    int16_t LoadBoardInt16(int16_t BoardRecord::*member, int board);
+    SettingTargets Targets() { return {&settings_, &boards_, &groupColours_}; }
 
     modRegAPI& reg_;
     Settings& settings_;

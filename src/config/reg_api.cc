@@ -58,104 +58,131 @@ void modRegAPI::RuntimeFailure(const std::string& description) {
     boxes_.Tell(MsgIcon::None, kTitle, {description});
 }
 
-std::string modRegAPI::ReadRegValue(int32_t root, const std::string& subKey, const std::string& valueName,
-                                    const std::string& mode, bool showErrors) {
-    const bool check = mode == "CHECK";
-    RegHandle key = 0;
-    const int32_t opened = registry_.OpenKey(root, subKey, kKeyQueryValue, key);
-    if (opened != kRegSuccess) {
-        if (mode != "ABSOLUTE")
-            return kRegKeyNotFound;
-        if (showErrors)
-            Diagnostic({"Could not open key", "ReadRegValue,   RegOpenKeyEx", "   Root:" + N(root),
-                        " SubKey:" + subKey, "ValName:" + valueName, "Result:" + N(opened)});
-        return "";
-    }
-    const KeyGuard guard(registry_, key);
+namespace {
 
-    uint32_t type = 0;
-    uint32_t size = 0;
-    if (registry_.QueryValue(key, valueName, type, nullptr, size) != kRegSuccess) {
-        if (check) {
-            return kRegValueNameNotFound;
-        }
-        type = 0;
-        size = 0;
-    }
+uint32_t LittleEndian32(const std::vector<uint8_t>& b) {
+    return b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<uint32_t>(b[3]) << 24);
+}
 
-    std::string result;
-    std::vector<uint8_t> buffer;
-    int64_t status = -1;
-    bool read = false;
-    switch (type) {
-    case kRegSz:
-        if (size == 0) {
-            // A text value must at least hold its terminator.
-            RuntimeFailure("Invalid procedure call or argument");
-            return "";
-        }
+// Reads a text or number value of known type and size into `text`; the query's status, -1 for a type
+// that is not read.
+int64_t ReadKnownType(Registry& registry, RegHandle key, const std::string& valueName, uint32_t type,
+                      uint32_t& size, std::vector<uint8_t>& buffer, std::string& text) {
+    if (type == kRegSz) {
         buffer.assign(size, 0);
-        status = registry_.QueryValue(key, valueName, type, buffer.data(), size);
-        if (status == kRegSuccess) {
-            result.assign(buffer.begin(), buffer.begin() + (size > 0 ? size - 1 : 0));
-            read = true;
-        }
-        break;
-    case kRegDword: {
+        const int32_t status = registry.QueryValue(key, valueName, type, buffer.data(), size);
+        if (status == kRegSuccess)
+            text.assign(buffer.begin(), buffer.begin() + (size > 0 ? size - 1 : 0));
+        return status;
+    }
+    if (type == kRegDword) {
         buffer.assign(4, 0);
         uint32_t four = 4;
-        status = registry_.QueryValue(key, valueName, type, buffer.data(), four);
-        if (status == kRegSuccess) {
-            const uint32_t n =
-                buffer[0] | (buffer[1] << 8) | (buffer[2] << 16) | (static_cast<uint32_t>(buffer[3]) << 24);
-            result = N(static_cast<int32_t>(n));
-            read = true;
-        }
-        break;
+        const int32_t status = registry.QueryValue(key, valueName, type, buffer.data(), four);
+        if (status == kRegSuccess)
+            text = N(static_cast<int32_t>(LittleEndian32(buffer)));
+        return status;
     }
-    case kRegBinary: {
-        std::vector<std::string> notice{"Read Binary DataType, Not Tested (09/12/2002)",
-                                        "ReadRegValue,   RegOpenKeyEx",
-                                        "   Root:" + N(root),
-                                        " SubKey:" + subKey,
-                                        "ValName:" + valueName,
-                                        "Begin"};
-        boxes_.Tell(MsgIcon::None, kTitle, notice);
+    if (type == kRegBinary) {
         buffer.assign(size, 0);
-        status = registry_.QueryValue(key, valueName, type, buffer.data(), size);
+        const int32_t status = registry.QueryValue(key, valueName, type, buffer.data(), size);
         if (status == kRegSuccess) {
             buffer.resize(size);
-            result = HexText(buffer);
-            read = true;
+            text = HexText(buffer);
         }
-        notice.back() = "End";
-        boxes_.Tell(MsgIcon::None, kTitle, notice);
-        break;
+        return status;
     }
-    default:
-        status = -1;
-    }
+    return -1;
+}
 
-    if (!read) {
-        if (showErrors) {
-            const std::string common[] = {"  lType:" + N(type), "  Value:" + BufferText(buffer),
-                                          "   lcch:" + N(size), "Ret/lrc:" + N(status)};
-            std::vector<std::string> lines =
-                check ? std::vector<std::string>{"Could not read Key", "ReadRegValue (CHECK), Varied",
-                                                 "    Key:" + valueName, "ValName:" + valueName}
-                      : std::vector<std::string>{"Could not read Key", "ReadRegValue (ABSOLUTE), Varied",
-                                                 "Key:" + valueName, "ValName:" + valueName};
-            lines.insert(lines.end(), std::begin(common), std::end(common));
-            Diagnostic(std::move(lines));
-        }
-        result.clear();
-    }
-    return result;
+} // namespace
+
+std::optional<std::string> modRegAPI::ReadRegValue(int32_t root, const std::string& subKey,
+                                                   const std::string& valueName, RegReadMode mode,
+                                                   bool showErrors) {
+    std::string text;
+    if (Read(root, subKey, valueName, mode, showErrors, text) != RegReadEnd::Read)
+        return std::nullopt;
+    return text;
 }
 
 std::string modRegAPI::ReadRegValueCheck(int32_t root, const std::string& subKey,
                                          const std::string& valueName, bool showErrors) {
-    return ReadRegValue(root, subKey, valueName, "CHECK", showErrors);
+    std::string text;
+    switch (Read(root, subKey, valueName, RegReadMode::Check, showErrors, text)) {
+    case RegReadEnd::KeyMissing:
+        return kRegKeyNotFound;
+    case RegReadEnd::ValueMissing:
+        return kRegValueNameNotFound;
+    case RegReadEnd::Unreadable:
+        return "";
+    case RegReadEnd::Read:
+        break;
+    }
+    return text;
+}
+
+RegReadEnd modRegAPI::Read(int32_t root, const std::string& subKey, const std::string& valueName,
+                           RegReadMode mode, bool showErrors, std::string& text) {
+    RegHandle key = 0;
+    const int32_t opened = registry_.OpenKey(root, subKey, kKeyQueryValue, key);
+    if (opened != kRegSuccess) {
+        if (mode == RegReadMode::Absolute && showErrors)
+            Diagnostic({"Could not open key", "ReadRegValue,   RegOpenKeyEx", "   Root:" + N(root),
+                        " SubKey:" + subKey, "ValName:" + valueName, "Result:" + N(opened)});
+        return RegReadEnd::KeyMissing;
+    }
+    const KeyGuard guard(registry_, key);
+    return ReadOpenKey(key, root, subKey, valueName, mode, showErrors, text);
+}
+
+RegReadEnd modRegAPI::ReadOpenKey(RegHandle key, int32_t root, const std::string& subKey,
+                                  const std::string& valueName, RegReadMode mode, bool showErrors,
+                                  std::string& text) {
+    const bool check = mode == RegReadMode::Check;
+    uint32_t type = 0;
+    uint32_t size = 0;
+    if (registry_.QueryValue(key, valueName, type, nullptr, size) != kRegSuccess) {
+        if (check)
+            return RegReadEnd::ValueMissing;
+        // Read on as a value of no type, which fails below with its diagnostic.
+        type = 0;
+        size = 0;
+    }
+    if (type == kRegSz && size == 0) {
+        // A text value must at least hold its terminator.
+        RuntimeFailure("Invalid procedure call or argument");
+        return RegReadEnd::Unreadable;
+    }
+    std::vector<std::string> notice{"Read Binary DataType, Not Tested (09/12/2002)",
+                                    "ReadRegValue,   RegOpenKeyEx",
+                                    "   Root:" + N(root),
+                                    " SubKey:" + subKey,
+                                    "ValName:" + valueName,
+                                    "Begin"};
+    if (type == kRegBinary)
+        boxes_.Tell(MsgIcon::None, kTitle, notice);
+    std::vector<uint8_t> buffer;
+    const int64_t status = ReadKnownType(registry_, key, valueName, type, size, buffer, text);
+    if (type == kRegBinary) {
+        notice.back() = "End";
+        boxes_.Tell(MsgIcon::None, kTitle, notice);
+    }
+    if (status == kRegSuccess)
+        return RegReadEnd::Read;
+    if (showErrors) {
+        std::vector<std::string> lines =
+            check ? std::vector<std::string>{"Could not read Key", "ReadRegValue (CHECK), Varied",
+                                             "    Key:" + valueName, "ValName:" + valueName}
+                  : std::vector<std::string>{"Could not read Key", "ReadRegValue (ABSOLUTE), Varied",
+                                             "Key:" + valueName, "ValName:" + valueName};
+        for (const std::string& line : {"  lType:" + N(type), "  Value:" + BufferText(buffer),
+                                        "   lcch:" + N(size), "Ret/lrc:" + N(status)})
+            lines.push_back(line);
+        Diagnostic(std::move(lines));
+    }
+    text.clear();
+    return RegReadEnd::Unreadable;
 }
 
 void modRegAPI::SetNewValue(int32_t root, const std::string& subKey, const std::string& type,

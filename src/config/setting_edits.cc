@@ -72,14 +72,9 @@ bool ApplyBoardSetting(BoardSettingsModel& boards, const SettingName& setting, c
         }
         return boards.LeaveChipSetType(b, type);
     }
-    case SettingKind::BaseAddress:
-        return AddressText(value, reason) && boards.LeaveBaseAddress(b, value);
-    case SettingKind::InputAddress:
-        return AddressText(value, reason) && boards.LeaveInputAddress(b, value);
-    case SettingKind::CntlAddress:
-        return AddressText(value, reason) && boards.LeaveCntlAddress(b, value);
-    case SettingKind::PortConfigValue:
-        return AddressText(value, reason) && boards.LeavePortConfigValue(b, value);
+    case SettingKind::Address:
+        return AddressText(value, reason) &&
+               boards.LeaveAddress(b, static_cast<AddressColumn>(setting.index), value);
     case SettingKind::RelayName:
         boards.SetRelayName(b, setting.index, value);
         return true;
@@ -155,12 +150,44 @@ bool ApplyColourKillSetting(ColoursKillModel& colours, const SettingName& settin
     }
 }
 
+// The MQTT key has no window yet: the command checks what a load would not take as given.
+bool ApplyMqttSetting(MqttSettings& mqtt, const SettingName& setting, const std::string& value,
+                      std::string& reason) {
+    bool on = false;
+    if (setting.kind == SettingKind::MqttFlag && !ZeroOrOne(value, on, reason))
+        return false;
+    if (setting.kind == SettingKind::MqttPort &&
+        (!IsWholeNumber(value) || value.size() > 5 || std::stoi(value) < 1 || std::stoi(value) > 65535)) {
+        reason = "\"" + value + "\" is not a port number from 1 to 65535";
+        return false;
+    }
+    if (setting.row == &RowOf(&MqttSettings::TopicPrefix) && value.find_first_of("+#") != std::string::npos) {
+        reason = "a topic prefix cannot hold the wildcards + and #";
+        return false;
+    }
+    WithSettingValue(*setting.row, {.mqtt = &mqtt}, 0, 0, [&](auto& member) {
+        using T = std::decay_t<decltype(member)>;
+        if constexpr (std::is_same_v<T, std::string>)
+            member = value;
+        else if constexpr (std::is_same_v<T, bool>)
+            member = on;
+        else
+            member = static_cast<T>(std::stoi(value));
+    });
+    return true;
+}
+
 } // namespace
 
 bool ApplySetting(ConfigurationDialogModel& model, Settings& settings, const SettingName& setting,
-                  const std::string& value, std::string& reason) {
+                  const std::string& value, std::string& reason, MqttSettings* mqtt) {
     reason.clear();
     switch (setting.kind) {
+    case SettingKind::MqttFlag:
+    case SettingKind::MqttPort:
+    case SettingKind::MqttText:
+    case SettingKind::MqttPassword:
+        return mqtt != nullptr && ApplyMqttSetting(*mqtt, setting, value, reason);
     case SettingKind::Logging: {
         // The main window's logging menu entry, which has no window of its own.
         bool on = false;

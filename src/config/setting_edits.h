@@ -13,8 +13,9 @@ namespace tavrel {
 // False when refused. `reason` then says why when the command itself refuses a text that the window's
 // field could not hold (a board type not in its list, "x" for a check box, "0x378" for an address);
 // else it stays empty and the model has shown its message box through the targets' boxes.
+// The MQTT rows change `mqtt`.
 bool ApplySetting(ConfigurationDialogModel& model, Settings& settings, const SettingName& setting,
-                  const std::string& value, std::string& reason);
+                  const std::string& value, std::string& reason, MqttSettings* mqtt = nullptr);
 
 // "relay-card", "firecracker", "mixed": the address presets of the reset menu. False for another word.
 bool ApplyPreset(ConfigurationDialogModel& model, const std::string& word);

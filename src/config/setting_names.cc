@@ -1,7 +1,7 @@
 #include "config/setting_names.h"
 
 #include "common/flags.h"
-#include "config/colour_defaults.h"
+#include "common/text.h"
 
 #include <algorithm>
 #include <array>
@@ -12,63 +12,25 @@ namespace tavrel {
 
 namespace {
 
-constexpr std::array<const char*, 6> kKillCheckNames{"KillByButton",       "KillBySignal",
-                                                     "KillActionAllOff",   "KillActionExitProgram",
-                                                     "KillActionShutDown", "KillMiscButtonOnTop"};
-constexpr std::array<const char*, 4> kOptionNames{"LogBoard", "ResetOnExit", "RunNoBoard", "WriteToBaseOnly"};
-constexpr std::array<const char*, 3> kKeptNames{"LogFileName", "DataFilePath", "DataFileName"};
-
 std::vector<SettingName> BuildNames() {
     std::vector<SettingName> names;
-    for (int b = 0; b <= kMaxBoardIndex; ++b) {
-        const std::string n = std::to_string(b + 1);
-        const std::string group = "Interface Boards: Board " + n;
-        names.push_back({"ChipSetType" + n, group, SettingKind::ChipSetType, b});
-        names.push_back({"BaseAddress" + n, group, SettingKind::BaseAddress, b});
-        names.push_back({"InputAddress" + n, group, SettingKind::InputAddress, b});
-        names.push_back({"CntlAddress" + n, group, SettingKind::CntlAddress, b});
-        names.push_back({"PortConfigValue" + n, group, SettingKind::PortConfigValue, b});
-        for (int r = 0; r < kRelaysPerBoard; ++r)
-            names.push_back(
-                {"Brd" + n + "RNam" + std::to_string(r + 1), group, SettingKind::RelayName, b, r});
-        for (int o = 0; o < static_cast<int>(kOptionNames.size()); ++o)
-            names.push_back(
-                {kOptionNames[static_cast<size_t>(o)] + n, group, SettingKind::BoardOption, b, o});
-    }
-    names.push_back({"WarnOverLapTime", "Interface Boards", SettingKind::WarnOverlapTime});
-    names.push_back({"LogFilePath", "Interface Boards", SettingKind::LogFolder});
-    for (int i = 0; i < static_cast<int>(kStatusColours.size()); ++i)
-        names.push_back({std::string(kStatusColours[static_cast<size_t>(i)].setting), "Colors: Status",
-                         SettingKind::StatusColour, 0, i});
-    for (int g = 0; g <= kMaxRelayGroupIndex; ++g)
-        names.push_back({"ColorRelayGroup" + std::to_string(g + 1), "Colors: Relay Group Backgrounds",
-                         SettingKind::GroupColour, 0, g});
-    const std::string kill = "Kill Options";
-    names.push_back({"KillByButton", kill, SettingKind::KillCheck, 0, static_cast<int>(KillCheck::ByButton)});
-    names.push_back({"KillBySignal", kill, SettingKind::KillCheck, 0, static_cast<int>(KillCheck::BySignal)});
-    names.push_back({"KillBySignalBoardNum", kill, SettingKind::KillBoardNumber});
-    names.push_back({"KillBySignalInputNum", kill, SettingKind::KillInputNumber});
-    names.push_back({"KillBySignalGoesHigh", kill, SettingKind::KillGoesHigh});
-    names.push_back({"KillBySignalGoesLow", kill, SettingKind::KillGoesLow});
-    for (KillCheck c : {KillCheck::ActionAllOff, KillCheck::ActionExitProgram, KillCheck::ActionShutDown})
-        names.push_back(
-            {kKillCheckNames[static_cast<size_t>(c)], kill, SettingKind::KillCheck, 0, static_cast<int>(c)});
-    names.push_back({"KillMiscButtonName", kill, SettingKind::KillButtonName});
-    names.push_back(
-        {"KillMiscButtonOnTop", kill, SettingKind::KillCheck, 0, static_cast<int>(KillCheck::ButtonOnTop)});
-    names.push_back({"KillMiscEnableDelay", kill, SettingKind::KillEnableDelay});
-    const std::string kept = "Kept by the program (Logging menu, open run file, day's log)";
-    names.push_back({"LoggingOnOff", kept, SettingKind::Logging});
-    for (int k = 0; k < static_cast<int>(kKeptNames.size()); ++k)
-        names.push_back({kKeptNames[static_cast<size_t>(k)], kept, SettingKind::KeptByProgram, 0, k});
+    auto add = [&names](const SettingRow& row, int board) {
+        for (int i = 0; i < row.count; ++i)
+            names.push_back({SettingValueName(row, board, i), SettingGroupTitle(row.group, board), row.kind,
+                             board, row.count > 1 ? i : row.index, &row});
+    };
+    for (int b = 0; b <= kMaxBoardIndex; ++b)
+        for (const SettingRow& row : SettingRows())
+            if (PerBoard(row))
+                add(row, b);
+    for (const SettingRow& row : SettingRows())
+        if (!PerBoard(row))
+            add(row, 0);
     return names;
 }
 
 std::string Lower(const std::string& text) {
-    std::string out = text;
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
+    return ToLower(text);
 }
 
 size_t EditDistance(const std::string& a, const std::string& b) {
@@ -87,19 +49,26 @@ size_t EditDistance(const std::string& a, const std::string& b) {
     return row[b.size()];
 }
 
-std::string ZeroOne(int16_t value) {
+std::string ZeroOne(int64_t value) {
     return value != 0 ? "1" : "0";
 }
 
-const std::string& KeptMember(const Settings& settings, int index) {
-    switch (index) {
-    case 0:
-        return settings.LogFileName;
-    case 1:
-        return settings.DataFilePath;
-    default:
-        return settings.DataFileName;
-    }
+ShownSetting ShowMqtt(const SettingName& setting, const MqttShown& mqtt) {
+    ShownSetting shown;
+    MqttSettings values = mqtt.settings;
+    WithSettingValue(*setting.row, {.mqtt = &values}, 0, 0, [&shown, &setting](const auto& value) {
+        using T = std::decay_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, std::string>)
+            shown.value =
+                setting.kind == SettingKind::MqttPassword ? (value.empty() ? "(none)" : "(set)") : value;
+        else if constexpr (std::is_same_v<T, bool>)
+            shown.value = ZeroOne(value);
+        else
+            shown.value = std::to_string(value);
+    });
+    if (!mqtt.stored(setting.name) && setting.kind != SettingKind::MqttPassword)
+        shown.note = "not stored: the default";
+    return shown;
 }
 
 } // namespace
@@ -152,7 +121,7 @@ std::optional<int32_t> ParseColourHashText(const std::string& text) {
 }
 
 ShownSetting ShowSetting(const SettingName& setting, ConfigurationDialogModel& model,
-                         const ConfigurationTargets& targets) {
+                         const ConfigurationTargets& targets, const MqttShown* mqtt) {
     BoardSettingsModel& boards = model.Boards();
     ColoursKillModel& colours = model.Colours();
     const Settings& settings = targets.settings;
@@ -164,17 +133,15 @@ ShownSetting ShowSetting(const SettingName& setting, ConfigurationDialogModel& m
             return ShownSetting{text.empty() ? "\"\"" : text, "stored as " + std::to_string(stored)};
         return ShownSetting{text, "hexadecimal; " + std::to_string(stored) + " decimal"};
     };
+    const std::string* addressTexts[] = {&texts.baseAddress, &texts.inputAddress, &texts.cntlAddress,
+                                         &texts.portConfigValue};
+    const int32_t addresses[] = {record.BaseAddress, record.InputAddress, record.CntlAddress,
+                                 record.PortConfigValue};
     switch (setting.kind) {
     case SettingKind::ChipSetType:
         return {texts.chipSetType, ""};
-    case SettingKind::BaseAddress:
-        return address(texts.baseAddress, record.BaseAddress);
-    case SettingKind::InputAddress:
-        return address(texts.inputAddress, record.InputAddress);
-    case SettingKind::CntlAddress:
-        return address(texts.cntlAddress, record.CntlAddress);
-    case SettingKind::PortConfigValue:
-        return address(texts.portConfigValue, record.PortConfigValue);
+    case SettingKind::Address:
+        return address(*addressTexts[setting.index], addresses[setting.index]);
     case SettingKind::RelayName:
         return {boards.RelayName(setting.board, setting.index), ""};
     case SettingKind::BoardOption:
@@ -206,7 +173,12 @@ ShownSetting ShowSetting(const SettingName& setting, ConfigurationDialogModel& m
     case SettingKind::Logging:
         return {IsSet(settings.LoggingOnOff) ? "1" : "0", ""};
     case SettingKind::KeptByProgram:
-        return {KeptMember(settings, setting.index), "kept by the program"};
+        return {settings.*std::get<std::string Settings::*>(setting.row->member), "kept by the program"};
+    case SettingKind::MqttFlag:
+    case SettingKind::MqttPort:
+    case SettingKind::MqttText:
+    case SettingKind::MqttPassword:
+        return mqtt != nullptr ? ShowMqtt(setting, *mqtt) : ShownSetting{};
     }
     return {};
 }

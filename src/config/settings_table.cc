@@ -1,91 +1,119 @@
 #include "config/settings_table.h"
 
-#include "config/colour_defaults.h"
-
-#include <type_traits>
+#include <algorithm>
+#include <array>
 
 namespace tavrel {
 
-// The colours start at the colours dialog's defaults (colour_defaults.h).
-const std::array<SettingField, 28> kSettingFields{{
-    {"LoggingOnOff", &Settings::LoggingOnOff, LoadRule::Flag, kTrue},
-    {"KillByButton", &Settings::KillByButton, LoadRule::Integer},
-    {"KillBySignal", &Settings::KillBySignal, LoadRule::Integer},
-    {"KillBySignalBoardNum", &Settings::KillBySignalBoardNum, LoadRule::Integer},
-    {"KillBySignalInputNum", &Settings::KillBySignalInputNum, LoadRule::Integer},
-    {"KillBySignalGoesHigh", &Settings::KillBySignalGoesHigh, LoadRule::TwoValuedFlag},
-    {"KillBySignalGoesLow", &Settings::KillBySignalGoesLow, LoadRule::TwoValuedFlag},
-    {"KillActionAllOff", &Settings::KillActionAllOff, LoadRule::Integer},
-    {"KillActionExitProgram", &Settings::KillActionExitProgram, LoadRule::Integer},
-    {"KillActionShutDown", &Settings::KillActionShutDown, LoadRule::Integer},
-    {"KillMiscButtonName", &Settings::KillMiscButtonName, LoadRule::TextOrKill, 0, "Kill",
-     SaveDefault::Blank},
-    {"KillMiscButtonOnTop", &Settings::KillMiscButtonOnTop, LoadRule::Integer},
-    {"KillMiscEnableDelay", &Settings::KillMiscEnableDelay, LoadRule::Integer},
-    {"LogFilePath", &Settings::LogFilePath, LoadRule::Text, 0, "c:\\", SaveDefault::LogFolder},
-    {"LogFileName", &Settings::LogFileName, LoadRule::Text, 0, "", SaveDefault::LogName},
-    {"DataFilePath", &Settings::DataFilePath, LoadRule::Text, 0, "", SaveDefault::ProgramFolder},
-    {"DataFileName", &Settings::DataFileName, LoadRule::Text, 0, "", SaveDefault::DataName},
-    {"WarnOverLapTime", &Settings::WarnOverLapTime, LoadRule::Integer, 1},
-    {"ColorRelayON", &Settings::ColorRelayON, LoadRule::Integer},
-    {"ColorRelayOFF", &Settings::ColorRelayOFF, LoadRule::Integer},
-    {"ColorTimeON", &Settings::ColorTimeON, LoadRule::Integer},
-    {"ColorTimeOFF", &Settings::ColorTimeOFF, LoadRule::Integer},
-    {"ColorManualON", &Settings::ColorManualON, LoadRule::Integer},
-    {"ColorManualOFF", &Settings::ColorManualOFF, LoadRule::Integer},
-    {"ColorInputON", &Settings::ColorInputON, LoadRule::Integer},
-    {"ColorInputOFF", &Settings::ColorInputOFF, LoadRule::Integer},
-    {"ColorTTimeBkgrnd", &Settings::ColorTTimeBkgrnd, LoadRule::Integer},
-    {"ColorNameBkgrnd", &Settings::ColorNameBkgrnd, LoadRule::Integer},
-}};
+std::string NumberedText(const char* pattern, int board, int index) {
+    std::string out;
+    for (const char* p = pattern; *p != '\0'; ++p) {
+        if (p[0] == '%' && (p[1] == 'b' || p[1] == 'i')) {
+            out += std::to_string((*++p == 'b' ? board : index) + 1);
+        } else {
+            out += *p;
+        }
+    }
+    return out;
+}
 
-const std::array<BoardField, 9> kBoardFields{{
-    {"ChipSetType", &BoardRecord::ChipSetType},
-    {"BaseAddress", &BoardRecord::BaseAddress},
-    {"InputAddress", &BoardRecord::InputAddress},
-    {"CntlAddress", &BoardRecord::CntlAddress},
-    {"PortConfigValue", &BoardRecord::PortConfigValue},
-    {"LogBoard", &BoardRecord::LogBoard},
-    {"ResetOnExit", &BoardRecord::ResetOnExit},
-    {"RunNoBoard", &BoardRecord::RunNoBoard},
-    {"WriteToBaseOnly", &BoardRecord::WriteToBaseOnly},
-}};
+const char* SettingKeyPath(SettingKey key) {
+    return key == SettingKey::Mqtt ? kMqttKey : kConfigKey;
+}
 
-const char* SaveDefaultText(SaveDefault d) {
-    switch (d) {
-    case SaveDefault::Blank:
-        return " ";
-    case SaveDefault::LogFolder:
-        return "c:\\";
-    case SaveDefault::LogName:
-        return "TavrelLog.Log";
-    case SaveDefault::DataName:
-        return "New.run";
-    case SaveDefault::ProgramFolder:
-    case SaveDefault::None:
-        break;
+std::string SettingGroupTitle(SettingGroup group, int board) {
+    switch (group) {
+    case SettingGroup::Board:
+        return "Interface Boards: Board " + std::to_string(board + 1);
+    case SettingGroup::BoardWide:
+        return "Interface Boards";
+    case SettingGroup::StatusColours:
+        return "Colors: Status";
+    case SettingGroup::GroupColours:
+        return "Colors: Relay Group Backgrounds";
+    case SettingGroup::Kill:
+        return "Kill Options";
+    case SettingGroup::Kept:
+        return "Kept by the program (Logging menu, open run file, day's log)";
+    case SettingGroup::Mqtt:
+        return "MQTT";
     }
     return "";
 }
 
-void ApplyFirstRunSettings(Settings& settings, RelayGroupColourTable& groupColours) {
+bool PerBoard(const SettingRow& row) {
+    return row.group == SettingGroup::Board;
+}
+
+std::vector<const SettingRow*> RowsOfKind(SettingKind kind) {
+    std::vector<const SettingRow*> rows;
+    for (const SettingRow& row : SettingRows())
+        if (row.kind == kind)
+            rows.push_back(&row);
+    return rows;
+}
+
+const std::vector<const SettingRow*>& RowsInStoreOrder() {
+    static const std::vector<const SettingRow*> rows = [] {
+        std::vector<const SettingRow*> r;
+        for (const SettingRow& row : SettingRows())
+            r.push_back(&row);
+        std::stable_sort(r.begin(), r.end(), [](const SettingRow* a, const SettingRow* b) {
+            return a->storeOrder < b->storeOrder;
+        });
+        return r;
+    }();
+    return rows;
+}
+
+const SettingRow& RowOf(const SettingMember& member) {
+    const std::span<const SettingRow> rows = SettingRows();
+    const auto it = std::find_if(rows.begin(), rows.end(),
+                                 [&member](const SettingRow& row) { return row.member == member; });
+    return it == rows.end() ? rows.front() : *it;
+}
+
+std::string SettingValueName(const SettingRow& row, int board, int index) {
+    return NumberedText(row.name, board, index);
+}
+
+std::string DefaultText(const SettingDefault& d, int index) {
+    return NumberedText(d.text, 0, index);
+}
+
+int32_t DefaultNumber(const SettingDefault& d, int index) {
+    return d.each != nullptr ? d.each[index] : d.number;
+}
+
+const SettingDefault& ResetDefault(const SettingRow& row) {
+    return row.resetDiffers ? row.reset : row.firstRun;
+}
+
+void SetToDefault(const SettingRow& row, const SettingDefault& d, const SettingTargets& targets, int board) {
+    for (int i = 0; i < row.count; ++i)
+        WithSettingValue(row, targets, board, i, [&](auto& value) {
+            using T = std::decay_t<decltype(value)>;
+            if constexpr (std::is_same_v<T, std::string>)
+                value = DefaultText(d, i);
+            else
+                value = static_cast<T>(DefaultNumber(d, i));
+        });
+}
+
+void ApplyFirstRunSettings(Settings& settings, BoardTable& boards, RelayGroupColourTable& groupColours) {
     settings = Settings{};
-    for (const SettingField& field : kSettingFields) {
-        std::visit(
-            [&](auto member) {
-                auto& value = settings.*member;
-                using T = std::decay_t<decltype(value)>;
-                if constexpr (std::is_same_v<T, std::string>)
-                    value = field.firstRunText;
-                else
-                    value = static_cast<T>(field.firstRunNumber);
-            },
-            field.member);
-    }
-    for (int i = 0; i < static_cast<int>(kStatusColours.size()); ++i)
-        settings.*kStatusColours[static_cast<size_t>(i)].member = DefaultStatusColour(i);
-    for (int g = 0; g <= kMaxRelayGroupIndex; ++g)
-        groupColours[g] = DefaultGroupColour(g);
+    boards[0] = BoardRecord{};
+    const SettingTargets targets{&settings, &boards, &groupColours};
+    for (const SettingRow& row : SettingRows())
+        if (row.key == SettingKey::Config)
+            SetToDefault(row, row.firstRun, targets, 0);
+}
+
+void ApplyMqttDefaults(MqttSettings& mqtt) {
+    const SettingTargets targets{.mqtt = &mqtt};
+    for (const SettingRow& row : SettingRows())
+        if (row.key == SettingKey::Mqtt)
+            SetToDefault(row, row.firstRun, targets, 0);
 }
 
 } // namespace tavrel

@@ -1,5 +1,6 @@
 #include "mqtt/mqtt_settings.h"
 
+#include "common/text.h"
 #include "config/reg_api.h"
 #include "platform/cold_code.h"
 #include "platform/registry.h"
@@ -12,10 +13,7 @@ namespace tavrel {
 namespace {
 
 std::string Trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return "";
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+    return std::string(Trim(text));
 }
 
 // A whole decimal number, or nothing.
@@ -38,33 +36,35 @@ TAVREL_COLD std::string PlainName(const std::string& text) {
     return out;
 }
 
-bool Flag(const MqttSettingLookup& lookup, const char* name, bool fallback) {
-    const std::optional<std::string> value = lookup(name);
-    const std::optional<long> n = value ? Number(*value) : std::nullopt;
-    return n ? *n != 0 : fallback;
+// One MQTT row by its load rule; a value that does not fit keeps the default.
+void LoadRow(const SettingRow& row, const std::optional<std::string>& stored, MqttSettings& s) {
+    if (!stored)
+        return;
+    WithSettingValue(row, {.mqtt = &s}, 0, 0, [&](auto& value) {
+        using T = std::decay_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, std::string>) {
+            const std::string text = row.rule == LoadRule::Secret ? *stored : Trimmed(*stored);
+            if (!text.empty())
+                value = text;
+        } else if (const std::optional<long> n = Number(*stored)) {
+            if (row.rule == LoadRule::WholeFlag)
+                value = *n != 0;
+            else if (*n > 0 && *n < 65536)
+                value = static_cast<T>(*n);
+        }
+    });
 }
 
 } // namespace
 
 TAVREL_COLD MqttSettings MqttSettingsFrom(const MqttSettingLookup& lookup, const std::string& hostName) {
     MqttSettings s;
-    const auto text = [&lookup](const char* name) {
-        const std::optional<std::string> value = lookup(name);
-        return value ? Trimmed(*value) : std::string();
-    };
-    s.Enabled = Flag(lookup, "Enabled", false);
-    s.Discovery = Flag(lookup, "Discovery", true);
-    if (const std::string host = text("Host"); !host.empty())
-        s.Host = host;
-    if (const std::optional<std::string> port = lookup("Port")) {
-        const std::optional<long> n = Number(*port);
-        if (n && *n > 0 && *n < 65536)
-            s.Port = static_cast<int>(*n);
-    }
-    s.ClientId = text("ClientId");
+    ApplyMqttDefaults(s);
+    for (const SettingRow& row : SettingRows())
+        if (row.key == SettingKey::Mqtt)
+            LoadRow(row, lookup(row.name), s);
     if (s.ClientId.empty())
         s.ClientId = hostName.empty() ? "tavrel" : "tavrel-" + PlainName(hostName);
-    s.TopicPrefix = text("TopicPrefix");
     // A wildcard cannot stand in a topic that is published to: the commands would never arrive.
     for (char& c : s.TopicPrefix)
         if (c == '+' || c == '#')
@@ -73,31 +73,48 @@ TAVREL_COLD MqttSettings MqttSettingsFrom(const MqttSettingLookup& lookup, const
         s.TopicPrefix.pop_back();
     if (s.TopicPrefix.empty())
         s.TopicPrefix = "tavrel/" + PlainName(s.ClientId);
-    s.Username = text("Username");
-    // A password is taken as stored: spaces may belong to it.
-    s.Password = lookup("Password").value_or("");
-    s.TlsCaFile = text("TlsCaFile");
     return s;
 }
 
 namespace {
 MqttSettingLookup RegistryLookup(modRegAPI& reg) {
     return [&reg](const std::string& name) -> std::optional<std::string> {
-        std::string value = reg.ReadRegValue(kHkeyLocalMachine, kMqttKey, name, "CHECK", false);
-        if (value == kRegKeyNotFound || value == kRegValueNameNotFound)
-            return std::nullopt;
-        return value;
+        return reg.ReadRegValue(kHkeyLocalMachine, kMqttKey, name, RegReadMode::Check, false);
     };
 }
 } // namespace
 
 // Not cold: the one part that runs when MQTT is off.
 bool MqttEnabled(modRegAPI& reg) {
-    return Flag(RegistryLookup(reg), "Enabled", false);
+    const SettingRow& row = RowOf(&MqttSettings::Enabled);
+    MqttSettings s;
+    s.Enabled = DefaultNumber(row.firstRun, 0) != 0;
+    LoadRow(row, RegistryLookup(reg)(SettingValueName(row, 0, 0)), s);
+    return s.Enabled;
 }
 
 TAVREL_COLD MqttSettings LoadMqttSettings(modRegAPI& reg, const std::string& hostName) {
     return MqttSettingsFrom(RegistryLookup(reg), hostName);
+}
+
+} // namespace tavrel
+
+namespace tavrel {
+
+TAVREL_COLD void SaveMqttSetting(modRegAPI& reg, const SettingRow& row, const MqttSettings& s) {
+    MqttSettings values = s;
+    const std::string name = SettingValueName(row, 0, 0);
+    WithSettingValue(row, {.mqtt = &values}, 0, 0, [&](const auto& value) {
+        std::string text;
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
+            text = value;
+        else
+            text = std::to_string(static_cast<int>(value));
+        if (text.empty())
+            reg.DeleteRegValue(kHkeyLocalMachine, kMqttKey, name, false);
+        else
+            reg.SetNewValue(kHkeyLocalMachine, kMqttKey, "String", name, text, false);
+    });
 }
 
 } // namespace tavrel

@@ -66,11 +66,18 @@ public:
 // Told once per hive when a hive file cannot be read and has been moved aside.
 using RegistryProblemReporter = std::function<void(const std::vector<std::string>& lines)>;
 
-// The Windows registry on Windows; on Linux hive files under `home`/registry.
-std::unique_ptr<Registry> MakeSystemRegistry(const std::string& home, RegistryProblemReporter reporter);
+// ReadOnly: every change is refused (kRegAccessDenied) and nothing is ever written, made, moved or
+// locked anew: what a command that only lists needs.
+enum class RegistryAccess { ReadWrite, ReadOnly };
 
-// Hive files in `folder`: HKEY_LOCAL_MACHINE.reg and HKEY_CURRENT_USER.reg, in registry-export text.
-std::unique_ptr<Registry> MakeHiveRegistry(const std::string& folder, RegistryProblemReporter reporter);
+// The Windows registry on Windows; on Linux hive files under `home`/registry.
+std::unique_ptr<Registry> MakeSystemRegistry(const std::string& home, RegistryProblemReporter reporter,
+                                             RegistryAccess access = RegistryAccess::ReadWrite);
+
+// Hive files in `folder`: HKEY_LOCAL_MACHINE.reg and HKEY_CURRENT_USER.reg, in registry-export text. A
+// file that does not read cleanly is moved aside before anything is written (left as it is when ReadOnly).
+std::unique_ptr<Registry> MakeHiveRegistry(const std::string& folder, RegistryProblemReporter reporter,
+                                           RegistryAccess access = RegistryAccess::ReadWrite);
 
 const char* RootName(int32_t root);
 

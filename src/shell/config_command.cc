@@ -4,12 +4,15 @@
 #include "config/configuration_dialog_model.h"
 #include "config/setting_edits.h"
 #include "config/setting_names.h"
+#include "mqtt/mqtt_settings.h"
+#include "platform/host_name.h"
 #include "shell/program_context.h"
 #include "shell/startup.h"
 #include "shell/system_platform.h"
 
 #include <algorithm>
 #include <iomanip>
+#include <iostream>
 #include <ostream>
 
 namespace tavrel {
@@ -22,6 +25,8 @@ class CommandBoxes final : public MessageBoxes {
 public:
     explicit CommandBoxes(std::ostream& err) : err_(err) {}
     MsgResult Show(const MessageBoxRequest& request) override {
+        if (request.title == kRegistryProblemTitle)
+            registryProblem = true;
         if (echo)
             Write(request, "tavreld: ");
         else
@@ -37,27 +42,51 @@ public:
     }
 
     bool echo = true;
+    bool registryProblem = false; // a hive file could not be read
     std::vector<MessageBoxRequest> shown;
 
 private:
     std::ostream& err_;
 };
 
-// The stored configuration, or the defaults a first start would save when there is none of this version.
-void LoadSettings(ProgramContext& ctx, std::ostream& err) {
+// The stored configuration, or the defaults a first start would save when there is none of this version
+// (as it saves them: the texts the program keeps filled in as the first save fills them).
+void LoadSettings(ProgramContext& ctx, const CommandBoxes& boxes, std::ostream& err) {
     ctx.settings.ConfigVersion = ctx.NewConfiguration().ConfigurationLoadVersionFromReg();
     if (ctx.settings.ConfigVersion == kConfigVersionTag) {
         ctx.NewConfiguration().ConfigurationLoadFromReg();
         return;
     }
-    err << "tavreld: Tavrel is not configured yet: these are the defaults that the first start saves.\n";
+    if (!boxes.registryProblem)
+        err << "tavreld: Tavrel is not configured yet: these are the defaults that the first start saves.\n";
     ApplyDefaultConfiguration(ctx);
+    ApplySaveDefaults({&ctx.settings, &ctx.schedule.BoardArray, &ctx.schedule.RelayGroupColors}, ctx.folders);
 }
 
-std::vector<ShownSetting> ShowAll(ConfigurationDialogModel& model, const ConfigurationTargets& targets) {
+bool IsMqtt(const SettingName& s) {
+    return s.row->key == SettingKey::Mqtt;
+}
+
+// The MQTT settings as the program would use them, and which of them are stored.
+struct MqttState {
+    explicit MqttState(modRegAPI& reg) : reg_(&reg), settings(LoadMqttSettings(reg, HostName())) {}
+    bool Stored(const std::string& name) const {
+        return reg_->ReadRegValue(kHkeyLocalMachine, kMqttKey, name, RegReadMode::Check, false).has_value();
+    }
+    MqttShown Shown() const {
+        return {settings, [this](const std::string& name) { return Stored(name); }};
+    }
+
+    modRegAPI* reg_;
+    MqttSettings settings;
+};
+
+std::vector<ShownSetting> ShowAll(ConfigurationDialogModel& model, const ConfigurationTargets& targets,
+                                  const MqttState& mqtt) {
+    const MqttShown shownMqtt = mqtt.Shown();
     std::vector<ShownSetting> shown;
     for (const SettingName& s : AllSettingNames())
-        shown.push_back(ShowSetting(s, model, targets));
+        shown.push_back(ShowSetting(s, model, targets, &shownMqtt));
     return shown;
 }
 
@@ -70,8 +99,9 @@ void PrintLine(std::ostream& out, const std::string& name, const ShownSetting& s
     out << "\n";
 }
 
-void PrintAll(std::ostream& out, ConfigurationDialogModel& model, const ConfigurationTargets& targets) {
-    const std::vector<ShownSetting> shown = ShowAll(model, targets);
+void PrintAll(std::ostream& out, ConfigurationDialogModel& model, const ConfigurationTargets& targets,
+              const MqttState& mqtt) {
+    const std::vector<ShownSetting> shown = ShowAll(model, targets, mqtt);
     std::string group;
     for (size_t i = 0; i < shown.size(); ++i) {
         const SettingName& s = AllSettingNames()[i];
@@ -96,25 +126,52 @@ void PrintUnknownName(std::ostream& err, const std::string& name) {
     err << "?\n";
 }
 
+// What a set works on: the window's model and settings, the MQTT settings, and the MQTT rows it was
+// given (only those are written: the key stays as it was for every other one).
+struct SetWork {
+    ConfigurationDialogModel& model;
+    Settings& settings;
+    CommandBoxes& boxes;
+    MqttSettings& mqtt;
+    std::istream& in;
+    std::vector<const SettingName*> mqttSet;
+};
+
+// A password is read from standard input ("-"), never taken from the command line, where every user of
+// the machine can see it.
+bool PasswordValue(const std::string& given, std::istream& in, std::string& value, std::string& reason) {
+    if (given != "-") {
+        reason = "a password is not taken from the command line, where others can read it; give - and type "
+                 "it, or pipe it in, on standard input";
+        return false;
+    }
+    value.clear();
+    std::getline(in, value);
+    if (!value.empty() && value.back() == '\r')
+        value.pop_back();
+    return true;
+}
+
 // One NAME VALUE through the window's model; false (after saying why) when refused.
-bool ApplyOne(ConfigurationDialogModel& model, Settings& settings, CommandBoxes& boxes, const SettingName& s,
-              const std::string& value, std::ostream& err) {
-    boxes.shown.clear();
+bool ApplyOne(SetWork& work, const SettingName& s, std::string value, std::ostream& err) {
+    work.boxes.shown.clear();
     std::string reason;
-    const bool accepted = ApplySetting(model, settings, s, value, reason);
-    if (!accepted && !reason.empty())
-        err << "tavreld: " << s.name << " \"" << value << "\" refused: " << reason << "\n";
-    else if (!accepted)
-        err << "tavreld: " << s.name << " \"" << value << "\" refused:\n";
-    for (const MessageBoxRequest& request : boxes.shown)
-        boxes.Write(request, accepted ? "tavreld: " + s.name + ": " : "    ");
+    const bool secret = s.kind == SettingKind::MqttPassword;
+    const std::string said = secret ? "" : " \"" + value + "\"";
+    const bool accepted = (!secret || PasswordValue(value, work.in, value, reason)) &&
+                          ApplySetting(work.model, work.settings, s, value, reason, &work.mqtt);
+    if (accepted && IsMqtt(s))
+        work.mqttSet.push_back(&s);
+    if (!accepted)
+        err << "tavreld: " << s.name << said << " refused:" << (reason.empty() ? "" : " " + reason) << "\n";
+    for (const MessageBoxRequest& request : work.boxes.shown)
+        work.boxes.Write(request, accepted ? "tavreld: " + s.name + ": " : "    ");
     return accepted;
 }
 
 // The set's NAME VALUE pairs, board types first: a type changes what the address fields accept, and in
 // the window it is chosen before them.
-bool ApplySets(ConfigurationDialogModel& model, Settings& settings, CommandBoxes& boxes,
-               const std::vector<std::string>& words, std::ostream& err) {
+bool ApplySets(SetWork& work, const std::vector<std::string>& words, std::ostream& err) {
     std::vector<std::pair<const SettingName*, std::string>> edits;
     bool known = true;
     for (size_t i = 0; i + 1 < words.size(); i += 2) {
@@ -132,14 +189,59 @@ bool ApplySets(ConfigurationDialogModel& model, Settings& settings, CommandBoxes
                           [](const auto& e) { return e.first->kind == SettingKind::ChipSetType; });
     bool all = true;
     for (const auto& [s, value] : edits)
-        all = ApplyOne(model, settings, boxes, *s, value, err) && all;
+        all = ApplyOne(work, *s, value, err) && all;
     return all;
+}
+
+// Writes the MQTT rows a set was given, and only those.
+void WriteMqttRows(modRegAPI& reg, const SetWork& work) {
+    for (const SettingName* s : work.mqttSet)
+        SaveMqttSetting(reg, *s->row, work.mqtt);
+}
+
+// The window's settings differ from what was loaded (in a row outside the MQTT key).
+bool ConfigChanged(const std::vector<ShownSetting>& before, const std::vector<ShownSetting>& after) {
+    for (size_t i = 0; i < after.size(); ++i)
+        if (!IsMqtt(AllSettingNames()[i]) && after[i].value != before[i].value)
+            return true;
+    return false;
+}
+
+int SaveEdits(ProgramContext& ctx, SystemPlatform& system, ConfigurationDialogModel& model,
+              const ConfigurationTargets& targets, MqttState& mqtt, const SetWork& work, bool saveConfig,
+              const int32_t& saveResult, const std::string& home, std::ostream& out, std::ostream& err) {
+    const std::vector<ShownSetting> before = ShowAll(model, targets, mqtt);
+    if (saveConfig)
+        model.Save();
+    int32_t mqttResult = kRegSuccess;
+    if (!work.mqttSet.empty())
+        mqttResult = system.registry->WriteTogether([&] { WriteMqttRows(ctx.regApi, work); });
+    if (saveResult != kRegSuccess || mqttResult != kRegSuccess) {
+        err << "tavreld: the settings could not be saved under " << home
+            << "/registry: nothing was changed.\n";
+        return 1;
+    }
+    mqtt = MqttState(ctx.regApi);
+    const std::vector<ShownSetting> after = ShowAll(model, targets, mqtt);
+    for (size_t i = 0; i < after.size(); ++i) {
+        const SettingName& s = AllSettingNames()[i];
+        if ((saveConfig && !IsMqtt(s) && after[i].value != before[i].value) ||
+            std::find(work.mqttSet.begin(), work.mqttSet.end(), &s) != work.mqttSet.end())
+            PrintLine(out, s.name, after[i]);
+    }
+    out << "tavreld: saved. A running tavreld takes the change on SIGHUP (systemctl reload).\n";
+    return 0;
 }
 
 } // namespace
 
 int ConfigCommand(const std::string& home, const std::vector<std::string>& args, std::ostream& out,
                   std::ostream& err) {
+    return ConfigCommand(home, args, std::cin, out, err);
+}
+
+int ConfigCommand(const std::string& home, const std::vector<std::string>& args, std::istream& in,
+                  std::ostream& out, std::ostream& err) {
     const std::string verb = args.empty() ? "" : args[0];
     const bool usable = args.empty() || (verb == "set" && args.size() >= 3 && args.size() % 2 == 1) ||
                         ((verb == "preset" || verb == "reset") && args.size() == 2);
@@ -149,10 +251,12 @@ int ConfigCommand(const std::string& home, const std::vector<std::string>& args,
         return 2;
     }
     CommandBoxes boxes(err);
-    SystemPlatform system(home, boxes);
+    // A listing only reads: it never writes, moves or makes a file, whatever state the hive is in.
+    SystemPlatform system(home, boxes, args.empty() ? RegistryAccess::ReadOnly : RegistryAccess::ReadWrite);
     ProgramContext ctx(system.Services());
-    LoadSettings(ctx, err);
+    LoadSettings(ctx, boxes, err);
     const bool configured = ctx.settings.ConfigVersion == kConfigVersionTag;
+    MqttState mqtt(ctx.regApi);
 
     int32_t saveResult = kRegSuccess;
     const ConfigurationTargets targets{
@@ -162,15 +266,16 @@ int ConfigCommand(const std::string& home, const std::vector<std::string>& args,
         }};
     ConfigurationDialogModel model(ConfigWindow::frmConfiguration, targets);
     if (args.empty()) {
-        PrintAll(out, model, targets);
+        PrintAll(out, model, targets, mqtt);
         return 0;
     }
 
-    const std::vector<ShownSetting> before = ShowAll(model, targets);
+    const std::vector<ShownSetting> before = ShowAll(model, targets, mqtt);
     boxes.echo = false;
+    SetWork work{model, ctx.settings, boxes, mqtt.settings, in, {}};
     bool accepted = true;
     if (verb == "set") {
-        accepted = ApplySets(model, ctx.settings, boxes, {args.begin() + 1, args.end()}, err);
+        accepted = ApplySets(work, {args.begin() + 1, args.end()}, err);
     } else if (!(verb == "preset" ? ApplyPreset(model, args[1]) : ApplyReset(model, args[1]))) {
         err << "tavreld: --config " << verb << " takes one of "
             << (verb == "preset" ? kPresetWords : kResetWords) << "\n";
@@ -181,24 +286,15 @@ int ConfigCommand(const std::string& home, const std::vector<std::string>& args,
         err << "tavreld: nothing saved.\n";
         return 1;
     }
-    const auto same = [](const ShownSetting& a, const ShownSetting& b) { return a.value == b.value; };
-    const std::vector<ShownSetting> edited = ShowAll(model, targets);
-    if (configured && std::equal(before.begin(), before.end(), edited.begin(), edited.end(), same)) {
+    // A set of MQTT values alone leaves the configuration key as it is, stored or not.
+    const bool onlyMqtt = verb == "set" && work.mqttSet.size() * 2 == args.size() - 1;
+    const bool saveConfig =
+        !onlyMqtt && (!configured || ConfigChanged(before, ShowAll(model, targets, mqtt)));
+    if (!saveConfig && work.mqttSet.empty()) {
         out << "tavreld: nothing to change.\n";
         return 0;
     }
-    model.Save();
-    if (saveResult != kRegSuccess) {
-        err << "tavreld: the settings could not be saved under " << home
-            << "/registry: nothing was changed.\n";
-        return 1;
-    }
-    const std::vector<ShownSetting> after = ShowAll(model, targets);
-    for (size_t i = 0; i < after.size(); ++i)
-        if (after[i].value != before[i].value)
-            PrintLine(out, AllSettingNames()[i].name, after[i]);
-    out << "tavreld: saved. A running tavreld takes the change on SIGHUP (systemctl reload).\n";
-    return 0;
+    return SaveEdits(ctx, system, model, targets, mqtt, work, saveConfig, saveResult, home, out, err);
 }
 
 } // namespace tavrel

@@ -11,6 +11,10 @@ namespace tavrel {
 // `args` are the words after "--config": none (list every setting), "set NAME VALUE ...",
 // "preset WORD" or "reset WORD". Returns the exit status: 0 done, 1 refused or not saved (nothing is
 // saved then), 2 a command line that does not parse.
+// A listing never writes anything. "set Password -" reads the password from `in`.
+int ConfigCommand(const std::string& home, const std::vector<std::string>& args, std::istream& in,
+                  std::ostream& out, std::ostream& err);
+// With standard input.
 int ConfigCommand(const std::string& home, const std::vector<std::string>& args, std::ostream& out,
                   std::ostream& err);
 

@@ -32,17 +32,7 @@ bool PrepareHomeFolder(ProgramContext& ctx) {
 }
 
 void ApplyDefaultConfiguration(ProgramContext& ctx) {
-    ApplyFirstRunSettings(ctx.settings, ctx.schedule.RelayGroupColors);
-    BoardRecord& board = ctx.schedule.BoardArray[0];
-    board = BoardRecord{};
-    board.ChipSetType = "CBRelay08";
-    board.BaseAddress = 0x300;
-    board.InputAddress = 0x301;
-    board.LogBoard = 1;
-    board.ResetOnExit = 1;
-    board.RunNoBoard = 1;
-    for (int r = 0; r < kRelaysPerBoard; ++r)
-        board.RelayNames[static_cast<size_t>(r)] = "Relay " + std::to_string(r + 1);
+    ApplyFirstRunSettings(ctx.settings, ctx.schedule.BoardArray, ctx.schedule.RelayGroupColors);
 }
 
 bool CheckConfigurationHeadless(ProgramContext& ctx, std::ostream& err) {

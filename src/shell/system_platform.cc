@@ -4,17 +4,18 @@
 
 namespace tavrel {
 
-SystemPlatform::SystemPlatform(const std::string& home, MessageBoxes& boxes)
-    : SystemPlatform(home, boxes, MakePortLibraryFromEnvironment(home)) {}
+SystemPlatform::SystemPlatform(const std::string& home, MessageBoxes& boxes, RegistryAccess registryAccess)
+    : SystemPlatform(home, boxes, MakePortLibraryFromEnvironment(home), registryAccess) {}
 
 SystemPlatform::SystemPlatform(const std::string& home, MessageBoxes& boxes,
-                               std::unique_ptr<PortLibrary> portLibrary)
+                               std::unique_ptr<PortLibrary> portLibrary, RegistryAccess registryAccess)
     : drives(home), ports(std::move(portLibrary)), serial(MakeSystemSerialApi(home)),
-      folders(MakeSystemFolders(drives)),
-      registry(MakeSystemRegistry(home,
-                                  [&boxes](const std::vector<std::string>& lines) {
-                                      boxes.Tell(MsgIcon::Warning, "Tavrel registry", lines);
-                                  })),
+      folders(MakeSystemFolders(drives)), registry(MakeSystemRegistry(
+                                              home,
+                                              [&boxes](const std::vector<std::string>& lines) {
+                                                  boxes.Tell(MsgIcon::Warning, kRegistryProblemTitle, lines);
+                                              },
+                                              registryAccess)),
       power(MakeSystemPower()), boxes_(boxes) {}
 
 } // namespace tavrel

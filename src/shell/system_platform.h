@@ -17,11 +17,16 @@
 
 namespace tavrel {
 
+// The title of the message that a hive file could not be read.
+inline constexpr const char* kRegistryProblemTitle = "Tavrel registry";
+
 class SystemPlatform {
 public:
-    SystemPlatform(const std::string& home, MessageBoxes& boxes);
+    SystemPlatform(const std::string& home, MessageBoxes& boxes,
+                   RegistryAccess registryAccess = RegistryAccess::ReadWrite);
     // With the given port space instead of the one TAVREL_PORTS names (benchmarks use the simulated one).
-    SystemPlatform(const std::string& home, MessageBoxes& boxes, std::unique_ptr<PortLibrary> portLibrary);
+    SystemPlatform(const std::string& home, MessageBoxes& boxes, std::unique_ptr<PortLibrary> portLibrary,
+                   RegistryAccess registryAccess = RegistryAccess::ReadWrite);
     SystemPlatform(const SystemPlatform&) = delete;
     SystemPlatform& operator=(const SystemPlatform&) = delete;
 

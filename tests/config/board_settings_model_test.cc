@@ -87,18 +87,18 @@ TEST_P(BoardEntries, AcceptOrRefuse) {
     int32_t BoardRecord::*member = &BoardRecord::BaseAddress;
     switch (e.field) {
     case Entry::Base:
-        accepted = model.LeaveBaseAddress(e.board, e.text);
+        accepted = model.LeaveAddress(e.board, AddressColumn::Base, e.text);
         break;
     case Entry::Cntl:
-        accepted = model.LeaveCntlAddress(e.board, e.text);
+        accepted = model.LeaveAddress(e.board, AddressColumn::Cntl, e.text);
         member = &BoardRecord::CntlAddress;
         break;
     case Entry::Input:
-        accepted = model.LeaveInputAddress(e.board, e.text);
+        accepted = model.LeaveAddress(e.board, AddressColumn::Input, e.text);
         member = &BoardRecord::InputAddress;
         break;
     case Entry::Config:
-        accepted = model.LeavePortConfigValue(e.board, e.text);
+        accepted = model.LeaveAddress(e.board, AddressColumn::Config, e.text);
         member = &BoardRecord::PortConfigValue;
         break;
     }
@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
         Entry{1, Entry::Config, "80", true, 0, ""}));
 
 TEST_F(BoardSettings, RefusedFireCrackerHouseShowsBothRanges) {
-    EXPECT_FALSE(model.LeaveCntlAddress(1, "FireHouse"));
+    EXPECT_FALSE(model.LeaveAddress(1, AddressColumn::Cntl, "FireHouse"));
     EXPECT_EQ(boxes.Last().lines,
               (std::vector<std::string>{"Valid Base Address's are FireHouseA thru FireHouseP",
                                         "                     and FireHousea thru FireHousep"}));

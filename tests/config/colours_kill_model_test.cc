@@ -3,7 +3,6 @@
 #include "config/colours_kill_model.h"
 #include "engine/schedule_records.h"
 
-#include "config/colour_defaults.h"
 #include "support/fake_message_boxes.h"
 
 #include <gtest/gtest.h>

@@ -52,7 +52,7 @@ TEST_F(ConfigDialog, CloseAnsweredNoLeavesTheHiveAndTheSettingsAsBefore) {
     ConfigurationDialogModel model(ConfigWindow::frmConfiguration, Targets());
     model.Colours().PickGroupColour(2, 0x0000FF);
     model.Colours().LeaveButtonName("Panic");
-    model.Boards().LeaveBaseAddress(0, "2A0");
+    model.Boards().LeaveAddress(0, AddressColumn::Base, "2A0");
     t.platform.boxes.setNextAnswer(MsgResult::No);
     EXPECT_EQ(model.RequestClose(), CloseAnswer::Close);
     EXPECT_EQ(t.platform.boxes.Last().title, "Save?");

@@ -1,10 +1,15 @@
 #include "config/configuration.h"
 
+#include "config/setting_names.h"
 #include "config/settings_table.h"
+#include "mqtt/mqtt_settings.h"
 
 #include "support/test_platform.h"
 
 #include <gtest/gtest.h>
+
+#include <cctype>
+#include <set>
 
 namespace tavrel {
 namespace {
@@ -90,7 +95,7 @@ TEST_F(Configuration, SaveDefaultsAreStoredBackIntoTheSettings) {
 
 TEST_F(Configuration, FirstRunValuesAreTheDialogDefaultsAndSaveAsThemselves) {
     ctx.settings.ColorRelayON = 1;
-    ApplyFirstRunSettings(ctx.settings, ctx.schedule.RelayGroupColors);
+    ApplyFirstRunSettings(ctx.settings, ctx.schedule.BoardArray, ctx.schedule.RelayGroupColors);
     EXPECT_EQ(ctx.settings.LoggingOnOff, kTrue);
     EXPECT_EQ(ctx.settings.KillMiscButtonName, "Kill");
     EXPECT_EQ(ctx.settings.LogFilePath, "c:\\");
@@ -106,61 +111,70 @@ TEST_F(Configuration, FirstRunValuesAreTheDialogDefaultsAndSaveAsThemselves) {
     EXPECT_EQ(Stored("ColorRelayGroup2"), "8421631");
 }
 
-TEST_F(Configuration, EverySettingRoundTrips) {
-    ctx.settings.LoggingOnOff = kTrue;
-    ctx.settings.KillByButton = 1;
-    ctx.settings.KillBySignal = 1;
-    ctx.settings.KillBySignalBoardNum = 0;
-    ctx.settings.KillBySignalInputNum = 7;
-    ctx.settings.KillBySignalGoesHigh = kTrue;
-    ctx.settings.KillBySignalGoesLow = kFalse;
-    ctx.settings.KillActionAllOff = 1;
-    ctx.settings.KillActionExitProgram = 0;
-    ctx.settings.KillActionShutDown = 1;
-    ctx.settings.KillMiscButtonName = "Stop pumps";
-    ctx.settings.KillMiscButtonOnTop = 1;
-    ctx.settings.KillMiscEnableDelay = 3;
-    ctx.settings.LogFilePath = "c:\\Logs\\";
-    ctx.settings.LogFileName = "Tavrel_2026_12_07.Log";
-    ctx.settings.DataFilePath = "c:\\Runs";
-    ctx.settings.DataFileName = "Pumps.run";
-    ctx.settings.WarnOverLapTime = 1;
-    ctx.settings.ColorRelayON = 0x00FF00;
-    ctx.settings.ColorNameBkgrnd = -2147483643;
-    for (int g = 0; g < 8; ++g)
-        ctx.schedule.RelayGroupColors[g] = 1000 + g;
-    BoardRecord& b = ctx.schedule.BoardArray[0];
-    b = BoardRecord{
-        "8255PortA", 0x300, 0x301, 0x303, 0x80, kTrue, 1, 1, 0, 1, {"a", "b", "c", "d", "e", "f", "g", "h"}};
+// A value unlike the row's first-run one, different for every instance: what a save must keep.
+template <typename T> T OtherValue(const SettingRow& row, int instance) {
+    const int n = static_cast<int>(&row - SettingRows().data()) * 10 + instance + 2;
+    if constexpr (std::is_same_v<T, std::string>)
+        return "value " + std::to_string(n);
+    else if constexpr (std::is_same_v<T, bool>)
+        return DefaultNumber(row.firstRun, instance) == 0;
+    else if (row.rule == LoadRule::Flag || row.rule == LoadRule::TwoValuedFlag)
+        return static_cast<T>(DefaultNumber(row.firstRun, instance) == kTrue ? kFalse : kTrue);
+    else
+        return static_cast<T>(sizeof(T) > 2 ? 100000 + n : n);
+}
+
+// Every instance of every row for which `pick` holds, set to its other value, or compared with it.
+void SetOrExpectEach(const SettingTargets& targets, bool set, bool (*pick)(const SettingRow&)) {
+    for (const SettingRow& row : SettingRows())
+        if (pick(row))
+            for (int b = 0; b <= (PerBoard(row) ? kMaxBoardIndex : 0); ++b)
+                for (int i = 0; i < row.count; ++i)
+                    WithSettingValue(row, targets, b, i, [&](auto& value) {
+                        const auto other = OtherValue<std::decay_t<decltype(value)>>(row, i);
+                        if (set)
+                            value = other;
+                        else
+                            EXPECT_EQ(value, other) << SettingValueName(row, b, i);
+                    });
+}
+
+TEST_F(Configuration, EveryStoredSettingRoundTrips) {
+    const SettingTargets targets{&ctx.settings, &ctx.schedule.BoardArray, &ctx.schedule.RelayGroupColors};
+    const auto config = [](const SettingRow& row) { return row.key == SettingKey::Config; };
+    ApplyFirstRunSettings(ctx.settings, ctx.schedule.BoardArray, ctx.schedule.RelayGroupColors);
+    SetOrExpectEach(targets, true, config);
     Save();
-    const Settings saved = ctx.settings;
-    const BoardRecord savedBoard = b;
-    ctx.settings = Settings{};
-    b = BoardRecord{};
-    for (int g = 0; g < 8; ++g)
-        ctx.schedule.RelayGroupColors[g] = 0;
+    ApplyFirstRunSettings(ctx.settings, ctx.schedule.BoardArray, ctx.schedule.RelayGroupColors);
     Load();
     EXPECT_EQ(boxes.Count(), 0u);
-    EXPECT_EQ(ctx.settings.LoggingOnOff, saved.LoggingOnOff);
-    EXPECT_EQ(ctx.settings.KillBySignalInputNum, 7);
-    EXPECT_EQ(ctx.settings.KillBySignalGoesHigh, kTrue);
-    EXPECT_EQ(ctx.settings.KillBySignalGoesLow, kFalse);
-    EXPECT_EQ(ctx.settings.KillActionShutDown, 1);
-    EXPECT_EQ(ctx.settings.KillMiscButtonName, "Stop pumps");
-    EXPECT_EQ(ctx.settings.KillMiscEnableDelay, 3);
-    EXPECT_EQ(ctx.settings.LogFilePath, "c:\\Logs\\");
-    EXPECT_EQ(ctx.settings.DataFileName, "Pumps.run");
-    EXPECT_EQ(ctx.settings.WarnOverLapTime, 1);
-    EXPECT_EQ(ctx.settings.ColorRelayON, 0x00FF00);
-    EXPECT_EQ(ctx.settings.ColorNameBkgrnd, -2147483643);
-    EXPECT_EQ(ctx.schedule.RelayGroupColors[7], 1007);
-    EXPECT_EQ(b.ChipSetType, savedBoard.ChipSetType);
-    EXPECT_EQ(b.BaseAddress, 0x300);
-    EXPECT_EQ(b.PortConfigValue, 0x80);
-    EXPECT_EQ(b.LogBoard, 1);
-    EXPECT_EQ(b.WriteToBaseOnly, 1);
-    EXPECT_EQ(b.BoardReady, kFalse) << "never saved";
-    EXPECT_EQ(b.RelayNames, savedBoard.RelayNames);
+    SetOrExpectEach(targets, false, config);
+    EXPECT_EQ(ctx.schedule.BoardArray[0].BoardReady, kFalse) << "never saved";
+
+    MqttSettings mqtt;
+    const auto mqttRows = [](const SettingRow& row) { return row.key == SettingKey::Mqtt; };
+    SetOrExpectEach({.mqtt = &mqtt}, true, mqttRows);
+    mqtt.Port = 8883; // a port that a load takes
+    for (const SettingRow& row : SettingRows())
+        if (row.key == SettingKey::Mqtt)
+            SaveMqttSetting(ctx.regApi, row, mqtt);
+    MqttSettings loaded = LoadMqttSettings(ctx.regApi, "host");
+    EXPECT_EQ(loaded.Port, 8883);
+    loaded.Port = mqtt.Port = OtherValue<int>(RowOf(&MqttSettings::Port), 0);
+    SetOrExpectEach({.mqtt = &loaded}, false, mqttRows);
+}
+
+TEST(SettingsTable, RegistryNamesAreUniqueAcrossKeys) {
+    // `tavreld --config set` takes bare names, compared as Windows compares them.
+    std::set<std::string> seen;
+    for (const SettingName& s : AllSettingNames()) {
+        std::string lower = s.name;
+        for (char& c : lower)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        EXPECT_TRUE(seen.insert(lower).second) << s.name;
+        EXPECT_EQ(FindSettingName(s.name), &s);
+    }
+    EXPECT_TRUE(seen.insert(kConfigVersionName).second);
 }
 
 TEST_F(Configuration, TagDigitsAreClamped) {

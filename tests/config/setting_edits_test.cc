@@ -15,7 +15,7 @@ namespace {
 class SettingEdits : public ::testing::Test {
 protected:
     SettingEdits() {
-        ApplyFirstRunSettings(settings, tables.RelayGroupColors);
+        ApplyFirstRunSettings(settings, tables.BoardArray, tables.RelayGroupColors);
         BoardRecord& r = tables.BoardArray[0];
         r.ChipSetType = "CBRelay08";
         r.BaseAddress = 0x300;
@@ -73,8 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
                                "Some Entries for this board are FireCracker Only!"},
                       EditCase{"PortConfigValue1", "100", false, "100", "Address Entry is Out of Range!"},
                       EditCase{"PortConfigValue1", "FF", true, "FF", ""},
-                      EditCase{"RunNoBoard1", "2", false, "0", "not 0 or 1"},
-                      EditCase{"RunNoBoard1", "1", true, "1", ""},
+                      EditCase{"RunNoBoard1", "2", false, "1", "not 0 or 1"},
+                      EditCase{"RunNoBoard1", "0", true, "0", ""},
                       EditCase{"ColorRelayON", "#123456", true, "#123456", ""},
                       EditCase{"ColorRelayON", "green", false, "#00FF00", "#RRGGBB"},
                       EditCase{"KillBySignalBoardNum", "2", false, "1", "Error: Invalid Board Number"},

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# tavreld --config: a valid set changes the hive and the next start uses it; a refused value leaves the
-# hive byte for byte as it was and says the configuration window's message; presets and resets.
+# tavreld --config: a listing writes nothing; a valid set changes the hive and the next start uses it; a
+# refused value leaves the hive byte for byte as it was and says the configuration window's message;
+# presets and resets; the MQTT key; a damaged hive is listed and left as it is.
 source "$(dirname "$0")/lib.sh"
 new_home
 HIVE="$TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg"
@@ -9,6 +10,14 @@ HIVE="$TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg"
 grep -qE "^  BaseAddress1 +300 +\(hexadecimal; 768 decimal\)" "$TAVREL_HOME/list" || fail "no base address: $(cat "$TAVREL_HOME/list")"
 grep -qE "^  ColorRelayON +#00FF00" "$TAVREL_HOME/list" || fail "no colour as #RRGGBB"
 grep -qE "^\[Kill Options\]" "$TAVREL_HOME/list" || fail "no kill group"
+
+# A fresh home: the listing shows what the first start stores, the values the program keeps marked, and
+# writes nothing at all.
+mkdir "$TAVREL_HOME/fresh"
+TAVREL_HOME="$TAVREL_HOME/fresh" "$TAVRELD" --config >"$TAVREL_HOME/fresh-list" 2>/dev/null || fail "no fresh listing"
+grep -qE "^  DataFileName +New.run +\(kept by the program\)" "$TAVREL_HOME/fresh-list" || fail "no first-run file name"
+grep -qE "^  DataFilePath +[^ ].* \(kept by the program\)" "$TAVREL_HOME/fresh-list" || fail "no first-run data folder"
+[[ -z $(ls -A "$TAVREL_HOME/fresh") ]] || fail "a listing wrote: $(ls -A "$TAVREL_HOME/fresh")"
 
 # Refused: the hive stays byte-identical, the window's message is said, the status is not 0.
 cp "$HIVE" "$TAVREL_HOME/before.reg"
@@ -49,4 +58,30 @@ grep -q '"ColorRelayON"="65280"' "$HIVE" || fail "reset colours did not restore 
 rc=0
 "$TAVRELD" --config preset nonsense 2>/dev/null || rc=$?
 [[ $rc -eq 2 ]] || fail "an unknown preset ended with $rc"
+# The MQTT key: listed and set by the same command, only the values given are written; the password
+# comes from standard input only and is never listed.
+"$TAVRELD" --config set Host broker.lan Port 8883 >/dev/null || fail "MQTT set refused"
+grep -q '"Host"="broker.lan"' "$HIVE" || fail "the MQTT host was not saved"
+grep -q '"Username"' "$HIVE" && fail "a value that was not set was written"
+cp "$HIVE" "$TAVREL_HOME/before.reg"
+refused Port 70000
+grep -q "not a port number" "$TAVREL_HOME/err" || fail "no port message: $(cat "$TAVREL_HOME/err")"
+refused Password hunter2
+grep -q "not taken from the command line" "$TAVREL_HOME/err" || fail "a password was taken from the command line"
+grep -q hunter2 "$TAVREL_HOME/err" && fail "the refused password was echoed"
+printf 'se cret\n' | "$TAVRELD" --config set Password - >/dev/null || fail "password from stdin refused"
+grep -q '"Password"="se cret"' "$HIVE" || fail "the password was not saved as typed"
+"$TAVRELD" --config >"$TAVREL_HOME/list" || fail "--config did not list"
+grep -qE "^  Password +\(set\)" "$TAVREL_HOME/list" || fail "the password is not listed as (set)"
+grep -q "se cret" "$TAVREL_HOME/list" && fail "the password was listed"
+grep -qE "^  Port +8883" "$TAVREL_HOME/list" || fail "the MQTT port is not listed"
+
+# A damaged hive: the listing says so and names the file; the file and its folder stay as they were.
+printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\r\n' >"$HIVE"
+cp "$HIVE" "$TAVREL_HOME/damaged.reg"
+before=$(ls -A "$TAVREL_HOME/registry")
+"$TAVRELD" --config >"$TAVREL_HOME/list" 2>"$TAVREL_HOME/err" || fail "a damaged hive was not listed"
+grep -q "The registry file $HIVE cannot be read" "$TAVREL_HOME/err" || fail "no damage said: $(cat "$TAVREL_HOME/err")"
+cmp -s "$HIVE" "$TAVREL_HOME/damaged.reg" || fail "the listing changed the damaged hive"
+[[ $(ls -A "$TAVREL_HOME/registry") == "$before" ]] || fail "the listing changed the folder: $(ls -A "$TAVREL_HOME/registry")"
 echo "1 passed, 0 failed"

@@ -4,7 +4,7 @@
 #include "config/ui/configuration_window.h"
 #include "engine/schedule_records.h"
 
-#include "config/colour_defaults.h"
+#include "config/settings_table.h"
 
 #include "support/fake_message_boxes.h"
 
@@ -54,10 +54,9 @@ int main(int argc, char** argv) {
         ScheduleTables tables;
         test::FakeMessageBoxes boxes;
         Sample(settings, tables);
-        for (int i = 0; i < kStatusColourCount; ++i)
-            settings.*kStatusColours[static_cast<size_t>(i)].member = DefaultStatusColour(i);
-        for (int g = 0; g < kGroupColourCount; ++g)
-            tables.RelayGroupColors[g] = DefaultGroupColour(g);
+        for (const SettingRow& row : SettingRows())
+            if (row.kind == SettingKind::StatusColour || row.kind == SettingKind::GroupColour)
+                SetToDefault(row, row.firstRun, {&settings, nullptr, &tables.RelayGroupColors}, 0);
         ConfigurationDialogModel model(variant,
                                        {settings, tables.BoardArray, tables.RelayGroupColors, boxes, {}});
         ConfigurationWindow window(model, {}, {});

@@ -1,13 +1,14 @@
-// The board section of the configuration window: one column of fields per board.
+// The board section of the configuration window: one column of fields per board, its captions, names
+// and tool tips from the settings table.
 
 #include "boardio/chip_set_types.h"
-#include "config/ui/configuration_window.h"
+#include "config/settings_table.h"
+#include "config/ui/config_sections.h"
 #include "resources/config_strings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,44 +19,16 @@ namespace tavrel {
 
 namespace {
 
-QString Tip(int id) {
-    return QString::fromUtf8(ConfigStringText(id).data(), static_cast<int>(ConfigStringText(id).size()));
+QString Text(const char* pattern, int index = 0) {
+    return QString::fromStdString(NumberedText(pattern, 0, index));
 }
 
-QString Indexed(const char* name, int index) {
-    return QString("%1_%2").arg(name).arg(index);
+const SettingRow& OnlyRow(SettingKind kind) {
+    return *RowsOfKind(kind).front();
 }
 
-struct AddressField {
-    const char* name;
-    const char* label;
-    const char* plain;
-    int tip;
-    AddressColumn column;
-};
-
-constexpr AddressField kAddressFields[4] = {
-    {"cmbBaseAddress", "Base Address", "base address", config_tip::kBaseAddress, AddressColumn::Base},
-    {"cmbInputAddress", "Input Address", "input address", config_tip::kInputAddress, AddressColumn::Input},
-    {"cmbCntlAddress", "Control Address", "control address", config_tip::kCntlAddress, AddressColumn::Cntl},
-    {"cmbPortConfigValue", "Config Value", "configuration value", config_tip::kPortConfigValue,
-     AddressColumn::Config},
-};
-
-struct OptionBox {
-    const char* name;
-    const char* caption;
-    const char* plain;
-    int tip;
-    BoardOption option;
-};
-
-constexpr OptionBox kOptionBoxes[4] = {
-    {"chkLogBoard", "Log", "logging", config_tip::kLogBoard, BoardOption::LogBoard},
-    {"chkResetOnExit", "Reset", "reset on exit", config_tip::kResetOnExit, BoardOption::ResetOnExit},
-    {"chkEmulate", "Emulate", "emulate only", config_tip::kEmulate, BoardOption::RunNoBoard},
-    {"chkReadWrite", "Write Only", "write only", config_tip::kReadWrite, BoardOption::WriteToBaseOnly},
-};
+// The first row of the board fields: relay names and options follow the five fields above them.
+constexpr int kNameRow = 6;
 
 QComboBox* EditableList(const QString& name, const QString& accessible, const QString& tip, QWidget* parent) {
     auto* c = new QComboBox(parent);
@@ -79,163 +52,163 @@ void SetList(QComboBox* combo, const std::vector<std::string>& entries, const st
 
 } // namespace
 
-QWidget* ConfigurationWindow::BuildBoardSection() {
-    auto* box = new QGroupBox("Interface Boards", this);
-    box->setObjectName("fraBoards");
-    auto* grid = new QGridLayout(box);
+BoardSection::BoardSection(BoardSettingsModel& model, SectionHost host, FolderPicker pickFolder,
+                           QWidget* parent)
+    : QGroupBox("Interface Boards", parent), model_(model), host_(std::move(host)),
+      pickFolder_(std::move(pickFolder)) {
+    setObjectName("fraBoards");
+    auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(2);
     int row = 1;
-    for (const char* label : {"Chip Set", "Base Address", "Input Address", "Control Address", "Config Value"})
-        grid->addWidget(new QLabel(label, box), row++, 0);
+    grid->addWidget(new QLabel(OnlyRow(SettingKind::ChipSetType).label, this), row++, 0);
+    for (const SettingRow* address : RowsOfKind(SettingKind::Address))
+        grid->addWidget(new QLabel(address->label, this), row++, 0);
     for (int r = 0; r < kRelaysPerBoard; ++r)
-        grid->addWidget(new QLabel(QString("Relay %1 Name").arg(r + 1), box), row++, 0);
-    grid->addWidget(new QLabel("Options", box), row, 0, Qt::AlignTop);
+        grid->addWidget(new QLabel(Text(OnlyRow(SettingKind::RelayName).label, r), this), row++, 0);
+    grid->addWidget(new QLabel("Options", this), row, 0, Qt::AlignTop);
+    for (int b = 0; b < kBoardSlots; ++b)
+        BuildBoard(grid, b);
+    BuildBoardWide(grid);
+}
 
-    BoardSettingsModel& model = model_.Boards();
-    for (int b = 0; b < kBoardSlots; ++b) {
-        BoardControls& c = boards_[static_cast<size_t>(b)];
-        const QString board = QString("Board %1 ").arg(b + 1);
-        const int col = b + 1;
-        auto* title = new QLabel(QString("Board %1").arg(b + 1), box);
-        title->setObjectName(Indexed("lblBoard", b));
-        title->setToolTip(Tip(config_tip::kBoardLabel));
-        title->setAlignment(Qt::AlignCenter);
-        grid->addWidget(title, 0, col);
+void BoardSection::BuildBoard(QGridLayout* grid, int b) {
+    BoardControls& c = boards_[static_cast<size_t>(b)];
+    const QString board = QString("Board %1 ").arg(b + 1);
+    const int col = b + 1;
+    auto* title = new QLabel(QString("Board %1").arg(b + 1), this);
+    title->setObjectName(Indexed("lblBoard", b));
+    title->setToolTip(ConfigTip(config_tip::kBoardLabel));
+    title->setAlignment(Qt::AlignCenter);
+    grid->addWidget(title, 0, col);
 
-        c.chipSetType = EditableList(Indexed("cmbChipSetType", b), board + "chip set",
-                                     Tip(config_tip::kChipSetType), box);
-        for (std::string_view type : kChipSetTypes)
-            c.chipSetType->addItem(QString::fromUtf8(type.data(), static_cast<int>(type.size())));
-        grid->addWidget(c.chipSetType, 1, col);
-        Validated(c.chipSetType, [&model, b, &c] {
-            return model.LeaveChipSetType(b, c.chipSetType->currentText().toStdString());
+    const SettingRow& type = OnlyRow(SettingKind::ChipSetType);
+    c.chipSetType = EditableList(Indexed(type.control, b), board + type.plain, ConfigTip(type.tip), this);
+    for (std::string_view t : kChipSetTypes)
+        c.chipSetType->addItem(QString::fromUtf8(t.data(), static_cast<int>(t.size())));
+    grid->addWidget(c.chipSetType, 1, col);
+    host_.checks.Add(c.chipSetType, [this, b, &c] {
+        return model_.LeaveChipSetType(b, c.chipSetType->currentText().toStdString());
+    });
+
+    for (const SettingRow* field : RowsOfKind(SettingKind::Address)) {
+        QComboBox* combo =
+            EditableList(Indexed(field->control, b), board + field->plain, ConfigTip(field->tip), this);
+        c.address[static_cast<size_t>(field->index)] = combo;
+        grid->addWidget(combo, 2 + field->index, col);
+        const auto column = static_cast<AddressColumn>(field->index);
+        host_.checks.Add(combo, [this, b, column, combo] {
+            return model_.LeaveAddress(b, column, combo->currentText().toStdString());
         });
-
-        for (int f = 0; f < 4; ++f) {
-            const AddressField& field = kAddressFields[f];
-            QComboBox* combo = EditableList(Indexed(field.name, b), board + field.plain, Tip(field.tip), box);
-            c.address[f] = combo;
-            grid->addWidget(combo, 2 + f, col);
-            Validated(combo, [&model, b, f, combo] {
-                const std::string text = combo->currentText().toStdString();
-                switch (f) {
-                case 0:
-                    return model.LeaveBaseAddress(b, text);
-                case 1:
-                    return model.LeaveInputAddress(b, text);
-                case 2:
-                    return model.LeaveCntlAddress(b, text);
-                default:
-                    return model.LeavePortConfigValue(b, text);
-                }
-            });
-        }
-
-        for (int r = 0; r < kRelaysPerBoard; ++r) {
-            auto* name = new QLineEdit(box);
-            name->setObjectName(Indexed("txtRelayName", b * kRelaysPerBoard + r));
-            name->setAccessibleName(board + QString("relay %1 name").arg(r + 1));
-            name->setToolTip(Tip(config_tip::kRelayName));
-            connect(name, &QLineEdit::textEdited, this, [this, &model, b, r](const QString& text) {
-                model.SetRelayName(b, r, text.toStdString());
-                ShowChanged();
-            });
-            c.names[static_cast<size_t>(r)] = name;
-            grid->addWidget(name, 6 + r, col);
-        }
-
-        auto* options = new QGridLayout;
-        options->setSpacing(0);
-        for (int o = 0; o < 4; ++o) {
-            const OptionBox& option = kOptionBoxes[o];
-            auto* check = new QCheckBox(option.caption, box);
-            check->setObjectName(Indexed(option.name, b));
-            check->setAccessibleName(board + option.plain);
-            check->setToolTip(Tip(option.tip));
-            connect(check, &QCheckBox::toggled, this, [this, &model, b, option](bool on) {
-                model.SetOption(b, option.option, on);
-                ShowChanged();
-            });
-            c.options[static_cast<size_t>(o)] = check;
-            options->addWidget(check, o, 0);
-        }
-        grid->addLayout(options, 6 + kRelaysPerBoard, col);
     }
 
-    warnOverlap_ = new QCheckBox("Warn Overlapping Time", box);
-    warnOverlap_->setObjectName("chkWarnOverlapTime");
-    warnOverlap_->setAccessibleName("Warn overlapping time");
-    warnOverlap_->setToolTip(Tip(config_tip::kWarnOverlapTime));
-    connect(warnOverlap_, &QCheckBox::toggled, this, [this, &model](bool on) {
-        model.SetWarnOverlapTime(on);
-        ShowChanged();
+    const SettingRow& names = OnlyRow(SettingKind::RelayName);
+    for (int r = 0; r < kRelaysPerBoard; ++r) {
+        auto* name = new QLineEdit(this);
+        name->setObjectName(Indexed(names.control, b * kRelaysPerBoard + r));
+        name->setAccessibleName(board + Text(names.plain, r));
+        name->setToolTip(ConfigTip(names.tip));
+        connect(name, &QLineEdit::textEdited, this, [this, b, r](const QString& text) {
+            model_.SetRelayName(b, r, text.toStdString());
+            host_.showChanged();
+        });
+        c.names[static_cast<size_t>(r)] = name;
+        grid->addWidget(name, kNameRow + r, col);
+    }
+    BuildOptions(grid, b);
+}
+
+void BoardSection::BuildOptions(QGridLayout* grid, int b) {
+    auto* options = new QGridLayout;
+    options->setSpacing(0);
+    for (const SettingRow* option : RowsOfKind(SettingKind::BoardOption)) {
+        auto* check = new QCheckBox(option->label, this);
+        check->setObjectName(Indexed(option->control, b));
+        check->setAccessibleName(QString("Board %1 ").arg(b + 1) + option->plain);
+        check->setToolTip(ConfigTip(option->tip));
+        const auto which = static_cast<BoardOption>(option->index);
+        connect(check, &QCheckBox::toggled, this, [this, b, which](bool on) {
+            model_.SetOption(b, which, on);
+            host_.showChanged();
+        });
+        boards_[static_cast<size_t>(b)].options[static_cast<size_t>(option->index)] = check;
+        options->addWidget(check, option->index, 0);
+    }
+    grid->addLayout(options, kNameRow + kRelaysPerBoard, b + 1);
+}
+
+void BoardSection::BuildBoardWide(QGridLayout* grid) {
+    const SettingRow& warn = OnlyRow(SettingKind::WarnOverlapTime);
+    warnOverlap_ = new QCheckBox(warn.label, this);
+    warnOverlap_->setObjectName(warn.control);
+    warnOverlap_->setAccessibleName(warn.plain);
+    warnOverlap_->setToolTip(ConfigTip(warn.tip));
+    connect(warnOverlap_, &QCheckBox::toggled, this, [this](bool on) {
+        model_.SetWarnOverlapTime(on);
+        host_.showChanged();
     });
-    logPath_ = new QLineEdit(box);
-    logPath_->setObjectName("txtLogFilePath");
-    logPath_->setAccessibleName("Log folder");
-    logPath_->setToolTip(Tip(config_tip::kLogFilePath));
-    Validated(logPath_, [this, &model] {
-        model.LeaveLogFilePath(logPath_->text().toStdString());
+    const SettingRow& folder = OnlyRow(SettingKind::LogFolder);
+    logPath_ = new QLineEdit(this);
+    logPath_->setObjectName(folder.control);
+    logPath_->setAccessibleName(folder.plain);
+    logPath_->setToolTip(ConfigTip(folder.tip));
+    host_.checks.Add(logPath_, [this] {
+        model_.LeaveLogFilePath(logPath_->text().toStdString());
         return true;
     });
-    auto* browse = new QPushButton("Browse...", box);
+    auto* browse = new QPushButton("Browse...", this);
     browse->setObjectName("cmdLogFilePathBrowse");
     browse->setAccessibleName("Browse for the log folder");
-    browse->setToolTip(Tip(config_tip::kLogFilePath));
+    browse->setToolTip(ConfigTip(folder.tip));
     browse->setAutoDefault(false);
-    connect(browse, &QPushButton::clicked, this, &ConfigurationWindow::BrowseLogFolder);
+    connect(browse, &QPushButton::clicked, this, &BoardSection::BrowseLogFolder);
 
     auto* globals = new QHBoxLayout;
     globals->addWidget(warnOverlap_);
     globals->addSpacing(16);
-    globals->addWidget(new QLabel("Log Folder", box));
+    globals->addWidget(new QLabel(folder.label, this));
     globals->addSpacing(4);
     globals->addWidget(logPath_, 1);
     globals->addWidget(browse);
-    grid->addLayout(globals, 7 + kRelaysPerBoard, 0, 1, kBoardSlots + 1);
-    return box;
+    grid->addLayout(globals, kNameRow + kRelaysPerBoard + 1, 0, 1, kBoardSlots + 1);
 }
 
-void ConfigurationWindow::ShowBoards() {
-    if (logPath_ == nullptr)
-        return;
-    BoardSettingsModel& model = model_.Boards();
+void BoardSection::Show() {
     for (int b = 0; b < kBoardSlots; ++b) {
         BoardControls& c = boards_[static_cast<size_t>(b)];
-        const BoardFieldTexts& t = model.Texts(b);
+        const BoardFieldTexts& t = model_.Texts(b);
         {
             const QSignalBlocker blocker(c.chipSetType);
             c.chipSetType->setEditText(QString::fromStdString(t.chipSetType));
         }
         const std::string* texts[4] = {&t.baseAddress, &t.inputAddress, &t.cntlAddress, &t.portConfigValue};
-        for (int f = 0; f < 4; ++f)
-            SetList(c.address[f], model.AddressList(b, kAddressFields[f].column), *texts[f]);
+        for (size_t f = 0; f < 4; ++f)
+            SetList(c.address[f], model_.AddressList(b, static_cast<AddressColumn>(f)), *texts[f]);
         c.address[3]->setEnabled(t.portConfigEnabled);
         for (int r = 0; r < kRelaysPerBoard; ++r) {
             QLineEdit* name = c.names[static_cast<size_t>(r)];
-            const QString text = QString::fromStdString(model.RelayName(b, r));
+            const QString text = QString::fromStdString(model_.RelayName(b, r));
             if (name->text() != text)
                 name->setText(text);
         }
-        for (int o = 0; o < 4; ++o) {
-            const QSignalBlocker blocker(c.options[static_cast<size_t>(o)]);
-            c.options[static_cast<size_t>(o)]->setChecked(model.Option(b, kOptionBoxes[o].option) != 0);
+        for (size_t o = 0; o < c.options.size(); ++o) {
+            const QSignalBlocker blocker(c.options[o]);
+            c.options[o]->setChecked(model_.Option(b, static_cast<BoardOption>(o)) != 0);
         }
     }
     const QSignalBlocker blocker(warnOverlap_);
-    warnOverlap_->setChecked(model.WarnOverlapTime());
-    logPath_->setText(QString::fromStdString(model.LogFilePathText()));
+    warnOverlap_->setChecked(model_.WarnOverlapTime());
+    logPath_->setText(QString::fromStdString(model_.LogFilePathText()));
 }
 
-void ConfigurationWindow::BrowseLogFolder() {
-    if (!CommitFocused() || !pickFolder_)
+void BoardSection::BrowseLogFolder() {
+    if (!host_.checks.CommitFocused() || !pickFolder_)
         return;
     const QString chosen = pickFolder_(logPath_->text(), this);
     if (chosen.isEmpty())
         return;
-    model_.Boards().LeaveLogFilePath(chosen.toStdString());
-    ShowModel();
+    model_.LeaveLogFilePath(chosen.toStdString());
+    host_.showModel();
 }
 
 } // namespace tavrel

@@ -1,68 +1,18 @@
-// The colour and kill sections of the configuration window.
+// The colour section of the configuration window: the status colours and the relay groups' backgrounds,
+// their captions and tool tips from the settings table.
 
-#include "config/colour_defaults.h"
+#include "config/settings_table.h"
 #include "config/ui/colour_swatch.h"
-#include "config/ui/configuration_window.h"
-#include "resources/config_strings.h"
+#include "config/ui/config_sections.h"
 
-#include <QCheckBox>
 #include <QColorDialog>
 #include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSignalBlocker>
 
 namespace tavrel {
 
 namespace {
-
-QString Tip(int id) {
-    return QString::fromUtf8(ConfigStringText(id).data(), static_cast<int>(ConfigStringText(id).size()));
-}
-
-struct StatusButton {
-    const char* caption;
-    const char* plain;
-};
-
-// In the order of kStatusColours.
-constexpr StatusButton kStatusButtons[kStatusColourCount] = {
-    {"Relay Name", "Relay name background colour"},
-    {"Relay ON", "Relay ON colour"},
-    {"Relay OFF", "Relay OFF colour"},
-    {"Time ON", "Time pair ON colour"},
-    {"Time OFF", "Time pair OFF colour"},
-    {"Manual ON", "Manual ON colour"},
-    {"Manual OFF", "Manual OFF colour"},
-    {"Input ON", "Input ON colour"},
-    {"Input OFF", "Input OFF colour"},
-    {"Total Time", "Total time background colour"},
-};
-
-struct KillBox {
-    const char* name;
-    const char* caption;
-    const char* plain;
-    int tip;
-    KillCheck check;
-};
-
-constexpr KillBox kKillBoxes[6] = {
-    {"chkKillByButton", "Button ", "Kill by button", config_tip::kKillByButton, KillCheck::ByButton},
-    {"chkKillBySignal", "Signal", "Kill by signal", config_tip::kKillBySignal, KillCheck::BySignal},
-    {"chkKillActionAllOFF", "All Off", "Kill action all relays off", config_tip::kKillAllOff,
-     KillCheck::ActionAllOff},
-    {"chkKillActionExitProgram", "Exit Program", "Kill action exit the program", config_tip::kKillExitProgram,
-     KillCheck::ActionExitProgram},
-    {"chkKillActionShutDown", "Shut Down", "Kill action shut the computer down", config_tip::kKillShutDown,
-     KillCheck::ActionShutDown},
-    {"chkKillMiscAlwaysOnTop", "On Top?", "Kill button always on top", config_tip::kKillAlwaysOnTop,
-     KillCheck::ButtonOnTop},
-};
 
 QPushButton* SwatchButton(const QString& caption, const QString& name, const QString& accessible,
                           const QString& tip, QWidget* parent) {
@@ -72,6 +22,10 @@ QPushButton* SwatchButton(const QString& caption, const QString& name, const QSt
     b->setToolTip(tip);
     b->setAutoDefault(false);
     return b;
+}
+
+QString Text(const char* pattern, int index) {
+    return QString::fromStdString(NumberedText(pattern, 0, index));
 }
 
 } // namespace
@@ -85,158 +39,57 @@ ColourPicker SystemColourPicker() {
     };
 }
 
-QWidget* ConfigurationWindow::BuildColourSection() {
-    auto* box = new QGroupBox("Colors", this);
-    box->setObjectName("fraColors");
-    auto* grid = new QGridLayout(box);
+ColourSection::ColourSection(ColoursKillModel& model, SectionHost host, ColourPicker pickColour,
+                             QWidget* parent)
+    : QGroupBox("Colors", parent), model_(model), host_(std::move(host)), pickColour_(std::move(pickColour)) {
+    setObjectName("fraColors");
+    auto* grid = new QGridLayout(this);
     grid->setSpacing(4);
-    grid->addWidget(new QLabel("Status", box), 0, 0, 1, 2);
-    for (int i = 0; i < kStatusColourCount; ++i) {
-        const StatusButton& s = kStatusButtons[i];
-        QPushButton* b = SwatchButton(s.caption, QString("cmdSetColorIndicator_%1").arg(i), s.plain,
-                                      Tip(config_tip::kStatusColour + i), box);
-        connect(b, &QPushButton::clicked, this, [this, i] { PickStatusColour(i); });
+    grid->addWidget(new QLabel("Status", this), 0, 0, 1, 2);
+    for (const SettingRow* s : RowsOfKind(SettingKind::StatusColour)) {
+        const int i = s->index;
+        QPushButton* b = SwatchButton(s->label, Indexed(s->control, i), s->plain, ConfigTip(s->tip), this);
+        connect(b, &QPushButton::clicked, this, [this, i] { Pick(ColourSet::Status, i); });
         statusButtons_[static_cast<size_t>(i)] = b;
         grid->addWidget(b, 1 + i / 2, i % 2);
     }
     constexpr int kGroupRow = 2 + kStatusColourCount / 2;
-    grid->addWidget(new QLabel("Relay Group Backgrounds", box), kGroupRow - 1, 0, 1, 2);
+    grid->addWidget(new QLabel("Relay Group Backgrounds", this), kGroupRow - 1, 0, 1, 2);
+    const SettingRow& groups = *RowsOfKind(SettingKind::GroupColour).front();
     for (int g = 0; g < kGroupColourCount; ++g) {
-        QPushButton* b = SwatchButton(
-            QString("Group %1").arg(g + 1), QString("cmdSetColorGroupBkgrnd_%1").arg(g),
-            QString("Group %1 background colour").arg(g + 1), Tip(config_tip::kGroupColour + g), box);
-        connect(b, &QPushButton::clicked, this, [this, g] { PickGroupColour(g); });
+        QPushButton* b = SwatchButton(Text(groups.label, g), Indexed(groups.control, g),
+                                      Text(groups.plain, g), ConfigTip(groups.tip + g), this);
+        connect(b, &QPushButton::clicked, this, [this, g] { Pick(ColourSet::Group, g); });
         groupButtons_[static_cast<size_t>(g)] = b;
         grid->addWidget(b, kGroupRow + g / 2, g % 2);
     }
-    return box;
 }
 
-QWidget* ConfigurationWindow::BuildKillSection() {
-    auto* box = new QGroupBox("Kill Options", this);
-    box->setObjectName("fraKill");
-    ColoursKillModel& model = model_.Colours();
-    for (int k = 0; k < 6; ++k) {
-        const KillBox& kb = kKillBoxes[k];
-        auto* check = new QCheckBox(kb.caption, box);
-        check->setObjectName(kb.name);
-        check->setAccessibleName(kb.plain);
-        check->setToolTip(Tip(kb.tip));
-        connect(check, &QCheckBox::toggled, this, [this, &model, kb](bool on) {
-            model.SetCheck(kb.check, on);
-            ShowChanged();
-        });
-        killChecks_[static_cast<size_t>(k)] = check;
-    }
-    auto field = [&](const char* name, const char* plain, int tip) {
-        auto* e = new QLineEdit(box);
-        e->setObjectName(name);
-        e->setAccessibleName(plain);
-        e->setToolTip(Tip(tip));
-        // Enter moves on to the next control.
-        connect(e, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
-        return e;
-    };
-    killBoard_ = field("txtKillBySignalBoardNum", "Kill by signal board number", config_tip::kKillBoardNum);
-    killInput_ = field("txtKillBySignalInputNum", "Kill by signal input number", config_tip::kKillInputNum);
-    killName_ = field("txtKillMiscButtonName", "Kill button caption", config_tip::kKillButtonName);
-    killDelay_ = field("txtKillMiscEnableDelay", "Kill by signal enable delay multiplier",
-                       config_tip::kKillEnableDelay);
-    for (QLineEdit* e : {killBoard_, killInput_})
-        e->setMaximumWidth(48);
-    Validated(killBoard_,
-              [this, &model] { return model.LeaveBoardNumber(killBoard_->text().toStdString()); });
-    Validated(killInput_,
-              [this, &model] { return model.LeaveInputNumber(killInput_->text().toStdString()); });
-    Validated(killName_, [this, &model] {
-        model.LeaveButtonName(killName_->text().toStdString());
-        return true;
-    });
-    Validated(killDelay_, [this, &model] {
-        model.LeaveEnableDelay(killDelay_->text().toStdString());
-        return true;
-    });
-
-    goesHigh_ = new QRadioButton("Goes High", box);
-    goesHigh_->setObjectName("btnKillBySignalGoesHigh");
-    goesHigh_->setAccessibleName("Kill when the signal goes high");
-    goesHigh_->setToolTip(Tip(config_tip::kKillGoesHigh));
-    goesLow_ = new QRadioButton("Goes Low", box);
-    goesLow_->setObjectName("btnKillBySignalGoesLow");
-    goesLow_->setAccessibleName("Kill when the signal goes low");
-    goesLow_->setToolTip(Tip(config_tip::kKillGoesLow));
-    // The pair shows the two settings as they are, even both off as a fresh configuration holds them.
-    for (QRadioButton* r : {goesHigh_, goesLow_}) {
-        r->setAutoExclusive(false);
-        connect(r, &QRadioButton::clicked, this, [this, &model, r] {
-            model.SetGoesHigh(r == goesHigh_);
-            ShowModel();
-        });
-    }
-
-    auto* numbers = new QHBoxLayout;
-    numbers->addWidget(killBoard_);
-    numbers->addSpacing(12);
-    numbers->addWidget(new QLabel("Input #", box));
-    numbers->addWidget(killInput_);
-    numbers->addStretch();
-
-    auto* grid = new QGridLayout(box);
-    grid->setSpacing(4);
-    grid->addWidget(new QLabel("Kill By", box), 0, 0);
-    grid->addWidget(killChecks_[0], 0, 1);
-    grid->addWidget(killChecks_[1], 0, 2);
-    grid->addWidget(new QLabel("Board #", box), 1, 0);
-    grid->addLayout(numbers, 1, 1, 1, 2);
-    grid->addWidget(new QLabel("Signal", box), 2, 0);
-    grid->addWidget(goesHigh_, 2, 1);
-    grid->addWidget(goesLow_, 2, 2);
-    grid->addWidget(new QLabel("Action", box), 3, 0);
-    grid->addWidget(killChecks_[2], 3, 1);
-    grid->addWidget(killChecks_[3], 3, 2);
-    grid->addWidget(killChecks_[4], 4, 1);
-    grid->addWidget(new QLabel("Button Caption", box), 5, 0);
-    grid->addWidget(killName_, 5, 1, 1, 2);
-    grid->addWidget(killChecks_[5], 6, 1);
-    grid->addWidget(new QLabel("Delay Multiplier", box), 7, 0);
-    grid->addWidget(killDelay_, 7, 1, 1, 2);
-    return box;
+QPushButton* ColourSection::Button(ColourSet set, int index) const {
+    return set == ColourSet::Status ? statusButtons_[static_cast<size_t>(index)]
+                                    : groupButtons_[static_cast<size_t>(index)];
 }
 
-void ConfigurationWindow::ShowColours() {
-    if (killDelay_ == nullptr)
-        return;
-    ColoursKillModel& model = model_.Colours();
+QString ColourSection::ButtonName(ColourSet set, int index) const {
+    return Button(set, index)->accessibleName();
+}
+
+void ColourSection::Show() {
     for (int i = 0; i < kStatusColourCount; ++i)
-        ShowSwatch(statusButtons_[static_cast<size_t>(i)], model.StatusColour(i));
+        ShowSwatch(Button(ColourSet::Status, i), model_.StatusColour(i));
     for (int g = 0; g < kGroupColourCount; ++g)
-        ShowSwatch(groupButtons_[static_cast<size_t>(g)], model.GroupColour(g));
-    for (int k = 0; k < 6; ++k) {
-        const QSignalBlocker blocker(killChecks_[static_cast<size_t>(k)]);
-        killChecks_[static_cast<size_t>(k)]->setChecked(model.Check(kKillBoxes[k].check));
-    }
-    goesHigh_->setChecked(model.GoesHigh());
-    goesLow_->setChecked(model.GoesLow());
-    killBoard_->setText(QString::fromStdString(model.BoardNumberText()));
-    killInput_->setText(QString::fromStdString(model.InputNumberText()));
-    killName_->setText(QString::fromStdString(model.ButtonNameText()));
-    killDelay_->setText(QString::fromStdString(model.EnableDelayText()));
+        ShowSwatch(Button(ColourSet::Group, g), model_.GroupColour(g));
 }
 
-void ConfigurationWindow::PickStatusColour(int index) {
-    if (!CommitFocused())
+void ColourSection::Pick(ColourSet set, int index) {
+    if (!host_.checks.CommitFocused())
         return;
-    model_.Colours().PickStatusColour(
-        index, pickColour_(model_.Colours().StatusColour(index), "Select Status Color", this));
-    ShowModel();
-}
-
-void ConfigurationWindow::PickGroupColour(int group) {
-    if (!CommitFocused())
-        return;
-    model_.Colours().PickGroupColour(
-        group, pickColour_(model_.Colours().GroupColour(group), "Select Group Background Color", this));
-    ShowModel();
+    if (set == ColourSet::Status)
+        model_.PickStatusColour(index, pickColour_(model_.StatusColour(index), "Select Status Color", this));
+    else
+        model_.PickGroupColour(index,
+                               pickColour_(model_.GroupColour(index), "Select Group Background Color", this));
+    host_.showModel();
 }
 
 } // namespace tavrel

@@ -1,7 +1,6 @@
 #include "config/ui/configuration_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -13,7 +12,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tavrel {
@@ -31,37 +29,19 @@ QPushButton* CommandButton(const QString& text, const char* name, const QString&
     return b;
 }
 
-// Entries checked on leaving are left by the user's own move, not by a box or popup taking the focus.
-bool LeftByTheUser(Qt::FocusReason reason) {
-    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-           reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason ||
-           reason == Qt::OtherFocusReason;
-}
-
 } // namespace
 
 ConfigurationWindow::ConfigurationWindow(ConfigurationDialogModel& model, ColourPicker pickColour,
                                          FolderPicker pickFolder, QWidget* parent)
-    : QDialog(parent), model_(model), pickColour_(std::move(pickColour)), pickFolder_(std::move(pickFolder)) {
+    : QDialog(parent), model_(model) {
     const ConfigWindowLayout& layout = model_.Layout();
     setObjectName(layout.name);
     setWindowTitle(QString::fromStdString(ConfigWindowCaption(layout.window)));
     setAccessibleName(windowTitle());
-
-    auto* sections = new QHBoxLayout;
-    if (layout.boardSection)
-        sections->addWidget(BuildBoardSection(), 0, Qt::AlignTop);
-    if (layout.colourSection && layout.boardSection) {
-        auto* column = new QVBoxLayout;
-        column->addWidget(BuildColourSection());
-        column->addWidget(BuildKillSection());
-        column->addStretch();
-        sections->addLayout(column);
-    } else if (layout.colourSection) {
-        // On its own the section is for a small screen: side by side keeps it low.
-        sections->addWidget(BuildColourSection(), 0, Qt::AlignTop);
-        sections->addWidget(BuildKillSection(), 0, Qt::AlignTop);
-    }
+    checks_ = new FieldChecks([this] { ShowModel(); }, this);
+    auto* outer = new QVBoxLayout(this);
+    BuildSections({*checks_, [this] { ShowModel(); }, [this] { ShowChanged(); }}, std::move(pickColour),
+                  std::move(pickFolder));
 
     save_ = CommandButton("Save", "cmdSave", "Save", this);
     cancel_ = CommandButton("Cancel Changes", "cmdCancel", "Cancel changes", this);
@@ -79,9 +59,7 @@ ConfigurationWindow::ConfigurationWindow(ConfigurationDialogModel& model, Colour
 
     auto* bar = new QMenuBar(this);
     BuildMenus(bar);
-    auto* outer = new QVBoxLayout(this);
     outer->setMenuBar(bar);
-    outer->addLayout(sections);
     outer->addStretch();
     outer->addLayout(buttons);
 
@@ -90,42 +68,75 @@ ConfigurationWindow::ConfigurationWindow(ConfigurationDialogModel& model, Colour
     resize(hint.width(), std::max(hint.height(), layout.heightTwips / kTwipsPerPixel));
 }
 
-void ConfigurationWindow::BuildMenus(QMenuBar* bar) {
+void ConfigurationWindow::BuildSections(SectionHost host, ColourPicker pickColour, FolderPicker pickFolder) {
     const ConfigWindowLayout& layout = model_.Layout();
-    auto add = [this](QMenu* menu, const QString& text, const char* name, auto handler) {
-        QAction* a = menu->addAction(text);
+    auto* sections = new QHBoxLayout;
+    static_cast<QVBoxLayout*>(this->layout())->addLayout(sections);
+    if (layout.boardSection) {
+        boards_ = new BoardSection(model_.Boards(), host, std::move(pickFolder), this);
+        sections->addWidget(boards_, 0, Qt::AlignTop);
+    }
+    if (!layout.colourSection)
+        return;
+    colours_ = new ColourSection(model_.Colours(), host, std::move(pickColour), this);
+    kill_ = new KillSection(model_.Colours(), host, this);
+    if (layout.boardSection) {
+        auto* column = new QVBoxLayout;
+        column->addWidget(colours_);
+        column->addWidget(kill_);
+        column->addStretch();
+        sections->addLayout(column);
+    } else {
+        // On its own the section is for a small screen: side by side keeps it low.
+        sections->addWidget(colours_, 0, Qt::AlignTop);
+        sections->addWidget(kill_, 0, Qt::AlignTop);
+    }
+}
+
+void ConfigurationWindow::BuildMenus(QMenuBar* bar) {
+    QMenu* file = bar->addMenu("&File");
+    file->setObjectName("mnuFile");
+    auto add = [this, file](const QString& text, const char* name, auto handler) {
+        QAction* a = file->addAction(text);
         a->setObjectName(name);
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    QMenu* file = bar->addMenu("&File");
-    file->setObjectName("mnuFile");
-    menuSave_ = add(file, "Save Configuration", "mnuFileSave", [this] { SaveClicked(); });
-    menuCancel_ =
-        add(file, "Cancel (Does not Change Configuration)", "mnuFileCancel", [this] { CancelClicked(); });
+    menuSave_ = add("Save Configuration", "mnuFileSave", [this] { SaveClicked(); });
+    menuCancel_ = add("Cancel (Does not Change Configuration)", "mnuFileCancel", [this] { CancelClicked(); });
     file->addSeparator();
-    add(file, "Print Form", "mnuFilePrintForm", [this] { Print(false); });
-    add(file, "Print Screen", "mnuFilePrintScreen", [this] { Print(true); });
+    add("Print Form", "mnuFilePrintForm", [this] { Print(false); });
+    add("Print Screen", "mnuFilePrintScreen", [this] { Print(true); });
     file->addSeparator();
-    add(file, "Exit", "mnuFileExit", [this] { close(); });
+    add("Exit", "mnuFileExit", [this] { close(); });
+    BuildColourMenu(bar);
+    BuildResetMenu(bar);
+}
 
+void ConfigurationWindow::BuildColourMenu(QMenuBar* bar) {
+    const ConfigWindowLayout& layout = model_.Layout();
     QMenu* colours = bar->addMenu("Set &Colors");
     colours->setObjectName("mnuSetColors");
     colours->menuAction()->setVisible(layout.setColors && layout.colourSection);
-    if (layout.colourSection) {
-        for (int i = 0; i < kStatusColourCount; ++i)
-            colours->addAction(statusButtons_[static_cast<size_t>(i)]->accessibleName(), this,
-                               [this, i] { PickStatusColour(i); });
-        colours->addSeparator();
-        for (int g = 0; g < kGroupColourCount; ++g)
-            colours->addAction(groupButtons_[static_cast<size_t>(g)]->accessibleName(), this,
-                               [this, g] { PickGroupColour(g); });
-    }
+    if (colours_ == nullptr)
+        return;
+    for (int i = 0; i < kStatusColourCount; ++i)
+        colours->addAction(colours_->ButtonName(ColourSet::Status, i), this,
+                           [this, i] { colours_->Pick(ColourSet::Status, i); });
+    colours->addSeparator();
+    for (int g = 0; g < kGroupColourCount; ++g)
+        colours->addAction(colours_->ButtonName(ColourSet::Group, g), this,
+                           [this, g] { colours_->Pick(ColourSet::Group, g); });
+}
 
+void ConfigurationWindow::BuildResetMenu(QMenuBar* bar) {
+    const ConfigWindowLayout& layout = model_.Layout();
     QMenu* reset = bar->addMenu("&Reset");
     reset->setObjectName("mnuReset");
     auto resetEntry = [&](const QString& text, const char* name, bool shown, std::function<void()> action) {
-        QAction* a = add(reset, text, name, [this, action] {
+        QAction* a = reset->addAction(text);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, [this, action] {
             action();
             ShowModel();
         });
@@ -146,8 +157,12 @@ void ConfigurationWindow::BuildMenus(QMenuBar* bar) {
 }
 
 void ConfigurationWindow::ShowModel() {
-    ShowBoards();
-    ShowColours();
+    if (boards_ != nullptr)
+        boards_->Show();
+    if (colours_ != nullptr)
+        colours_->Show();
+    if (kill_ != nullptr)
+        kill_->Show();
     ShowChanged();
 }
 
@@ -161,51 +176,8 @@ void ConfigurationWindow::ShowChanged() {
             a->setEnabled(changed);
 }
 
-void ConfigurationWindow::Validated(QWidget* field, std::function<bool()> validate) {
-    validators_.insert(field, std::move(validate));
-    field->installEventFilter(this);
-}
-
-bool ConfigurationWindow::Validate(QWidget* field) {
-    const auto it = validators_.find(field);
-    if (it == validators_.end())
-        return true;
-    const bool accepted = (*it)();
-    ShowModel();
-    if (accepted) {
-        if (refused_ == field)
-            refused_ = nullptr;
-        return true;
-    }
-    refused_ = field;
-    QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
-    return false;
-}
-
-bool ConfigurationWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && !closing_) {
-        auto* field = static_cast<QWidget*>(watched);
-        if (LeftByTheUser(static_cast<QFocusEvent*>(event)->reason()) && validators_.contains(field))
-            Validate(field);
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-bool ConfigurationWindow::CommitFocused() {
-    if (refused_ != nullptr) {
-        refused_->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
-    QWidget* focused = QApplication::focusWidget();
-    // An editable list's text field belongs to its list.
-    if (focused != nullptr && !validators_.contains(focused) && focused->parentWidget() != nullptr &&
-        validators_.contains(focused->parentWidget()))
-        focused = focused->parentWidget();
-    return focused == nullptr || Validate(focused);
-}
-
 void ConfigurationWindow::SaveClicked() {
-    if (!CommitFocused())
+    if (!checks_->CommitFocused())
         return;
     model_.Save();
     ShowModel();
@@ -213,30 +185,30 @@ void ConfigurationWindow::SaveClicked() {
 
 void ConfigurationWindow::CancelClicked() {
     model_.CancelChanges();
-    closing_ = true;
+    checks_->Stop();
     QDialog::reject();
 }
 
 bool ConfigurationWindow::ConfirmClose() {
-    return CommitFocused() && model_.RequestClose() == CloseAnswer::Close;
+    return checks_->CommitFocused() && model_.RequestClose() == CloseAnswer::Close;
 }
 
 void ConfigurationWindow::reject() {
-    if (!closing_ && !ConfirmClose()) {
+    if (!checks_->Stopped() && !ConfirmClose()) {
         ShowModel();
         return;
     }
-    closing_ = true;
+    checks_->Stop();
     QDialog::reject();
 }
 
 void ConfigurationWindow::closeEvent(QCloseEvent* event) {
-    if (!closing_ && !ConfirmClose()) {
+    if (!checks_->Stopped() && !ConfirmClose()) {
         ShowModel();
         event->ignore();
         return;
     }
-    closing_ = true;
+    checks_->Stop();
     QDialog::closeEvent(event);
 }
 

@@ -44,8 +44,9 @@ std::string StampNow() {
 // again only when it is no longer the version last read or written here.
 class HiveRegistry final : public Registry {
 public:
-    HiveRegistry(std::string folder, RegistryProblemReporter reporter)
-        : folder_(std::move(folder)), reporter_(std::move(reporter)) {}
+    HiveRegistry(std::string folder, RegistryProblemReporter reporter, RegistryAccess access)
+        : folder_(std::move(folder)), reporter_(std::move(reporter)),
+          readOnly_(access == RegistryAccess::ReadOnly) {}
 
     int32_t OpenKey(int32_t root, const std::string& subKey, uint32_t, RegHandle& key) override {
         key = 0;
@@ -206,10 +207,16 @@ private:
     // One locked look at a hive file.
     struct Session {
         Session(HiveRegistry& owner, int32_t root)
-            : file(owner.HivePath(root)),
-              lock((MakePrivateFolders(owner.folder_), owner.folder_ + "/." + RootName(root) + ".lock"),
-                   FileLock::Mode::Exclusive),
-              cached(owner.cache_[root]), hive(cached.hive) {
+            : file(owner.HivePath(root)), writable(!owner.readOnly_), cached(owner.cache_[root]),
+              hive(cached.hive) {
+            // A reader that may not write leaves the folder as it is: it makes no lock file of its own.
+            const std::string lockPath = owner.folder_ + "/." + RootName(root) + ".lock";
+            if (!owner.readOnly_) {
+                MakePrivateFolders(owner.folder_);
+                lock.emplace(lockPath, FileLock::Mode::Exclusive);
+            } else if (FileExists(lockPath)) {
+                lock.emplace(lockPath, FileLock::Mode::Shared);
+            }
             // Looked at before the read: a change in between shows as a new version next time.
             const std::optional<FileVersion> now = FileVersionOf(file);
             if (now && cached.version == now)
@@ -241,7 +248,7 @@ private:
         void Forget() { cached.version.reset(); }
 
         std::string file;
-        FileLock lock;
+        std::optional<FileLock> lock;
         bool writable = true;
         bool deferred = false; // inside WriteTogether: written once at its end
         bool dirty = false;
@@ -302,6 +309,13 @@ private:
             clean = true;
             return std::move(*hive);
         }
+        if (readOnly_) {
+            writable = false;
+            if (reported_.insert(root).second && reporter_)
+                reporter_({"The registry file " + file + " cannot be read:", error, "",
+                           "It is left as it is and nothing is written; the values below are not its own."});
+            return {};
+        }
         std::string aside = file + ".damaged-" + StampNow();
         for (int n = 2; FileExists(aside); ++n)
             aside = file + ".damaged-" + StampNow() + "-" + std::to_string(n);
@@ -334,6 +348,7 @@ private:
 
     std::string folder_;
     RegistryProblemReporter reporter_;
+    bool readOnly_ = false;
     std::map<RegHandle, OpenKeyInfo> handles_;
     RegHandle nextHandle_ = 0x100;
     std::set<int32_t> reported_;
@@ -358,8 +373,9 @@ const char* RootName(int32_t root) {
     }
 }
 
-std::unique_ptr<Registry> MakeHiveRegistry(const std::string& folder, RegistryProblemReporter reporter) {
-    return std::make_unique<HiveRegistry>(folder, std::move(reporter));
+std::unique_ptr<Registry> MakeHiveRegistry(const std::string& folder, RegistryProblemReporter reporter,
+                                           RegistryAccess access) {
+    return std::make_unique<HiveRegistry>(folder, std::move(reporter), access);
 }
 
 } // namespace tavrel

@@ -2,8 +2,11 @@
 
 namespace tavrel {
 
-std::unique_ptr<Registry> MakeSystemRegistry(const std::string& home, RegistryProblemReporter reporter) {
-    auto registry = MakeHiveRegistry(home + "/registry", std::move(reporter));
+std::unique_ptr<Registry> MakeSystemRegistry(const std::string& home, RegistryProblemReporter reporter,
+                                             RegistryAccess access) {
+    auto registry = MakeHiveRegistry(home + "/registry", std::move(reporter), access);
+    if (access == RegistryAccess::ReadOnly)
+        return registry;
     // The start-up list's keys exist on every Windows machine; a new hive gets them too.
     for (const char* key : {"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
                             "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce"}) {

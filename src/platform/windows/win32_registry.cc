@@ -67,7 +67,8 @@ public:
 
 } // namespace
 
-std::unique_ptr<Registry> MakeSystemRegistry(const std::string&, RegistryProblemReporter) {
+// The Windows registry is only read by a lister: it never moves or rewrites anything by itself.
+std::unique_ptr<Registry> MakeSystemRegistry(const std::string&, RegistryProblemReporter, RegistryAccess) {
     return std::make_unique<Win32Registry>();
 }
 

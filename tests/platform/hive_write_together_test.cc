@@ -27,7 +27,7 @@ TEST(HiveWriteTogether, FileChangesOnceAtTheEnd) {
         api.SetNewValue(kHkeyLocalMachine, kConfig, "String", "A", "new", true);
         api.SetNewValue(kHkeyLocalMachine, kConfig, "String", "B", "two", true);
         // Read back within the same changes: they see each other.
-        EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "A", "Absolute", true), "new");
+        EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "A", RegReadMode::Store, true), "new");
         during = test::ReadWholeFile(file);
     });
     EXPECT_EQ(result, kRegSuccess);

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace tavrel {
@@ -118,10 +119,10 @@ TEST(HiveRegistry, GoldenHiveServesReads) {
     auto registry = MakeHiveRegistry(home.File("registry"), nullptr);
     test::FakeMessageBoxes boxes;
     modRegAPI api(*registry, boxes);
-    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "ConfigVersion", "Absolute", true),
+    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "ConfigVersion", RegReadMode::Store, true),
               "FV.2002.08.01|.b0.r7.t5");
-    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "Count", "Absolute", true), "12");
-    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "KillMiscButtonName", "Absolute", true),
+    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "Count", RegReadMode::Store, true), "12");
+    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "KillMiscButtonName", RegReadMode::Store, true),
               "Say \"Stop\"");
     // A change rewrites the file with everything else as it was.
     api.SetNewValue(kHkeyLocalMachine, kConfig, "String", "Count", "x", true);
@@ -145,12 +146,12 @@ TEST(HiveRegistry, UnchangedValuesAreNotWrittenAndOutsideEditsAreSeen) {
     EXPECT_EQ(test::ReadWholeFile(file), lf);
     api.SetNewValue(kHkeyLocalMachine, kConfig, "String", "Count", "12", true);
     EXPECT_NE(test::ReadWholeFile(file), lf) << "a new type is a change";
-    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "Count", "Absolute", true), "12");
+    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "Count", RegReadMode::Store, true), "12");
     // A file changed behind the program's back is read again, not served from memory.
     std::string edited = test::ReadWholeFile(file);
     edited.replace(edited.find("\"12\""), 4, "\"13\"");
     test::WriteWholeFile(file, edited);
-    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "Count", "Absolute", true), "13");
+    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "Count", RegReadMode::Store, true), "13");
 }
 
 TEST(HiveRegistry, DamagedHiveIsReportedOnceAndKeptAside) {
@@ -176,8 +177,48 @@ TEST(HiveRegistry, DamagedHiveIsReportedOnceAndKeptAside) {
     EXPECT_EQ(test::ReadWholeFile(aside), damaged) << "the user's file is kept as it was";
 
     api.SetNewValue(kHkeyLocalMachine, kConfig, "String", "A", "1", true);
-    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "A", "Absolute", true), "1");
+    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "A", RegReadMode::Store, true), "1");
     EXPECT_EQ(reports.size(), 1u);
+}
+
+std::vector<std::string> FolderListing(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A registry that only reads (what `tavreld --config` lists through) leaves a damaged hive and its folder
+// exactly as they were, says so once naming the file, and refuses every change.
+TEST(HiveRegistry, AReadOnlyRegistryNeverWrites) {
+    test::TempHome home;
+    std::filesystem::create_directories(home.File("registry"));
+    const std::string file = home.File("registry/HKEY_LOCAL_MACHINE.reg");
+    const std::string damaged =
+        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\r\n";
+    test::WriteWholeFile(file, damaged);
+    const std::vector<std::string> before = FolderListing(home.File("registry"));
+    std::vector<std::vector<std::string>> reports;
+    auto registry = MakeHiveRegistry(
+        home.File("registry"), [&](const std::vector<std::string>& lines) { reports.push_back(lines); },
+        RegistryAccess::ReadOnly);
+    test::FakeMessageBoxes boxes;
+    modRegAPI api(*registry, boxes);
+    EXPECT_EQ(api.ReadRegValueCheck(kHkeyLocalMachine, kConfig, "ConfigVersion", false), kRegKeyNotFound);
+    EXPECT_FALSE(api.VerifyCreateRegKey(kHkeyLocalMachine, kConfig, false));
+    api.SetNewValue(kHkeyLocalMachine, kConfig, "String", "A", "1", false);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0][0], "The registry file " + file + " cannot be read:");
+    EXPECT_EQ(test::ReadWholeFile(file), damaged);
+    EXPECT_EQ(FolderListing(home.File("registry")), before);
+
+    // A fresh home stays empty too.
+    test::TempHome fresh;
+    auto empty = MakeHiveRegistry(fresh.File("registry"), {}, RegistryAccess::ReadOnly);
+    modRegAPI freshApi(*empty, boxes);
+    freshApi.SetNewValue(kHkeyLocalMachine, kConfig, "String", "A", "1", false);
+    EXPECT_FALSE(std::filesystem::exists(fresh.File("registry")));
 }
 
 } // namespace

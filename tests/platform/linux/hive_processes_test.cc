@@ -41,7 +41,8 @@ TEST(HiveProcesses, ConcurrentWritersKeepEachOthersChanges) {
     for (int c = 0; c < 2; ++c)
         for (int i = 0; i < kValues; ++i)
             EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, "SOFTWARE\\Tavrel\\Config",
-                                       "P" + std::to_string(c) + "_" + std::to_string(i), "Absolute", true),
+                                       "P" + std::to_string(c) + "_" + std::to_string(i), RegReadMode::Store,
+                                       true),
                       std::to_string(i));
 }
 

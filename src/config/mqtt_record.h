@@ -1,0 +1,24 @@
+#pragma once
+// The MQTT link's settings as the program uses them, after the defaults are applied.
+
+#include <string>
+
+namespace tavrel {
+
+inline constexpr int kMqttDefaultPort = 1883;
+
+struct MqttSettings {
+    bool Enabled = false;
+    std::string Host = "localhost";
+    int Port = kMqttDefaultPort;
+    std::string ClientId;    // "tavrel-" + the host name
+    std::string TopicPrefix; // "tavrel/" + ClientId, without a closing "/"
+    std::string Username;
+    std::string Password;
+    std::string TlsCaFile;
+    bool Discovery = true;
+
+    bool operator==(const MqttSettings&) const = default;
+};
+
+} // namespace tavrel
