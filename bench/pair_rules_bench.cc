@@ -1,6 +1,6 @@
 // CPU time of the pair rules for one board of eight relays with every pair in use.
 
-#include "engine/cycle_codes.h"
+#include "engine/pair_rules.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,8 +24,8 @@ void BM_PairRulesEightRelays(benchmark::State& state) {
         for (int r = 0; r < 8; ++r) {
             RelayRecord& relay = relays[static_cast<size_t>(r)];
             relay.NewState = kStateOff;
-            ApplyPairRules(relay, std::span<TimePair>(&pairs[static_cast<size_t>(r * 6)], 6), sample,
-                           suspended);
+            const std::span<TimePair> six(&pairs[static_cast<size_t>(r * 6)], 6);
+            ApplyPairRules(relay, six, ResolveRelayPairSeconds(six, sample.date), sample, suspended);
         }
         sample.tickMs += 950;
         benchmark::DoNotOptimize(relays);

@@ -49,7 +49,7 @@ uint8_t BoardIo::InitialiseBoard(int board) {
         return 0;
     HoldPortsOf(board);
     uint8_t& shadow = state_.OutputShadow[static_cast<size_t>(board)];
-    if (Emulated(*b))
+    if (BoardEmulated(*b))
         shadow = 0;
     else
         DriverFor(*b).Initialise(*b, shadow);
@@ -69,7 +69,7 @@ uint8_t BoardIo::SwitchRelay(int board, int relay, bool on) {
     HoldPortsOf(board);
     uint8_t& shadow = state_.OutputShadow[static_cast<size_t>(board)];
     uint8_t result = 0;
-    if (Emulated(*b)) {
+    if (BoardEmulated(*b)) {
         shadow = on ? static_cast<uint8_t>(shadow | mask) : static_cast<uint8_t>(shadow & ~mask);
     } else {
         if (!IsSet(b->BoardReady))
@@ -94,7 +94,7 @@ uint8_t BoardIo::ReadOutputs(int board) {
         return 0;
     HoldPortsOf(board);
     uint8_t& shadow = state_.OutputShadow[static_cast<size_t>(board)];
-    return Emulated(*b) ? shadow : DriverFor(*b).ReadOutputs(*b, shadow);
+    return BoardEmulated(*b) ? shadow : DriverFor(*b).ReadOutputs(*b, shadow);
 }
 
 uint8_t BoardIo::ReadInputs(int board) {
@@ -103,7 +103,7 @@ uint8_t BoardIo::ReadInputs(int board) {
         return 0;
     HoldPortsOf(board);
     const uint8_t shadow = state_.OutputShadow[static_cast<size_t>(board)];
-    return Emulated(*b) ? shadow : DriverFor(*b).ReadInputs(*b, shadow);
+    return BoardEmulated(*b) ? shadow : DriverFor(*b).ReadInputs(*b, shadow);
 }
 
 void BoardIo::SettlePause(int board) {

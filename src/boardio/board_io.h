@@ -42,8 +42,6 @@ public:
     void ReadAllOutputs();
     void ReadAllInputs();
     void InvalidateBoard(int board);
-    // A board with no port of its own, or set to run without one: nothing is written anywhere.
-    static bool Emulated(const BoardRecord& b) { return IsSet(b.RunNoBoard) || b.BaseAddress == 0; }
 
 private:
     uint8_t SwitchRelay(int board, int relay, bool on);

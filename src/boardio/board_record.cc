@@ -16,36 +16,13 @@ const BoardRecord& BoardOrBlank(const BoardTable& boards, int board) {
 
 } // namespace
 
+bool BoardEmulated(const BoardRecord& board) {
+    return board.RunNoBoard != 0 || board.BaseAddress == 0;
+}
+
 std::string BoardChipSetType(const BoardTable& boards, int board) {
     return BoardOrBlank(boards, board).ChipSetType;
 }
-int32_t BoardBaseAddress(const BoardTable& boards, int board) {
-    return BoardOrBlank(boards, board).BaseAddress;
-}
-int32_t BoardInputAddress(const BoardTable& boards, int board) {
-    return BoardOrBlank(boards, board).InputAddress;
-}
-int32_t BoardCntlAddress(const BoardTable& boards, int board) {
-    return BoardOrBlank(boards, board).CntlAddress;
-}
-int32_t BoardPortConfigValue(const BoardTable& boards, int board) {
-    return BoardOrBlank(boards, board).PortConfigValue;
-}
-int16_t BoardRunNoBoard(const BoardTable& boards, int board) {
-    return ToFlag(IsSet(BoardOrBlank(boards, board).RunNoBoard));
-}
-int16_t BoardWriteToBaseOnly(const BoardTable& boards, int board) {
-    return ToFlag(IsSet(BoardOrBlank(boards, board).WriteToBaseOnly));
-}
-int16_t BoardReadyFlag(const BoardTable& boards, int board) {
-    return BoardOrBlank(boards, board).BoardReady;
-}
-
-void SetBoardReady(BoardTable& boards, int board) {
-    if (BoardRecord* b = boards.Slot(board))
-        b->BoardReady = kTrue;
-}
-
 void ClearBoardReady(BoardTable& boards, int board) {
     if (BoardRecord* b = boards.Slot(board))
         b->BoardReady = kFalse;

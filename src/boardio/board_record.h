@@ -33,16 +33,13 @@ struct BoardRecord {
 using BoardTable = CheckedTable<BoardRecord, kBoardSlots>;
 using PortByteTable = CheckedTable<uint8_t, kBoardSlots>;
 
-// Board field readers by board index 0..3. A bad index is reported and reads as a blank board.
+// Whether the board is emulated: nothing is read from or written to it. Any non-zero "RunNoBoard" or a
+// base address of 0 (no board set) emulates; the board layer, the menu, the status bar and the board
+// claim all ask here.
+bool BoardEmulated(const BoardRecord& board);
+
+// By board index 0..3. A bad index is reported and reads as a blank board, or changes nothing.
 std::string BoardChipSetType(const BoardTable& boards, int board);
-int32_t BoardBaseAddress(const BoardTable& boards, int board);
-int32_t BoardInputAddress(const BoardTable& boards, int board);
-int32_t BoardCntlAddress(const BoardTable& boards, int board);
-int32_t BoardPortConfigValue(const BoardTable& boards, int board);
-int16_t BoardRunNoBoard(const BoardTable& boards, int board);      // -1 when emulated, else 0
-int16_t BoardWriteToBaseOnly(const BoardTable& boards, int board); // -1 when write-only, else 0
-int16_t BoardReadyFlag(const BoardTable& boards, int board);
-void SetBoardReady(BoardTable& boards, int board);
 void ClearBoardReady(BoardTable& boards, int board);
 
 } // namespace tavrel

@@ -1,6 +1,6 @@
 #include "engine/cycle_code_words.h"
 
-#include "engine/cycle_codes.h"
+#include "engine/pair_rules.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "engine/day_preview.h"
 
-#include "engine/cycle_codes.h"
 #include "engine/evaluation.h"
+#include "engine/pair_rules.h"
 #include "engine/total_time.h"
 
 namespace tavrel {
@@ -63,11 +63,11 @@ DayPreview PreviewDay(const ScheduleTables& schedule, const CalendarDate& date) 
         RelayPreview& out = day.relays[static_cast<size_t>(r)];
         out.name = relay.DisplayName;
         out.cyclic = RulesForCode(relay.CycleCode)[0] == PairRule::Cyclic;
-        out.totalTimeText = ComputeTotalTime(relay, PairsOfRelay(t, RelayIndex(0, r)));
+        out.totalTimeText = ComputeTotalTime(relay, PairsOfRelay(t, RelayIndex(0, r)), date);
     }
 
-    // The texts do not change during the day, so their times are read once, not at every second.
-    const BoardPairSeconds seconds = ReadBoardPairSeconds(t);
+    // The texts do not change during the day, so their times are resolved once, not at every second.
+    const BoardPairSeconds seconds = ResolveBoardPairSeconds(t, date);
     PreviewClock clock(date, day.weekday);
     std::array<bool, kRelaysPerBoard> on{};
     for (int32_t s = 0; s < kSecondsInDay; ++s) {

@@ -1,5 +1,6 @@
 #pragma once
-// What the relay panels and state captions show after a tick; the window only renders it.
+// What the relay panels and state captions show; engine/relay_display.h decides a relay's record and the
+// window only renders it.
 
 #include "engine/schedule_records.h"
 #include "resources/main_window_strings.h"
@@ -15,17 +16,21 @@ constexpr int32_t kColourStopRed = kStopRedColour;
 
 struct RelayDisplay {
     int32_t light = 0;
+    std::string lightText = "OFF"; // "ON" or "OFF"
     std::array<int32_t, kPairsPerRelay> startBox{};
     std::array<int32_t, kPairsPerRelay> endBox{};
     int32_t codeBox = 0;
     int32_t manualLabel = 0;
     int32_t invertLabel = 0;
     std::string invertCaption = "Invert";
-    std::string caption; // ">Manual<", ">Invr-Man<", " Invert ", "> STOP <" or empty
+    bool stopped = false; // the stop image shows
+    std::string caption;  // ">Manual<", ">Invr-Man<", " Invert ", "> STOP <" or empty
     std::string totalTimeText;
     int32_t totalTimeBackground = 0;
     int32_t counterLabel = 0;
     std::string counterCaption = "Counter";
+
+    bool operator==(const RelayDisplay&) const = default;
 };
 
 struct BoardDisplay {

@@ -1,6 +1,6 @@
 #include "engine/evaluation.h"
 
-#include "engine/cycle_codes.h"
+#include "engine/pair_rules.h"
 
 namespace tavrel {
 
@@ -23,8 +23,8 @@ void Evaluate(ScheduleTables& t, const Clock& clock, const BoardPairSeconds* rea
         if (!DaysOfWeekMatch(relay.DaysOfWeek, sample.weekday))
             continue;
         const std::span<TimePair> pairs = PairsOfRelay(t, RelayIndex(0, r));
-        const RelayPairSeconds seconds =
-            readBefore != nullptr ? (*readBefore)[static_cast<size_t>(r)] : ReadPairSeconds(pairs);
+        const RelayPairSeconds seconds = readBefore != nullptr ? (*readBefore)[static_cast<size_t>(r)]
+                                                               : ResolveRelayPairSeconds(pairs, sample.date);
         if (!ApplyPairRules(relay, pairs, seconds, sample, t.ScheduleSuspended))
             return;
     }
@@ -32,10 +32,10 @@ void Evaluate(ScheduleTables& t, const Clock& clock, const BoardPairSeconds* rea
 
 } // namespace
 
-BoardPairSeconds ReadBoardPairSeconds(ScheduleTables& t) {
+BoardPairSeconds ResolveBoardPairSeconds(ScheduleTables& t, const CalendarDate& date) {
     BoardPairSeconds seconds{};
     for (int r = 0; r < kRelaysPerBoard; ++r)
-        seconds[static_cast<size_t>(r)] = ReadPairSeconds(PairsOfRelay(t, RelayIndex(0, r)));
+        seconds[static_cast<size_t>(r)] = ResolveRelayPairSeconds(PairsOfRelay(t, RelayIndex(0, r)), date);
     return seconds;
 }
 

@@ -2,19 +2,19 @@
 // The evaluation pass (what the schedule wants of each relay) and the output pass (what is written).
 
 #include "boardio/board_io.h"
-#include "engine/cycle_codes.h"
+#include "engine/pair_rules.h"
 #include "engine/schedule_records.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 
 namespace tavrel {
 
-// The times of board 1's pairs, read once from the tables' texts.
+// The times of board 1's pairs on `date`, resolved once from the tables' texts.
 using BoardPairSeconds = std::array<RelayPairSeconds, kRelaysPerBoard>;
-BoardPairSeconds ReadBoardPairSeconds(ScheduleTables& tables);
+BoardPairSeconds ResolveBoardPairSeconds(ScheduleTables& tables, const CalendarDate& date);
 
-// What the schedule wants of each relay of board 1 now. The tick reads the pairs' times at each call;
-// a caller that evaluates many times over unchanged texts may read them once and pass them in.
+// What the schedule wants of each relay of board 1 now. The tick resolves the pairs' times at each call;
+// a caller that evaluates many times over unchanged texts on one date may resolve them once and pass them.
 void EvaluateSchedule(ScheduleTables& tables, const Clock& clock);
 void EvaluateSchedule(ScheduleTables& tables, const Clock& clock, const BoardPairSeconds& seconds);
 void ApplyOutputs(ScheduleTables& tables, BoardIo& boards, MessageBoxes& boxes);

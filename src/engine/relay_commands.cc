@@ -1,8 +1,9 @@
 #include "engine/relay_commands.h"
 
-#include "engine/cycle_codes.h"
 #include "engine/engine.h"
 #include "engine/evaluation.h"
+#include "engine/pair_rules.h"
+#include "engine/relay_display.h"
 #include "engine/tick.h"
 #include "engine/total_time.h"
 
@@ -24,16 +25,14 @@ void SwitchBoard(Engine& engine, int board, bool on) {
     RestartCycles(engine.schedule, board);
 }
 
-// Shows the relay's total time again once no caption covers it.
-void RestoreTotalTime(Engine& engine, int relay) {
-    RelayDisplay& d = engine.display.relays[static_cast<size_t>(relay)];
-    d.caption.clear();
-    d.totalTimeBackground = engine.settings.ColorTTimeBkgrnd;
-    d.totalTimeText =
-        ComputeTotalTime(engine.schedule.RelayArray[relay], PairsOfRelay(engine.schedule, relay));
+// Once a setting that covered it is released, the relay's total is computed afresh to be shown again.
+void RecomputeTotalTime(Engine& engine, int relay) {
+    ComputeTotalTime(engine.schedule.RelayArray[relay], PairsOfRelay(engine.schedule, relay),
+                     engine.clock.Now().date);
 }
 
-void AfterToggle(Engine& engine) {
+void AfterToggle(Engine& engine, int relay) {
+    UpdateRelayDisplay(engine.display, engine.schedule, engine.settings, relay);
     engine.events.RestartFileDue();
     EnableTimer(engine);
 }
@@ -72,12 +71,12 @@ void ToggleManual(Engine& engine, int relay) {
         return;
     if (IsSet(r->Manual)) {
         r->Manual = kFalse;
-        RestoreTotalTime(engine, relay);
+        RecomputeTotalTime(engine, relay);
     } else {
         r->Manual = kTrue;
     }
     r->NextCycleTick = 0;
-    AfterToggle(engine);
+    AfterToggle(engine, relay);
 }
 
 void ToggleInvert(Engine& engine, int relay) {
@@ -86,11 +85,11 @@ void ToggleInvert(Engine& engine, int relay) {
         return;
     if (IsSet(r->Invert)) {
         r->Invert = kFalse;
-        RestoreTotalTime(engine, relay);
+        RecomputeTotalTime(engine, relay);
     } else {
         r->Invert = kTrue;
     }
-    AfterToggle(engine);
+    AfterToggle(engine, relay);
 }
 
 void ToggleStop(Engine& engine, int relay) {
@@ -99,16 +98,12 @@ void ToggleStop(Engine& engine, int relay) {
         return;
     if (IsSet(r->HardStop)) {
         r->HardStop = kFalse;
-        RelayDisplay& d = engine.display.relays[static_cast<size_t>(relay)];
-        d.manualLabel = IsSet(r->Manual) ? engine.settings.ColorManualON : engine.settings.ColorManualOFF;
-        d.invertLabel = IsSet(r->Invert) ? engine.settings.ColorManualON : engine.settings.ColorManualOFF;
-        d.codeBox = engine.settings.ColorTimeOFF;
-        RestoreTotalTime(engine, relay);
+        RecomputeTotalTime(engine, relay);
     } else {
         r->HardStop = kTrue;
     }
     r->NextCycleTick = 0;
-    AfterToggle(engine);
+    AfterToggle(engine, relay);
 }
 
 void ShowPauseMessage(Engine& engine, int board, const std::string& word) {

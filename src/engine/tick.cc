@@ -3,10 +3,10 @@
 #include "boardio/bit_marks.h"
 #include "boardio/chip_set_types.h"
 #include "engine/counters.h"
-#include "engine/cycle_codes.h"
 #include "engine/engine.h"
 #include "engine/evaluation.h"
 #include "engine/kill.h"
+#include "engine/relay_display.h"
 #include "engine/tick_host.h"
 #include "engine/time_of_day.h"
 
@@ -18,57 +18,17 @@ bool Suspended(const Engine& engine) {
     return IsSet(engine.schedule.ScheduleSuspended);
 }
 
-// Whether the relay's code governs a pair under `rule` (the pairs whose activity also lights the code box).
-bool CodeGoverns(PairRule rule) {
-    return rule == PairRule::TopOfHour || rule == PairRule::MiddleOfHour || rule == PairRule::BottomOfHour ||
-           rule == PairRule::Cyclic;
-}
-
-void UpdateRelayDisplay(Engine& engine, TickHost& host) {
+// Each relay's state from the read-back output byte; a relay whose state changed is reported.
+void TakeReadBackStates(Engine& engine, TickHost& host) {
     ScheduleTables& t = engine.schedule;
-    const Settings& s = engine.settings;
     for (int r = 0; r < kRelaysPerBoard; ++r) {
         if (IsSet(t.ScheduleSuspended))
             return;
         RelayRecord& relay = t.RelayArray[r];
-        RelayDisplay& d = engine.display.relays[static_cast<size_t>(r)];
-        d.totalTimeBackground = s.ColorTTimeBkgrnd;
-        const PairRules rules = RulesForCode(relay.CycleCode);
-        d.invertCaption = rules[0] == PairRule::Cyclic ? relay.NextCycleText : "Invert";
-
         const int16_t before = relay.CurrentState;
         relay.CurrentState = (t.OutputReadback[0] >> r) & 1 ? kStateOn : kStateOff;
-        d.light = relay.CurrentState == kStateOn ? s.ColorRelayON : s.ColorRelayOFF;
         if (relay.CurrentState != before)
             host.RelaySwitched(r, relay.CurrentState);
-
-        d.codeBox = s.ColorTimeOFF;
-        for (int p = 0; p < kPairsPerRelay; ++p) {
-            const bool active = IsSet(t.TimeArray[PairIndex(r, p)].PairActive);
-            const int32_t colour = active ? s.ColorTimeON : s.ColorTimeOFF;
-            d.startBox[static_cast<size_t>(p)] = colour;
-            d.endBox[static_cast<size_t>(p)] = colour;
-            if (active && CodeGoverns(rules[static_cast<size_t>(p)]))
-                d.codeBox = s.ColorTimeON;
-        }
-
-        d.caption.clear();
-        if (IsSet(relay.Manual)) {
-            d.manualLabel = s.ColorManualON;
-            d.caption = IsSet(relay.Invert) ? ">Invr-Man<" : ">Manual<";
-            d.invertLabel = IsSet(relay.Invert) ? s.ColorManualON : s.ColorManualOFF;
-        } else {
-            d.manualLabel = s.ColorManualOFF;
-            if (IsSet(relay.Invert))
-                d.caption = " Invert ";
-            d.invertLabel = IsSet(relay.Invert) ? s.ColorManualON : s.ColorManualOFF;
-        }
-        if (IsSet(relay.HardStop)) {
-            d.caption = "> STOP <";
-            d.totalTimeBackground = kColourStopRed;
-            d.manualLabel = d.invertLabel = d.codeBox = s.ColorManualOFF;
-        }
-        d.totalTimeText = d.caption.empty() ? relay.TotalTimeText : d.caption;
     }
 }
 
@@ -83,12 +43,16 @@ void UpdateBoardCaptions(Engine& engine) {
     }
 }
 
-// Steps 6 to 8: the display from the read-back bytes, the counters and the state captions.
+// Steps 6 to 8: the relays' states and counters from the read-back bytes, then their display and the
+// state captions.
 void RefreshDisplay(Engine& engine, TickHost& host) {
-    UpdateRelayDisplay(engine, host);
+    TakeReadBackStates(engine, host);
     if (Suspended(engine))
         return;
     CountInputs(engine);
+    if (Suspended(engine))
+        return;
+    UpdateAllRelayDisplays(engine.display, engine.schedule, engine.settings);
     if (Suspended(engine))
         return;
     UpdateBoardCaptions(engine);

@@ -1,11 +1,10 @@
 #include "engine/total_time.h"
 
 #include "common/vb_conversions.h"
-#include "engine/cycle_codes.h"
+#include "engine/pair_rules.h"
 #include "engine/time_of_day.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace tavrel {
 
@@ -43,8 +42,9 @@ int64_t BottomOfHour(int32_t start, int32_t end) {
     return each * (HourOf(end) - HourOf(start)) + std::max<int64_t>(0, MinSec(end) - MinSec(start));
 }
 
+// The periods of the evaluator (a period of a day or more covers the whole window anyway).
 int64_t Cyclic(int32_t start, int32_t end, double minutes) {
-    const int64_t period = std::clamp<int64_t>(RoundHalfAway(minutes), 1, 24 * 60) * 60;
+    const int64_t period = CyclePeriodMinutes(minutes) * 60;
     int64_t sum = 0;
     for (int64_t t = start; t < end; t += 2 * period)
         sum += std::min<int64_t>(period, end - t);
@@ -53,13 +53,11 @@ int64_t Cyclic(int32_t start, int32_t end, double minutes) {
 
 } // namespace
 
-int64_t PairOnSeconds(const std::string& cycleCode, int pairNumber, const TimePair& pair) {
-    if (!PairInUse(pair))
+int64_t PairOnSeconds(std::string_view cycleCode, int pairNumber, const PairSeconds& times) {
+    if (!times.usable)
         return 0;
-    const auto start = ParseTimeOfDay(pair.StartTime);
-    const auto end = ParseTimeOfDay(pair.EndTime);
-    if (!start || !end)
-        return 0;
+    const int32_t start = times.start;
+    const int32_t end = times.end;
     switch (RuleForPair(cycleCode, pairNumber)) {
     case PairRule::EvenHour:
     case PairRule::OddHour:
@@ -67,33 +65,34 @@ int64_t PairOnSeconds(const std::string& cycleCode, int pairNumber, const TimePa
     case PairRule::OddMinute:
     case PairRule::EvenSecond:
     case PairRule::OddSecond:
-        return static_cast<int64_t>(RoundHalfEven(static_cast<double>(Plain(*start, *end)) / 2.0));
+        return static_cast<int64_t>(RoundHalfEven(static_cast<double>(Plain(start, end)) / 2.0));
     case PairRule::TopOfHour:
-        return TopOfHour(*start, *end);
+        return TopOfHour(start, end);
     case PairRule::MiddleOfHour:
-        return MiddleOfHour(*start, *end);
+        return MiddleOfHour(start, end);
     case PairRule::BottomOfHour:
-        return BottomOfHour(*start, *end);
+        return BottomOfHour(start, end);
     case PairRule::Cyclic:
-        return Cyclic(*start, *end, *CyclicMinutes(cycleCode));
+        return Cyclic(start, end, *CyclicMinutes(cycleCode));
     default:
-        return Plain(*start, *end);
+        return Plain(start, end);
     }
 }
 
-std::string ComputeTotalTime(RelayRecord& relay, std::span<const TimePair> pairs) {
+std::string ComputeTotalTime(RelayRecord& relay, std::span<const TimePair> pairs, const CalendarDate& date) {
+    const RelayPairSeconds seconds = ResolveRelayPairSeconds(pairs, date);
     int64_t sum = 0;
-    for (size_t p = 0; p < pairs.size() && p < static_cast<size_t>(kPairsPerRelay); ++p)
-        sum += PairOnSeconds(relay.CycleCode, static_cast<int>(p), pairs[p]);
+    for (size_t p = 0; p < seconds.size(); ++p)
+        sum += PairOnSeconds(relay.CycleCode, static_cast<int>(p), seconds[p]);
     relay.TotalTimeText = sum > kSecondsPerDay    ? "Over24hr"
                           : sum == kSecondsPerDay ? "24:00:00"
                                                   : FormatTimeOfDay(sum);
     return relay.TotalTimeText;
 }
 
-void ComputeAllTotalTimes(ScheduleTables& tables) {
+void ComputeAllTotalTimes(ScheduleTables& tables, const CalendarDate& date) {
     for (int r = 0; r < kRelaysPerBoard; ++r)
-        ComputeTotalTime(tables.RelayArray[r], PairsOfRelay(tables, r));
+        ComputeTotalTime(tables.RelayArray[r], PairsOfRelay(tables, r), date);
 }
 
 } // namespace tavrel

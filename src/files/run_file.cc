@@ -1,7 +1,7 @@
 #include "files/run_file.h"
 
 #include "common/vb_conversions.h"
-#include "engine/cycle_codes.h"
+#include "engine/pair_rules.h"
 #include "files/run_file_fields.h"
 #include "platform/file_io.h"
 

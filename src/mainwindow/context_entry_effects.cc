@@ -19,7 +19,7 @@ void ContextEntryEffects::CheckScheduleNow() {
 }
 
 ScheduleEntry MakeScheduleEntry(ProgramContext& ctx, EntryEffects& effects) {
-    return ScheduleEntry(ctx.schedule, ctx.files, ctx.settings, ctx.display, ctx.boxes, effects);
+    return ScheduleEntry(ctx.schedule, ctx.files, ctx.settings, ctx.display, ctx.boxes, effects, ctx.clock);
 }
 
 } // namespace tavrel

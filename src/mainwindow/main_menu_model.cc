@@ -14,11 +14,6 @@ namespace {
 
 constexpr const char* kHouseLetters = "ABCDEFGHIJKLMNOPabcdefghijklmnop";
 
-bool Emulated(const BoardRecord& board) {
-    // Any non-zero value emulates, as the board layer reads it.
-    return board.RunNoBoard != 0 || board.BaseAddress == 0;
-}
-
 std::string Hex(int32_t value) {
     char text[16];
     std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(value));
@@ -49,8 +44,8 @@ MenuItemState LoggingItem(const Settings& settings) {
 MenuItemState EmulationItem(const BoardTable& boards, int board) {
     if (board != 0)
         return {"Emulation Mode Board " + std::to_string(board + 1) + " (Run With No Board) ", false, false};
-    const std::string status = Emulated(boards[0]) ? " Status:Emulation (change to Active?)"
-                                                   : " Status:Active   (change to Emulation?)";
+    const std::string status = BoardEmulated(boards[0]) ? " Status:Emulation (change to Active?)"
+                                                        : " Status:Active   (change to Emulation?)";
     return {"Board " + std::to_string(board) + status, true, false};
 }
 
@@ -63,7 +58,7 @@ MenuItemState StateItem(const DisplayState& display, int board) {
 MenuItemState InputItem(const DisplayState& display, const BoardTable& boards, int board) {
     const std::string& caption = display.boards[static_cast<size_t>(board)].inputCaption;
     return {caption.empty() ? "Board " + std::to_string(board + 1) + " Inputs (Not Set)" : caption,
-            !Emulated(boards[board]), false};
+            !BoardEmulated(boards[board]), false};
 }
 
 std::string BoardAddressesCaption(const BoardTable& boards) {

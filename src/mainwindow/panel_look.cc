@@ -18,44 +18,8 @@ Rgb TextColourOn(BgrColour background) {
 
 PanelLook PanelLookFor(int relay, const DisplayState& display, const ScheduleTables& tables,
                        const Settings& settings) {
-    const RelayDisplay& d = display.relays[static_cast<size_t>(relay)];
-    const RelayRecord& r = tables.RelayArray[relay];
-    PanelLook look;
-    look.panel = tables.RelayGroupColors[relay];
-    look.nameBackground = settings.ColorNameBkgrnd;
-    look.light = d.light;
-    look.lightText = r.CurrentState == kStateOn ? "ON" : "OFF";
-    look.startBox = d.startBox;
-    look.endBox = d.endBox;
-    look.codeBox = d.codeBox;
-    look.manualLabel = d.manualLabel;
-    look.invertLabel = d.invertLabel;
-    look.invertCaption = d.invertCaption;
-    look.stopped = IsSet(r.HardStop);
-    look.totalTimeText = d.totalTimeText;
-    look.totalTimeBackground = d.totalTimeBackground;
-    look.counterLabel = d.counterLabel;
-    look.counterCaption = d.counterCaption;
-    look.iconFile = r.IconFile;
-    return look;
-}
-
-void PrimeDisplayState(DisplayState& display, const ScheduleTables& tables, const Settings& s) {
-    for (int r = 0; r < kRelaysPerBoard; ++r) {
-        const RelayRecord& relay = tables.RelayArray[r];
-        RelayDisplay& d = display.relays[static_cast<size_t>(r)];
-        d = RelayDisplay{};
-        d.light = relay.CurrentState == kStateOn ? s.ColorRelayON : s.ColorRelayOFF;
-        d.startBox.fill(s.ColorTimeOFF);
-        d.endBox.fill(s.ColorTimeOFF);
-        d.codeBox = s.ColorTimeOFF;
-        d.manualLabel = s.ColorManualOFF;
-        d.invertLabel = s.ColorManualOFF;
-        d.totalTimeText = relay.TotalTimeText;
-        d.totalTimeBackground = s.ColorTTimeBkgrnd;
-        d.counterLabel = s.ColorInputOFF;
-        d.counterCaption = IsSet(relay.CountEnabled) ? std::to_string(relay.Counter) : "Counter";
-    }
+    return {display.relays[static_cast<size_t>(relay)], tables.RelayGroupColors[relay],
+            settings.ColorNameBkgrnd, tables.RelayArray[relay].IconFile};
 }
 
 int ToolTipId(PanelControl control) {

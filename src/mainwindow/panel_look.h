@@ -1,6 +1,6 @@
 #pragma once
-// What each control of a relay panel shows: colours, captions and tool tips, from the tick's display
-// state, the schedule tables and the settings. Equal looks need no redraw.
+// What a relay panel draws: the relay's display record (engine/relay_display.h decides it) with the
+// panel's own colours and icon, and the tool tips. Equal looks need no redraw.
 
 #include "config/settings.h"
 #include "engine/display_state.h"
@@ -27,21 +27,9 @@ Rgb RgbFromColour(BgrColour colour);
 Rgb TextColourOn(BgrColour background);
 
 struct PanelLook {
+    RelayDisplay relay;
     BgrColour panel = 0;
     BgrColour nameBackground = 0;
-    BgrColour light = 0;
-    std::string lightText; // "ON" or "OFF"
-    std::array<BgrColour, kPairsPerRelay> startBox{};
-    std::array<BgrColour, kPairsPerRelay> endBox{};
-    BgrColour codeBox = 0;
-    BgrColour manualLabel = 0;
-    BgrColour invertLabel = 0;
-    std::string invertCaption;
-    bool stopped = false;
-    std::string totalTimeText;
-    BgrColour totalTimeBackground = 0;
-    BgrColour counterLabel = 0;
-    std::string counterCaption;
     std::string iconFile;
 
     bool operator==(const PanelLook&) const = default;
@@ -49,9 +37,6 @@ struct PanelLook {
 
 PanelLook PanelLookFor(int relay, const DisplayState& display, const ScheduleTables& tables,
                        const Settings& settings);
-
-// Before the first tick: every relay OFF, no pair active, the stored figures shown.
-void PrimeDisplayState(DisplayState& display, const ScheduleTables& tables, const Settings& settings);
 
 // The tool tip (string-table id) of each panel control.
 enum class PanelControl {

@@ -1,9 +1,11 @@
 #include "mainwindow/schedule_entry.h"
 
-#include "engine/cycle_codes.h"
-#include "engine/time_of_day.h"
+#include "common/blank_entry.h"
+#include "engine/pair_rules.h"
+#include "engine/pair_times.h"
+#include "engine/relay_display.h"
+#include "engine/time_text.h"
 #include "engine/total_time.h"
-#include "mainwindow/time_entry.h"
 #include "mainwindow/time_pair_overlap.h"
 
 #include <algorithm>
@@ -39,9 +41,9 @@ bool ReadsAsNumber(std::string_view s) {
 } // namespace
 
 bool DaysOfWeekAccepted(std::string_view text) {
-    static constexpr std::array<std::string_view, 7> kWords{"Days", "ALL Days", "All Days", "ALL",
-                                                            "All",  " ",        ""};
-    return std::find(kWords.begin(), kWords.end(), text) != kWords.end() || ReadsAsNumber(text);
+    return std::find(kTypedAllDaysWords.begin(), kTypedAllDaysWords.end(), text) !=
+               kTypedAllDaysWords.end() ||
+           ReadsAsNumber(text);
 }
 
 std::string NormaliseCycleCode(std::string_view text) {
@@ -52,10 +54,11 @@ std::string NormaliseCycleCode(std::string_view text) {
 }
 
 bool CycleCodeAccepted(std::string_view code) {
-    static constexpr std::array<std::string_view, 19> kCodes{"OS", "OM", "OH", "OD", "ES", "EM", "EH",
-                                                             "ED", "EO", "3H", "BH", "MH", "TH", "XS",
-                                                             "SX", "SS", "  ", " ",  ""};
-    return std::find(kCodes.begin(), kCodes.end(), code) != kCodes.end() || ReadsAsNumber(code);
+    // A blank code is no code: every pair plain.
+    static constexpr std::array<std::string_view, 3> kBlankCodes{"  ", " ", ""};
+    return std::find(kBlankCodes.begin(), kBlankCodes.end(), code) != kBlankCodes.end() ||
+           std::find(kLetterCodes.begin(), kLetterCodes.end(), code) != kLetterCodes.end() ||
+           ReadsAsNumber(code);
 }
 
 void ScheduleEntry::StartTimeTyped(int pairIndex) {
@@ -63,7 +66,7 @@ void ScheduleEntry::StartTimeTyped(int pairIndex) {
         return;
     const int relay = pairIndex / kPairsPerRelay;
     tables_.RelayArray[relay].NextCycleTick = 0;
-    display_.relays[static_cast<size_t>(relay)].totalTimeText.clear();
+    BlankTotalTime(display_, relay);
 }
 
 EntryOutcome ScheduleEntry::Refuse(std::string shown, std::vector<std::string> lines) {
@@ -76,9 +79,9 @@ void ScheduleEntry::Changed() {
     effects_.WriteRestartFile();
 }
 
-void ScheduleEntry::ShowTotalTime(int relay) {
-    display_.relays[static_cast<size_t>(relay)].totalTimeText =
-        ComputeTotalTime(tables_.RelayArray[relay], PairsOfRelay(tables_, relay));
+void ScheduleEntry::ShowRelay(int relay) {
+    ComputeTotalTime(tables_.RelayArray[relay], PairsOfRelay(tables_, relay), clock_.Now().date);
+    UpdateRelayDisplay(display_, tables_, settings_, relay);
 }
 
 EntryOutcome ScheduleEntry::LeaveStartTime(int pairIndex, const std::string& text) {
@@ -112,13 +115,13 @@ EntryOutcome ScheduleEntry::LeaveTime(int pairIndex, const std::string& text, bo
                 return Refuse(text, {"Start time Required with End time", "To Remove time-pair...",
                                      "   Remove End time first", "To create Time-pair...",
                                      "   Enter Start time first"});
-        } else if (const auto otherSeconds = ParseTimeOfDay(other)) {
-            const int32_t mine = *ParseTimeOfDay(value);
-            const int32_t start = isStart ? mine : *otherSeconds;
-            const int32_t end = isStart ? *otherSeconds : mine;
-            if (start > end)
+        } else {
+            // Checked as the pair would run today; a stored text that is not a time is not compared.
+            const TimePair candidate{isStart ? value : other, isStart ? other : value, kFalse};
+            const PairSeconds times = ResolvePairSeconds(candidate, clock_.Now().date);
+            if (times.usable && times.start > times.end)
                 return Refuse(text, {"ON time must be earlier then OFF time"});
-            if (start == end)
+            if (times.usable && times.start == times.end)
                 return Refuse(text, {"ON time same as OFF"});
         }
     } else if (stored.empty()) {
@@ -130,9 +133,9 @@ EntryOutcome ScheduleEntry::LeaveTime(int pairIndex, const std::string& text, bo
 }
 
 void ScheduleEntry::AfterTimeStored(int relay) {
-    if (RelayPairsOverlap(tables_, relay) && IsSet(settings_.WarnOverLapTime))
+    if (RelayPairsOverlap(tables_, relay, clock_.Now().date) && IsSet(settings_.WarnOverLapTime))
         boxes_.Tell(MsgIcon::Warning, "Warning !", {"Your Last Entry Over-Laps another Time-Pair"});
-    ShowTotalTime(relay);
+    ShowRelay(relay);
     Changed();
     effects_.EnableTimer();
     effects_.CheckScheduleNow();
@@ -147,7 +150,7 @@ EntryOutcome ScheduleEntry::LeaveDaysOfWeek(int relay, const std::string& text) 
     if (text != r->DaysOfWeek) {
         r->DaysOfWeek = text;
         r->NextCycleTick = 0;
-        display_.relays[static_cast<size_t>(relay)].invertCaption = "Invert";
+        UpdateRelayDisplay(display_, tables_, settings_, relay);
         Changed();
     }
     return {true, text};
@@ -167,16 +170,14 @@ EntryOutcome ScheduleEntry::LeaveCycleCode(int relay, const std::string& text) {
         r->NextCycleTick = 0;
         changed = true;
     }
-    ShowTotalTime(relay);
-    RelayDisplay& d = display_.relays[static_cast<size_t>(relay)];
     if (CyclicMinutes(r->CycleCode)) {
         // Cleared before the restart file is written, so a resumed schedule agrees with this one.
         changed = changed || IsSet(r->Invert);
         r->Invert = kFalse;
     } else {
-        d.invertCaption = "Invert";
         r->NextCycleText = "Invert";
     }
+    ShowRelay(relay);
     if (changed)
         Changed();
     return {true, code};

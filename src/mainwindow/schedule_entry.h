@@ -6,6 +6,7 @@
 #include "engine/display_state.h"
 #include "engine/schedule_records.h"
 #include "files/schedule_file_state.h"
+#include "platform/clock.h"
 #include "platform/message_box.h"
 
 #include <string>
@@ -31,9 +32,9 @@ struct EntryOutcome {
 class ScheduleEntry {
 public:
     ScheduleEntry(ScheduleTables& tables, ScheduleFileState& files, const Settings& settings,
-                  DisplayState& display, MessageBoxes& boxes, EntryEffects& effects)
+                  DisplayState& display, MessageBoxes& boxes, EntryEffects& effects, const Clock& clock)
         : tables_(tables), files_(files), settings_(settings), display_(display), boxes_(boxes),
-          effects_(effects) {}
+          effects_(effects), clock_(clock) {}
 
     // Typing into a start box (pair index 0..47); the first pair of a relay restarts its cycle.
     void StartTimeTyped(int pairIndex);
@@ -52,7 +53,8 @@ private:
     EntryOutcome Refuse(std::string shown, std::vector<std::string> lines);
     void AfterTimeStored(int relay);
     void Changed();
-    void ShowTotalTime(int relay);
+    // The relay's total afresh, and its panel.
+    void ShowRelay(int relay);
 
     ScheduleTables& tables_;
     ScheduleFileState& files_;
@@ -60,6 +62,7 @@ private:
     DisplayState& display_;
     MessageBoxes& boxes_;
     EntryEffects& effects_;
+    const Clock& clock_; // the day whose times entry checks and totals
 };
 
 // Whether a days-of-week text is one the days box accepts.

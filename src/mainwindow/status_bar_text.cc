@@ -1,5 +1,6 @@
 #include "mainwindow/status_bar_text.h"
 
+#include "boardio/chip_set_types.h"
 #include "engine/time_of_day.h"
 #include "shell/event_log.h"
 
@@ -20,6 +21,13 @@ std::string Trimmed(const std::string& text) {
     if (first == std::string::npos)
         return "";
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Where the board sits: a FireCracker's base address is the number of its COM port.
+std::string BoardPlace(const BoardRecord& board) {
+    if (ChipSetKind(board.ChipSetType) == BoardKind::FireCracker)
+        return "COM" + std::to_string(board.BaseAddress);
+    return Hex(board.BaseAddress) + " hex";
 }
 
 } // namespace
@@ -43,8 +51,7 @@ std::array<std::string, kStatusFields> StatusBarTexts(const StatusBarInput& in) 
         texts[kStatusFile] += " - restart file not written (tried again each minute)";
     const std::string type = Trimmed(in.board1.ChipSetType);
     texts[kStatusBoard] = "Board 1: " + (type.empty() ? std::string("(no type)") : type) + " at " +
-                          Hex(in.board1.BaseAddress) + " hex, " +
-                          (in.board1.RunNoBoard != 0 ? "Emulation" : "Active");
+                          BoardPlace(in.board1) + ", " + (BoardEmulated(in.board1) ? "Emulation" : "Active");
     texts[kStatusFocus] = in.focusedText;
     return texts;
 }

@@ -80,7 +80,7 @@ void HeadlessReload::MoveToNewBoard(const BoardRecord& before) {
     // The board left behind (emulation switched on, another type or address) lets go of its relays
     // first, as switching emulation on in the window does; else it would hold them as they are for good.
     const BoardRecord after = ctx_.schedule.BoardArray[0];
-    if (!BoardIo::Emulated(before)) {
+    if (!BoardEmulated(before)) {
         ctx_.schedule.BoardArray[0] = before;
         ctx_.boards.AllRelaysOff(0);
         ctx_.schedule.BoardArray[0] = after;

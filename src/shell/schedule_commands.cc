@@ -88,7 +88,7 @@ void DeleteRestartFile(ProgramContext& ctx) {
 bool LoadRestartFile(ProgramContext& ctx) {
     if (ctx.runFiles.LoadRunFile(kRestartFolder, kRestartFileName, false) != kRunFileLoaded)
         return false;
-    ComputeAllTotalTimes(ctx.schedule);
+    ComputeAllTotalTimes(ctx.schedule, ctx.clock.Now().date);
     ctx.eventLog.WriteEvent("ReStart", "****** System Crashed & Restarted ******");
     return true;
 }
@@ -101,7 +101,7 @@ void FileNew(ProgramContext& ctx) {
     ctx.files.RestartRetryAtMs = 0; // tried at once, without waiting for the minute
     ctx.files.ScheduleChanged = kFalse;
     ctx.settings.DataFileName = "";
-    ComputeAllTotalTimes(ctx.schedule);
+    ComputeAllTotalTimes(ctx.schedule, ctx.clock.Now().date);
     WriteRestartFile(ctx);
 }
 
@@ -122,7 +122,7 @@ int16_t FileOpen(ProgramContext& ctx, const std::string& given) {
         return result;
     }
     StoreCurrentFile(ctx, path);
-    ComputeAllTotalTimes(ctx.schedule);
+    ComputeAllTotalTimes(ctx.schedule, ctx.clock.Now().date);
     ctx.eventLog.WriteEvent("Open", ctx.settings.DataFilePath + ctx.settings.DataFileName);
     ctx.files.ScheduleChanged = kFalse;
     ctx.files.RestartRetryAtMs = 0;

@@ -8,10 +8,6 @@ namespace tavrel {
 
 namespace {
 
-bool Emulated(const BoardRecord& board) {
-    return IsSet(board.RunNoBoard) || board.BaseAddress == 0;
-}
-
 bool OnSerialLine(const BoardRecord& board) {
     return ChipSetKind(board.ChipSetType) == BoardKind::FireCracker;
 }
@@ -25,7 +21,7 @@ std::string Hex(int32_t value) {
 } // namespace
 
 std::string BoardClaimKey(const BoardRecord& board, const PortLibrary& ports, const SerialApi& serial) {
-    if (Emulated(board))
+    if (BoardEmulated(board))
         return {};
     if (OnSerialLine(board))
         return "serial-" + serial.DeviceName("COM" + std::to_string(board.BaseAddress));

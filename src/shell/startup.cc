@@ -80,7 +80,7 @@ bool LoadScheduleAtStart(ProgramContext& ctx, bool resume) {
     InitialiseNewSchedule(ctx.schedule);
     ctx.boards.InitialiseAllBoards();
     ctx.files.RestartedAfterCrash = resume && LoadRestartFile(ctx) ? kTrue : kFalse;
-    ComputeAllTotalTimes(ctx.schedule);
+    ComputeAllTotalTimes(ctx.schedule, ctx.clock.Now().date);
     if (IsSet(ctx.files.RestartedAfterCrash)) {
         EnableTimer(ctx.engine);
         ctx.eventLog.WriteEvent("Timer Started", "Restart After Crash");

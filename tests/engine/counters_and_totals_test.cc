@@ -78,7 +78,7 @@ std::string Total(const std::string& code, std::vector<std::pair<std::string, st
     std::vector<TimePair> tp(6);
     for (size_t i = 0; i < pairs.size(); ++i)
         tp[i] = {pairs[i].first, pairs[i].second, 0};
-    return ComputeTotalTime(relay, tp);
+    return ComputeTotalTime(relay, tp, CalendarDate{2026, 12, 7});
 }
 
 TEST(TotalTime, PlainParityAndOverADay) {
@@ -109,6 +109,14 @@ TEST(TotalTime, HourPartsAndCycles) {
     EXPECT_EQ(Total("15", {{"08:00:00", "09:00:00"}, {"10:00:00", "11:00:00"}}), "01:30:00")
         << "later pairs are plain";
     EXPECT_EQ(Total("0", {{"08:00:00", "09:00:00"}}), "00:30:00") << "a cycle is at least a minute";
+}
+
+TEST(TotalTime, CyclesOfADayOrMoreCountTheWholeWindow) {
+    // The evaluator holds a cycle between a minute and ten years; a period of a day or more is one ON
+    // period over any window, so these read as they did when the total held cycles to one day.
+    for (const char* code : {"1440", "1441", "99999", "1e9"})
+        EXPECT_EQ(Total(code, {{"00:00:00", "23:59:59"}}), "23:59:59") << code;
+    EXPECT_EQ(Total("720", {{"00:00:00", "23:59:59"}}), "12:00:00");
 }
 
 class KillTest : public EngineTest {
@@ -160,6 +168,16 @@ TEST_F(KillTest, AnEmulatedBoardNeverTriggers) {
     for (int i = 0; i < 20; ++i)
         TickWithInputs(0xFF);
     EXPECT_EQ(ctx.schedule.InputReadback[0] & 0b100, 0b100);
+    EXPECT_EQ(ctx.engineState.KillPending, kFalse);
+}
+
+TEST_F(KillTest, ABoardWithNoAddressIsEmulatedAndNeverTriggers) {
+    // Emulated as the board layer and the menu see it, though "RunNoBoard" is 0: its lines are not read.
+    ctx.schedule.BoardArray[0].BaseAddress = 0;
+    ctx.settings.KillBySignalGoesLow = kTrue;
+    ctx.settings.KillMiscEnableDelay = 1;
+    for (int i = 0; i < 5; ++i)
+        TickWithInputs(0);
     EXPECT_EQ(ctx.engineState.KillPending, kFalse);
 }
 

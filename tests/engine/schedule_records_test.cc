@@ -1,6 +1,6 @@
 #include "engine/schedule_records.h"
 
-#include "engine/cycle_codes.h"
+#include "engine/pair_rules.h"
 #include "shell/program_context.h"
 #include "support/test_platform.h"
 
@@ -86,38 +86,17 @@ TEST_F(ScheduleRecords, FreshRelayStaysOffUntilAPairIsEntered) {
     ClockSample s{{2026, 12, 7}, 2, 12 * 3600, 1000};
     RelayRecord& relay = ctx.schedule.RelayArray[0];
     relay.NewState = kStateOff;
-    ApplyPairRules(relay, PairsOfRelay(ctx.schedule, 0), s, ctx.schedule.ScheduleSuspended);
+    const std::span<TimePair> pairs = PairsOfRelay(ctx.schedule, 0);
+    ApplyPairRules(relay, pairs, ResolveRelayPairSeconds(pairs, s.date), s, ctx.schedule.ScheduleSuspended);
     EXPECT_EQ(relay.NewState, kStateOff);
 }
 
-TEST_F(ScheduleRecords, BoardFieldReaders) {
-    BoardRecord& b = ctx.schedule.BoardArray[2];
-    b.ChipSetType = "8255PortA";
-    b.BaseAddress = 0x300;
-    b.InputAddress = 0x301;
-    b.CntlAddress = 0x303;
-    b.PortConfigValue = 0x90;
-    b.RunNoBoard = 1;
-    b.WriteToBaseOnly = 5;
-    EXPECT_EQ(BoardChipSetType(ctx.schedule.BoardArray, 2), "8255PortA");
-    EXPECT_EQ(BoardBaseAddress(ctx.schedule.BoardArray, 2), 0x300);
-    EXPECT_EQ(BoardInputAddress(ctx.schedule.BoardArray, 2), 0x301);
-    EXPECT_EQ(BoardCntlAddress(ctx.schedule.BoardArray, 2), 0x303);
-    EXPECT_EQ(BoardPortConfigValue(ctx.schedule.BoardArray, 2), 0x90);
-    EXPECT_EQ(BoardRunNoBoard(ctx.schedule.BoardArray, 2), kTrue) << "any non-zero value reads as -1";
-    EXPECT_EQ(BoardWriteToBaseOnly(ctx.schedule.BoardArray, 2), kTrue);
-    EXPECT_EQ(BoardRunNoBoard(ctx.schedule.BoardArray, 1), kFalse);
-    SetBoardReady(ctx.schedule.BoardArray, 2);
-    EXPECT_EQ(BoardReadyFlag(ctx.schedule.BoardArray, 2), kTrue);
-    ClearBoardReady(ctx.schedule.BoardArray, 2);
-    EXPECT_EQ(BoardReadyFlag(ctx.schedule.BoardArray, 2), kFalse);
-    EXPECT_TRUE(boxes.Shown().empty());
-}
-
 TEST_F(ScheduleRecords, IndexOutsideATableIsReportedAndNeverUsed) {
-    EXPECT_EQ(BoardBaseAddress(ctx.schedule.BoardArray, 4), 0);
+    for (int b = 0; b < 4; ++b)
+        ctx.schedule.BoardArray[b].BoardReady = kTrue;
+    EXPECT_EQ(BoardChipSetType(ctx.schedule.BoardArray, 4), " ");
     EXPECT_EQ(BoardChipSetType(ctx.schedule.BoardArray, -1), " ");
-    SetBoardReady(ctx.schedule.BoardArray, 7);
+    ClearBoardReady(ctx.schedule.BoardArray, 7);
     EXPECT_EQ(ctx.schedule.RelayArray.Slot(9), nullptr);
     EXPECT_EQ(ctx.schedule.TimeArray.Slot(48), nullptr);
     EXPECT_TRUE(PairsOfRelay(ctx.schedule, 8).empty()) << "relay slot 8 has no pairs";
@@ -127,7 +106,7 @@ TEST_F(ScheduleRecords, IndexOutsideATableIsReportedAndNeverUsed) {
     EXPECT_EQ(boxes.Shown()[0].lines[2], "Source: BoardArray");
     EXPECT_EQ(boxes.Shown()[4].lines[2], "Source: TimeArray");
     for (int b = 0; b < 4; ++b)
-        EXPECT_EQ(ctx.schedule.BoardArray[b].BoardReady, kFalse);
+        EXPECT_EQ(ctx.schedule.BoardArray[b].BoardReady, kTrue);
 }
 
 } // namespace

@@ -65,40 +65,24 @@ TEST_F(TickTest, ABoardThatDiffersFromTheDemandIsRewritten) {
     EXPECT_EQ(Outputs(), 0b10);
 }
 
-TEST_F(TickTest, StateTableRows) {
-    struct Row {
-        int16_t current, demanded;
-        bool inverted;
-        int expected; // -1 nothing, 0 OFF, 1 ON
-    };
-    const Row kRows[] = {{0, 0, false, -1}, {0, 1, false, 1}, {1, 1, false, -1}, {1, 0, false, 0},
-                         {9, 1, false, 1},  {9, 0, false, 0}, {9, 9, false, -1}, {0, 0, true, 1},
-                         {0, 1, true, -1},  {1, 1, true, 0},  {1, 0, true, -1},  {9, 1, true, 0},
-                         {9, 0, true, 1},   {9, 9, true, -1}};
-    for (const Row& row : kRows) {
-        SCOPED_TRACE(std::to_string(row.current) + "," + std::to_string(row.demanded) +
-                     (row.inverted ? " inv" : ""));
-        for (int r = 0; r < 8; ++r) {
-            ctx.schedule.RelayArray[r].CurrentState = kStateOff;
-            ctx.schedule.RelayArray[r].NewState = kStateOff;
-            ctx.schedule.RelayArray[r].Invert = kFalse;
-        }
-        platform.SetPortByte(kBase, 0x55);
-        ctx.schedule.RelayArray[5].CurrentState = row.current;
-        ctx.schedule.RelayArray[5].NewState = row.demanded;
-        ctx.schedule.RelayArray[5].Invert = row.inverted ? kTrue : kFalse;
-        platform.ResetPortWrites();
-        ApplyOutputs(ctx.schedule, ctx.boards, ctx.boxes);
-        if (row.expected < 0) {
-            EXPECT_EQ(platform.PortWrites(), 0);
-        } else {
-            EXPECT_EQ(platform.PortWrites(), 1);
-            EXPECT_EQ((Outputs() >> 5) & 1, row.expected);
-        }
+TEST_F(TickTest, AnInvertedRelayIsWrittenOnceThenLeftAlone) {
+    Schedule(5, "08:00:00", "17:00:00");       // scheduled ON now: inverted, OFF
+    ctx.schedule.RelayArray[6].Invert = kTrue; // not scheduled: inverted, ON
+    ctx.schedule.RelayArray[5].Invert = kTrue;
+    Tick(ctx.engine, host);
+    EXPECT_EQ(Outputs(), 0b0100'0000);
+    platform.ResetPortWrites();
+    for (int i = 0; i < 3; ++i) {
+        platform.clock.Advance(1000);
+        Tick(ctx.engine, host);
     }
-    EXPECT_EQ(platform.boxes.Count(), 0u);
-    ctx.schedule.RelayArray[5].CurrentState = 1;
-    ctx.schedule.RelayArray[5].NewState = 9;
+    EXPECT_EQ(platform.PortWrites(), 0);
+    EXPECT_EQ(Outputs(), 0b0100'0000);
+}
+
+TEST_F(TickTest, ADemandThatIsNoStateIsReported) {
+    ctx.schedule.RelayArray[5].CurrentState = kStateOn;
+    ctx.schedule.RelayArray[5].NewState = kStateUnknown;
     ApplyOutputs(ctx.schedule, ctx.boards, ctx.boxes);
     ASSERT_EQ(platform.boxes.Count(), 1u);
     EXPECT_EQ(platform.boxes.Last().Text(), "Error Did Not Evaluate Old / New State Correctly");
@@ -157,6 +141,25 @@ TEST_F(TickTest, ManualOnOfAnInvertedRelayDrivesItOff) {
     EXPECT_EQ(ctx.display.relays[2].totalTimeText, ">Invr-Man<");
     EXPECT_EQ(ctx.display.relays[2].invertLabel, ctx.settings.ColorManualON);
     EXPECT_TRUE(ctx.engineState.TimerEnabled) << "a click starts the timer";
+}
+
+TEST_F(TickTest, AClickShowsAtOnceAndItsReleaseShowsTheTotalAgain) {
+    Schedule(3, "08:00:00", "17:00:00");
+    Tick(ctx.engine, host);
+    const RelayDisplay& d = ctx.display.relays[3];
+    ToggleStop(ctx.engine, 3);
+    EXPECT_TRUE(d.stopped);
+    EXPECT_EQ(d.totalTimeText, "> STOP <");
+    ToggleStop(ctx.engine, 3);
+    EXPECT_FALSE(d.stopped);
+    EXPECT_EQ(d.totalTimeText, "09:00:00");
+    EXPECT_EQ(d.totalTimeBackground, ctx.settings.ColorTTimeBkgrnd);
+    ToggleManual(ctx.engine, 3);
+    EXPECT_EQ(d.totalTimeText, ">Manual<");
+    EXPECT_EQ(d.manualLabel, ctx.settings.ColorManualON);
+    ToggleManual(ctx.engine, 3);
+    EXPECT_EQ(d.totalTimeText, "09:00:00");
+    EXPECT_EQ(d.lightText, "ON") << "the output is what the last tick read back";
 }
 
 TEST_F(TickTest, DisplayColoursFollowTheRelayAndItsPairs) {

@@ -1,4 +1,4 @@
-// What a relay panel shows, from the display state, the tables and the settings.
+// What a relay panel draws: the relay's display record with the panel's own colours and icon.
 
 #include "mainwindow/panel_look.h"
 #include "resources/main_window_strings.h"
@@ -15,31 +15,27 @@ TEST(PanelLook, StoredColoursAreBlueGreenRed) {
     EXPECT_EQ(TextColourOn(0xFFFFFF), (Rgb{0, 0, 0}));
 }
 
-TEST(PanelLook, FollowsTheDisplayStateAndTellsAChange) {
+TEST(PanelLook, IsTheRelaysRecordWithThePanelsOwnColoursAndIcon) {
     ScheduleTables tables;
     InitialiseNewSchedule(tables);
     Settings settings;
     settings.ColorNameBkgrnd = 0x123456;
-    settings.ColorRelayOFF = 0x0000FF;
     DisplayState display;
-    PrimeDisplayState(display, tables, settings);
-    tables.RelayGroupColors[2] = 0xC0FFFF;
-
-    const PanelLook before = PanelLookFor(2, display, tables, settings);
-    EXPECT_EQ(before.panel, 0xC0FFFF);
-    EXPECT_EQ(before.nameBackground, 0x123456);
-    EXPECT_EQ(before.light, 0x0000FF);
-    EXPECT_EQ(before.lightText, "OFF");
-    EXPECT_EQ(before.counterCaption, "Counter");
-    EXPECT_EQ(PanelLookFor(2, display, tables, settings), before);
-
-    tables.RelayArray[2].CurrentState = kStateOn;
-    EXPECT_EQ(PanelLookFor(2, display, tables, settings).lightText, "ON");
-    EXPECT_NE(PanelLookFor(2, display, tables, settings), before);
-    tables.RelayArray[2].CurrentState = kStateOff;
     display.relays[2].totalTimeText = ">Manual<";
-    EXPECT_NE(PanelLookFor(2, display, tables, settings), before);
-    EXPECT_EQ(PanelLookFor(3, display, tables, settings), PanelLookFor(3, display, tables, settings));
+    tables.RelayGroupColors[2] = 0xC0FFFF;
+    tables.RelayArray[2].IconFile = "c:\\pump.ico";
+
+    const PanelLook look = PanelLookFor(2, display, tables, settings);
+    EXPECT_EQ(look.relay.totalTimeText, ">Manual<");
+    EXPECT_EQ(look.panel, 0xC0FFFF);
+    EXPECT_EQ(look.nameBackground, 0x123456);
+    EXPECT_EQ(look.iconFile, "c:\\pump.ico");
+    // A panel redraws only when its look differs: a change in the record or in the panel's own colour.
+    display.relays[2].counterCaption = "7";
+    EXPECT_FALSE(PanelLookFor(2, display, tables, settings) == look);
+    display.relays[2].counterCaption = look.relay.counterCaption;
+    tables.RelayGroupColors[2] = 0xFFFFFF;
+    EXPECT_FALSE(PanelLookFor(2, display, tables, settings) == look);
 }
 
 TEST(MainWindowStrings, TextsOfTheTable) {

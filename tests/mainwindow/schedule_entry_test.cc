@@ -1,8 +1,8 @@
 // The entry boxes' rules: what is stored, the exact refusals, the overlap warning.
 
 #include "mainwindow/schedule_entry.h"
-#include "mainwindow/time_entry.h"
 
+#include "support/fake_clock.h"
 #include "support/fake_message_boxes.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +30,8 @@ protected:
     DisplayState display;
     test::FakeMessageBoxes boxes;
     RecordingEffects effects;
-    ScheduleEntry entry{tables, files, settings, display, boxes, effects};
+    test::FakeClock clock;
+    ScheduleEntry entry{tables, files, settings, display, boxes, effects, clock};
 
     void SetUp() override {
         InitialiseNewSchedule(tables);
@@ -42,48 +43,6 @@ protected:
         ASSERT_TRUE(entry.LeaveEndTime(relay * 6 + pair, end).accepted);
     }
 };
-
-TEST(TypedTime, FormsAcceptedAndRefused) {
-    const std::pair<const char*, const char*> kRows[] = {
-        {"8:30", "08:30:00"},
-        {"08:30", "08:30:00"},
-        {"8:30:15", "08:30:15"},
-        {"23:59:59", "23:59:59"},
-        {"2:30 pm", "14:30:00"},
-        {"2:30PM", "14:30:00"},
-        {"02:30:00 pm", "14:30:00"},
-        {"12:00 am", "00:00:00"},
-        {"12:15 Pm", "12:15:00"},
-        {"0:00", "00:00:00"},
-        {"24:00", nullptr},
-        {"12:60", nullptr},
-        {"13:00 pm", nullptr},
-        {"0:30 am", nullptr},
-        {"8", nullptr},
-        {"8:3", nullptr},
-        {"ab:cd", nullptr},
-        {"8:30:1", nullptr},
-        {"8:30:00:00", nullptr},
-        {"830", nullptr},
-        {"8:30 xm", nullptr},
-        {"8.30", nullptr},
-    };
-    for (const auto& [typed, stored] : kRows) {
-        SCOPED_TRACE(typed);
-        const auto normal = NormaliseTypedTime(typed);
-        if (stored == nullptr)
-            EXPECT_FALSE(normal.has_value());
-        else
-            EXPECT_EQ(normal.value_or("refused"), stored);
-    }
-}
-
-TEST(TypedTime, AFullStopTypedBecomesAColon) {
-    std::string box;
-    for (const char* key : {"8", ".", "3", "0"})
-        box += TimeBoxKeyText(key);
-    EXPECT_EQ(box, "8:30");
-}
 
 TEST_F(ScheduleEntryTest, ARefusedTimeKeepsTheBoxAndShowsTheFormatMessage) {
     const EntryOutcome out = entry.LeaveStartTime(13, "25:00");

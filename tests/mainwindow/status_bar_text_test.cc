@@ -1,5 +1,7 @@
 #include "mainwindow/status_bar_text.h"
 
+#include "mainwindow/main_menu_model.h"
+
 #include <gtest/gtest.h>
 
 namespace tavrel {
@@ -33,6 +35,35 @@ TEST(StatusBarTextTest, FieldsInOrder) {
     in.board1.ChipSetType = " ";
     EXPECT_EQ(StatusBarTexts(in)[kStatusTimer], "Timer Stopped");
     EXPECT_EQ(StatusBarTexts(in)[kStatusBoard], "Board 1: (no type) at 300 hex, Emulation");
+}
+
+TEST(StatusBarTextTest, BoardFieldAgreesWithTheMenuAndNamesACommPort) {
+    struct Row {
+        const char* type;
+        int32_t base;
+        int16_t runNoBoard;
+        const char* shown;
+    };
+    const Row kRows[] = {
+        {"CBRelay08", 0x300, 0, "Board 1: CBRelay08 at 300 hex, Active"},
+        {"CBRelay08", 0x300, -1, "Board 1: CBRelay08 at 300 hex, Emulation"},
+        {"CBRelay08", 0, 0, "Board 1: CBRelay08 at 0 hex, Emulation"}, // no address: nothing is driven
+        {"FireCracker", 3, 0, "Board 1: FireCracker at COM3, Active"},
+        {"FireCracker", 3, -1, "Board 1: FireCracker at COM3, Emulation"},
+    };
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.shown);
+        StatusBarInput in = Input();
+        in.board1.ChipSetType = row.type;
+        in.board1.BaseAddress = row.base;
+        in.board1.RunNoBoard = row.runNoBoard;
+        EXPECT_EQ(StatusBarTexts(in)[kStatusBoard], row.shown);
+        BoardTable boards("BoardArray");
+        boards[0] = in.board1;
+        const bool menuSaysEmulated =
+            EmulationItem(boards, 0).caption.find("Status:Emulation") != std::string::npos;
+        EXPECT_EQ(menuSaysEmulated, std::string(row.shown).ends_with("Emulation"));
+    }
 }
 
 TEST(StatusBarTextTest, CaptionIsTheFileNewOrTheRestartText) {

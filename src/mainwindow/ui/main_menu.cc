@@ -250,7 +250,7 @@ void MainMenu::RunOnBootCommand(int16_t kind) {
 }
 
 void MainMenu::TestAccumTotalTime() {
-    ComputeAllTotalTimes(ctx_.schedule);
+    ComputeAllTotalTimes(ctx_.schedule, ctx_.clock.Now().date);
     std::vector<std::string> lines;
     for (int r = 0; r < kRelaysPerBoard; ++r)
         lines.push_back("Relay " + std::to_string(r + 1) + ": " + ctx_.schedule.RelayArray[r].TotalTimeText);

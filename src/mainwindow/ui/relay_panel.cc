@@ -83,11 +83,32 @@ RelayPanel::RelayPanel(int relay, QWidget* parent) : QFrame(parent), relay_(rela
     const int line = fontMetrics().height();
     const QLineEdit probe;
     boxHeight_ = probe.sizeHint().height();
+    // Built in tab order: the name, the pairs, the days and the code, then the labels.
+    QHBoxLayout* top = BuildTopRow(n, who, line);
+    QGridLayout* grid = BuildPairGrid(n, who);
+    AddControlRows(grid, n, who, line);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(5, 5, 5, 5);
+    layout->setSpacing(3);
+    layout->addLayout(top);
+    layout->addLayout(grid);
+    layout->addStretch();
+
+    ConnectClicks();
+    chooseIcon_ = [](QWidget* owner) {
+        return QFileDialog::getOpenFileName(
+            owner, "Select Icon", {}, "Pictures (*.ico *.bmp *.png *.jpg *.gif *.svg *.xpm);;All files (*)");
+    };
+    ShowIcon({});
+}
+
+QHBoxLayout* RelayPanel::BuildTopRow(const QString& n, const QString& who, int line) {
     icon_ = AddLabel("imgIDIcon_" + n, who + "icon", kTipIcon, {});
     icon_->setFixedSize(2 * line, 2 * line);
     icon_->setAlignment(Qt::AlignCenter);
     icon_->setFrameShape(QFrame::NoFrame);
-    name_ = AddBox(EntryKind::Name, relay, "txtDisplayName_" + n, who + "name", kTipName);
+    name_ = AddBox(EntryKind::Name, relay_, "txtDisplayName_" + n, who + "name", kTipName);
     light_ = new RelayLight(this);
     light_->setObjectName("shpRelayLight_" + n);
     light_->setAccessibleName(who + "state");
@@ -98,7 +119,10 @@ RelayPanel::RelayPanel(int relay, QWidget* parent) : QFrame(parent), relay_(rela
     top->addWidget(icon_);
     top->addWidget(name_, 1);
     top->addWidget(light_);
+    return top;
+}
 
+QGridLayout* RelayPanel::BuildPairGrid(const QString& n, const QString& who) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(3);
@@ -111,7 +135,7 @@ RelayPanel::RelayPanel(int relay, QWidget* parent) : QFrame(parent), relay_(rela
     grid->addWidget(header("ON"), 0, 1);
     grid->addWidget(header("OFF"), 0, 2);
     for (int p = 0; p < kPairsPerRelay; ++p) {
-        const int index = PairIndex(relay, p);
+        const int index = PairIndex(relay_, p);
         const QString i = QString::number(index);
         const QString pair = QString::number(p + 1);
         auto* number = new QLabel(pair, this);
@@ -124,12 +148,15 @@ RelayPanel::RelayPanel(int relay, QWidget* parent) : QFrame(parent), relay_(rela
         grid->addWidget(start_[static_cast<size_t>(p)], p + 1, 1);
         grid->addWidget(end_[static_cast<size_t>(p)], p + 1, 2);
     }
-    days_ = AddBox(EntryKind::DaysOfWeek, relay, "txtDaysOfWeek_" + n, who + "days", kTipDaysOfWeek);
-    code_ = AddBox(EntryKind::CycleCode, relay, "txtDayHrEvenOdd_" + n, who + "code", kTipCycleCode);
+    days_ = AddBox(EntryKind::DaysOfWeek, relay_, "txtDaysOfWeek_" + n, who + "days", kTipDaysOfWeek);
+    code_ = AddBox(EntryKind::CycleCode, relay_, "txtDayHrEvenOdd_" + n, who + "code", kTipCycleCode);
     grid->addWidget(header("Days"), 7, 0);
     grid->addWidget(days_, 7, 1);
     grid->addWidget(code_, 7, 2);
+    return grid;
+}
 
+void RelayPanel::AddControlRows(QGridLayout* grid, const QString& n, const QString& who, int line) {
     manual_ = AddLabel("lblManual_" + n, who + "manual", kTipManual, "Manual");
     invert_ = AddLabel("lblInvert_" + n, who + "invert", kTipInvert, "Invert");
     stop_ = AddLabel("imgHardStop_" + n, who + "stop", kTipStop, {});
@@ -145,14 +172,9 @@ RelayPanel::RelayPanel(int relay, QWidget* parent) : QFrame(parent), relay_(rela
     grid->addWidget(total_, 9, 2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(5, 5, 5, 5);
-    layout->setSpacing(3);
-    layout->addLayout(top);
-    layout->addLayout(grid);
-    layout->addStretch();
-
+void RelayPanel::ConnectClicks() {
     for (ClickLabel* pressable : {icon_, manual_, invert_, stop_, counter_})
         pressable->makePressable();
     connect(manual_, &ClickLabel::clicked, this, [this] { emit manualClicked(relay_); });
@@ -161,12 +183,6 @@ RelayPanel::RelayPanel(int relay, QWidget* parent) : QFrame(parent), relay_(rela
     connect(icon_, &ClickLabel::clicked, this, [this] { emit iconClicked(relay_); });
     connect(counter_, &ClickLabel::clicked, this,
             [this](Qt::MouseButton button) { emit counterClicked(relay_, button); });
-
-    chooseIcon_ = [](QWidget* owner) {
-        return QFileDialog::getOpenFileName(
-            owner, "Select Icon", {}, "Pictures (*.ico *.bmp *.png *.jpg *.gif *.svg *.xpm);;All files (*)");
-    };
-    ShowIcon({});
 }
 
 EntryBox* RelayPanel::AddBox(EntryKind kind, int index, const QString& name, const QString& accessible,
@@ -227,7 +243,10 @@ void RelayPanel::ShowIcon(const std::string& path) {
 
 void RelayPanel::Draw(const PanelLook& look) {
     const PanelLook* old = drawn_ ? &*drawn_ : nullptr;
+    const RelayDisplay* was = old != nullptr ? &old->relay : nullptr;
+    const RelayDisplay& d = look.relay;
     auto differs = [old, &look](auto member) { return old == nullptr || old->*member != look.*member; };
+    auto changed = [was, &d](auto member) { return was == nullptr || was->*member != d.*member; };
     auto paint = [](QWidget* w, BgrColour c, bool base) { SetColours(w, ToQColor(c), TextOn(c), base); };
     auto caption = [](ClickLabel* label, const std::string& text) {
         label->setText(FromStored(text));
@@ -238,32 +257,32 @@ void RelayPanel::Draw(const PanelLook& look) {
         paint(this, look.panel, false);
     if (differs(&PanelLook::nameBackground))
         paint(name_, look.nameBackground, true);
-    if (differs(&PanelLook::light) || differs(&PanelLook::lightText))
-        light_->setState(ToQColor(look.light), QString::fromStdString(look.lightText));
+    if (changed(&RelayDisplay::light) || changed(&RelayDisplay::lightText))
+        light_->setState(ToQColor(d.light), QString::fromStdString(d.lightText));
     for (size_t p = 0; p < kPairsPerRelay; ++p) {
-        if (old == nullptr || old->startBox[p] != look.startBox[p])
-            paint(start_[p], look.startBox[p], true);
-        if (old == nullptr || old->endBox[p] != look.endBox[p])
-            paint(end_[p], look.endBox[p], true);
+        if (was == nullptr || was->startBox[p] != d.startBox[p])
+            paint(start_[p], d.startBox[p], true);
+        if (was == nullptr || was->endBox[p] != d.endBox[p])
+            paint(end_[p], d.endBox[p], true);
     }
-    if (differs(&PanelLook::codeBox))
-        paint(code_, look.codeBox, true);
-    if (differs(&PanelLook::manualLabel))
-        paint(manual_, look.manualLabel, false);
-    if (differs(&PanelLook::invertLabel))
-        paint(invert_, look.invertLabel, false);
-    if (differs(&PanelLook::invertCaption))
-        caption(invert_, look.invertCaption);
-    if (differs(&PanelLook::stopped))
-        stop_->setAccessibleDescription(look.stopped ? "STOP" : "");
-    if (differs(&PanelLook::totalTimeText))
-        caption(total_, look.totalTimeText);
-    if (differs(&PanelLook::totalTimeBackground))
-        paint(total_, look.totalTimeBackground, false);
-    if (differs(&PanelLook::counterLabel))
-        paint(counter_, look.counterLabel, false);
-    if (differs(&PanelLook::counterCaption))
-        caption(counter_, look.counterCaption);
+    if (changed(&RelayDisplay::codeBox))
+        paint(code_, d.codeBox, true);
+    if (changed(&RelayDisplay::manualLabel))
+        paint(manual_, d.manualLabel, false);
+    if (changed(&RelayDisplay::invertLabel))
+        paint(invert_, d.invertLabel, false);
+    if (changed(&RelayDisplay::invertCaption))
+        caption(invert_, d.invertCaption);
+    if (changed(&RelayDisplay::stopped))
+        stop_->setAccessibleDescription(d.stopped ? "STOP" : "");
+    if (changed(&RelayDisplay::totalTimeText))
+        caption(total_, d.totalTimeText);
+    if (changed(&RelayDisplay::totalTimeBackground))
+        paint(total_, d.totalTimeBackground, false);
+    if (changed(&RelayDisplay::counterLabel))
+        paint(counter_, d.counterLabel, false);
+    if (changed(&RelayDisplay::counterCaption))
+        caption(counter_, d.counterCaption);
     if (differs(&PanelLook::iconFile))
         ShowIcon(look.iconFile);
     drawn_ = look;

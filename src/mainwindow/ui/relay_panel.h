@@ -8,6 +8,9 @@
 
 #include <QFrame>
 
+class QGridLayout;
+class QHBoxLayout;
+
 #include <array>
 #include <functional>
 #include <optional>
@@ -42,6 +45,10 @@ signals:
     void iconClicked(int relay);
 
 private:
+    QHBoxLayout* BuildTopRow(const QString& n, const QString& who, int line);
+    QGridLayout* BuildPairGrid(const QString& n, const QString& who);
+    void AddControlRows(QGridLayout* grid, const QString& n, const QString& who, int line);
+    void ConnectClicks();
     EntryBox* AddBox(EntryKind kind, int index, const QString& name, const QString& accessible, int tip);
     ClickLabel* AddLabel(const QString& name, const QString& accessible, int tip, const QString& text);
     void ShowIcon(const std::string& path);

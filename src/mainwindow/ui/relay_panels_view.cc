@@ -2,6 +2,7 @@
 
 #include "engine/counters.h"
 #include "engine/relay_commands.h"
+#include "engine/relay_display.h"
 #include "engine/tick_host.h"
 #include "mainwindow/context_entry_effects.h"
 #include "mainwindow/panel_look.h"

@@ -1,4 +1,4 @@
-#include "engine/cycle_codes.h"
+#include "engine/pair_rules.h"
 
 #include "common/vb_conversions.h"
 #include "engine/time_of_day.h"
@@ -18,10 +18,7 @@ ClockSample SampleClock(const Clock& clock) {
 }
 
 bool DaysOfWeekMatch(std::string_view daysOfWeek, int weekday) {
-    // Every all-days text the days box accepts ("Days", "ALL Days") counts too.
-    static constexpr std::array<std::string_view, 10> kAllDays{
-        "ALL days", "all days", "All Days", "ALL Days", "Days", "all", "All", "ALL", " ", ""};
-    if (std::find(kAllDays.begin(), kAllDays.end(), daysOfWeek) != kAllDays.end())
+    if (std::find(kAllDaysWords.begin(), kAllDaysWords.end(), daysOfWeek) != kAllDaysWords.end())
         return true;
     if (weekday < 1 || weekday > 7)
         return false;
@@ -78,6 +75,15 @@ constexpr std::array<CodeRules, 16> kCodeRules{{
     {"3H", false, {PairRule::TopOfHour, PairRule::MiddleOfHour, PairRule::BottomOfHour}},
 }};
 
+static_assert(
+    [] {
+        for (size_t i = 0; i < kCodeRules.size(); ++i)
+            if (std::string_view(kCodeRules[i].code) != kLetterCodes[i])
+                return false;
+        return kCodeRules.size() == kLetterCodes.size();
+    }(),
+    "the exported letter codes are the codes of the rule table");
+
 // A code letter or digit as 0..35, or -1.
 constexpr int CodeSlot(char c) {
     return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'Z' ? 10 + (c - 'A') : -1;
@@ -125,11 +131,6 @@ PairRule RuleForPair(std::string_view code, int pairNumber) {
     if (pairNumber < 0 || pairNumber >= kPairsPerRelay)
         return PairRule::Plain;
     return RulesForCode(code)[static_cast<size_t>(pairNumber)];
-}
-
-bool PairInUse(const TimePair& pair) {
-    auto used = [](const std::string& t) { return !t.empty() && t != " "; };
-    return used(pair.StartTime) && used(pair.EndTime);
 }
 
 namespace {
@@ -196,6 +197,14 @@ namespace {
 constexpr int64_t kMinCycleMinutes = 1;
 constexpr int64_t kMaxCycleMinutes = 10LL * 366 * 24 * 60;
 
+} // namespace
+
+int64_t CyclePeriodMinutes(double minutes) {
+    return std::clamp<int64_t>(RoundHalfAway(minutes), kMinCycleMinutes, kMaxCycleMinutes);
+}
+
+namespace {
+
 // The state the schedule last gave the relay, seen through its invert setting, so that an inverted
 // cyclic relay holds its phase instead of flipping at every tick.
 int16_t ScheduledState(const RelayRecord& relay) {
@@ -226,29 +235,6 @@ void ApplyCyclicRule(RelayRecord& relay, TimePair& pair, double minutes, const C
 }
 
 } // namespace
-
-int64_t CyclePeriodMinutes(double minutes) {
-    return std::clamp<int64_t>(RoundHalfAway(minutes), kMinCycleMinutes, kMaxCycleMinutes);
-}
-
-RelayPairSeconds ReadPairSeconds(std::span<const TimePair> pairs) {
-    RelayPairSeconds seconds{};
-    const size_t count = std::min<size_t>(pairs.size(), kPairsPerRelay);
-    for (size_t p = 0; p < count; ++p) {
-        if (!PairInUse(pairs[p]))
-            continue;
-        const auto start = ParseTimeOfDay(pairs[p].StartTime);
-        const auto end = ParseTimeOfDay(pairs[p].EndTime);
-        if (start && end)
-            seconds[p] = {true, *start, *end};
-    }
-    return seconds;
-}
-
-bool ApplyPairRules(RelayRecord& relay, std::span<TimePair> pairs, const ClockSample& sample,
-                    const int16_t& suspended) {
-    return ApplyPairRules(relay, pairs, ReadPairSeconds(pairs), sample, suspended);
-}
 
 bool ApplyPairRules(RelayRecord& relay, std::span<TimePair> pairs, const RelayPairSeconds& seconds,
                     const ClockSample& sample, const int16_t& suspended) {

@@ -1,6 +1,8 @@
 #pragma once
-// The day-of-week texts and cycle codes, and the rule that decides which of a relay's pairs switch it ON.
+// The pair-rule evaluator: the day-of-week texts and cycle codes, and the rules that decide which of a
+// relay's pairs switch it ON.
 
+#include "engine/pair_times.h"
 #include "engine/schedule_records.h"
 #include "platform/clock.h"
 
@@ -42,8 +44,19 @@ enum class PairRule {
     Cyclic,
 };
 
+// The whole day-of-week texts a days box accepts as "every day".
+inline constexpr std::array<std::string_view, 7> kTypedAllDaysWords{"Days", "ALL Days", "All Days", "ALL",
+                                                                    "All",  " ",        ""};
+// Every whole day-of-week text that means every day: the typed ones and those files may hold.
+inline constexpr std::array<std::string_view, 10> kAllDaysWords{
+    "ALL days", "all days", "All Days", "ALL Days", "Days", "all", "All", "ALL", " ", ""};
+
 // True when the relay's pairs apply on `weekday` (1 = Sunday).
 bool DaysOfWeekMatch(std::string_view daysOfWeek, int weekday);
+
+// The two-letter cycle codes the evaluator knows.
+inline constexpr std::array<std::string_view, 16> kLetterCodes{
+    "EO", "ED", "OD", "EH", "OH", "EM", "OM", "ES", "OS", "SS", "XS", "SX", "TH", "MH", "BH", "3H"};
 
 // The rules that `cycleCode` prescribes for the six pairs.
 using PairRules = std::array<PairRule, kPairsPerRelay>;
@@ -54,34 +67,18 @@ PairRule RuleForPair(std::string_view cycleCode, int pairNumber);
 
 // The minutes of a cyclic code ("15", " 2.5"), or nothing when the code is not a number.
 std::optional<double> CyclicMinutes(std::string_view cycleCode);
-// The whole minutes between a cyclic relay's toggles for the code's `minutes` (rounded, at least 1).
-int64_t CyclePeriodMinutes(double minutes);
 
-// A pair is in use when neither of its times is "" or " ".
-bool PairInUse(const TimePair& pair);
+// The whole minutes a cyclic relay stays in each state: the code's minutes rounded, held between one
+// minute and ten years. The evaluator switches by it; the daily total and the code's words count by it.
+int64_t CyclePeriodMinutes(double minutes);
 
 // Whether a non-cyclic rule switches its pair ON at the sampled time; both bounds are strict.
 bool WindowRuleHolds(PairRule rule, int32_t start, int32_t end, const ClockSample& sample);
 
-// A pair's two times in seconds of the day, read from its texts. `usable` is false for a pair not in
-// use or with a text that is not a time: such a pair never switches its relay.
-struct PairSeconds {
-    bool usable = false;
-    int32_t start = 0;
-    int32_t end = 0;
-};
-using RelayPairSeconds = std::array<PairSeconds, kPairsPerRelay>;
-
-// The times of up to six pairs; the slots past `pairs` stay unusable.
-RelayPairSeconds ReadPairSeconds(std::span<const TimePair> pairs);
-
-// Applies the rules of the relay's cycle code to its six pairs (`pairs`), in order, setting each pair's
-// PairActive and raising NewState to ON where a pair switches it ON; the cyclic rule may also set it OFF
-// and moves NextCycleTick and NextCycleText. The caller has set NewState to OFF. Stops before a pair
-// when `suspended` is -1 and then returns false.
-bool ApplyPairRules(RelayRecord& relay, std::span<TimePair> pairs, const ClockSample& sample,
-                    const int16_t& suspended);
-// The same with the pairs' times read beforehand by ReadPairSeconds from the same, unchanged texts.
+// Applies the rules of the relay's cycle code to its six pairs (`pairs`, whose times on the sampled date
+// are `seconds`), in order, setting each pair's PairActive and raising NewState to ON where a pair
+// switches it ON; the cyclic rule may also set it OFF and moves NextCycleTick and NextCycleText. The
+// caller has set NewState to OFF. Stops before a pair when `suspended` is -1 and then returns false.
 bool ApplyPairRules(RelayRecord& relay, std::span<TimePair> pairs, const RelayPairSeconds& seconds,
                     const ClockSample& sample, const int16_t& suspended);
 
