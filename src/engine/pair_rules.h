@@ -47,9 +47,10 @@ enum class PairRule {
 // The whole day-of-week texts a days box accepts as "every day".
 inline constexpr std::array<std::string_view, 7> kTypedAllDaysWords{"Days", "ALL Days", "All Days", "ALL",
                                                                     "All",  " ",        ""};
-// Every whole day-of-week text that means every day: the typed ones and those files may hold.
+// Every whole day-of-week text that means every day: the typed ones and those files may hold. A new
+// relay's "All Days" comes first, as the evaluation looks it up for every relay at every tick.
 inline constexpr std::array<std::string_view, 10> kAllDaysWords{
-    "ALL days", "all days", "All Days", "ALL Days", "Days", "all", "All", "ALL", " ", ""};
+    "All Days", "ALL Days", "Days", "ALL days", "all days", "All", "ALL", "all", " ", ""};
 
 // True when the relay's pairs apply on `weekday` (1 = Sunday).
 bool DaysOfWeekMatch(std::string_view daysOfWeek, int weekday);

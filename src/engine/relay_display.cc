@@ -2,6 +2,9 @@
 
 #include "engine/pair_rules.h"
 
+#include <string>
+#include <string_view>
+
 namespace tavrel {
 
 namespace {
@@ -12,6 +15,12 @@ bool CodeGoverns(PairRule rule) {
            rule == PairRule::Cyclic;
 }
 
+// The tick shows every relay every second and its texts seldom change: a text is written only when it does.
+void SetText(std::string& field, std::string_view text) {
+    if (field != text)
+        field.assign(text);
+}
+
 std::string CounterCaption(const RelayRecord& relay) {
     return IsSet(relay.CountEnabled) ? std::to_string(relay.Counter) : "Counter";
 }
@@ -19,7 +28,7 @@ std::string CounterCaption(const RelayRecord& relay) {
 void ShowOutput(RelayDisplay& d, const RelayRecord& relay, const Settings& s) {
     const bool on = relay.CurrentState == kStateOn;
     d.light = on ? s.ColorRelayON : s.ColorRelayOFF;
-    d.lightText = on ? "ON" : "OFF";
+    SetText(d.lightText, on ? "ON" : "OFF");
 }
 
 void ShowPairs(RelayDisplay& d, const ScheduleTables& t, int r, const PairRules& rules, const Settings& s) {
@@ -53,7 +62,7 @@ void ShowOverrides(RelayDisplay& d, const RelayRecord& relay, const Settings& s)
         d.totalTimeBackground = kColourStopRed;
         d.manualLabel = d.invertLabel = d.codeBox = s.ColorManualOFF;
     }
-    d.totalTimeText = d.caption.empty() ? relay.TotalTimeText : d.caption;
+    SetText(d.totalTimeText, d.caption.empty() ? relay.TotalTimeText : d.caption);
 }
 
 } // namespace
@@ -62,7 +71,7 @@ void UpdateRelayDisplay(DisplayState& display, const ScheduleTables& t, const Se
     const RelayRecord& relay = t.RelayArray[r];
     RelayDisplay& d = display.relays[static_cast<size_t>(r)];
     const PairRules rules = RulesForCode(relay.CycleCode);
-    d.invertCaption = rules[0] == PairRule::Cyclic ? relay.NextCycleText : "Invert";
+    SetText(d.invertCaption, rules[0] == PairRule::Cyclic ? std::string_view(relay.NextCycleText) : "Invert");
     ShowOutput(d, relay, s);
     ShowPairs(d, t, r, rules, s);
     ShowOverrides(d, relay, s);

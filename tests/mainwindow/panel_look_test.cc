@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string_view>
+
 namespace tavrel {
 namespace {
 
@@ -38,15 +41,14 @@ TEST(PanelLook, IsTheRelaysRecordWithThePanelsOwnColoursAndIcon) {
     EXPECT_FALSE(PanelLookFor(2, display, tables, settings) == look);
 }
 
-TEST(MainWindowStrings, TextsOfTheTable) {
-    EXPECT_EQ(MainWindowString(ToolTipId(PanelControl::Manual)),
-              "Manually turn relay ON (will not override \"STOP\")");
-    EXPECT_EQ(MainWindowString(ToolTipId(PanelControl::Stop)),
-              "\"STOP\" and RESET this relay, (overrides ALL other settings)");
-    EXPECT_EQ(MainWindowString(ToolTipId(PanelControl::Counter)), "Total Count, Input signal changes to ON");
-    EXPECT_EQ(MainWindowString(1400), "AUTOMATIC RESTART following Power Failure or System Crash");
-    EXPECT_EQ(MainWindowString(378), "&HFF&");
-    EXPECT_EQ(MainWindowString(9999), "");
+TEST(PanelLook, EveryControlHasAToolTipOfItsOwn) {
+    std::set<std::string_view> seen;
+    for (int c = 0; c <= static_cast<int>(PanelControl::Counter); ++c) {
+        const std::string_view tip = MainWindowString(ToolTipId(static_cast<PanelControl>(c)));
+        EXPECT_FALSE(tip.empty()) << c;
+        EXPECT_TRUE(seen.insert(tip).second) << c << ": " << tip;
+    }
+    EXPECT_EQ(MainWindowString(9999), "") << "an id the table lacks reads as no text";
 }
 
 } // namespace
