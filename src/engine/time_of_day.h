@@ -1,18 +1,12 @@
 #pragma once
-// "HH:MM:SS" texts and whole seconds of the day.
+// Whole seconds of the day and their "HH:MM:SS" text (engine/time_text.h reads time text).
 
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
 
 namespace tavrel {
 
 constexpr int32_t kSecondsPerDay = 86400;
-
-// Reads a time of day the way users type it: "8:05", "08:05:30", "8:05:30 PM". Blanks around it are
-// ignored. Returns the whole seconds of the day, or nothing when the text is not a time.
-std::optional<int32_t> ParseTimeOfDay(std::string_view text);
 
 // "HH:MM:SS", two digits each; the value is taken modulo one day.
 std::string FormatTimeOfDay(int64_t secondsOfDay);
