@@ -77,7 +77,7 @@ MainMenuState MenuStatesAtLoad(ProgramContext& ctx) {
     if (IsSet(s.LoggingOnOff) && (s.LogFilePath.empty() || s.LogFilePath == " "))
         s.LogFilePath = "c:\\";
     BoardRecord& first = boards[0];
-    first.RunNoBoard = first.RunNoBoard != 1 && first.BaseAddress != 0 ? 0 : 1;
+    first.RunNoBoard = BoardEmulated(first) ? 1 : 0;
     for (int b = 1; b < kBoardSlots; ++b)
         boards[b].RunNoBoard = 1;
 

@@ -39,6 +39,8 @@ TEST_F(MainMenuModelTest, BoardOneIsActiveOnlyWithAnAddressAndNotEmulatedTheOthe
         {0, 0x300, 0, "Board 0 Status:Active   (change to Emulation?)"},
         {1, 0x300, 1, "Board 0 Status:Emulation (change to Active?)"},
         {0, 0, 1, "Board 0 Status:Emulation (change to Active?)"},
+        // Any other non-zero value emulates, as the board layer and tavreld read it.
+        {-1, 0x300, 1, "Board 0 Status:Emulation (change to Active?)"},
     };
     for (const auto& row : rows) {
         BoardTable& boards = ctx.schedule.BoardArray;
