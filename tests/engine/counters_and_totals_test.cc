@@ -176,9 +176,11 @@ TEST_F(KillTest, ABoardWithNoAddressIsEmulatedAndNeverTriggers) {
     ctx.schedule.BoardArray[0].BaseAddress = 0;
     ctx.settings.KillBySignalGoesLow = kTrue;
     ctx.settings.KillMiscEnableDelay = 1;
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         TickWithInputs(0);
-    EXPECT_EQ(ctx.engineState.KillPending, kFalse);
+        ASSERT_EQ(ctx.engineState.KillPending, kFalse) << "tick " << i;
+    }
+    EXPECT_EQ(ctx.schedule.RelayArray[0].HardStop, kFalse);
 }
 
 TEST_F(KillTest, AllOffWithExitStopsTheRelaysThenEndsTheProgram) {
