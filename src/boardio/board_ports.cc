@@ -8,8 +8,7 @@ namespace tavrel {
 
 BoardPortRanges PortsOfBoard(const BoardRecord& board) {
     BoardPortRanges out;
-    if (IsSet(board.RunNoBoard) || board.BaseAddress == 0 ||
-        ChipSetKind(board.ChipSetType) == BoardKind::FireCracker)
+    if (BoardEmulated(board) || ChipSetKind(board.ChipSetType) == BoardKind::FireCracker)
         return out;
     std::array<int32_t, 3> ports{board.BaseAddress, board.InputAddress,
                                  board.PortConfigValue != 0 ? board.CntlAddress : 0};
