@@ -48,11 +48,6 @@ HeadlessReload::HeadlessReload(ProgramContext& ctx, SystemPlatform& system,
         runFileTime_ = FileChangedTime(runFile_);
 }
 
-void HeadlessReload::Poll() {
-    if (TakeReloadRequest())
-        Reload();
-}
-
 std::string HeadlessReload::Reload() {
     const BoardRecord before = ctx_.schedule.BoardArray[0];
     const std::string version = ctx_.NewConfiguration().ConfigurationLoadVersionFromReg();

@@ -25,8 +25,6 @@ public:
     HeadlessReload(ProgramContext& ctx, SystemPlatform& system, std::unique_ptr<InstanceLock>& boardClaim,
                    MqttService& mqtt, std::string runFile, std::ostream& err);
 
-    // Between ticks: reloads when a reload was asked for since the last call.
-    void Poll();
     // Returns the detail of the "Reload" event it logged.
     std::string Reload();
 
