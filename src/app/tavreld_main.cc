@@ -105,14 +105,18 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     HeadlessReload reload(ctx, system, start.BoardClaim(), start.Mqtt(), runFile, std::cerr);
     const std::unique_ptr<ServiceManager> manager = MakeServiceManager();
     ServiceHealth health(*manager, ctx.clock);
+    bool reloadAsked = false; // until the settings lock lets the reload run
     start.Mqtt().Start();
     RunSchedulerLoop(
         ctx, host,
         [&] {
             start.Mqtt().Poll(host);
-            if (TakeReloadRequest()) {
+            if (TakeReloadRequest() && !reloadAsked) {
+                reloadAsked = true;
                 health.Reloading();
-                reload.Reload();
+            }
+            if (reloadAsked && reload.TryReload()) {
+                reloadAsked = false;
                 health.Reloaded();
             }
             return StopRequested() || host.closeRequested;

@@ -163,6 +163,33 @@ public:
             return kRegSuccess;
         }
         together_ = std::make_unique<Together>();
+        return RunTogether(changes);
+    }
+
+    bool TryWriteTogether(int32_t root, int64_t waitMs, const std::function<void()>& changes) override {
+        if (together_) {
+            changes();
+            return true;
+        }
+        if (RootName(root)[0] == '\0')
+            return false;
+        auto first = std::make_unique<Session>(*this, root, waitMs);
+        if (first->TimedOut())
+            return false;
+        first->deferred = true;
+        together_ = std::make_unique<Together>();
+        together_->sessions[root] = std::move(first);
+        RunTogether(changes);
+        return true;
+    }
+
+    int32_t CloseKey(RegHandle key) override {
+        return handles_.erase(key) == 1 ? kRegSuccess : kRegInvalidHandle;
+    }
+
+private:
+    // The body of a WriteTogether whose record is made (and maybe holds a first session).
+    int32_t RunTogether(const std::function<void()>& changes) {
         // Whatever way this ends (a throw included), the sessions let go of their locks, and a hive
         // changed in memory but never written is read again next time.
         struct EndTogether {
@@ -188,11 +215,6 @@ public:
         return result;
     }
 
-    int32_t CloseKey(RegHandle key) override {
-        return handles_.erase(key) == 1 ? kRegSuccess : kRegInvalidHandle;
-    }
-
-private:
     struct OpenKeyInfo {
         int32_t root;
         std::string path;
@@ -206,17 +228,19 @@ private:
 
     // One locked look at a hive file.
     struct Session {
-        Session(HiveRegistry& owner, int32_t root)
+        Session(HiveRegistry& owner, int32_t root, int64_t waitMs = -1)
             : file(owner.HivePath(root)), writable(!owner.readOnly_), cached(owner.cache_[root]),
               hive(cached.hive) {
             // A reader that may not write leaves the folder as it is: it makes no lock file of its own.
             const std::string lockPath = owner.folder_ + "/." + RootName(root) + ".lock";
             if (!owner.readOnly_) {
                 MakePrivateFolders(owner.folder_);
-                lock.emplace(lockPath, FileLock::Mode::Exclusive);
+                lock.emplace(lockPath, FileLock::Mode::Exclusive, waitMs);
             } else if (FileExists(lockPath)) {
-                lock.emplace(lockPath, FileLock::Mode::Shared);
+                lock.emplace(lockPath, FileLock::Mode::Shared, waitMs);
             }
+            if (TimedOut())
+                return; // not looked at: the caller gives up
             // Looked at before the read: a change in between shows as a new version next time.
             const std::optional<FileVersion> now = FileVersionOf(file);
             if (now && cached.version == now)
@@ -248,6 +272,8 @@ private:
         void Forget() { cached.version.reset(); }
 
         std::string file;
+        bool TimedOut() const { return lock && lock->TimedOut(); }
+
         std::optional<FileLock> lock;
         bool writable = true;
         bool deferred = false; // inside WriteTogether: written once at its end
