@@ -53,9 +53,9 @@ TEST(HiveWriteTogether, TryGivesUpWhileAnotherHoldsTheLock) {
         ASSERT_TRUE(other.Held());
         EXPECT_FALSE(registry->TryWriteTogether(kHkeyLocalMachine, 20, change));
     }
-    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "A", "Absolute", true), "old");
+    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "A", RegReadMode::Store, true), "old");
     EXPECT_TRUE(registry->TryWriteTogether(kHkeyLocalMachine, 20, change));
-    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "A", "Absolute", true), "new");
+    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "A", RegReadMode::Store, true), "new");
 }
 
 } // namespace

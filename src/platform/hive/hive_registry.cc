@@ -158,28 +158,14 @@ public:
     }
 
     int32_t WriteTogether(const std::function<void()>& changes) override {
-        if (together_) {
-            changes();
-            return kRegSuccess;
-        }
-        together_ = std::make_unique<Together>();
-        return RunTogether(changes);
+        return RunTogether(changes, 0, nullptr);
     }
 
     bool TryWriteTogether(int32_t root, int64_t waitMs, const std::function<void()>& changes) override {
-        if (together_) {
-            changes();
-            return true;
-        }
-        if (RootName(root)[0] == '\0')
+        auto first = together_ ? nullptr : std::make_unique<Session>(*this, root, waitMs);
+        if (first && first->lock && first->lock->TimedOut())
             return false;
-        auto first = std::make_unique<Session>(*this, root, waitMs);
-        if (first->TimedOut())
-            return false;
-        first->deferred = true;
-        together_ = std::make_unique<Together>();
-        together_->sessions[root] = std::move(first);
-        RunTogether(changes);
+        RunTogether(changes, root, std::move(first));
         return true;
     }
 
@@ -188,8 +174,17 @@ public:
     }
 
 private:
-    // The body of a WriteTogether whose record is made (and maybe holds a first session).
-    int32_t RunTogether(const std::function<void()>& changes) {
+    struct Session;
+    // The changes of a WriteTogether; `first`, when given, is the session of `firstRoot`, already locked.
+    int32_t RunTogether(const std::function<void()>& changes, int32_t firstRoot,
+                        std::unique_ptr<Session> first) {
+        if (together_) {
+            changes();
+            return kRegSuccess;
+        }
+        together_ = std::make_unique<Together>();
+        if (first) // kept for the whole of the changes, written once at their end
+            (together_->sessions[firstRoot] = std::move(first))->deferred = true;
         // Whatever way this ends (a throw included), the sessions let go of their locks, and a hive
         // changed in memory but never written is read again next time.
         struct EndTogether {
@@ -239,7 +234,7 @@ private:
             } else if (FileExists(lockPath)) {
                 lock.emplace(lockPath, FileLock::Mode::Shared, waitMs);
             }
-            if (TimedOut())
+            if (lock && lock->TimedOut())
                 return; // not looked at: the caller gives up
             // Looked at before the read: a change in between shows as a new version next time.
             const std::optional<FileVersion> now = FileVersionOf(file);
@@ -272,8 +267,6 @@ private:
         void Forget() { cached.version.reset(); }
 
         std::string file;
-        bool TimedOut() const { return lock && lock->TimedOut(); }
-
         std::optional<FileLock> lock;
         bool writable = true;
         bool deferred = false; // inside WriteTogether: written once at its end
