@@ -8,6 +8,7 @@
 #include "platform/environment.h"
 #include "platform/file_io.h"
 #include "platform/process.h"
+#include "platform/service_manager.h"
 #include "shell/boot_entries.h"
 #include "shell/config_command.h"
 #include "shell/console_host.h"
@@ -20,6 +21,7 @@
 #include "shell/schedule_commands.h"
 #include "shell/schedule_file_check.h"
 #include "shell/schedule_printer.h"
+#include "shell/service_health.h"
 #include "shell/start_choice.h"
 #include "shell/startup.h"
 #include "shell/system_platform.h"
@@ -101,12 +103,26 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     PrintLines(StartLines(ctx, home));
     ConsoleTickHost host(ctx, std::cout, &start.Mqtt());
     HeadlessReload reload(ctx, system, start.BoardClaim(), start.Mqtt(), runFile, std::cerr);
+    const std::unique_ptr<ServiceManager> manager = MakeServiceManager();
+    ServiceHealth health(*manager, ctx.clock);
+    bool reloadAsked = false; // until the settings lock lets the reload run
     start.Mqtt().Start();
-    RunSchedulerLoop(ctx, host, [&] {
-        start.Mqtt().Poll(host);
-        reload.Poll();
-        return StopRequested() || host.closeRequested;
-    });
+    RunSchedulerLoop(
+        ctx, host,
+        [&] {
+            start.Mqtt().Poll(host);
+            if (TakeReloadRequest() && !reloadAsked) {
+                reloadAsked = true;
+                health.Reloading();
+            }
+            if (reloadAsked && reload.TryReload()) {
+                reloadAsked = false;
+                health.Reloaded();
+            }
+            return StopRequested() || host.closeRequested;
+        },
+        [&] { health.TickRan(ServiceStatusText(ctx.schedule)); });
+    health.Stopping();
     // Stopped by the system (SIGTERM at shut-down): the next start resumes from the restart file.
     CloseProgram(ctx, StopKeepsRestartFile() ? RestartFileOnClose::Keep : RestartFileOnClose::Delete);
     return 0;

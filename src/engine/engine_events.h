@@ -20,6 +20,8 @@ public:
                                      const std::string (&inputTexts)[kBoardSlots]) = 0;
     // The kill's "Shut Down": no run at the next boot, then the computer powers off.
     virtual void ShutDownComputer() = 0;
+    // A line for the person running the program besides the event log (tavreld: standard error).
+    virtual void Notice(const std::string& /*line*/) {}
 };
 
 } // namespace tavrel

@@ -15,6 +15,12 @@ struct EngineState {
     int16_t KillPending = 0;
     int16_t KillArmed = 0;
     int16_t KillDelayCount = 0;
+    // The pending kill came from the input line, not the button.
+    bool KillFromSignal = false;
+    // The input line stood at its kill level at the last check: a kill is logged when the line comes to
+    // that level, not again at each tick while it stays there.
+    bool KillSignalHeld = false;
+    bool KillSignalFresh = false;
     // The kill window: hidden after a kill that ends the program; showing the un-kill button after
     // "all relays OFF" alone.
     bool KillWindowVisible = false;

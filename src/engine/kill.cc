@@ -5,6 +5,8 @@
 #include "engine/relay_display.h"
 #include "engine/tick_host.h"
 
+#include <string>
+
 namespace tavrel {
 
 namespace {
@@ -20,11 +22,44 @@ void ShowEveryRelay(Engine& engine) {
     for (int r = 0; r < kRelaysPerBoard; ++r)
         UpdateRelayDisplay(engine.display, engine.schedule, engine.settings, r);
 }
+
+bool AnyKillAction(const Settings& s) {
+    return IsSet(s.KillActionAllOff) || IsSet(s.KillActionExitProgram) || IsSet(s.KillActionShutDown);
+}
+
+// "all relays OFF and stopped, program ended", or that nothing was done.
+std::string KillActionText(const Settings& s) {
+    std::string done;
+    const auto add = [&done](const char* what) { done += (done.empty() ? "" : ", ") + std::string(what); };
+    if (IsSet(s.KillActionAllOff))
+        add("all relays OFF and stopped");
+    if (IsSet(s.KillActionShutDown))
+        add("program ended and computer shut down");
+    else if (IsSet(s.KillActionExitProgram))
+        add("program ended");
+    return done.empty() ? "no kill action set, nothing done" : done;
+}
+
+std::string KillSourceText(const Engine& engine) {
+    if (!engine.state.KillFromSignal)
+        return "by button";
+    const Settings& s = engine.settings;
+    return "by signal (board " + std::to_string(s.KillBySignalBoardNum + 1) + ", input " +
+           std::to_string(s.KillBySignalInputNum + 1) + ")";
+}
+
+// One line in the event log and one for the person running the program, for each kill.
+void ReportKill(Engine& engine) {
+    const std::string detail = KillSourceText(engine) + ": " + KillActionText(engine.settings);
+    engine.events.LogEvent("Kill", detail);
+    engine.events.Notice("Kill " + detail);
+}
 } // namespace
 
 void KillButtonPressed(Engine& engine, TickHost& host) {
     ScheduleHold hold(engine.schedule);
     engine.state.KillPending = kTrue;
+    engine.state.KillFromSignal = false;
     if (OnlyAllOff(engine.settings))
         engine.state.KillWindowShowsUnKill = true;
     else
@@ -60,14 +95,28 @@ void KillSignalCheck(Engine& engine) {
     if (BoardEmulated(engine.schedule.BoardArray[board]))
         return;
     // Both settings are levels: high means the watched bit is 1 in this tick, low that it is 0.
-    if ((IsSet(s.KillBySignalGoesHigh) && high) || (IsSet(s.KillBySignalGoesLow) && !high))
+    const bool killLevel = (IsSet(s.KillBySignalGoesHigh) && high) || (IsSet(s.KillBySignalGoesLow) && !high);
+    engine.state.KillSignalFresh = killLevel && !engine.state.KillSignalHeld;
+    engine.state.KillSignalHeld = killLevel;
+    if (!killLevel)
+        return;
+    engine.state.KillFromSignal = true;
+    if (AnyKillAction(s)) {
         engine.state.KillPending = kTrue;
+    } else if (engine.state.KillSignalFresh) {
+        // Nothing to do: said once, and the tick that would carry it out is not taken from the schedule.
+        ReportKill(engine);
+    }
 }
 
 void KillAction(Engine& engine, TickHost& host) {
     const Settings& s = engine.settings;
     engine.state.KillPending = kFalse;
     engine.state.KillDelayCount = 0;
+    // A signal that stays at its kill level repeats the action at every other tick; it is said once.
+    if (!engine.state.KillFromSignal || engine.state.KillSignalFresh)
+        ReportKill(engine);
+    engine.state.KillSignalFresh = false;
     if (IsSet(s.KillActionAllOff)) {
         StopAll(engine.schedule, engine.boards);
         ShowEveryRelay(engine);

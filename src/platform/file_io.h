@@ -75,19 +75,23 @@ std::string AbsolutePath(const std::string& path);
 // True when `path` lies inside `folder` (compared as absolute paths, without following links).
 bool IsInsideFolder(const std::string& folder, const std::string& path);
 
-// Holds an advisory lock on `path` (made if missing, its user's alone) for its lifetime.
+// Holds an advisory lock on `path` (made if missing, its user's alone) for its lifetime. With `waitMs`
+// of 0 or more, waits at most that long for another process to let go (then Held() is false and
+// TimedOut() true); else as long as it takes.
 class FileLock {
 public:
     enum class Mode { Shared, Exclusive };
-    FileLock(const std::string& path, Mode mode);
+    FileLock(const std::string& path, Mode mode, int64_t waitMs = -1);
     ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
     bool Held() const { return held_; }
+    bool TimedOut() const { return timedOut_; }
 
 private:
     intptr_t handle_ = -1;
     bool held_ = false;
+    bool timedOut_ = false;
 };
 
 } // namespace tavrel

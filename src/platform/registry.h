@@ -61,6 +61,14 @@ public:
         changes();
         return kRegSuccess;
     }
+    // As WriteTogether, with the hive of `root` locked from the start, when its lock comes within
+    // `waitMs`; false, with `changes` not run, when another process holds it longer. For the work of a
+    // tick, which must not wait on a process that holds the settings. The Windows registry never waits.
+    virtual bool TryWriteTogether(int32_t /*root*/, int64_t /*waitMs*/,
+                                  const std::function<void()>& changes) {
+        WriteTogether(changes);
+        return true;
+    }
 };
 
 // Told once per hive when a hive file cannot be read and has been moved aside.

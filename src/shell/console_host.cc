@@ -26,12 +26,16 @@ void ConsoleTickHost::StateLineLogged(const std::string& line) {
         mqtt_->StateLineLogged(line);
 }
 
-void RunSchedulerLoop(ProgramContext& ctx, TickHost& host, const std::function<bool()>& stop) {
+void RunSchedulerLoop(ProgramContext& ctx, TickHost& host, const std::function<bool()>& stop,
+                      const std::function<void()>& ticked) {
     int64_t deadline = ctx.clock.MonotonicUs();
     while (!stop()) {
         if (ctx.clock.MonotonicUs() >= deadline) {
-            if (ctx.engineState.TimerEnabled)
+            if (ctx.engineState.TimerEnabled) {
                 Tick(ctx.engine, host);
+                if (ticked)
+                    ticked();
+            }
             deadline += static_cast<int64_t>(ctx.engineState.TimerInterval) * 1000;
             // After a long stall (a suspended machine), start afresh rather than tick to catch up.
             if (deadline < ctx.clock.MonotonicUs())

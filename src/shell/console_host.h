@@ -36,7 +36,10 @@ private:
 
 // Runs a tick every TimerInterval milliseconds on monotonic deadlines (so the ticks do not drift) while
 // the timer is on, until `stop` says so. `stop` is asked before each tick: the place for the work that
-// waits on nothing (the MQTT link's queued commands, a reload).
-void RunSchedulerLoop(ProgramContext& ctx, TickHost& host, const std::function<bool()>& stop);
+// waits on nothing (the MQTT link's queued commands, a reload). `ticked`, when given, is called after
+// each tick that ran to its end (the service manager's watchdog is fed from there, never from the loop
+// alone, so that a hung tick shows).
+void RunSchedulerLoop(ProgramContext& ctx, TickHost& host, const std::function<bool()>& stop,
+                      const std::function<void()>& ticked = {});
 
 } // namespace tavrel

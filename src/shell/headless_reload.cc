@@ -48,9 +48,23 @@ HeadlessReload::HeadlessReload(ProgramContext& ctx, SystemPlatform& system,
         runFileTime_ = FileChangedTime(runFile_);
 }
 
-void HeadlessReload::Poll() {
-    if (TakeReloadRequest())
-        Reload();
+bool HeadlessReload::TryReload() {
+    std::string detail;
+    if (system_.registry->TryWriteTogether(kHkeyLocalMachine, kSettingsLockWaitMs,
+                                           [&] { detail = Reload(); })) {
+        waitingSinceMs_.reset();
+        waitSaid_ = false;
+        return true;
+    }
+    const int64_t now = ctx_.clock.MonotonicMs();
+    if (!waitingSinceMs_)
+        waitingSinceMs_ = now;
+    if (!waitSaid_ && now - *waitingSinceMs_ >= kReloadPatienceMs) {
+        waitSaid_ = true;
+        ctx_.eventLog.WriteEvent("Reload", "Waiting, another program holds the settings lock");
+        err_ << "tavreld: reload waits: another program holds the settings lock; the schedule goes on.\n";
+    }
+    return false;
 }
 
 std::string HeadlessReload::Reload() {

@@ -25,10 +25,15 @@ public:
     HeadlessReload(ProgramContext& ctx, SystemPlatform& system, std::unique_ptr<InstanceLock>& boardClaim,
                    MqttService& mqtt, std::string runFile, std::ostream& err);
 
-    // Between ticks: reloads when a reload was asked for since the last call.
-    void Poll();
+    // Between ticks, once a reload was asked for: the reload, when the settings lock comes within
+    // kSettingsLockWaitMs; else it is left for a later call (the ticks go on meanwhile), and said once
+    // when it has waited kReloadPatienceMs. True when the reload was done.
+    bool TryReload();
     // Returns the detail of the "Reload" event it logged.
     std::string Reload();
+
+    static constexpr int64_t kSettingsLockWaitMs = 100;
+    static constexpr int64_t kReloadPatienceMs = 5000;
 
 private:
     // Board 1's set-up changed from `before`: the old board switched off, the new one takes the relays.
@@ -42,6 +47,8 @@ private:
     std::string runFile_;
     std::ostream& err_;
     std::optional<int64_t> runFileTime_;
+    std::optional<int64_t> waitingSinceMs_;
+    bool waitSaid_ = false;
 };
 
 } // namespace tavrel

@@ -80,16 +80,31 @@ void WriteRestartFile(ProgramContext& ctx) {
                     "Tavrel tries again once a minute and says when it succeeds."});
 }
 
+namespace {
+std::string OrderlyStopPath(const ProgramContext& ctx) {
+    return ctx.drives.Map(std::string(kRestartFolder) + kOrderlyStopFileName);
+}
+} // namespace
+
 void DeleteRestartFile(ProgramContext& ctx) {
     const std::string path = ctx.drives.Map(std::string(kRestartFolder) + kRestartFileName);
     RemoveRegularFile(path); // a folder or a link in its place is not the restart file
+    RemoveRegularFile(OrderlyStopPath(ctx));
+}
+
+void MarkOrderlyStop(ProgramContext& ctx) {
+    // Without the mark the next start says "crashed": a false alarm, never a lost schedule.
+    WriteFileAtomically(OrderlyStopPath(ctx), "Stopped in order\r\n", FilePrivacy::OwnerOnly);
 }
 
 bool LoadRestartFile(ProgramContext& ctx) {
+    const bool orderly = FileExists(OrderlyStopPath(ctx));
+    RemoveRegularFile(OrderlyStopPath(ctx));
     if (ctx.runFiles.LoadRunFile(kRestartFolder, kRestartFileName, false) != kRunFileLoaded)
         return false;
     ComputeAllTotalTimes(ctx.schedule, ctx.clock.Now().date);
-    ctx.eventLog.WriteEvent("ReStart", "****** System Crashed & Restarted ******");
+    ctx.eventLog.WriteEvent("ReStart", orderly ? "****** System Stopped & Restarted ******"
+                                               : "****** System Crashed & Restarted ******");
     return true;
 }
 

@@ -11,6 +11,9 @@ class Autostart;
 
 inline constexpr const char* kRestartFolder = "c:\\";
 inline constexpr const char* kRestartFileName = "TVRestart.run";
+// Beside the restart file: the run that wrote it last was stopped in order (a service manager's stop, a
+// shut-down), so resuming it is no crash.
+inline constexpr const char* kOrderlyStopFileName = "TVRestart.stopped";
 // After a failed write of the restart file, the least time before the next try.
 inline constexpr int64_t kRestartRetryMs = 60'000;
 
@@ -18,8 +21,13 @@ inline constexpr int64_t kRestartRetryMs = 60'000;
 // file is tried again when it is next due, at most once a minute (the tick asks while one is owed), and
 // the recovery is logged and said on the notices stream.
 void WriteRestartFile(ProgramContext& ctx);
+// Deletes the restart file and its orderly-stop mark.
 void DeleteRestartFile(ProgramContext& ctx);
-// True when a restart file was found and loaded (and logged as a restart).
+// Marks the restart file kept at an orderly stop, so that the next start does not log a crash.
+void MarkOrderlyStop(ProgramContext& ctx);
+// True when a restart file was found and loaded (and logged as a restart: "System Crashed & Restarted",
+// or "System Stopped & Restarted" when the run before was stopped in order). The mark is used up either
+// way, so that a crash of this run is logged as one.
 bool LoadRestartFile(ProgramContext& ctx);
 
 // A new, empty schedule.

@@ -4,6 +4,8 @@
 #include "shell/program_context.h"
 #include "shell/schedule_commands.h"
 
+#include <ostream>
+
 namespace tavrel {
 
 void ShellEvents::RestartFileDue() {
@@ -17,6 +19,11 @@ void ShellEvents::LogEvent(const std::string& what, const std::string& detail) {
 std::string ShellEvents::LogStateLine(const std::string (&relayTexts)[kBoardSlots],
                                       const std::string (&inputTexts)[kBoardSlots]) {
     return ctx_.eventLog.WriteStateLine(relayTexts, inputTexts);
+}
+
+void ShellEvents::Notice(const std::string& line) {
+    if (ctx_.notices != nullptr)
+        *ctx_.notices << "tavreld: " << line << "\n";
 }
 
 void ShellEvents::ShutDownComputer() {

@@ -16,6 +16,7 @@ public:
     std::string LogStateLine(const std::string (&relayTexts)[kBoardSlots],
                              const std::string (&inputTexts)[kBoardSlots]) override;
     void ShutDownComputer() override;
+    void Notice(const std::string& line) override;
 
 private:
     ProgramContext& ctx_;

@@ -93,6 +93,8 @@ void CloseProgram(ProgramContext& ctx, RestartFileOnClose restartFile) {
     ctx.engineState.TimerEnabled = false;
     if (restartFile == RestartFileOnClose::Delete)
         DeleteRestartFile(ctx);
+    else
+        MarkOrderlyStop(ctx);
     ctx.boards.ResetBoardsOnExit();
     PortLayerControl(ctx, "Unload");
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# SIGKILL, then a new start resumes the schedule and the counters, logs the restart and runs at once.
+# SIGKILL, then a new start resumes the schedule and the counters, logs the restart as a crash (an
+# orderly stop before it does not make a later crash look orderly) and runs at once.
 source "$(dirname "$0")/lib.sh"
 new_home
 
@@ -7,7 +8,10 @@ run_file "$TAVREL_HOME/test.run" \
     "Pump|All Days|EO|0|0|0|0|0|08:00:00|17:00:00" \
     "Meter|All Days|EO|0|0|1|0|0||" \
     "Lamp|All Days|EO|1|0|0|0|0||"
-start_tavreld "2026-12-07 09:00:50" "$TAVREL_HOME/test.run"
+start_tavreld "2026-12-07 09:00:40" "$TAVREL_HOME/test.run"
+wait_for "$TAVREL_HOME/out" "relay 3 (Lamp) ON"
+stop_tavreld TERM || fail "tavreld did not end with 0 on SIGTERM"
+start_tavreld "2026-12-07 09:00:50"
 wait_for "$TAVREL_HOME/out" "relay 3 (Lamp) ON"
 
 # Two pulses on input line 2 (bit 1 of port 301 hex).
@@ -33,7 +37,10 @@ wait_for "$TAVREL_HOME/out" "relay 3 (Lamp) ON"
 sleep 1
 [[ $(port_byte 768) -eq 5 ]] || fail "relays 1 and 3 are not ON after the restart: $(port_byte 768)"
 log="$TAVREL_HOME/drive_c/Tavrel_2026_12_07.Log"
-grep -q " ReStart \*\*\*\*\*\* System Crashed & Restarted \*\*\*\*\*\*" "$log" || fail "no ReStart event"
+[[ $(grep -c " ReStart \*\*\*\*\*\* System Stopped & Restarted \*\*\*\*\*\*" "$log") -eq 1 ]] ||
+    fail "the orderly stop is not logged once: $(grep ReStart "$log")"
+[[ $(grep -c " ReStart \*\*\*\*\*\* System Crashed & Restarted \*\*\*\*\*\*" "$log") -eq 1 ]] ||
+    fail "the crash is not logged once: $(grep ReStart "$log")"
 grep -q " Timer Started Restart After Crash" "$log" || fail "no Timer Started event"
 stop_tavreld || fail "tavreld did not end with 0"
 "$TAVRELD" --print-schedule "$TAVREL_HOME/test.run" | grep -A3 "^Relay 2" | grep -q "Counter: 0 " || fail "the run file changed"

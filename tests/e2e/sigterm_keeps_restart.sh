@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SIGTERM (a service manager stopping tavreld at shut-down) keeps the restart file, so the next
-# start resumes with the counters; SIGINT is a normal close that deletes it. A run file changed after the
+# start resumes with the counters and logs the resume as one after an orderly stop, not a crash; SIGINT is a normal close that deletes it. A run file changed after the
 # restart file was written is opened instead (unless it does not load), and tavreld says which it chose.
 source "$(dirname "$0")/lib.sh"
 new_home
@@ -28,6 +28,9 @@ cp "$(restart_file)" "$TAVREL_HOME/kept.run"
 start_tavreld "2026-12-07 09:02:00" "$TAVREL_HOME/test.run"
 wait_for "$TAVREL_HOME/err" "resumed"
 grep -qF "test.run is not opened" "$TAVREL_HOME/err" || fail "which file was chosen is not said: $(cat "$TAVREL_HOME/err")"
+LOG="$TAVREL_HOME/drive_c/Tavrel_2026_12_07.Log"
+wait_for "$LOG" " ReStart ****** System Stopped & Restarted ******"
+grep -q "System Crashed" "$LOG" && fail "the orderly stop was logged as a crash"
 wait_for "$TAVREL_HOME/out" "relay 2 (Lamp) ON"
 stop_tavreld TERM || fail "tavreld did not end with 0 on SIGTERM"
 [[ -f "$(restart_file)" ]] || fail "SIGTERM deleted the restart file"
@@ -52,7 +55,8 @@ start_tavreld "2026-12-07 09:04:00" "$TAVREL_HOME/bad.run"
 wait_for "$TAVREL_HOME/err" "bad.run could not be opened: resumed the schedule of the restart file"
 wait_for "$TAVREL_HOME/out" "relay 2 (Lamp) ON"
 
-# SIGINT (Ctrl+C) stays a normal close.
+# SIGINT (Ctrl+C) stays a normal close, and takes the orderly-stop mark with the restart file.
 stop_tavreld INT || fail "tavreld did not end with 0 on SIGINT"
 [[ -f "$(restart_file)" ]] && fail "SIGINT left the restart file"
+ls "$TAVREL_HOME/drive_c" | grep -q "TVRestart" && fail "SIGINT left $(ls "$TAVREL_HOME/drive_c")"
 echo "1 passed, 0 failed"

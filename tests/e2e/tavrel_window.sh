@@ -27,6 +27,6 @@ wait "$pid" || rc=$?
 
 "$TAVREL" --exit-when-shown >"$TAVREL_HOME/out" 2>"$TAVREL_HOME/err" || fail "the second start failed"
 log=$(ls "$TAVREL_HOME"/drive_c/Tavrel_*.Log)
-grep -q " ReStart \*\*\*\*\*\* System Crashed & Restarted \*\*\*\*\*\*" "$log" || fail "no ReStart event"
+grep -q " ReStart \*\*\*\*\*\* System Stopped & Restarted \*\*\*\*\*\*" "$log" || fail "no ReStart event"
 grep -q " Timer Started Restart After Crash" "$log" || fail "no Timer Started event"
 echo "1 passed, 0 failed"

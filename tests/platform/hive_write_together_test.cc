@@ -1,6 +1,7 @@
 // Changes made together reach the hive file in one write: a reader never sees half of them.
 
 #include "config/reg_api.h"
+#include "platform/file_io.h"
 #include "platform/registry.h"
 
 #include "support/fake_message_boxes.h"
@@ -36,6 +37,25 @@ TEST(HiveWriteTogether, FileChangesOnceAtTheEnd) {
     EXPECT_NE(after.find("\"A\"=\"new\""), std::string::npos);
     EXPECT_NE(after.find("\"B\"=\"two\""), std::string::npos);
     EXPECT_EQ(boxes.Count(), 0u);
+}
+
+// The tick's way in: when another holds the lock, it gives up within its time and changes nothing; once
+// the lock is free, the changes are made as WriteTogether makes them.
+TEST(HiveWriteTogether, TryGivesUpWhileAnotherHoldsTheLock) {
+    test::TempHome home;
+    auto registry = MakeHiveRegistry(home.File("registry"), nullptr);
+    test::FakeMessageBoxes boxes;
+    modRegAPI api(*registry, boxes);
+    api.SetNewValue(kHkeyLocalMachine, kConfig, "String", "A", "old", true);
+    const auto change = [&] { api.SetNewValue(kHkeyLocalMachine, kConfig, "String", "A", "new", true); };
+    {
+        FileLock other(home.File("registry/.HKEY_LOCAL_MACHINE.lock"), FileLock::Mode::Exclusive);
+        ASSERT_TRUE(other.Held());
+        EXPECT_FALSE(registry->TryWriteTogether(kHkeyLocalMachine, 20, change));
+    }
+    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "A", RegReadMode::Store, true), "old");
+    EXPECT_TRUE(registry->TryWriteTogether(kHkeyLocalMachine, 20, change));
+    EXPECT_EQ(api.ReadRegValue(kHkeyLocalMachine, kConfig, "A", RegReadMode::Store, true), "new");
 }
 
 } // namespace

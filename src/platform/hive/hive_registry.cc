@@ -158,11 +158,33 @@ public:
     }
 
     int32_t WriteTogether(const std::function<void()>& changes) override {
+        return RunTogether(changes, 0, nullptr);
+    }
+
+    bool TryWriteTogether(int32_t root, int64_t waitMs, const std::function<void()>& changes) override {
+        auto first = together_ ? nullptr : std::make_unique<Session>(*this, root, waitMs);
+        if (first && first->lock && first->lock->TimedOut())
+            return false;
+        RunTogether(changes, root, std::move(first));
+        return true;
+    }
+
+    int32_t CloseKey(RegHandle key) override {
+        return handles_.erase(key) == 1 ? kRegSuccess : kRegInvalidHandle;
+    }
+
+private:
+    struct Session;
+    // The changes of a WriteTogether; `first`, when given, is the session of `firstRoot`, already locked.
+    int32_t RunTogether(const std::function<void()>& changes, int32_t firstRoot,
+                        std::unique_ptr<Session> first) {
         if (together_) {
             changes();
             return kRegSuccess;
         }
         together_ = std::make_unique<Together>();
+        if (first) // kept for the whole of the changes, written once at their end
+            (together_->sessions[firstRoot] = std::move(first))->deferred = true;
         // Whatever way this ends (a throw included), the sessions let go of their locks, and a hive
         // changed in memory but never written is read again next time.
         struct EndTogether {
@@ -188,11 +210,6 @@ public:
         return result;
     }
 
-    int32_t CloseKey(RegHandle key) override {
-        return handles_.erase(key) == 1 ? kRegSuccess : kRegInvalidHandle;
-    }
-
-private:
     struct OpenKeyInfo {
         int32_t root;
         std::string path;
@@ -206,17 +223,19 @@ private:
 
     // One locked look at a hive file.
     struct Session {
-        Session(HiveRegistry& owner, int32_t root)
+        Session(HiveRegistry& owner, int32_t root, int64_t waitMs = -1)
             : file(owner.HivePath(root)), writable(!owner.readOnly_), cached(owner.cache_[root]),
               hive(cached.hive) {
             // A reader that may not write leaves the folder as it is: it makes no lock file of its own.
             const std::string lockPath = owner.folder_ + "/." + RootName(root) + ".lock";
             if (!owner.readOnly_) {
                 MakePrivateFolders(owner.folder_);
-                lock.emplace(lockPath, FileLock::Mode::Exclusive);
+                lock.emplace(lockPath, FileLock::Mode::Exclusive, waitMs);
             } else if (FileExists(lockPath)) {
-                lock.emplace(lockPath, FileLock::Mode::Shared);
+                lock.emplace(lockPath, FileLock::Mode::Shared, waitMs);
             }
+            if (lock && lock->TimedOut())
+                return; // not looked at: the caller gives up
             // Looked at before the read: a change in between shows as a new version next time.
             const std::optional<FileVersion> now = FileVersionOf(file);
             if (now && cached.version == now)

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <random>
 #include <sys/file.h>
@@ -251,7 +252,7 @@ int RenameFile(const std::string& from, const std::string& to) {
     return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
-FileLock::FileLock(const std::string& path, Mode mode) {
+FileLock::FileLock(const std::string& path, Mode mode, int64_t waitMs) {
     // Mostly the file is there already; made (its user's alone) when not.
     int fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0 && errno == ENOENT) {
@@ -262,8 +263,24 @@ FileLock::FileLock(const std::string& path, Mode mode) {
     if (fd < 0)
         return;
     handle_ = fd;
-    while (!(held_ = ::flock(fd, mode == Mode::Exclusive ? LOCK_EX : LOCK_SH) == 0) && errno == EINTR) {
+    const int operation = mode == Mode::Exclusive ? LOCK_EX : LOCK_SH;
+    if (waitMs < 0) {
+        while (!(held_ = ::flock(fd, operation) == 0) && errno == EINTR) {
+        }
+        return;
     }
+    // flock has no time-out: asked again every few milliseconds until the time is up.
+    constexpr int64_t kStepMs = 5;
+    for (int64_t waited = 0;; waited += kStepMs) {
+        held_ = ::flock(fd, operation | LOCK_NB) == 0;
+        if (held_ || (errno != EWOULDBLOCK && errno != EINTR))
+            return;
+        if (waited >= waitMs)
+            break;
+        const timespec step{0, kStepMs * 1'000'000};
+        ::nanosleep(&step, nullptr);
+    }
+    timedOut_ = true;
 }
 
 FileLock::~FileLock() {

@@ -189,15 +189,30 @@ int RenameFile(const std::string& from, const std::string& to) {
                : static_cast<int>(GetLastError());
 }
 
-FileLock::FileLock(const std::string& path, Mode mode) {
+FileLock::FileLock(const std::string& path, Mode mode, int64_t waitMs) {
     HANDLE h =
         CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                     OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return;
     handle_ = reinterpret_cast<intptr_t>(h);
-    OVERLAPPED o{};
-    held_ = LockFileEx(h, mode == Mode::Exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0, 0, 1, 0, &o) != 0;
+    const DWORD flags = mode == Mode::Exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0;
+    if (waitMs < 0) {
+        OVERLAPPED o{};
+        held_ = LockFileEx(h, flags, 0, 1, 0, &o) != 0;
+        return;
+    }
+    constexpr int64_t kStepMs = 5;
+    for (int64_t waited = 0;; waited += kStepMs) {
+        OVERLAPPED o{};
+        held_ = LockFileEx(h, flags | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &o) != 0;
+        if (held_ || GetLastError() != ERROR_LOCK_VIOLATION)
+            return;
+        if (waited >= waitMs)
+            break;
+        Sleep(static_cast<DWORD>(kStepMs));
+    }
+    timedOut_ = true;
 }
 
 FileLock::~FileLock() {
