@@ -1,6 +1,6 @@
 #include "shell/service_health.h"
 
-#include "boardio/board_io.h"
+#include "boardio/board_record.h"
 #include "engine/schedule_records.h"
 #include "platform/clock.h"
 #include "platform/service_manager.h"
@@ -13,7 +13,7 @@ std::string ServiceStatusText(const ScheduleTables& schedule) {
         if (schedule.RelayArray[r].CurrentState == kStateOn)
             ++on;
     return std::to_string(on) + " of " + std::to_string(kRelaysPerBoard) + " relays ON; board 1 " +
-           (BoardIo::Emulated(schedule.BoardArray[0]) ? "emulated" : "OK");
+           (BoardEmulated(schedule.BoardArray[0]) ? "emulated" : "OK");
 }
 
 void ServiceHealth::TickRan(const std::string& status) {
