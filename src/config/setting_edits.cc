@@ -1,5 +1,7 @@
 #include "config/setting_edits.h"
 
+#include "common/text.h"
+
 #include "boardio/chip_set_types.h"
 #include "common/blank_entry.h"
 #include "common/flags.h"
@@ -13,17 +15,10 @@ namespace tavrel {
 
 namespace {
 
-bool SameLetters(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 // The board type as the list spells it; empty when there is no such type.
 std::string ListedType(const std::string& text) {
     for (const BoardType& t : kBoardTypes)
-        if (SameLetters(t.name, text))
+        if (EqualsNoCase(t.name, text))
             return std::string(t.name);
     return {};
 }

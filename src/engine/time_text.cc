@@ -1,5 +1,7 @@
 #include "engine/time_text.h"
 
+#include "common/text.h"
+
 #include "engine/time_of_day.h"
 
 #include <array>
@@ -20,13 +22,6 @@ struct Dialect {
 // The box documents two-digit minutes and seconds; a file may hold what older writers wrote.
 constexpr Dialect kTyped{" ", false, 2, false};
 constexpr Dialect kStored{" \t", true, 1, true};
-
-std::string_view Trim(std::string_view s, std::string_view blanks) {
-    const size_t first = s.find_first_not_of(blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(blanks) - first + 1);
-}
 
 char Upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;

@@ -1,5 +1,7 @@
 #include "mainwindow/schedule_entry.h"
 
+#include "common/text.h"
+
 #include "common/blank_entry.h"
 #include "engine/pair_rules.h"
 #include "engine/pair_times.h"
@@ -10,7 +12,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
 namespace tavrel {
 
@@ -47,9 +48,7 @@ bool DaysOfWeekAccepted(std::string_view text) {
 }
 
 std::string NormaliseCycleCode(std::string_view text) {
-    std::string code(text.substr(0, 2));
-    for (char& c : code)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const std::string code = ToUpper(text.substr(0, 2));
     return code == "0" ? std::string() : code;
 }
 

@@ -1,33 +1,20 @@
 #include "mainwindow/status_bar_text.h"
 
+#include "common/text.h"
+
 #include "boardio/chip_set_types.h"
 #include "engine/time_of_day.h"
 #include "shell/event_log.h"
-
-#include <cstdio>
 
 namespace tavrel {
 
 namespace {
 
-std::string Hex(int32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(value));
-    return text;
-}
-
-std::string Trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return "";
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // Where the board sits: a FireCracker's base address is the number of its COM port.
 std::string BoardPlace(const BoardRecord& board) {
     if (ChipSetKind(board.ChipSetType) == BoardKind::FireCracker)
         return "COM" + std::to_string(board.BaseAddress);
-    return Hex(board.BaseAddress) + " hex";
+    return HexText(static_cast<uint32_t>(board.BaseAddress)) + " hex";
 }
 
 } // namespace
@@ -49,7 +36,7 @@ std::array<std::string, kStatusFields> StatusBarTexts(const StatusBarInput& in) 
     // Until it is written again a crash would resume an older schedule: the user must see it.
     if (in.restartWriteDisabled != kFalse)
         texts[kStatusFile] += " - restart file not written (tried again each minute)";
-    const std::string type = Trimmed(in.board1.ChipSetType);
+    const std::string type(Trim(in.board1.ChipSetType, " "));
     texts[kStatusBoard] = "Board 1: " + (type.empty() ? std::string("(no type)") : type) + " at " +
                           BoardPlace(in.board1) + ", " + (BoardEmulated(in.board1) ? "Emulation" : "Active");
     texts[kStatusFocus] = in.focusedText;

@@ -1,8 +1,8 @@
 #include "shell/second_copy.h"
 
-#include "boardio/chip_set_types.h"
+#include "common/text.h"
 
-#include <cstdio>
+#include "boardio/chip_set_types.h"
 
 namespace tavrel {
 
@@ -12,12 +12,6 @@ bool OnSerialLine(const BoardRecord& board) {
     return ChipSetKind(board.ChipSetType) == BoardKind::FireCracker;
 }
 
-std::string Hex(int32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(value));
-    return text;
-}
-
 } // namespace
 
 std::string BoardClaimKey(const BoardRecord& board, const PortLibrary& ports, const SerialApi& serial) {
@@ -25,7 +19,7 @@ std::string BoardClaimKey(const BoardRecord& board, const PortLibrary& ports, co
         return {};
     if (OnSerialLine(board))
         return "serial-" + serial.DeviceName("COM" + std::to_string(board.BaseAddress));
-    return ports.SpaceName() + "-port-" + Hex(board.BaseAddress);
+    return ports.SpaceName() + "-port-" + HexText(static_cast<uint32_t>(board.BaseAddress));
 }
 
 std::unique_ptr<InstanceLock> ClaimBoard(const BoardRecord& board, int boardNumber, const PortLibrary& ports,
@@ -36,8 +30,9 @@ std::unique_ptr<InstanceLock> ClaimBoard(const BoardRecord& board, int boardNumb
     if (key.empty())
         return nullptr;
     auto lock = AcquireMachineLock(key, rootLockFolder);
-    const std::string where = OnSerialLine(board) ? " on COM" + std::to_string(board.BaseAddress)
-                                                  : " at " + Hex(board.BaseAddress) + " hex";
+    const std::string where = OnSerialLine(board)
+                                  ? " on COM" + std::to_string(board.BaseAddress)
+                                  : " at " + HexText(static_cast<uint32_t>(board.BaseAddress)) + " hex";
     const std::string what = "Board " + std::to_string(boardNumber) + " (" + board.ChipSetType + where + ")";
     if (lock->AnotherCopyRunning())
         warning = SecondCopyWarning(what, lock->Holder());
