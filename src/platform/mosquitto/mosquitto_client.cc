@@ -11,6 +11,7 @@
 #include <dlfcn.h>
 #include <memory>
 #include <mosquitto.h>
+#include <mqtt_protocol.h>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -26,6 +27,10 @@ constexpr int kQos = 1;
 constexpr int kLoopTimeoutMs = 1000;
 // How long Stop lets the goodbye (the "offline" message and the disconnect) take to leave.
 constexpr auto kGoodbyeTime = std::chrono::seconds(2);
+// A session the broker ends this soon after accepting it was taken over by a client with the same id.
+constexpr auto kSoonAfterAccept = std::chrono::seconds(5);
+// The CONNACK codes of a broker that does not speak MQTT 5: as 3.1.1 says it, and as 5 does.
+constexpr int kConnackBadProtocol311 = 1;
 
 // The library's entry points used here, looked up by name.
 struct MosquittoApi {
@@ -37,7 +42,10 @@ struct MosquittoApi {
     decltype(&mosquitto_will_set) will_set = nullptr;
     decltype(&mosquitto_tls_set) tls_set = nullptr;
     decltype(&mosquitto_threaded_set) threaded_set = nullptr;
-    decltype(&mosquitto_connect) connect = nullptr;
+    decltype(&mosquitto_int_option) int_option = nullptr;
+    decltype(&mosquitto_connect_bind_v5) connect_v5 = nullptr;
+    decltype(&mosquitto_property_add_int32) property_add_int32 = nullptr;
+    decltype(&mosquitto_property_free_all) property_free_all = nullptr;
     decltype(&mosquitto_reconnect) reconnect = nullptr;
     decltype(&mosquitto_loop) loop = nullptr;
     decltype(&mosquitto_disconnect) disconnect = nullptr;
@@ -62,8 +70,12 @@ TAVREL_COLD bool ResolveAll(void* lib, MosquittoApi& a) {
            Resolve(lib, "mosquitto_username_pw_set", a.username_pw_set) &&
            Resolve(lib, "mosquitto_will_set", a.will_set) && Resolve(lib, "mosquitto_tls_set", a.tls_set) &&
            Resolve(lib, "mosquitto_threaded_set", a.threaded_set) &&
-           Resolve(lib, "mosquitto_connect", a.connect) && Resolve(lib, "mosquitto_reconnect", a.reconnect) &&
-           Resolve(lib, "mosquitto_loop", a.loop) && Resolve(lib, "mosquitto_disconnect", a.disconnect) &&
+           Resolve(lib, "mosquitto_int_option", a.int_option) &&
+           Resolve(lib, "mosquitto_connect_bind_v5", a.connect_v5) &&
+           Resolve(lib, "mosquitto_property_add_int32", a.property_add_int32) &&
+           Resolve(lib, "mosquitto_property_free_all", a.property_free_all) &&
+           Resolve(lib, "mosquitto_reconnect", a.reconnect) && Resolve(lib, "mosquitto_loop", a.loop) &&
+           Resolve(lib, "mosquitto_disconnect", a.disconnect) &&
            Resolve(lib, "mosquitto_publish", a.publish) && Resolve(lib, "mosquitto_subscribe", a.subscribe) &&
            Resolve(lib, "mosquitto_connect_callback_set", a.connect_callback_set) &&
            Resolve(lib, "mosquitto_disconnect_callback_set", a.disconnect_callback_set) &&
@@ -87,7 +99,11 @@ struct NetworkState {
     bool connecting = false; // set by the network thread around connect/reconnect
     bool ended = false;      // the network thread has returned
     std::atomic<bool> accepted{false};
-    std::chrono::steady_clock::time_point stopSince; // network thread only
+    // MQTT 5 until the broker refuses it; then 3.1.1 for the rest of the run (network thread only).
+    bool version5 = true;
+    std::atomic<bool> version5Refused{false};
+    std::chrono::steady_clock::time_point acceptedAt; // network thread only
+    std::chrono::steady_clock::time_point stopSince;  // network thread only
 };
 
 class MosquittoClient final : public MqttClient {
@@ -204,6 +220,26 @@ private:
             tell(*n.events);
     }
 
+    // The first connect of a protocol version: MQTT 5 with the largest packet the broker may send, so that
+    // a huge publish is never read into memory; or 3.1.1 without it.
+    TAVREL_COLD static int ConnectFirst(NetworkState& n) {
+        const MosquittoApi& api = n.api;
+        api.int_option(n.mosq, MOSQ_OPT_PROTOCOL_VERSION, n.version5 ? MQTT_PROTOCOL_V5 : MQTT_PROTOCOL_V311);
+        mosquitto_property* properties = nullptr;
+        if (n.version5)
+            api.property_add_int32(&properties, MQTT_PROP_MAXIMUM_PACKET_SIZE,
+                                   static_cast<uint32_t>(n.options.maxIncomingPacketBytes));
+        const int rc = api.connect_v5(n.mosq, n.options.host.c_str(), n.options.port,
+                                      n.options.keepAliveSeconds, nullptr, properties);
+        api.property_free_all(&properties);
+        return rc;
+    }
+
+    // Whether the session that just ended was ended by the broker soon after it accepted it.
+    static bool EndedSoonAfterAccept(const NetworkState& n) {
+        return n.accepted && std::chrono::steady_clock::now() - n.acceptedAt < kSoonAfterAccept;
+    }
+
     // Connects (or reconnects) unless Stop has begun; marks the attempt so that Stop leaves it alone.
     TAVREL_COLD static bool Connect(NetworkState& n, bool first, int& rc) {
         {
@@ -212,8 +248,7 @@ private:
                 return false;
             n.connecting = true;
         }
-        rc = first ? n.api.connect(n.mosq, n.options.host.c_str(), n.options.port, n.options.keepAliveSeconds)
-                   : n.api.reconnect(n.mosq);
+        rc = first ? ConnectFirst(n) : n.api.reconnect(n.mosq);
         bool stopping = false;
         {
             const std::lock_guard<std::mutex> lock(n.mutex);
@@ -250,9 +285,17 @@ private:
             }
             if (Stopping(n))
                 break;
+            if (n.version5 && n.version5Refused) {
+                // A broker that speaks only 3.1.1: asked again at once in its own version.
+                n.version5 = false;
+                first = true;
+                continue;
+            }
+            const bool soon = EndedSoonAfterAccept(n);
             if (rc != MOSQ_ERR_SUCCESS)
-                Tell(n, [&](MqttClientEvents& e) { e.Disconnected(n.api.strerror(rc)); });
-            if (n.accepted)
+                Tell(n, [&](MqttClientEvents& e) { e.Disconnected(n.api.strerror(rc), soon); });
+            // A session taken over at once by a namesake does not count as a success: the pauses grow.
+            if (n.accepted && !soon)
                 attempt = 0;
             std::unique_lock<std::mutex> lock(n.mutex);
             n.wake.wait_for(lock,
@@ -270,6 +313,13 @@ private:
     TAVREL_COLD static void OnConnect(mosquitto*, void* obj, int rc) {
         NetworkState& n = Net(obj);
         n.accepted = rc == 0;
+        if (rc == 0)
+            n.acceptedAt = std::chrono::steady_clock::now();
+        if (n.version5 && (rc == kConnackBadProtocol311 || rc == MQTT_RC_UNSUPPORTED_PROTOCOL_VERSION)) {
+            n.version5Refused = true;
+            n.api.disconnect(n.mosq);
+            return;
+        }
         Tell(n, [&](MqttClientEvents& e) {
             e.Connected(rc == 0, rc == 0 ? std::string() : n.api.connack_string(rc));
         });
@@ -278,15 +328,20 @@ private:
     TAVREL_COLD static void OnDisconnect(mosquitto*, void* obj, int rc) {
         NetworkState& n = Net(obj);
         // 0: asked for by Stop; anything else is a lost connection.
-        if (rc != 0)
-            Tell(n, [&](MqttClientEvents& e) { e.Disconnected(n.api.strerror(rc)); });
+        if (rc != 0 && !n.version5Refused)
+            Tell(n,
+                 [&](MqttClientEvents& e) { e.Disconnected(n.api.strerror(rc), EndedSoonAfterAccept(n)); });
     }
 
+    // Hands the library's own buffers on, uncopied: the receiver checks the sizes first.
     TAVREL_COLD static void OnMessage(mosquitto*, void* obj, const mosquitto_message* m) {
         const char* bytes = static_cast<const char*>(m->payload);
-        Tell(Net(obj), [&](MqttClientEvents& e) {
-            e.MessageArrived(m->topic, std::string(bytes, bytes + (bytes ? m->payloadlen : 0)));
-        });
+        const MqttIncoming message{m->topic != nullptr ? std::string_view(m->topic) : std::string_view(),
+                                   bytes != nullptr && m->payloadlen > 0
+                                       ? std::string_view(bytes, static_cast<size_t>(m->payloadlen))
+                                       : std::string_view(),
+                                   m->retain};
+        Tell(Net(obj), [&](MqttClientEvents& e) { e.MessageArrived(message); });
     }
 
     std::shared_ptr<NetworkState> net_;
