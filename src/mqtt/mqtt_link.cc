@@ -131,7 +131,7 @@ TAVREL_COLD void MqttLink::RefuseRetained(const MqttMessage& m) {
     if (retainedTopicsLogged_.size() >= kMaxRetainedTopicsLogged ||
         !retainedTopicsLogged_.insert(m.topic).second)
         return;
-    LogIgnored("retained command ignored and cleared: " + Utf8ToCp1252(MqttShownText(m.topic)));
+    LogInput("retained command ignored and cleared: " + Utf8ToCp1252(MqttShownText(m.topic)));
 }
 
 TAVREL_COLD void MqttLink::ApplyMessages(TickHost& host, const MqttInboxContents& in) {

@@ -50,7 +50,7 @@ struct MosquittoApi {
     decltype(&mosquitto_loop) loop = nullptr;
     decltype(&mosquitto_disconnect) disconnect = nullptr;
     decltype(&mosquitto_publish) publish = nullptr;
-    decltype(&mosquitto_subscribe) subscribe = nullptr;
+    decltype(&mosquitto_subscribe_v5) subscribe_v5 = nullptr;
     decltype(&mosquitto_connect_callback_set) connect_callback_set = nullptr;
     decltype(&mosquitto_disconnect_callback_set) disconnect_callback_set = nullptr;
     decltype(&mosquitto_message_callback_set) message_callback_set = nullptr;
@@ -76,7 +76,8 @@ TAVREL_COLD bool ResolveAll(void* lib, MosquittoApi& a) {
            Resolve(lib, "mosquitto_property_free_all", a.property_free_all) &&
            Resolve(lib, "mosquitto_reconnect", a.reconnect) && Resolve(lib, "mosquitto_loop", a.loop) &&
            Resolve(lib, "mosquitto_disconnect", a.disconnect) &&
-           Resolve(lib, "mosquitto_publish", a.publish) && Resolve(lib, "mosquitto_subscribe", a.subscribe) &&
+           Resolve(lib, "mosquitto_publish", a.publish) &&
+           Resolve(lib, "mosquitto_subscribe_v5", a.subscribe_v5) &&
            Resolve(lib, "mosquitto_connect_callback_set", a.connect_callback_set) &&
            Resolve(lib, "mosquitto_disconnect_callback_set", a.disconnect_callback_set) &&
            Resolve(lib, "mosquitto_message_callback_set", a.message_callback_set) &&
@@ -172,9 +173,12 @@ public:
                                  payload.data(), kQos, retain) == MOSQ_ERR_SUCCESS;
     }
 
+    // In MQTT 5 a retained message keeps its flag even when it is sent on as it is published, so that a
+    // retained command is known as one at once, not only after the next reconnect.
     TAVREL_COLD bool Subscribe(const std::string& pattern) override {
-        return net_->mosq != nullptr &&
-               net_->api.subscribe(net_->mosq, nullptr, pattern.c_str(), kQos) == MOSQ_ERR_SUCCESS;
+        const int options = net_->version5 ? MQTT_SUB_OPT_RETAIN_AS_PUBLISHED : 0;
+        return net_->mosq != nullptr && net_->api.subscribe_v5(net_->mosq, nullptr, pattern.c_str(), kQos,
+                                                               options, nullptr) == MOSQ_ERR_SUCCESS;
     }
 
     // Waits for the goodbye and at most a loop turn more: a connect under way (a name lookup or a host
