@@ -146,8 +146,8 @@ int Run(int argc, char** argv, const Options& options) {
     }
     if (const auto warning = start.ClaimBoard(); !warning.empty())
         ctx.boxes.Tell(MsgIcon::Warning, "Tavrel", warning);
+    host.AttachMqtt(&start.Mqtt()); // before the link starts: it wakes the host on each command
     start.Mqtt().Start();
-    host.AttachMqtt(&start.Mqtt());
     frmRelay window(ctx, host);
     boxes.SetParent(&window);
     window.Load();

@@ -43,14 +43,4 @@ TAVREL_COLD MqttInboxContents MqttInbox::Drain() {
     return out;
 }
 
-TAVREL_COLD MqttInboxContents MqttInbox::DrainMessages() {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    MqttInboxContents out;
-    out.messages = std::move(contents_.messages);
-    contents_.messages.clear();
-    out.dropped = std::exchange(contents_.dropped, 0);
-    out.oversized = std::exchange(contents_.oversized, 0);
-    return out;
-}
-
 } // namespace tavrel

@@ -43,8 +43,6 @@ public:
 
     // Everything that arrived since the last drain, in order of arrival.
     MqttInboxContents Drain();
-    // The messages (and their counts) only; the link events stay for the next Drain.
-    MqttInboxContents DrainMessages();
 
 private:
     const size_t capacity_;

@@ -106,16 +106,6 @@ TAVREL_COLD void MqttLink::Poll(TickHost& host) {
     PublishChanges();
 }
 
-TAVREL_COLD void MqttLink::ApplyArrived(TickHost& host) {
-    if (client_ == nullptr)
-        return;
-    // Only the messages: the connection's news waits for the tick, which publishes everything again.
-    const MqttInboxContents in = inbox_.DrainMessages();
-    ApplyMessages(host, in);
-    ReportDropped(in);
-    PublishChanges();
-}
-
 TAVREL_COLD void MqttLink::ReportDropped(const MqttInboxContents& in) {
     if (in.dropped > 0)
         LogInput(std::to_string(in.dropped) + " commands dropped: more than " +

@@ -33,8 +33,8 @@ public:
     MqttLink(const MqttLink&) = delete;
     MqttLink& operator=(const MqttLink&) = delete;
 
-    // Called on the network thread as soon as a message was queued, so that the tick host can apply it at
-    // once (ApplyArrived) rather than at the next tick. Set before Start.
+    // Called on the network thread as soon as a message was queued, so that the tick host can Poll at
+    // once rather than at the next tick. Set before Start.
     void SetWake(std::function<void()> wake) { wake_ = std::move(wake); }
 
     // Loads the client and starts connecting when MQTT is enabled; does nothing otherwise.
@@ -44,8 +44,6 @@ public:
     // At the start of a tick: logs the connection's changes, applies the queued commands (`host` runs a
     // forced check) and publishes what changed.
     void Poll(TickHost& host);
-    // Between ticks, after a wake: applies the commands that arrived and publishes the new state.
-    void ApplyArrived(TickHost& host);
     // Publishes the state values that changed since they were last published.
     void PublishChanges();
     void PublishLogLine(const std::string& line);

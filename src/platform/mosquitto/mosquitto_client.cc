@@ -229,6 +229,9 @@ private:
     TAVREL_COLD static int ConnectFirst(NetworkState& n) {
         const MosquittoApi& api = n.api;
         api.int_option(n.mosq, MOSQ_OPT_PROTOCOL_VERSION, n.version5 ? MQTT_PROTOCOL_V5 : MQTT_PROTOCOL_V311);
+        // A change publishes several small messages at once: none waits for the acknowledgement of the one
+        // before (Nagle's algorithm would hold it some tens of milliseconds).
+        api.int_option(n.mosq, MOSQ_OPT_TCP_NODELAY, 1);
         mosquitto_property* properties = nullptr;
         if (n.version5)
             api.property_add_int32(&properties, MQTT_PROP_MAXIMUM_PACKET_SIZE,
