@@ -85,6 +85,9 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     InstallStopRequestHandlers();
     InstallReloadRequestHandler();
 
+    // A command over MQTT is applied as soon as it arrives, not at the next tick. Made before the MQTT
+    // service, whose network thread wakes it: it outlives the service.
+    LoopWake wake;
     ProgramStart start(ctx, system,
                        [](const std::string& line) { std::cerr << "tavreld: " << line << "\n"; });
     if (!start.OpenHome())
@@ -107,8 +110,6 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     const std::unique_ptr<ServiceManager> manager = MakeServiceManager();
     ServiceHealth health(*manager, ctx.clock);
     bool reloadAsked = false; // until the settings lock lets the reload run
-    // A command over MQTT is applied as soon as it arrives, not at the next tick.
-    LoopWake wake;
     start.Mqtt().SetWake([&wake] { wake.Wake(); });
     start.Mqtt().Start();
     RunSchedulerLoop(

@@ -209,8 +209,8 @@ TAVREL_COLD void MqttLink::Connected(bool accepted, const std::string& reason) {
     inbox_.PushLinkEvent({accepted ? MqttLinkChange::Connected : MqttLinkChange::Refused, reason});
 }
 
-TAVREL_COLD void MqttLink::Disconnected(const std::string& reason, bool soonAfterAccept) {
-    inbox_.PushLinkEvent({soonAfterAccept ? MqttLinkChange::TakenOver : MqttLinkChange::Lost, reason});
+TAVREL_COLD void MqttLink::Disconnected(const std::string& reason, bool takenOver) {
+    inbox_.PushLinkEvent({takenOver ? MqttLinkChange::TakenOver : MqttLinkChange::Lost, reason});
 }
 
 TAVREL_COLD void MqttLink::MessageArrived(const MqttIncoming& message) {

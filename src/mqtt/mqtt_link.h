@@ -53,7 +53,7 @@ public:
 
 private:
     void Connected(bool accepted, const std::string& reason) override;
-    void Disconnected(const std::string& reason, bool soonAfterAccept) override;
+    void Disconnected(const std::string& reason, bool takenOver) override;
     void MessageArrived(const MqttIncoming& message) override;
 
     void Log(const std::string& detail);

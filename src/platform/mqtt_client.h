@@ -38,9 +38,9 @@ public:
     // `accepted` false: the broker answered and refused (`reason` says why).
     virtual void Connected(bool accepted, const std::string& reason) = 0;
     // The connection was lost (or could not be made); the client keeps retrying with growing pauses.
-    // `soonAfterAccept`: the broker ended a session within seconds of accepting it (another client with
-    // the same ClientId takes it over); the pauses then keep growing.
-    virtual void Disconnected(const std::string& reason, bool soonAfterAccept) = 0;
+    // `takenOver`: another client with the same ClientId took the session (MQTT 5 says so; with 3.1.1,
+    // the broker ended it within seconds of accepting it); the pauses then keep growing.
+    virtual void Disconnected(const std::string& reason, bool takenOver) = 0;
     virtual void MessageArrived(const MqttIncoming& message) = 0;
 };
 

@@ -2,6 +2,7 @@
 // off maps none of the library (nor its TLS libraries).
 
 #include "platform/cold_code.h"
+#include "platform/mosquitto/mosquitto_api.h"
 #include "platform/mqtt_client.h"
 #include "platform/reconnect_backoff.h"
 
@@ -13,12 +14,17 @@
 #include <mosquitto.h>
 #include <mqtt_protocol.h>
 #include <mutex>
+#include <string>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 namespace tavrel {
 
 namespace {
+
+using mosquitto_api::MosquittoApi;
+using mosquitto_api::ResolveAll;
 
 constexpr const char* kLibraryName = "libmosquitto.so.1";
 constexpr int kQos = 1;
@@ -27,63 +33,13 @@ constexpr int kQos = 1;
 constexpr int kLoopTimeoutMs = 1000;
 // How long Stop lets the goodbye (the "offline" message and the disconnect) take to leave.
 constexpr auto kGoodbyeTime = std::chrono::seconds(2);
-// A session the broker ends this soon after accepting it was taken over by a client with the same id.
+// Where the broker does not say so (3.1.1 has no word for it, and mosquitto does not use MQTT 5's): two
+// sessions in a row that the broker ends this soon after accepting them were taken over by a client with
+// the same id. One alone may be a broker that restarted.
 constexpr auto kSoonAfterAccept = std::chrono::seconds(5);
+constexpr int kShortSessionsTakenOver = 2;
 // The CONNACK codes of a broker that does not speak MQTT 5: as 3.1.1 says it, and as 5 does.
 constexpr int kConnackBadProtocol311 = 1;
-
-// The library's entry points used here, looked up by name.
-struct MosquittoApi {
-    decltype(&mosquitto_lib_init) lib_init = nullptr;
-    decltype(&mosquitto_lib_cleanup) lib_cleanup = nullptr;
-    decltype(&mosquitto_new) create = nullptr;
-    decltype(&mosquitto_destroy) destroy = nullptr;
-    decltype(&mosquitto_username_pw_set) username_pw_set = nullptr;
-    decltype(&mosquitto_will_set) will_set = nullptr;
-    decltype(&mosquitto_tls_set) tls_set = nullptr;
-    decltype(&mosquitto_threaded_set) threaded_set = nullptr;
-    decltype(&mosquitto_int_option) int_option = nullptr;
-    decltype(&mosquitto_connect_bind_v5) connect_v5 = nullptr;
-    decltype(&mosquitto_property_add_int32) property_add_int32 = nullptr;
-    decltype(&mosquitto_property_free_all) property_free_all = nullptr;
-    decltype(&mosquitto_reconnect) reconnect = nullptr;
-    decltype(&mosquitto_loop) loop = nullptr;
-    decltype(&mosquitto_disconnect) disconnect = nullptr;
-    decltype(&mosquitto_publish) publish = nullptr;
-    decltype(&mosquitto_subscribe_v5) subscribe_v5 = nullptr;
-    decltype(&mosquitto_connect_callback_set) connect_callback_set = nullptr;
-    decltype(&mosquitto_disconnect_callback_set) disconnect_callback_set = nullptr;
-    decltype(&mosquitto_message_callback_set) message_callback_set = nullptr;
-    decltype(&mosquitto_strerror) strerror = nullptr;
-    decltype(&mosquitto_connack_string) connack_string = nullptr;
-};
-
-template <typename F> TAVREL_COLD bool Resolve(void* library, const char* name, F& f) {
-    f = reinterpret_cast<F>(::dlsym(library, name));
-    return f != nullptr;
-}
-
-TAVREL_COLD bool ResolveAll(void* lib, MosquittoApi& a) {
-    return Resolve(lib, "mosquitto_lib_init", a.lib_init) &&
-           Resolve(lib, "mosquitto_lib_cleanup", a.lib_cleanup) && Resolve(lib, "mosquitto_new", a.create) &&
-           Resolve(lib, "mosquitto_destroy", a.destroy) &&
-           Resolve(lib, "mosquitto_username_pw_set", a.username_pw_set) &&
-           Resolve(lib, "mosquitto_will_set", a.will_set) && Resolve(lib, "mosquitto_tls_set", a.tls_set) &&
-           Resolve(lib, "mosquitto_threaded_set", a.threaded_set) &&
-           Resolve(lib, "mosquitto_int_option", a.int_option) &&
-           Resolve(lib, "mosquitto_connect_bind_v5", a.connect_v5) &&
-           Resolve(lib, "mosquitto_property_add_int32", a.property_add_int32) &&
-           Resolve(lib, "mosquitto_property_free_all", a.property_free_all) &&
-           Resolve(lib, "mosquitto_reconnect", a.reconnect) && Resolve(lib, "mosquitto_loop", a.loop) &&
-           Resolve(lib, "mosquitto_disconnect", a.disconnect) &&
-           Resolve(lib, "mosquitto_publish", a.publish) &&
-           Resolve(lib, "mosquitto_subscribe_v5", a.subscribe_v5) &&
-           Resolve(lib, "mosquitto_connect_callback_set", a.connect_callback_set) &&
-           Resolve(lib, "mosquitto_disconnect_callback_set", a.disconnect_callback_set) &&
-           Resolve(lib, "mosquitto_message_callback_set", a.message_callback_set) &&
-           Resolve(lib, "mosquitto_strerror", a.strerror) &&
-           Resolve(lib, "mosquitto_connack_string", a.connack_string);
-}
 
 // What the network thread uses. Shared with the thread, so that a thread Stop gave up waiting for (still
 // inside a connect) never touches freed memory.
@@ -104,7 +60,10 @@ struct NetworkState {
     bool version5 = true;
     std::atomic<bool> version5Refused{false};
     std::chrono::steady_clock::time_point acceptedAt; // network thread only
-    std::chrono::steady_clock::time_point stopSince;  // network thread only
+    bool takenOver = false;                           // MQTT 5's word for it; network thread only
+    int shortSessions = 0;    // ended soon after they were accepted, in a row; network thread only
+    bool sessionOpen = false; // accepted and not yet counted as ended; network thread only
+    std::chrono::steady_clock::time_point stopSince; // network thread only
 };
 
 class MosquittoClient final : public MqttClient {
@@ -242,9 +201,32 @@ private:
         return rc;
     }
 
-    // Whether the session that just ended was ended by the broker soon after it accepted it.
-    static bool EndedSoonAfterAccept(const NetworkState& n) {
-        return n.accepted && std::chrono::steady_clock::now() - n.acceptedAt < kSoonAfterAccept;
+    // Whether the session that just ended was taken over by a client with the same id.
+    // Counts the session that ended (once, however many reports of its end come).
+    static void SessionEnded(NetworkState& n) {
+        if (!n.sessionOpen)
+            return;
+        n.sessionOpen = false;
+        n.shortSessions =
+            std::chrono::steady_clock::now() - n.acceptedAt < kSoonAfterAccept ? n.shortSessions + 1 : 0;
+    }
+
+    static bool TakenOver(const NetworkState& n) {
+        return n.takenOver || n.shortSessions >= kShortSessionsTakenOver;
+    }
+
+    // Why the broker refused, in 3.1.1's words where MQTT 5 has the same reason.
+    static std::string RefusalText(const NetworkState& n, int rc) {
+        static constexpr std::pair<int, int> kSameReason[] = {{MQTT_RC_CLIENTID_NOT_VALID, 2},
+                                                              {MQTT_RC_SERVER_UNAVAILABLE, 3},
+                                                              {MQTT_RC_BAD_USERNAME_OR_PASSWORD, 4},
+                                                              {MQTT_RC_NOT_AUTHORIZED, 5}};
+        if (!n.version5)
+            return n.api.connack_string(rc);
+        for (const auto& [v5, v311] : kSameReason)
+            if (rc == v5)
+                return n.api.connack_string(v311);
+        return "Connection Refused: reason code " + std::to_string(rc) + ".";
     }
 
     // Connects (or reconnects) unless Stop has begun; marks the attempt so that Stop leaves it alone.
@@ -298,11 +280,12 @@ private:
                 first = true;
                 continue;
             }
-            const bool soon = EndedSoonAfterAccept(n);
+            SessionEnded(n);
+            const bool takenOver = TakenOver(n);
             if (rc != MOSQ_ERR_SUCCESS)
-                Tell(n, [&](MqttClientEvents& e) { e.Disconnected(n.api.strerror(rc), soon); });
-            // A session taken over at once by a namesake does not count as a success: the pauses grow.
-            if (n.accepted && !soon)
+                Tell(n, [&](MqttClientEvents& e) { e.Disconnected(n.api.strerror(rc), takenOver); });
+            // A short session does not count as a success: with a namesake taking it, the pauses grow.
+            if (n.accepted && n.shortSessions == 0)
                 attempt = 0;
             std::unique_lock<std::mutex> lock(n.mutex);
             n.wake.wait_for(lock,
@@ -320,6 +303,8 @@ private:
     TAVREL_COLD static void OnConnect(mosquitto*, void* obj, int rc) {
         NetworkState& n = Net(obj);
         n.accepted = rc == 0;
+        n.takenOver = false;
+        n.sessionOpen = rc == 0;
         if (rc == 0)
             n.acceptedAt = std::chrono::steady_clock::now();
         if (n.version5 && (rc == kConnackBadProtocol311 || rc == MQTT_RC_UNSUPPORTED_PROTOCOL_VERSION)) {
@@ -328,16 +313,21 @@ private:
             return;
         }
         Tell(n, [&](MqttClientEvents& e) {
-            e.Connected(rc == 0, rc == 0 ? std::string() : n.api.connack_string(rc));
+            e.Connected(rc == 0, rc == 0 ? std::string() : RefusalText(n, rc));
         });
     }
 
     TAVREL_COLD static void OnDisconnect(mosquitto*, void* obj, int rc) {
         NetworkState& n = Net(obj);
         // 0: asked for by Stop; anything else is a lost connection.
+        // MQTT 5's DISCONNECT carries its reason: a session taken over is told apart from a lost one.
+        if (rc == MQTT_RC_SESSION_TAKEN_OVER)
+            n.takenOver = true;
+        SessionEnded(n);
         if (rc != 0 && !n.version5Refused)
-            Tell(n,
-                 [&](MqttClientEvents& e) { e.Disconnected(n.api.strerror(rc), EndedSoonAfterAccept(n)); });
+            Tell(n, [&](MqttClientEvents& e) {
+                e.Disconnected(n.takenOver ? "the session was taken over" : n.api.strerror(rc), TakenOver(n));
+            });
     }
 
     // Hands the library's own buffers on, uncopied: the receiver checks the sizes first.
