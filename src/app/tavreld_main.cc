@@ -124,6 +124,7 @@ int RunCommand(const std::string& home, const std::string& runFile) {
                 reloadAsked = false;
                 health.Reloaded();
             }
+            wake.Arm(start.Mqtt().Running());
             return StopRequested() || host.closeRequested;
         },
         [&] { health.TickRan(ServiceStatusText(ctx.schedule)); }, &wake);

@@ -19,6 +19,10 @@ void LoopWake::Wake() {
 }
 
 bool LoopWake::SleepUntil(Clock& clock, int64_t deadlineUs) {
+    if (!armed_) {
+        clock.SleepUntilUs(deadlineUs);
+        return false;
+    }
     {
         std::unique_lock<std::mutex> lock(mutex_);
         const int64_t waitUs = deadlineUs - clock.MonotonicUs() - kPreciseStretchUs;

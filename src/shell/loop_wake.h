@@ -16,6 +16,9 @@ class LoopWake {
 public:
     // From any thread.
     void Wake();
+    // Only while something can wake it (the MQTT link runs) does the loop wait to be woken; otherwise it
+    // sleeps on the program's clock alone, as it always did. Set by the loop's own thread.
+    void Arm(bool armed) { armed_ = armed; }
     // Sleeps until `clock` reaches `deadlineUs` or Wake is called (also before this call, since the last
     // return); true when woken.
     bool SleepUntil(Clock& clock, int64_t deadlineUs);
@@ -24,6 +27,7 @@ private:
     std::mutex mutex_;
     std::condition_variable cv_;
     bool woken_ = false;
+    bool armed_ = true;
     int64_t lastWakeUs_ = 0;
 };
 
