@@ -201,7 +201,7 @@ TEST(SchedulerLoop, AWakeRunsTheWorkBetweenTicksAtOnceWithoutAnExtraTick) {
             wake.Wake(); // a command arrived while this round's work ran
             return roundsAt.size() > 3;
         },
-        &wake);
+        {}, &wake);
     // Only the first round ticked; the others came on wakes, at once and then 50 ms apart at the least.
     EXPECT_EQ(host.ticks.size(), 1u);
     EXPECT_EQ(roundsAt, (std::vector<int64_t>{0, 0, 50, 100}));
