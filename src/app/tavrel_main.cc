@@ -122,11 +122,12 @@ int Run(int argc, char** argv, const Options& options) {
     SystemPlatform system(home, boxes);
     ProgramContext ctx(system.Services());
     InstallStopRequestHandlers();
+    // Made before the MQTT service, whose network thread wakes it: it outlives the service.
+    QtTickHost host(ctx);
     // MQTT's lines go to the event log only: a broker that is away must not raise message boxes.
     ProgramStart start(ctx, system, nullptr);
     if (!start.OpenHome())
         return kExitHomeUnusable;
-    QtTickHost host(ctx);
     frmSplash splash;
     std::unique_ptr<frmKillButton> killWindow;
     StartupSteps steps;
@@ -146,8 +147,8 @@ int Run(int argc, char** argv, const Options& options) {
     }
     if (const auto warning = start.ClaimBoard(); !warning.empty())
         ctx.boxes.Tell(MsgIcon::Warning, "Tavrel", warning);
+    host.AttachMqtt(&start.Mqtt()); // before the link starts: it wakes the host on each command
     start.Mqtt().Start();
-    host.AttachMqtt(&start.Mqtt());
     frmRelay window(ctx, host);
     boxes.SetParent(&window);
     window.Load();

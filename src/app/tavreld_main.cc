@@ -14,6 +14,7 @@
 #include "shell/console_host.h"
 #include "shell/headless_reload.h"
 #include "shell/help_text.h"
+#include "shell/loop_wake.h"
 #include "shell/mqtt_service.h"
 #include "shell/preview_printer.h"
 #include "shell/program_context.h"
@@ -84,6 +85,9 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     InstallStopRequestHandlers();
     InstallReloadRequestHandler();
 
+    // A command over MQTT is applied as soon as it arrives, not at the next tick. Made before the MQTT
+    // service, whose network thread wakes it: it outlives the service.
+    LoopWake wake;
     ProgramStart start(ctx, system,
                        [](const std::string& line) { std::cerr << "tavreld: " << line << "\n"; });
     if (!start.OpenHome())
@@ -106,6 +110,7 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     const std::unique_ptr<ServiceManager> manager = MakeServiceManager();
     ServiceHealth health(*manager, ctx.clock);
     bool reloadAsked = false; // until the settings lock lets the reload run
+    start.Mqtt().SetWake([&wake] { wake.Wake(); });
     start.Mqtt().Start();
     RunSchedulerLoop(
         ctx, host,
@@ -119,9 +124,10 @@ int RunCommand(const std::string& home, const std::string& runFile) {
                 reloadAsked = false;
                 health.Reloaded();
             }
+            wake.Arm(start.Mqtt().Running());
             return StopRequested() || host.closeRequested;
         },
-        [&] { health.TickRan(ServiceStatusText(ctx.schedule)); });
+        [&] { health.TickRan(ServiceStatusText(ctx.schedule)); }, &wake);
     health.Stopping();
     // Stopped by the system (SIGTERM at shut-down): the next start resumes from the restart file.
     CloseProgram(ctx, StopKeepsRestartFile() ? RestartFileOnClose::Keep : RestartFileOnClose::Delete);

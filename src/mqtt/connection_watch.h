@@ -17,6 +17,7 @@ public:
     struct Outcome {
         std::vector<std::string> lines; // event-log details, in order
         bool connected = false;         // a connection was (re)made: publish everything again
+        bool takenOver = false;         // a session ended within seconds of being accepted
     };
     Outcome Apply(const std::vector<MqttLinkEvent>& events);
 
@@ -26,6 +27,8 @@ private:
     enum class State { Starting, Up, Down };
     std::string broker_;
     State state_ = State::Starting;
+    // Sessions taken over again and again: their ups and downs are not told one by one.
+    bool contested_ = false;
 };
 
 } // namespace tavrel

@@ -13,6 +13,10 @@ namespace tavrel {
 namespace {
 
 constexpr const char* kLogWhat = "MQTT";
+// What a log line costs beyond its detail: the date, time and "MQTT" before it.
+constexpr size_t kLogLineOverhead = 32;
+// Retained commands are told once per topic; a bound on how many topics are remembered for that.
+constexpr size_t kMaxRetainedTopicsLogged = 64;
 
 // Hands every event on but the restart file, which a batch of commands writes once at its end: a flood
 // of toggles then costs one write, not one per command.
@@ -87,13 +91,37 @@ TAVREL_COLD void MqttLink::Poll(TickHost& host) {
     const MqttConnectionWatch::Outcome outcome = watch_.Apply(in.linkEvents);
     for (const std::string& line : outcome.lines)
         Log(line);
+    if (outcome.takenOver && !takeoverLogged_) {
+        takeoverLogged_ = true;
+        Log("the broker ended the session within seconds of accepting it: another client probably uses "
+            "the ClientId " +
+            settings_.ClientId);
+    }
     if (outcome.connected)
         PublishAll();
     ApplyMessages(host, in);
-    if (in.dropped > 0)
-        Log(std::to_string(in.dropped) + " commands dropped: more than " +
-            std::to_string(kMqttQueueCapacity) + " arrived within one tick");
+    ReportDropped(in);
+    if (const size_t unlogged = budget_.UnloggedIgnored(engine_.clock.MonotonicMs()); unlogged > 0)
+        LogInput(std::to_string(unlogged) + " more messages ignored within 10 s, not logged");
     PublishChanges();
+}
+
+TAVREL_COLD void MqttLink::ReportDropped(const MqttInboxContents& in) {
+    if (in.dropped > 0)
+        LogInput(std::to_string(in.dropped) + " commands dropped: more than " +
+                 std::to_string(kMqttQueueCapacity) + " arrived within one tick");
+    if (in.oversized > 0)
+        LogIgnored(std::to_string(in.oversized) + " messages ignored: topic or payload longer than 1 KiB");
+}
+
+// A retained command would be applied again at every reconnect, days after it was meant: it is never
+// acted on, and cleared (an empty retained message) where the broker lets this client do so.
+TAVREL_COLD void MqttLink::RefuseRetained(const MqttMessage& m) {
+    client_->Publish(m.topic, "", true);
+    if (retainedTopicsLogged_.size() >= kMaxRetainedTopicsLogged ||
+        !retainedTopicsLogged_.insert(m.topic).second)
+        return;
+    LogInput("retained command ignored and cleared: " + Utf8ToCp1252(MqttShownText(m.topic)));
 }
 
 TAVREL_COLD void MqttLink::ApplyMessages(TickHost& host, const MqttInboxContents& in) {
@@ -103,13 +131,20 @@ TAVREL_COLD void MqttLink::ApplyMessages(TickHost& host, const MqttInboxContents
     Engine batch{engine_.schedule,   engine_.state, engine_.settings, engine_.display, engine_.boards,
                  engine_.boardState, engine_.clock, engine_.boxes,    deferred};
     for (const MqttMessage& m : in.messages) {
+        // An empty message clears a retained one (this link's own clearing comes back so).
+        if (m.payload.empty())
+            continue;
+        if (m.retained) {
+            RefuseRetained(m);
+            continue;
+        }
         const MqttCommand command = ParseMqttCommand(settings_.TopicPrefix, m.topic, m.payload);
         if (command.kind == MqttCommandKind::Unknown) {
-            Log("ignored " + Utf8ToCp1252(IgnoredMessageText(m.topic, m.payload)));
+            LogIgnored("ignored " + Utf8ToCp1252(IgnoredMessageText(m.topic, m.payload)));
             continue;
         }
         if (const std::string done = ApplyMqttCommand(batch, host, command); !done.empty())
-            Log("command " + done);
+            LogInput("command " + done);
     }
     if (deferred.due)
         engine_.events.RestartFileDue();
@@ -153,6 +188,19 @@ TAVREL_COLD void MqttLink::Log(const std::string& detail) {
         notice_(std::string(kLogWhat) + ": " + detail);
 }
 
+TAVREL_COLD void MqttLink::LogInput(const std::string& detail) {
+    bool capReached = false;
+    if (budget_.Spend(engine_.clock.Today(), detail.size() + kLogLineOverhead, capReached))
+        Log(detail);
+    else if (capReached)
+        Log("1 MiB of lines caused by MQTT messages logged today: no more until midnight");
+}
+
+TAVREL_COLD void MqttLink::LogIgnored(const std::string& detail) {
+    if (budget_.IgnoredDue(engine_.clock.MonotonicMs()))
+        LogInput(detail);
+}
+
 TAVREL_COLD void MqttLink::Connected(bool accepted, const std::string& reason) {
     if (accepted) {
         client_->Subscribe(RelaySetPattern(settings_.TopicPrefix));
@@ -161,12 +209,14 @@ TAVREL_COLD void MqttLink::Connected(bool accepted, const std::string& reason) {
     inbox_.PushLinkEvent({accepted ? MqttLinkChange::Connected : MqttLinkChange::Refused, reason});
 }
 
-TAVREL_COLD void MqttLink::Disconnected(const std::string& reason) {
-    inbox_.PushLinkEvent({MqttLinkChange::Lost, reason});
+TAVREL_COLD void MqttLink::Disconnected(const std::string& reason, bool takenOver) {
+    inbox_.PushLinkEvent({takenOver ? MqttLinkChange::TakenOver : MqttLinkChange::Lost, reason});
 }
 
-TAVREL_COLD void MqttLink::MessageArrived(const std::string& topic, const std::string& payload) {
-    inbox_.Push({topic, payload});
+TAVREL_COLD void MqttLink::MessageArrived(const MqttIncoming& message) {
+    inbox_.Push(message);
+    if (wake_)
+        wake_();
 }
 
 } // namespace tavrel

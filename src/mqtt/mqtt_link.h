@@ -6,6 +6,7 @@
 #include "mqtt/connection_watch.h"
 #include "mqtt/discovery.h"
 #include "mqtt/mqtt_inbox.h"
+#include "mqtt/mqtt_log_budget.h"
 #include "mqtt/mqtt_settings.h"
 #include "mqtt/mqtt_state.h"
 #include "platform/mqtt_client.h"
@@ -13,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace tavrel {
@@ -31,6 +33,10 @@ public:
     MqttLink(const MqttLink&) = delete;
     MqttLink& operator=(const MqttLink&) = delete;
 
+    // Called on the network thread as soon as a message was queued, so that the tick host can Poll at
+    // once rather than at the next tick. Set before Start.
+    void SetWake(std::function<void()> wake) { wake_ = std::move(wake); }
+
     // Loads the client and starts connecting when MQTT is enabled; does nothing otherwise.
     void Start();
     bool Active() const { return client_ != nullptr; }
@@ -47,11 +53,17 @@ public:
 
 private:
     void Connected(bool accepted, const std::string& reason) override;
-    void Disconnected(const std::string& reason) override;
-    void MessageArrived(const std::string& topic, const std::string& payload) override;
+    void Disconnected(const std::string& reason, bool takenOver) override;
+    void MessageArrived(const MqttIncoming& message) override;
 
     void Log(const std::string& detail);
+    // A line caused by network input: within the day's budget only.
+    void LogInput(const std::string& detail);
+    // A line about a message that was ignored: at most one in ten seconds.
+    void LogIgnored(const std::string& detail);
     void ApplyMessages(TickHost& host, const MqttInboxContents& in);
+    void ReportDropped(const MqttInboxContents& in);
+    void RefuseRetained(const MqttMessage& m);
     void PublishAll();
 
     Engine& engine_;
@@ -59,7 +71,11 @@ private:
     const std::string version_;
     ClientLoader loader_;
     std::function<void(const std::string&)> notice_;
+    std::function<void()> wake_;
     MqttInbox inbox_{kMqttQueueCapacity};
+    MqttLogBudget budget_;
+    std::set<std::string> retainedTopicsLogged_;
+    bool takeoverLogged_ = false;
     MqttConnectionWatch watch_;
     std::optional<MqttState> published_;
     std::unique_ptr<MqttClient> client_; // last: its network thread ends before the rest goes

@@ -9,7 +9,7 @@ namespace tavrel {
 namespace {
 
 constexpr int kRelayCount = 8;
-constexpr size_t kShownPayloadLength = 64;
+constexpr size_t kShownLength = 64;
 
 constexpr std::array<std::pair<const char*, MqttCommandKind>, 6> kRelayCommands{{
     {"MANUAL_ON", MqttCommandKind::ManualOn},
@@ -91,8 +91,12 @@ TAVREL_COLD MqttCommand ParseMqttCommand(const std::string& prefix, const std::s
     return {kind, kind == MqttCommandKind::Unknown ? -1 : number - 1};
 }
 
+TAVREL_COLD std::string MqttShownText(const std::string& text) {
+    return Printable(text.substr(0, kShownLength));
+}
+
 TAVREL_COLD std::string IgnoredMessageText(const std::string& topic, const std::string& payload) {
-    return Printable(topic) + " \"" + Printable(payload.substr(0, kShownPayloadLength)) + "\"";
+    return MqttShownText(topic) + " \"" + MqttShownText(payload) + "\"";
 }
 
 TAVREL_COLD std::string MqttCommandName(MqttCommandKind kind) {

@@ -42,8 +42,10 @@ struct MqttCommand {
 // Parses a message on one of the subscribed topics; anything not understood is Unknown.
 MqttCommand ParseMqttCommand(const std::string& prefix, const std::string& topic, const std::string& payload);
 
-// The event-log line's detail for a message that was ignored: the topic and the payload cut to 64
-// characters, control characters shown as "?" so that a payload cannot break the log into lines.
+// Network text as a log line shows it: cut to 64 characters, control characters shown as "?" so that a
+// peer can neither break the log into lines nor fill it with one long topic.
+std::string MqttShownText(const std::string& text);
+// The event-log line's detail for a message that was ignored: its topic and payload, each shown so.
 std::string IgnoredMessageText(const std::string& topic, const std::string& payload);
 
 // "MANUAL_ON" .. "FORCE_CHECK".

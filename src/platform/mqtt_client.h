@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace tavrel {
 
@@ -18,6 +19,16 @@ struct MqttConnectOptions {
     int keepAliveSeconds = 30;
     int reconnectMinSeconds = 1;
     int reconnectMaxSeconds = 30;
+    // The largest packet the broker may send (MQTT 5; a broker that only speaks 3.1.1 ignores it).
+    int maxIncomingPacketBytes = 16 * 1024;
+};
+
+// A message as it arrived: views into the client's own buffer, valid only during the call, so that the
+// receiver can look at the sizes before it copies anything.
+struct MqttIncoming {
+    std::string_view topic;
+    std::string_view payload;
+    bool retained = false; // kept by the broker and sent again at every subscription
 };
 
 // What the client reports; called on the client's own network thread.
@@ -27,8 +38,10 @@ public:
     // `accepted` false: the broker answered and refused (`reason` says why).
     virtual void Connected(bool accepted, const std::string& reason) = 0;
     // The connection was lost (or could not be made); the client keeps retrying with growing pauses.
-    virtual void Disconnected(const std::string& reason) = 0;
-    virtual void MessageArrived(const std::string& topic, const std::string& payload) = 0;
+    // `takenOver`: another client with the same ClientId took the session (MQTT 5 says so; with 3.1.1,
+    // the broker ended it within seconds of accepting it); the pauses then keep growing.
+    virtual void Disconnected(const std::string& reason, bool takenOver) = 0;
+    virtual void MessageArrived(const MqttIncoming& message) = 0;
 };
 
 class MqttClient {

@@ -2,6 +2,7 @@
 
 #include "engine/tick.h"
 #include "engine/time_of_day.h"
+#include "shell/loop_wake.h"
 #include "shell/mqtt_service.h"
 #include "shell/program_context.h"
 
@@ -27,7 +28,7 @@ void ConsoleTickHost::StateLineLogged(const std::string& line) {
 }
 
 void RunSchedulerLoop(ProgramContext& ctx, TickHost& host, const std::function<bool()>& stop,
-                      const std::function<void()>& ticked) {
+                      const std::function<void()>& ticked, LoopWake* wake) {
     int64_t deadline = ctx.clock.MonotonicUs();
     while (!stop()) {
         if (ctx.clock.MonotonicUs() >= deadline) {
@@ -42,7 +43,10 @@ void RunSchedulerLoop(ProgramContext& ctx, TickHost& host, const std::function<b
                 deadline =
                     ctx.clock.MonotonicUs() + static_cast<int64_t>(ctx.engineState.TimerInterval) * 1000;
         }
-        ctx.clock.SleepUntilUs(deadline);
+        if (wake != nullptr)
+            wake->SleepUntil(ctx.clock, deadline);
+        else
+            ctx.clock.SleepUntilUs(deadline);
     }
 }
 

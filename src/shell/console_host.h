@@ -10,6 +10,7 @@ namespace tavrel {
 
 struct ProgramContext;
 class MqttService;
+class LoopWake;
 
 class ConsoleTickHost final : public TickHost {
 public:
@@ -38,8 +39,9 @@ private:
 // the timer is on, until `stop` says so. `stop` is asked before each tick: the place for the work that
 // waits on nothing (the MQTT link's queued commands, a reload). `ticked`, when given, is called after
 // each tick that ran to its end (the service manager's watchdog is fed from there, never from the loop
-// alone, so that a hung tick shows).
+// alone, so that a hung tick shows). With `wake`, the sleep between ticks ends early when woken, and
+// `stop` is asked again at once.
 void RunSchedulerLoop(ProgramContext& ctx, TickHost& host, const std::function<bool()>& stop,
-                      const std::function<void()>& ticked = {});
+                      const std::function<void()>& ticked = {}, LoopWake* wake = nullptr);
 
 } // namespace tavrel

@@ -26,6 +26,7 @@ TAVREL_COLD void MqttService::StartWith(MqttSettings settings) {
     if (!settings_.Enabled)
         return;
     link_ = std::make_unique<MqttLink>(ctx_.engine, settings_, kProgramVersion, LoadMqttClient, notice_);
+    link_->SetWake(wake_);
     link_->Start();
 }
 

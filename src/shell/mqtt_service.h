@@ -31,6 +31,9 @@ public:
     // alone when not. True when it was restarted.
     bool Reload();
     bool Running() const { return link_ != nullptr; }
+    // Called on the network thread when a command arrived: the tick host then Polls at once. Set before
+    // Start; kept across restarts.
+    void SetWake(std::function<void()> wake) { wake_ = std::move(wake); }
 
     // At the start of a tick: the link's queued commands applied through `host`, changes published.
     void Poll(TickHost& host);
@@ -43,6 +46,7 @@ private:
 
     ProgramContext& ctx_;
     std::function<void(const std::string&)> notice_;
+    std::function<void()> wake_;
     MqttSettings settings_; // those the link runs with
     std::unique_ptr<MqttLink> link_;
 };

@@ -4,6 +4,7 @@
 #include "mqtt/connection_watch.h"
 #include "mqtt/discovery.h"
 #include "mqtt/mqtt_inbox.h"
+#include "mqtt/mqtt_log_budget.h"
 #include "mqtt/mqtt_settings.h"
 #include "mqtt/mqtt_state.h"
 #include "mqtt/mqtt_topics.h"
@@ -113,7 +114,33 @@ TEST(MqttInbox, AFloodIsCutAndCounted) {
     EXPECT_EQ(in.dropped, 0u);
     EXPECT_TRUE(inbox.Push({"e", "5"}));
     EXPECT_FALSE(inbox.Push({"f", std::string(2000, 'x')})) << "a huge payload is dropped too";
-    EXPECT_EQ(inbox.Drain().dropped, 1u);
+    EXPECT_EQ(inbox.Drain().oversized, 1u);
+}
+
+TEST(MqttLogBudget, NetworkLinesStopAtTheDailyCapWithOneLineAndStartAgainNextDay) {
+    MqttLogBudget budget;
+    const CalendarDate day{2026, 12, 7};
+    const CalendarDate next{2026, 12, 8};
+    bool capReached = false;
+    size_t written = 0;
+    while (budget.Spend(day, 100, capReached))
+        written += 100;
+    EXPECT_TRUE(capReached);
+    EXPECT_GT(written, kMqttDailyLogBytes - 100);
+    EXPECT_FALSE(budget.Spend(day, 100, capReached));
+    EXPECT_FALSE(capReached) << "the cap is told once";
+    EXPECT_TRUE(budget.Spend(next, 100, capReached));
+}
+
+TEST(MqttLogBudget, IgnoredMessagesAreLoggedOnceInTenSecondsAndCounted) {
+    MqttLogBudget budget;
+    EXPECT_TRUE(budget.IgnoredDue(0));
+    EXPECT_FALSE(budget.IgnoredDue(1000));
+    EXPECT_FALSE(budget.IgnoredDue(9000));
+    EXPECT_EQ(budget.UnloggedIgnored(9999), 0u);
+    EXPECT_EQ(budget.UnloggedIgnored(10000), 2u);
+    EXPECT_FALSE(budget.IgnoredDue(15000)) << "the count's line took the interval's place";
+    EXPECT_TRUE(budget.IgnoredDue(20000));
 }
 
 TEST(MqttConnectionWatch, OneLineForTheFirstFailureAndOneForTheRecovery) {

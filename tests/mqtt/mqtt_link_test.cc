@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace tavrel {
@@ -41,8 +42,8 @@ protected:
         }
         return *link;
     }
-    void Send(const std::string& topic, const std::string& payload) {
-        broker.events->MessageArrived(topic, payload);
+    void Send(const std::string& topic, const std::string& payload, bool retained = false) {
+        broker.events->MessageArrived({topic, payload, retained});
     }
     std::string Log() {
         const std::string path = ctx.eventLog.CurrentLogPath();
@@ -169,6 +170,43 @@ TEST_F(MqttLinkTest, ALostBrokerIsToldOnceAndGivenEverythingAgain) {
     EXPECT_EQ(notices.find("s3cret"), std::string::npos);
     EXPECT_EQ(Log().find("s3cret"), std::string::npos);
     EXPECT_EQ(broker.options.password, "s3cret");
+}
+
+TEST_F(MqttLinkTest, ARetainedCommandIsNeverAppliedButLoggedOnceAndCleared) {
+    Link();
+    broker.Connect();
+    const std::string topic = "t/box/relay/1/set" + std::string(200, 'x');
+    Send("t/box/relay/1/set", "MANUAL_ON", true);
+    Send("t/box/command", "ALL_OFF", true);
+    Link().Poll(host);
+    tc.platform.clock.Advance(kMqttIgnoredIntervalMs);
+    Send("t/box/relay/1/set", "MANUAL_ON", true); // after a reconnect, where the broker kept it
+    Send("t/box/relay/1/set", "");                // the clearing comes back
+    Link().Poll(host);
+    EXPECT_EQ(ctx.schedule.RelayArray[0].Manual, kFalse);
+    EXPECT_EQ(ctx.schedule.RelayArray[0].HardStop, kFalse);
+    EXPECT_EQ(Count("MQTT retained command ignored and cleared: t/box/relay/1/set"), 1u) << Log();
+    EXPECT_EQ(Count("ignored t/box/relay/1/set \"\""), 0u);
+    for (const char* t : {"t/box/relay/1/set", "t/box/command"}) {
+        const auto it = std::find_if(broker.sent.begin(), broker.sent.end(),
+                                     [&](const test::FakeBroker::Sent& m) { return m.topic == t; });
+        ASSERT_NE(it, broker.sent.end()) << t;
+        EXPECT_TRUE(it->payload.empty() && it->retain) << t;
+    }
+}
+
+TEST_F(MqttLinkTest, NetworkInputCannotFillTheLog) {
+    Link();
+    broker.Connect();
+    const std::string longLevel(900, 'a');
+    for (int i = 0; i < 10; ++i)
+        Send("t/box/relay/" + longLevel + "/set", "X");
+    Link().Poll(host);
+    tc.platform.clock.Advance(kMqttIgnoredIntervalMs);
+    Link().Poll(host);
+    EXPECT_EQ(Count("MQTT ignored t/box/relay/aaaa"), 1u);
+    EXPECT_EQ(Count("MQTT 9 more messages ignored within 10 s, not logged"), 1u) << Log();
+    EXPECT_LT(Log().size(), 1000u);
 }
 
 } // namespace

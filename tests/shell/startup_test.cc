@@ -3,6 +3,7 @@
 #include "files/run_on_boot.h"
 #include "shell/boot_entries.h"
 #include "shell/console_host.h"
+#include "shell/loop_wake.h"
 #include "shell/schedule_commands.h"
 #include "shell/schedule_printer.h"
 #include "support/test_platform.h"
@@ -185,6 +186,25 @@ TEST(SchedulerLoop, IdleWhileTheTimerIsOff) {
     int rounds = 0;
     RunSchedulerLoop(t.ctx, host, [&] { return ++rounds > 5; });
     EXPECT_TRUE(host.ticks.empty());
+}
+
+TEST(SchedulerLoop, AWakeRunsTheWorkBetweenTicksAtOnceWithoutAnExtraTick) {
+    test::TestContext t;
+    t.ctx.engineState.TimerEnabled = true;
+    TimingHost host(t.platform.clock);
+    LoopWake wake;
+    std::vector<int64_t> roundsAt;
+    RunSchedulerLoop(
+        t.ctx, host,
+        [&] {
+            roundsAt.push_back(t.platform.clock.MonotonicMs() - 1'000'000);
+            wake.Wake(); // a command arrived while this round's work ran
+            return roundsAt.size() > 3;
+        },
+        {}, &wake);
+    // Only the first round ticked; the others came on wakes, at once and then 50 ms apart at the least.
+    EXPECT_EQ(host.ticks.size(), 1u);
+    EXPECT_EQ(roundsAt, (std::vector<int64_t>{0, 0, 50, 100}));
 }
 
 } // namespace

@@ -35,7 +35,7 @@ struct FakeBroker {
     }
     void Drop() {
         connected = false;
-        events->Disconnected("Connection refused");
+        events->Disconnected("Connection refused", false);
     }
 };
 

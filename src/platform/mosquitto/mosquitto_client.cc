@@ -2,6 +2,7 @@
 // off maps none of the library (nor its TLS libraries).
 
 #include "platform/cold_code.h"
+#include "platform/mosquitto/mosquitto_api.h"
 #include "platform/mqtt_client.h"
 #include "platform/reconnect_backoff.h"
 
@@ -11,13 +12,19 @@
 #include <dlfcn.h>
 #include <memory>
 #include <mosquitto.h>
+#include <mqtt_protocol.h>
 #include <mutex>
+#include <string>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 namespace tavrel {
 
 namespace {
+
+using mosquitto_api::MosquittoApi;
+using mosquitto_api::ResolveAll;
 
 constexpr const char* kLibraryName = "libmosquitto.so.1";
 constexpr int kQos = 1;
@@ -26,51 +33,13 @@ constexpr int kQos = 1;
 constexpr int kLoopTimeoutMs = 1000;
 // How long Stop lets the goodbye (the "offline" message and the disconnect) take to leave.
 constexpr auto kGoodbyeTime = std::chrono::seconds(2);
-
-// The library's entry points used here, looked up by name.
-struct MosquittoApi {
-    decltype(&mosquitto_lib_init) lib_init = nullptr;
-    decltype(&mosquitto_lib_cleanup) lib_cleanup = nullptr;
-    decltype(&mosquitto_new) create = nullptr;
-    decltype(&mosquitto_destroy) destroy = nullptr;
-    decltype(&mosquitto_username_pw_set) username_pw_set = nullptr;
-    decltype(&mosquitto_will_set) will_set = nullptr;
-    decltype(&mosquitto_tls_set) tls_set = nullptr;
-    decltype(&mosquitto_threaded_set) threaded_set = nullptr;
-    decltype(&mosquitto_connect) connect = nullptr;
-    decltype(&mosquitto_reconnect) reconnect = nullptr;
-    decltype(&mosquitto_loop) loop = nullptr;
-    decltype(&mosquitto_disconnect) disconnect = nullptr;
-    decltype(&mosquitto_publish) publish = nullptr;
-    decltype(&mosquitto_subscribe) subscribe = nullptr;
-    decltype(&mosquitto_connect_callback_set) connect_callback_set = nullptr;
-    decltype(&mosquitto_disconnect_callback_set) disconnect_callback_set = nullptr;
-    decltype(&mosquitto_message_callback_set) message_callback_set = nullptr;
-    decltype(&mosquitto_strerror) strerror = nullptr;
-    decltype(&mosquitto_connack_string) connack_string = nullptr;
-};
-
-template <typename F> TAVREL_COLD bool Resolve(void* library, const char* name, F& f) {
-    f = reinterpret_cast<F>(::dlsym(library, name));
-    return f != nullptr;
-}
-
-TAVREL_COLD bool ResolveAll(void* lib, MosquittoApi& a) {
-    return Resolve(lib, "mosquitto_lib_init", a.lib_init) &&
-           Resolve(lib, "mosquitto_lib_cleanup", a.lib_cleanup) && Resolve(lib, "mosquitto_new", a.create) &&
-           Resolve(lib, "mosquitto_destroy", a.destroy) &&
-           Resolve(lib, "mosquitto_username_pw_set", a.username_pw_set) &&
-           Resolve(lib, "mosquitto_will_set", a.will_set) && Resolve(lib, "mosquitto_tls_set", a.tls_set) &&
-           Resolve(lib, "mosquitto_threaded_set", a.threaded_set) &&
-           Resolve(lib, "mosquitto_connect", a.connect) && Resolve(lib, "mosquitto_reconnect", a.reconnect) &&
-           Resolve(lib, "mosquitto_loop", a.loop) && Resolve(lib, "mosquitto_disconnect", a.disconnect) &&
-           Resolve(lib, "mosquitto_publish", a.publish) && Resolve(lib, "mosquitto_subscribe", a.subscribe) &&
-           Resolve(lib, "mosquitto_connect_callback_set", a.connect_callback_set) &&
-           Resolve(lib, "mosquitto_disconnect_callback_set", a.disconnect_callback_set) &&
-           Resolve(lib, "mosquitto_message_callback_set", a.message_callback_set) &&
-           Resolve(lib, "mosquitto_strerror", a.strerror) &&
-           Resolve(lib, "mosquitto_connack_string", a.connack_string);
-}
+// Where the broker does not say so (3.1.1 has no word for it, and mosquitto does not use MQTT 5's): two
+// sessions in a row that the broker ends this soon after accepting them were taken over by a client with
+// the same id. One alone may be a broker that restarted.
+constexpr auto kSoonAfterAccept = std::chrono::seconds(5);
+constexpr int kShortSessionsTakenOver = 2;
+// The CONNACK codes of a broker that does not speak MQTT 5: as 3.1.1 says it, and as 5 does.
+constexpr int kConnackBadProtocol311 = 1;
 
 // What the network thread uses. Shared with the thread, so that a thread Stop gave up waiting for (still
 // inside a connect) never touches freed memory.
@@ -87,6 +56,13 @@ struct NetworkState {
     bool connecting = false; // set by the network thread around connect/reconnect
     bool ended = false;      // the network thread has returned
     std::atomic<bool> accepted{false};
+    // MQTT 5 until the broker refuses it; then 3.1.1 for the rest of the run (network thread only).
+    bool version5 = true;
+    std::atomic<bool> version5Refused{false};
+    std::chrono::steady_clock::time_point acceptedAt; // network thread only
+    bool takenOver = false;                           // MQTT 5's word for it; network thread only
+    int shortSessions = 0;    // ended soon after they were accepted, in a row; network thread only
+    bool sessionOpen = false; // accepted and not yet counted as ended; network thread only
     std::chrono::steady_clock::time_point stopSince; // network thread only
 };
 
@@ -156,9 +132,12 @@ public:
                                  payload.data(), kQos, retain) == MOSQ_ERR_SUCCESS;
     }
 
+    // In MQTT 5 a retained message keeps its flag even when it is sent on as it is published, so that a
+    // retained command is known as one at once, not only after the next reconnect.
     TAVREL_COLD bool Subscribe(const std::string& pattern) override {
-        return net_->mosq != nullptr &&
-               net_->api.subscribe(net_->mosq, nullptr, pattern.c_str(), kQos) == MOSQ_ERR_SUCCESS;
+        const int options = net_->version5 ? MQTT_SUB_OPT_RETAIN_AS_PUBLISHED : 0;
+        return net_->mosq != nullptr && net_->api.subscribe_v5(net_->mosq, nullptr, pattern.c_str(), kQos,
+                                                               options, nullptr) == MOSQ_ERR_SUCCESS;
     }
 
     // Waits for the goodbye and at most a loop turn more: a connect under way (a name lookup or a host
@@ -204,6 +183,52 @@ private:
             tell(*n.events);
     }
 
+    // The first connect of a protocol version: MQTT 5 with the largest packet the broker may send, so that
+    // a huge publish is never read into memory; or 3.1.1 without it.
+    TAVREL_COLD static int ConnectFirst(NetworkState& n) {
+        const MosquittoApi& api = n.api;
+        api.int_option(n.mosq, MOSQ_OPT_PROTOCOL_VERSION, n.version5 ? MQTT_PROTOCOL_V5 : MQTT_PROTOCOL_V311);
+        // A change publishes several small messages at once: none waits for the acknowledgement of the one
+        // before (Nagle's algorithm would hold it some tens of milliseconds).
+        api.int_option(n.mosq, MOSQ_OPT_TCP_NODELAY, 1);
+        mosquitto_property* properties = nullptr;
+        if (n.version5)
+            api.property_add_int32(&properties, MQTT_PROP_MAXIMUM_PACKET_SIZE,
+                                   static_cast<uint32_t>(n.options.maxIncomingPacketBytes));
+        const int rc = api.connect_v5(n.mosq, n.options.host.c_str(), n.options.port,
+                                      n.options.keepAliveSeconds, nullptr, properties);
+        api.property_free_all(&properties);
+        return rc;
+    }
+
+    // Whether the session that just ended was taken over by a client with the same id.
+    // Counts the session that ended (once, however many reports of its end come).
+    static void SessionEnded(NetworkState& n) {
+        if (!n.sessionOpen)
+            return;
+        n.sessionOpen = false;
+        n.shortSessions =
+            std::chrono::steady_clock::now() - n.acceptedAt < kSoonAfterAccept ? n.shortSessions + 1 : 0;
+    }
+
+    static bool TakenOver(const NetworkState& n) {
+        return n.takenOver || n.shortSessions >= kShortSessionsTakenOver;
+    }
+
+    // Why the broker refused, in 3.1.1's words where MQTT 5 has the same reason.
+    static std::string RefusalText(const NetworkState& n, int rc) {
+        static constexpr std::pair<int, int> kSameReason[] = {{MQTT_RC_CLIENTID_NOT_VALID, 2},
+                                                              {MQTT_RC_SERVER_UNAVAILABLE, 3},
+                                                              {MQTT_RC_BAD_USERNAME_OR_PASSWORD, 4},
+                                                              {MQTT_RC_NOT_AUTHORIZED, 5}};
+        if (!n.version5)
+            return n.api.connack_string(rc);
+        for (const auto& [v5, v311] : kSameReason)
+            if (rc == v5)
+                return n.api.connack_string(v311);
+        return "Connection Refused: reason code " + std::to_string(rc) + ".";
+    }
+
     // Connects (or reconnects) unless Stop has begun; marks the attempt so that Stop leaves it alone.
     TAVREL_COLD static bool Connect(NetworkState& n, bool first, int& rc) {
         {
@@ -212,8 +237,7 @@ private:
                 return false;
             n.connecting = true;
         }
-        rc = first ? n.api.connect(n.mosq, n.options.host.c_str(), n.options.port, n.options.keepAliveSeconds)
-                   : n.api.reconnect(n.mosq);
+        rc = first ? ConnectFirst(n) : n.api.reconnect(n.mosq);
         bool stopping = false;
         {
             const std::lock_guard<std::mutex> lock(n.mutex);
@@ -250,9 +274,18 @@ private:
             }
             if (Stopping(n))
                 break;
+            if (n.version5 && n.version5Refused) {
+                // A broker that speaks only 3.1.1: asked again at once in its own version.
+                n.version5 = false;
+                first = true;
+                continue;
+            }
+            SessionEnded(n);
+            const bool takenOver = TakenOver(n);
             if (rc != MOSQ_ERR_SUCCESS)
-                Tell(n, [&](MqttClientEvents& e) { e.Disconnected(n.api.strerror(rc)); });
-            if (n.accepted)
+                Tell(n, [&](MqttClientEvents& e) { e.Disconnected(n.api.strerror(rc), takenOver); });
+            // A short session does not count as a success: with a namesake taking it, the pauses grow.
+            if (n.accepted && n.shortSessions == 0)
                 attempt = 0;
             std::unique_lock<std::mutex> lock(n.mutex);
             n.wake.wait_for(lock,
@@ -270,23 +303,42 @@ private:
     TAVREL_COLD static void OnConnect(mosquitto*, void* obj, int rc) {
         NetworkState& n = Net(obj);
         n.accepted = rc == 0;
+        n.takenOver = false;
+        n.sessionOpen = rc == 0;
+        if (rc == 0)
+            n.acceptedAt = std::chrono::steady_clock::now();
+        if (n.version5 && (rc == kConnackBadProtocol311 || rc == MQTT_RC_UNSUPPORTED_PROTOCOL_VERSION)) {
+            n.version5Refused = true;
+            n.api.disconnect(n.mosq);
+            return;
+        }
         Tell(n, [&](MqttClientEvents& e) {
-            e.Connected(rc == 0, rc == 0 ? std::string() : n.api.connack_string(rc));
+            e.Connected(rc == 0, rc == 0 ? std::string() : RefusalText(n, rc));
         });
     }
 
     TAVREL_COLD static void OnDisconnect(mosquitto*, void* obj, int rc) {
         NetworkState& n = Net(obj);
         // 0: asked for by Stop; anything else is a lost connection.
-        if (rc != 0)
-            Tell(n, [&](MqttClientEvents& e) { e.Disconnected(n.api.strerror(rc)); });
+        // MQTT 5's DISCONNECT carries its reason: a session taken over is told apart from a lost one.
+        if (rc == MQTT_RC_SESSION_TAKEN_OVER)
+            n.takenOver = true;
+        SessionEnded(n);
+        if (rc != 0 && !n.version5Refused)
+            Tell(n, [&](MqttClientEvents& e) {
+                e.Disconnected(n.takenOver ? "the session was taken over" : n.api.strerror(rc), TakenOver(n));
+            });
     }
 
+    // Hands the library's own buffers on, uncopied: the receiver checks the sizes first.
     TAVREL_COLD static void OnMessage(mosquitto*, void* obj, const mosquitto_message* m) {
         const char* bytes = static_cast<const char*>(m->payload);
-        Tell(Net(obj), [&](MqttClientEvents& e) {
-            e.MessageArrived(m->topic, std::string(bytes, bytes + (bytes ? m->payloadlen : 0)));
-        });
+        const MqttIncoming message{m->topic != nullptr ? std::string_view(m->topic) : std::string_view(),
+                                   bytes != nullptr && m->payloadlen > 0
+                                       ? std::string_view(bytes, static_cast<size_t>(m->payloadlen))
+                                       : std::string_view(),
+                                   m->retain};
+        Tell(Net(obj), [&](MqttClientEvents& e) { e.MessageArrived(message); });
     }
 
     std::shared_ptr<NetworkState> net_;

@@ -23,12 +23,29 @@ void QtTickHost::Start() {
 void QtTickHost::Beat() {
     // Inside the gate: a command's forced check lets window events run, and a menu command among them
     // must leave the rest of that check undone as it would a tick's.
-    if (mqtt_ != nullptr && mqtt_->Running())
-        gate_.Run(ctx_.schedule, [this] { mqtt_->Poll(*this); });
+    PollMqtt();
     if (ctx_.engineState.TimerEnabled)
         gate_.Tick(ctx_.engine, *this);
     else
         emit statusBarDue(); // the clock fields move on while the schedule waits for its first action
+}
+
+void QtTickHost::AttachMqtt(MqttService* mqtt) {
+    mqtt_ = mqtt;
+    // Called on the network thread: the command is applied on the window's own thread, as a click is.
+    mqtt_->SetWake(
+        [this] { QMetaObject::invokeMethod(this, &QtTickHost::WokenByMqtt, Qt::QueuedConnection); });
+}
+
+void QtTickHost::WokenByMqtt() {
+    // Inside a tick (its forced check lets events run) the command waits for the beat that follows.
+    if (!gate_.InTick())
+        PollMqtt();
+}
+
+void QtTickHost::PollMqtt() {
+    if (mqtt_ != nullptr && mqtt_->Running())
+        gate_.Run(ctx_.schedule, [this] { mqtt_->Poll(*this); });
 }
 
 void QtTickHost::DisplayChanged() {

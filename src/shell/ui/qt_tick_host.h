@@ -35,14 +35,18 @@ public:
     // Answered by the main window's close path; false when the user kept the program running.
     bool CloseProgram() override { return closeProgram_ ? closeProgram_() : true; }
     void SetCloseProgram(std::function<bool()> close) { closeProgram_ = std::move(close); }
-    // The MQTT service: its commands applied at the start of each beat, changes published.
-    void AttachMqtt(MqttService* mqtt) { mqtt_ = mqtt; }
+    // The MQTT service: its commands applied as they arrive (and at the start of each beat), changes
+    // published. Attach before the service starts.
+    void AttachMqtt(MqttService* mqtt);
 
 signals:
     void displayChanged();
     void statusBarDue();
 
 private:
+    void PollMqtt();
+    void WokenByMqtt();
+
     ProgramContext& ctx_;
     QTimer timer_;
     TickGate gate_;
