@@ -146,6 +146,8 @@ int Run(int argc, char** argv, const Options& options) {
     }
     if (const auto warning = start.ClaimBoard(); !warning.empty())
         ctx.boxes.Tell(MsgIcon::Warning, "Tavrel", warning);
+    if (host.ClosedBeforeWindow()) // a kill pressed while the warning was open ended the run
+        return 0;
     start.Mqtt().Start();
     host.AttachMqtt(&start.Mqtt());
     frmRelay window(ctx, host);

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -180,6 +181,43 @@ private slots:
         f.host.Beat();
         QVERIFY(!f.window->isVisible());
         QCOMPARE(f.t.platform.power.requests, 1);
+    }
+
+    void aKillLeftPendingRunsFromAnEntryThroughTheClosePath() {
+        Fixture f;
+        f.Open();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.Edit();
+        f.ctx.settings.KillActionAllOff = 0;
+        f.ctx.settings.KillActionShutDown = 1;
+        f.ctx.engineState.KillPending = kTrue; // pressed while the timer ran; the entry's check acts first
+        f.boxes.setNextAnswer(MsgResult::No);
+        auto* box = f.window->findChild<QLineEdit*>("txtStartTime_0");
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(box, "8:30");
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(f.boxes.Count(), size_t{1});
+        QCOMPARE(f.boxes.Last().buttons, MsgButtons::YesNoCancel);
+        QVERIFY(!f.window->isVisible());
+        QVERIFY(!f.RestartFileExists());
+        QVERIFY(!f.ctx.portAccess.PortLibraryReady());
+        QCOMPARE(f.t.platform.power.requests, 1);
+    }
+
+    void aKillBeforeTheMainWindowExistsTakesTheClosePath() {
+        Fixture f; // configured, but the main window is not made yet (a start-up warning is open)
+        InitialiseNewSchedule(f.ctx.schedule);
+        WriteRestartFile(f.ctx);
+        QVERIFY(PortLayerControl(f.ctx, "Load"));
+        f.ctx.settings.KillActionAllOff = 0;
+        f.ctx.settings.KillActionShutDown = 1;
+        frmKillButton kill(f.ctx, f.host);
+        kill.Load();
+        QTest::mouseClick(kill.findChild<QPushButton*>("cmdKillButtonCommandOK"), Qt::LeftButton);
+        QVERIFY(!f.RestartFileExists());
+        QVERIFY(!f.ctx.portAccess.PortLibraryReady());
+        QCOMPARE(f.t.platform.power.requests, 1);
+        QVERIFY2(f.host.ClosedBeforeWindow(), "the start-up ends without making the main window");
     }
 
     void aSystemCloseAsksNothingAndKeepsTheRestartFile() {

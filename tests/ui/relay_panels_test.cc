@@ -42,7 +42,7 @@ struct Harness {
         ctx.settings.ColorRelayOFF = 0x0000FF;
         ctx.settings.ColorTimeOFF = 0xFFFFFF;
         ctx.settings.WarnOverLapTime = 1;
-        view = new RelayPanelsView(ctx, &window);
+        view = new RelayPanelsView(ctx, host, &window);
         window.setCentralWidget(view);
         window.resize(1024, 768);
         window.show();
