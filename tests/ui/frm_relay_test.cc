@@ -94,6 +94,20 @@ private slots:
         QVERIFY(!f.RestartFileExists());
     }
 
+    void aConfigurationSaveLeavesAnUnnamedScheduleUnnamed() {
+        Fixture f;
+        f.Open();
+        f.Edit();
+        f.ctx.NewConfiguration().ConfigurationSaveToReg(); // as the configuration window's Save
+        f.window->Host().RefreshStatusBar();
+        QCOMPARE(f.window->windowTitle(), QString("New"));
+        f.savePath = f.t.platform.home.File("pumps.run");
+        f.boxes.setNextAnswer(MsgResult::Yes);
+        QVERIFY(f.window->close());
+        QCOMPARE(f.askedForName, 1);
+        QVERIFY(FileExists(f.savePath));
+    }
+
     void firstRunAsksThenConfiguresAndCancelEnds() {
         for (const bool accept : {true, false}) {
             test::TestContext t;
