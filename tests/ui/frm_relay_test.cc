@@ -197,6 +197,26 @@ private slots:
         QCOMPARE(f.t.platform.power.requests, 1);
     }
 
+    void aCancelledCloseAfterAnAllOffKillKeepsUnKill() {
+        Fixture f;
+        f.Open();
+        frmKillButton kill(f.ctx, f.host);
+        connect(f.window.get(), &frmRelay::closeCancelled, &kill, &frmKillButton::ShowAgain);
+        f.ctx.settings.KillActionAllOff = 1;
+        kill.Load();
+        auto* killButton = kill.findChild<QPushButton*>("cmdKillButtonCommandOK");
+        auto* unKillButton = kill.findChild<QPushButton*>("cmdKillButtonUNStop");
+        QTest::mouseClick(killButton, Qt::LeftButton);
+        f.Edit();
+        f.boxes.setNextAnswer(MsgResult::Cancel);
+        QVERIFY(!f.window->close());
+        QCOMPARE(f.ctx.schedule.RelayArray[0].HardStop, kTrue);
+        QVERIFY(killButton->isHidden());
+        QVERIFY(!unKillButton->isHidden());
+        QTest::mouseClick(unKillButton, Qt::LeftButton);
+        QCOMPARE(f.ctx.schedule.RelayArray[0].HardStop, kFalse);
+    }
+
     void aKillLeftPendingRunsFromAnEntryThroughTheClosePath() {
         Fixture f;
         f.Open();
