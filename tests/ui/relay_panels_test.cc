@@ -180,6 +180,25 @@ private slots:
         QCOMPARE(counter.Total(), counter.paints[5]);
     }
 
+    void onlyALeftClickActsOnManualInvertStopAndTheIcon() {
+        Harness h;
+        auto* panel = h.Find<RelayPanel>("fraRelayGroup_1");
+        int chosen = 0;
+        panel->SetIconChooser([&chosen](QWidget*) {
+            ++chosen;
+            return QString();
+        });
+        for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
+            for (const char* name : {"lblManual_1", "lblInvert_1", "imgHardStop_1", "imgIDIcon_1"})
+                QTest::mouseClick(h.Find<QLabel>(name), button);
+            const bool acts = button == Qt::LeftButton;
+            QCOMPARE(h.ctx.schedule.RelayArray[1].Manual, acts ? kTrue : kFalse);
+            QCOMPARE(h.ctx.schedule.RelayArray[1].Invert, acts ? kTrue : kFalse);
+            QCOMPARE(h.ctx.schedule.RelayArray[1].HardStop, acts ? kTrue : kFalse);
+            QCOMPARE(chosen, acts ? 1 : 0);
+        }
+    }
+
     void theIconClickStoresTheChosenPicture() {
         Harness h;
         auto* panel = h.Find<RelayPanel>("fraRelayGroup_4");
