@@ -198,23 +198,31 @@ private slots:
     }
 
     void aCancelledCloseAfterAnAllOffKillKeepsUnKill() {
-        Fixture f;
-        f.Open();
-        frmKillButton kill(f.ctx, f.host);
-        connect(f.window.get(), &frmRelay::closeCancelled, &kill, &frmKillButton::ShowAgain);
-        f.ctx.settings.KillActionAllOff = 1;
-        kill.Load();
-        auto* killButton = kill.findChild<QPushButton*>("cmdKillButtonCommandOK");
-        auto* unKillButton = kill.findChild<QPushButton*>("cmdKillButtonUNStop");
-        QTest::mouseClick(killButton, Qt::LeftButton);
-        f.Edit();
-        f.boxes.setNextAnswer(MsgResult::Cancel);
-        QVERIFY(!f.window->close());
-        QCOMPARE(f.ctx.schedule.RelayArray[0].HardStop, kTrue);
-        QVERIFY(killButton->isHidden());
-        QVERIFY(!unKillButton->isHidden());
-        QTest::mouseClick(unKillButton, Qt::LeftButton);
-        QCOMPARE(f.ctx.schedule.RelayArray[0].HardStop, kFalse);
+        // "All OFF" alone, then the user's own close; "all OFF" with Exit, whose close is the kill's.
+        for (const bool withExit : {false, true}) {
+            Fixture f;
+            f.Open();
+            frmKillButton kill(f.ctx, f.host);
+            connect(f.window.get(), &frmRelay::closeCancelled, &kill, &frmKillButton::ShowAgain);
+            f.ctx.settings.KillActionAllOff = 1;
+            f.ctx.settings.KillActionExitProgram = withExit ? 1 : 0;
+            kill.Load();
+            auto* killButton = kill.findChild<QPushButton*>("cmdKillButtonCommandOK");
+            auto* unKillButton = kill.findChild<QPushButton*>("cmdKillButtonUNStop");
+            f.Edit();
+            f.boxes.setNextAnswer(MsgResult::Cancel);
+            QTest::mouseClick(killButton, Qt::LeftButton);
+            if (!withExit)
+                QVERIFY(!f.window->close());
+            QCOMPARE(f.boxes.Count(), size_t{1});
+            QVERIFY(f.window->isVisible());
+            QCOMPARE(f.ctx.schedule.RelayArray[0].HardStop, kTrue);
+            QVERIFY(kill.isVisible());
+            QVERIFY(killButton->isHidden());
+            QVERIFY(!unKillButton->isHidden());
+            QTest::mouseClick(unKillButton, Qt::LeftButton);
+            QCOMPARE(f.ctx.schedule.RelayArray[0].HardStop, kFalse);
+        }
     }
 
     void aKillLeftPendingRunsFromAnEntryThroughTheClosePath() {
