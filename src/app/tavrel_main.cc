@@ -147,6 +147,8 @@ int Run(int argc, char** argv, const Options& options) {
     }
     if (const auto warning = start.ClaimBoard(); !warning.empty())
         ctx.boxes.Tell(MsgIcon::Warning, "Tavrel", warning);
+    if (host.ClosedBeforeWindow()) // a kill pressed while the warning was open ended the run
+        return 0;
     host.AttachMqtt(&start.Mqtt()); // before the link starts: it wakes the host on each command
     start.Mqtt().Start();
     frmRelay window(ctx, host);

@@ -20,6 +20,8 @@ struct ConfigurationTargets {
     MessageBoxes& boxes;
     // Writes every setting to the registry (a new clsConfiguration's ConfigurationSaveToReg).
     std::function<void()> saveToStore;
+    // Nothing is stored yet (a first run): the defaults shown are changes still to be saved.
+    bool nothingStored = false;
 };
 
 // The window-level changed flag that every stored edit raises.

@@ -207,9 +207,12 @@ void clsConfiguration::SaveValue(const SettingRow& row, int board, int index) {
     WithSettingValue(row, Targets(), board, index, [&](auto& value) {
         using T = std::decay_t<decltype(value)>;
         if constexpr (std::is_same_v<T, std::string>) {
-            if (value.empty())
-                value = SaveDefaultFor(row, folders_);
-            Write(name, value);
+            const std::string stored = value.empty() ? SaveDefaultFor(row, folders_) : value;
+            // An unnamed schedule stays unnamed: a name here would let Save write over a file the user
+            // never chose.
+            if (row.saveDefault != SaveDefault::DataName)
+                value = stored;
+            Write(name, stored);
         } else if (row.rule == LoadRule::Flag || row.rule == LoadRule::TwoValuedFlag) {
             Write(name, FlagText(static_cast<int16_t>(value)));
         } else {

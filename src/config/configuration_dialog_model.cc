@@ -38,6 +38,7 @@ std::vector<ConfigWindow> ChooseConfigWindows(int screenWidth, int screenHeight)
 ConfigurationDialogModel::ConfigurationDialogModel(ConfigWindow window, ConfigurationTargets targets)
     : window_(window), targets_(std::move(targets)), boards_(targets_, changes_),
       colours_(targets_, changes_) {
+    changes_.changed = targets_.nothingStored; // Save is open from the start: accepting the defaults
     before_.settings = targets_.settings;
     for (int b = 0; b < kBoardSlots; ++b)
         before_.boards[static_cast<size_t>(b)] = targets_.boards[b];

@@ -122,6 +122,10 @@ void KillAction(Engine& engine, TickHost& host) {
         ShowEveryRelay(engine);
     }
     if (IsSet(s.KillActionExitProgram) || IsSet(s.KillActionShutDown)) {
+        // Should the user keep the program running, the stopped relays stay stopped: the kill window then
+        // comes back offering Un-kill (set first, as the cancelled close shows the window again).
+        if (IsSet(s.KillActionAllOff))
+            engine.state.KillWindowShowsUnKill = true;
         // The normal close path resets the boards that ask for it and then closes the port layer. When
         // the user keeps the program running at its save question, the machine stays on as well.
         const bool closing = host.CloseProgram();

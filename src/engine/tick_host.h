@@ -20,8 +20,9 @@ public:
     // The minute's state line went to the log.
     virtual void StateLineLogged(const std::string& /*line*/) {}
     // The kill action ends the program: run the normal close path. False when the close was cancelled
-    // (the user kept the program running at the save question).
-    virtual bool CloseProgram() { return true; }
+    // (the user kept the program running at the save question) or when this host has no close path: a
+    // close that did not happen must not power the machine off.
+    virtual bool CloseProgram() { return false; }
 };
 
 } // namespace tavrel

@@ -125,6 +125,7 @@ std::string LogFilePathFor(const std::string& chosenFolder) {
 int DeleteLogFiles(const std::string& folder, const std::vector<std::string>& names, const LogDeleteOps& ops,
                    MessageBoxes& boxes) {
     int moved = 0;
+    std::vector<std::string> otherTrash;
     for (const std::string& name : names) {
         const std::string path = JoinFolderFile(folder, name);
         switch (ops.reach(path)) {
@@ -137,12 +138,22 @@ int DeleteLogFiles(const std::string& folder, const std::vector<std::string>& na
         case FileReach::Ok:
             break;
         }
-        const std::string error = ops.moveToTrash(path);
-        if (!error.empty()) {
-            boxes.Tell(MsgIcon::Error, "Delete Log Files", {error});
+        const TrashMove result = ops.moveToTrash(path);
+        if (!result.error.empty()) {
+            boxes.Tell(MsgIcon::Error, "Delete Log Files", {result.error});
             continue;
         }
         ++moved;
+        if (!result.otherTrash.empty() &&
+            std::find(otherTrash.begin(), otherTrash.end(), result.otherTrash) == otherTrash.end())
+            otherTrash.push_back(result.otherTrash);
+    }
+    if (!otherTrash.empty()) {
+        std::vector<std::string> lines{
+            "The files are in the trash of the drive they were on, not in your own "
+            "trash:"};
+        lines.insert(lines.end(), otherTrash.begin(), otherTrash.end());
+        boxes.Tell(MsgIcon::Information, "Delete Log Files", lines);
     }
     return moved;
 }

@@ -47,14 +47,22 @@ std::string LogFilePathFor(const std::string& chosenFolder);
 // Whether a file can be opened before it is removed.
 enum class FileReach { Ok, Missing, Denied };
 
-// What deleting needs from the machine; `moveToTrash` returns an error text, empty on success.
+// What moving one file to the trash did: an error text (empty on success), and the folder it went to
+// when that is not the user's own trash (a file on another volume goes to that volume's trash).
+struct TrashMove {
+    std::string error;
+    std::string otherTrash;
+};
+
+// What deleting needs from the machine.
 struct LogDeleteOps {
     std::function<FileReach(const std::string& path)> reach;
-    std::function<std::string(const std::string& path)> moveToTrash;
+    std::function<TrashMove(const std::string& path)> moveToTrash;
 };
 
 // Moves each named file of `folder` to the trash, reporting each one that cannot be reached or moved
-// in a message box and going on with the rest. Returns how many went to the trash.
+// in a message box and going on with the rest; then tells where the files went when that is not the
+// user's own trash. Returns how many went to the trash.
 int DeleteLogFiles(const std::string& folder, const std::vector<std::string>& names, const LogDeleteOps& ops,
                    MessageBoxes& boxes);
 

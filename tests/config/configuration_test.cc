@@ -78,7 +78,8 @@ TEST_F(Configuration, SaveDefaultsAreStoredBackIntoTheSettings) {
     EXPECT_EQ(ctx.settings.LogFilePath, "c:\\");
     EXPECT_EQ(Stored("LogFileName"), "TavrelLog.Log");
     EXPECT_EQ(Stored("DataFilePath"), t.platform.folders.programDirectory);
-    EXPECT_EQ(ctx.settings.DataFileName, "New.run");
+    EXPECT_EQ(Stored("DataFileName"), "New.run");
+    EXPECT_EQ(ctx.settings.DataFileName, "") << "the running schedule keeps having no file of its own";
     EXPECT_EQ(Stored("ChipSetType1"), " ");
     EXPECT_EQ(Stored("Brd1RNam5"), " ");
 

@@ -246,6 +246,15 @@ TEST_F(KillTest, ShutDownEndsTheProgramRemovesRunOnBootAndPowersOff) {
 namespace tavrel {
 namespace {
 
+TEST_F(KillTest, AHostWithoutAClosePathNeverPowersOff) {
+    ctx.settings.KillActionAllOff = 0;
+    ctx.settings.KillActionShutDown = 1;
+    ctx.engineState.TimerEnabled = false;
+    TickHost noClosePath;
+    KillButtonPressed(ctx.engine, noClosePath);
+    EXPECT_EQ(platform.power.requests, 0);
+}
+
 TEST_F(KillTest, ShutDownCancelledAtTheSaveQuestionLeavesTheMachineOn) {
     ctx.settings.KillActionAllOff = 0;
     ctx.settings.KillActionShutDown = 1;

@@ -85,7 +85,7 @@ TEST(LogFiles, DeleteReportsAFileItCannotReachAndGoesOn) {
     const LogDeleteOps ops{[&](const std::string& p) { return reach.at(p); },
                            [&](const std::string& p) {
                                trashed.push_back(p);
-                               return p.ends_with("d.log") ? std::string("No trash here") : std::string();
+                               return TrashMove{p.ends_with("d.log") ? "No trash here" : "", ""};
                            }};
     test::FakeMessageBoxes boxes;
     EXPECT_EQ(DeleteLogFiles("c:\\logs", {"Tavrel_a.log", "Tavrel_b.log", "Tavrel_c.log", "Tavrel_d.log"},
@@ -97,6 +97,23 @@ TEST(LogFiles, DeleteReportsAFileItCannotReachAndGoesOn) {
     EXPECT_EQ(boxes.Shown()[0].lines[1], "Description: File not found: c:\\logs\\Tavrel_b.log");
     EXPECT_EQ(boxes.Shown()[1].lines[0], "Error Number: 70");
     EXPECT_EQ(boxes.Last().lines, std::vector<std::string>{"No trash here"});
+}
+
+TEST(LogFiles, DeleteTellsWhereFilesWentWhenNotTheOwnTrash) {
+    for (const std::string other : {"", "/mnt/data/.Trash-1000/files"}) {
+        const LogDeleteOps ops{[](const std::string&) { return FileReach::Ok; },
+                               [&](const std::string&) {
+                                   return TrashMove{"", other};
+                               }};
+        test::FakeMessageBoxes boxes;
+        EXPECT_EQ(DeleteLogFiles("c:\\logs", {"Tavrel_a.log", "Tavrel_b.log"}, ops, boxes), 2);
+        if (other.empty()) {
+            EXPECT_EQ(boxes.Count(), 0u);
+            continue;
+        }
+        ASSERT_EQ(boxes.Count(), 1u) << "one message for both files";
+        EXPECT_EQ(boxes.Last().lines.back(), other);
+    }
 }
 
 } // namespace

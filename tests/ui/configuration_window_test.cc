@@ -21,13 +21,15 @@ class ConfigurationWindowTest : public QObject {
     Q_OBJECT
 
     struct Fixture {
-        explicit Fixture(ConfigWindow variant, std::optional<int32_t> pick = std::nullopt) {
+        explicit Fixture(ConfigWindow variant, std::optional<int32_t> pick = std::nullopt,
+                         bool nothingStored = false) {
             ctx.schedule.BoardArray[0].ChipSetType = "CBRelay08";
             ctx.schedule.BoardArray[0].BaseAddress = 0x300;
             model = std::make_unique<ConfigurationDialogModel>(
                 variant, ConfigurationTargets{ctx.settings, ctx.schedule.BoardArray,
                                               ctx.schedule.RelayGroupColors, t.platform.boxes,
-                                              [this] { ctx.NewConfiguration().ConfigurationSaveToReg(); }});
+                                              [this] { ctx.NewConfiguration().ConfigurationSaveToReg(); },
+                                              nothingStored});
             window = std::make_unique<ConfigurationWindow>(
                 *model,
                 [this, pick](int32_t initial, const QString& title, QWidget*) {
@@ -109,6 +111,21 @@ private slots:
         QVERIFY(f.Find<QComboBox>("cmbBaseAddress_0") == nullptr);
         QVERIFY(!f.Find<QAction>("mnuResetAddress")->isVisible());
         QCOMPARE(f.window->windowTitle(), QString("Tavrel Configuration Color Preferences"));
+    }
+
+    void aFirstRunCanSaveTheDefaultsAsTheyAre() {
+        for (const bool nothingStored : {true, false}) {
+            Fixture f(ConfigWindow::frmConfiguration, std::nullopt, nothingStored);
+            auto* save = f.Find<QPushButton>("cmdSave");
+            QCOMPARE(save->isEnabled(), nothingStored);
+            QCOMPARE(f.Find<QAction>("mnuFileSave")->isEnabled(), nothingStored);
+            if (!nothingStored)
+                continue;
+            QTest::mouseClick(save, Qt::LeftButton);
+            QVERIFY(f.model->Saved());
+            QVERIFY(f.Hive().find("\"ConfigVersion\"") != std::string::npos);
+            QVERIFY(!save->isEnabled());
+        }
     }
 
     void saveWritesTheHive() {

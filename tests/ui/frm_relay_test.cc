@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -91,6 +92,20 @@ private slots:
         QCOMPARE(f.askedForName, 1);
         QVERIFY(FileExists(f.savePath));
         QVERIFY(!f.RestartFileExists());
+    }
+
+    void aConfigurationSaveLeavesAnUnnamedScheduleUnnamed() {
+        Fixture f;
+        f.Open();
+        f.Edit();
+        f.ctx.NewConfiguration().ConfigurationSaveToReg(); // as the configuration window's Save
+        f.window->Host().RefreshStatusBar();
+        QCOMPARE(f.window->windowTitle(), QString("New"));
+        f.savePath = f.t.platform.home.File("pumps.run");
+        f.boxes.setNextAnswer(MsgResult::Yes);
+        QVERIFY(f.window->close());
+        QCOMPARE(f.askedForName, 1);
+        QVERIFY(FileExists(f.savePath));
     }
 
     void firstRunAsksThenConfiguresAndCancelEnds() {
@@ -180,6 +195,71 @@ private slots:
         f.host.Beat();
         QVERIFY(!f.window->isVisible());
         QCOMPARE(f.t.platform.power.requests, 1);
+    }
+
+    void aCancelledCloseAfterAnAllOffKillKeepsUnKill() {
+        // "All OFF" alone, then the user's own close; "all OFF" with Exit, whose close is the kill's.
+        for (const bool withExit : {false, true}) {
+            Fixture f;
+            f.Open();
+            frmKillButton kill(f.ctx, f.host);
+            connect(f.window.get(), &frmRelay::closeCancelled, &kill, &frmKillButton::ShowAgain);
+            f.ctx.settings.KillActionAllOff = 1;
+            f.ctx.settings.KillActionExitProgram = withExit ? 1 : 0;
+            kill.Load();
+            auto* killButton = kill.findChild<QPushButton*>("cmdKillButtonCommandOK");
+            auto* unKillButton = kill.findChild<QPushButton*>("cmdKillButtonUNStop");
+            f.Edit();
+            f.boxes.setNextAnswer(MsgResult::Cancel);
+            QTest::mouseClick(killButton, Qt::LeftButton);
+            if (!withExit)
+                QVERIFY(!f.window->close());
+            QCOMPARE(f.boxes.Count(), size_t{1});
+            QVERIFY(f.window->isVisible());
+            QCOMPARE(f.ctx.schedule.RelayArray[0].HardStop, kTrue);
+            QVERIFY(kill.isVisible());
+            QVERIFY(killButton->isHidden());
+            QVERIFY(!unKillButton->isHidden());
+            QTest::mouseClick(unKillButton, Qt::LeftButton);
+            QCOMPARE(f.ctx.schedule.RelayArray[0].HardStop, kFalse);
+        }
+    }
+
+    void aKillLeftPendingRunsFromAnEntryThroughTheClosePath() {
+        Fixture f;
+        f.Open();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.Edit();
+        f.ctx.settings.KillActionAllOff = 0;
+        f.ctx.settings.KillActionShutDown = 1;
+        f.ctx.engineState.KillPending = kTrue; // pressed while the timer ran; the entry's check acts first
+        f.boxes.setNextAnswer(MsgResult::No);
+        auto* box = f.window->findChild<QLineEdit*>("txtStartTime_0");
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(box, "8:30");
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(f.boxes.Count(), size_t{1});
+        QCOMPARE(f.boxes.Last().buttons, MsgButtons::YesNoCancel);
+        QVERIFY(!f.window->isVisible());
+        QVERIFY(!f.RestartFileExists());
+        QVERIFY(!f.ctx.portAccess.PortLibraryReady());
+        QCOMPARE(f.t.platform.power.requests, 1);
+    }
+
+    void aKillBeforeTheMainWindowExistsTakesTheClosePath() {
+        Fixture f; // configured, but the main window is not made yet (a start-up warning is open)
+        InitialiseNewSchedule(f.ctx.schedule);
+        WriteRestartFile(f.ctx);
+        QVERIFY(PortLayerControl(f.ctx, "Load"));
+        f.ctx.settings.KillActionAllOff = 0;
+        f.ctx.settings.KillActionShutDown = 1;
+        frmKillButton kill(f.ctx, f.host);
+        kill.Load();
+        QTest::mouseClick(kill.findChild<QPushButton*>("cmdKillButtonCommandOK"), Qt::LeftButton);
+        QVERIFY(!f.RestartFileExists());
+        QVERIFY(!f.ctx.portAccess.PortLibraryReady());
+        QCOMPARE(f.t.platform.power.requests, 1);
+        QVERIFY2(f.host.ClosedBeforeWindow(), "the start-up ends without making the main window");
     }
 
     void aSystemCloseAsksNothingAndKeepsTheRestartFile() {

@@ -1,5 +1,6 @@
 // The log file windows on the offscreen platform: the viewer's cancel and show paths, deleting into the
-// desktop trash (with the trash in a temp folder), and the path window's stored folder.
+// desktop trash (a home and trash of the test's own, on the log folder's volume), and the path window's
+// stored folder.
 
 #include "shell/ui/folder_picker.h"
 #include "shell/ui/log_delete_window.h"
@@ -16,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -27,7 +27,16 @@ using namespace tavrel;
 class LogWindowsTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dataHome_;
+    // The home folder and its trash inside the test's own home: the files to delete are then on the
+    // home's volume and go to $XDG_DATA_HOME/Trash, wherever the temporary folders live. Returns the
+    // trash's files folder.
+    static QString OwnHomeAndTrash(test::TestContext& t) {
+        const QString home = QString::fromStdString(t.platform.home.Path()) + "/user";
+        QDir().mkpath(home + "/data");
+        qputenv("HOME", home.toLocal8Bit());
+        qputenv("XDG_DATA_HOME", (home + "/data").toLocal8Bit());
+        return home + "/data/Trash/files/";
+    }
 
     // The log folder c:\logs with these files in it; returns its path on this machine.
     static QString LogFolder(test::TestContext& t, const QStringList& names) {
@@ -51,11 +60,6 @@ class LogWindowsTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(dataHome_.isValid());
-        qputenv("XDG_DATA_HOME", dataHome_.path().toLocal8Bit());
-    }
-
     void viewerCancelClosesHalfASecondLaterWithoutAnError() {
         test::TestContext t;
         t.ctx.settings.LogFilePath = "c:\\logs\\";
@@ -105,6 +109,7 @@ private slots:
     void deleteMovesTheChosenFilesToTheTrash() {
         test::TestContext t;
         t.ctx.settings.LogFilePath = "c:\\logs"; // no final "\": the separator is added
+        const QString trash = OwnHomeAndTrash(t);
         const QString folder =
             LogFolder(t, {"Tavrel_2026_12_07.Log", "TAVREL_OLD.LOG", "tavrel_keep.log", "notes.log"});
         frmLogFileDelete window(t.ctx, frmLogFileDelete::TrashOps(t.ctx.drives));
@@ -121,7 +126,6 @@ private slots:
 
         QVERIFY(!QFile::exists(folder + "/Tavrel_2026_12_07.Log"));
         QVERIFY(!QFile::exists(folder + "/TAVREL_OLD.LOG"));
-        const QString trash = dataHome_.path() + "/Trash/files/";
         QVERIFY(QFile::exists(trash + "Tavrel_2026_12_07.Log"));
         QVERIFY(QFile::exists(trash + "TAVREL_OLD.LOG"));
         QCOMPARE(Listed(files), QStringList({"tavrel_keep.log"}));
@@ -133,6 +137,7 @@ private slots:
     void deleteReportsAVanishedFileAndGoesOn() {
         test::TestContext t;
         t.ctx.settings.LogFilePath = "c:\\logs\\";
+        OwnHomeAndTrash(t);
         const QString folder = LogFolder(t, {"Tavrel_a.log", "Tavrel_b.log"});
         frmLogFileDelete window(t.ctx, frmLogFileDelete::TrashOps(t.ctx.drives));
         auto* files = window.findChild<QListWidget*>("filLogFiles");

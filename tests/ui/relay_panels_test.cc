@@ -42,7 +42,7 @@ struct Harness {
         ctx.settings.ColorRelayOFF = 0x0000FF;
         ctx.settings.ColorTimeOFF = 0xFFFFFF;
         ctx.settings.WarnOverLapTime = 1;
-        view = new RelayPanelsView(ctx, &window);
+        view = new RelayPanelsView(ctx, host, &window);
         window.setCentralWidget(view);
         window.resize(1024, 768);
         window.show();
@@ -178,6 +178,25 @@ private slots:
         h.TickAndDraw();
         QVERIFY(counter.paints[5] > 0);
         QCOMPARE(counter.Total(), counter.paints[5]);
+    }
+
+    void onlyALeftClickActsOnManualInvertStopAndTheIcon() {
+        Harness h;
+        auto* panel = h.Find<RelayPanel>("fraRelayGroup_1");
+        int chosen = 0;
+        panel->SetIconChooser([&chosen](QWidget*) {
+            ++chosen;
+            return QString();
+        });
+        for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
+            for (const char* name : {"lblManual_1", "lblInvert_1", "imgHardStop_1", "imgIDIcon_1"})
+                QTest::mouseClick(h.Find<QLabel>(name), button);
+            const bool acts = button == Qt::LeftButton;
+            QCOMPARE(h.ctx.schedule.RelayArray[1].Manual, acts ? kTrue : kFalse);
+            QCOMPARE(h.ctx.schedule.RelayArray[1].Invert, acts ? kTrue : kFalse);
+            QCOMPARE(h.ctx.schedule.RelayArray[1].HardStop, acts ? kTrue : kFalse);
+            QCOMPARE(chosen, acts ? 1 : 0);
+        }
     }
 
     void theIconClickStoresTheChosenPicture() {

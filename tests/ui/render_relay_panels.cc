@@ -61,16 +61,16 @@ int main(int argc, char** argv) {
     ctx.schedule.RelayArray[1].Counter = 1234;
     t.platform.SetPortByte(0x301, 0b0000'0010);
 
+    test::RecordingHost host;
     QMainWindow window;
     for (const char* menu : {"&File", "&Edit", "&State", "&Tools", "&Help"})
         window.menuBar()->addMenu(menu);
-    auto* view = new RelayPanelsView(ctx, &window);
+    auto* view = new RelayPanelsView(ctx, host, &window);
     window.setCentralWidget(view);
     window.statusBar()->showMessage(
         "19:00:00   07/12/2026   Timer Running   demo.run   CBRelay08 300 Active");
     window.resize(std::atoi(argv[2]), std::atoi(argv[3]));
     window.show();
-    test::RecordingHost host;
     Tick(ctx.engine, host);
     view->ApplyDisplayState();
     QApplication::processEvents();

@@ -46,7 +46,9 @@ bool OpenConfiguration(const ConfigurationTargets& targets, const std::function<
     const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     bool saved = false;
     for (ConfigWindow window : ChooseConfigWindows(available.width(), available.height())) {
-        ConfigurationDialogModel model(window, targets);
+        ConfigurationTargets each = targets; // once saved, the second window's defaults are stored ones
+        each.nothingStored = targets.nothingStored && !saved;
+        ConfigurationDialogModel model(window, each);
         ConfigurationWindow dialog(
             model, SystemColourPicker(),
             [tavrelHome](const QString& current, QWidget* owner) {

@@ -27,7 +27,7 @@ const char* const kStatusNames[kStatusFields] = {"Current time",  "Current date"
 } // namespace
 
 frmRelay::frmRelay(ProgramContext& ctx, QtTickHost& host, QWidget* parent)
-    : QMainWindow(parent), ctx_(ctx), host_(host), files_(ctx), panels_(new RelayPanelsView(ctx, this)),
+    : QMainWindow(parent), ctx_(ctx), host_(host), files_(ctx), panels_(new RelayPanelsView(ctx, host, this)),
       menu_(new MainMenu(ctx, host, files_, *this)) {
     setObjectName("frmRelay");
     setCentralWidget(panels_);

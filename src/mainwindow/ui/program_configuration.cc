@@ -7,17 +7,28 @@
 
 namespace tavrel {
 
-bool OpenProgramConfiguration(ProgramContext& ctx, QWidget* parent) {
-    const ConfigurationTargets targets{ctx.settings, ctx.schedule.BoardArray, ctx.schedule.RelayGroupColors,
+namespace {
+
+bool OpenWith(ProgramContext& ctx, bool nothingStored, QWidget* parent) {
+    const ConfigurationTargets targets{ctx.settings,
+                                       ctx.schedule.BoardArray,
+                                       ctx.schedule.RelayGroupColors,
                                        ctx.boxes,
-                                       [&ctx] { ctx.NewConfiguration().ConfigurationSaveToReg(); }};
+                                       [&ctx] { ctx.NewConfiguration().ConfigurationSaveToReg(); },
+                                       nothingStored};
     return OpenConfiguration(
         targets, [&ctx](int board) { ctx.boards.InvalidateBoard(board); }, DefaultTavrelHome(), parent);
 }
 
+} // namespace
+
+bool OpenProgramConfiguration(ProgramContext& ctx, QWidget* parent) {
+    return OpenWith(ctx, false, parent);
+}
+
 bool ConfigureFromScratch(ProgramContext& ctx, QWidget* parent) {
     ApplyDefaultConfiguration(ctx);
-    return OpenProgramConfiguration(ctx, parent);
+    return OpenWith(ctx, true, parent);
 }
 
 } // namespace tavrel

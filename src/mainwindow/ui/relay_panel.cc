@@ -177,10 +177,17 @@ void RelayPanel::AddControlRows(QGridLayout* grid, const QString& n, const QStri
 void RelayPanel::ConnectClicks() {
     for (ClickLabel* pressable : {icon_, manual_, invert_, stop_, counter_})
         pressable->makePressable();
-    connect(manual_, &ClickLabel::clicked, this, [this] { emit manualClicked(relay_); });
-    connect(invert_, &ClickLabel::clicked, this, [this] { emit invertClicked(relay_); });
-    connect(stop_, &ClickLabel::clicked, this, [this] { emit stopClicked(relay_); });
-    connect(icon_, &ClickLabel::clicked, this, [this] { emit iconClicked(relay_); });
+    // A left click acts; any other button (a right-click for a menu, a middle click) changes no relay.
+    const auto onLeftClick = [this](ClickLabel* label, void (RelayPanel::*signal)(int)) {
+        connect(label, &ClickLabel::clicked, this, [this, signal](Qt::MouseButton button) {
+            if (button == Qt::LeftButton)
+                emit(this->*signal)(relay_);
+        });
+    };
+    onLeftClick(manual_, &RelayPanel::manualClicked);
+    onLeftClick(invert_, &RelayPanel::invertClicked);
+    onLeftClick(stop_, &RelayPanel::stopClicked);
+    onLeftClick(icon_, &RelayPanel::iconClicked);
     connect(counter_, &ClickLabel::clicked, this,
             [this](Qt::MouseButton button) { emit counterClicked(relay_, button); });
 }

@@ -3,7 +3,6 @@
 #include "engine/counters.h"
 #include "engine/relay_commands.h"
 #include "engine/relay_display.h"
-#include "engine/tick_host.h"
 #include "mainwindow/context_entry_effects.h"
 #include "mainwindow/panel_look.h"
 #include "mainwindow/ui/panel_widgets.h"
@@ -17,16 +16,6 @@
 
 namespace tavrel {
 
-// The host of the schedule check run after an accepted time: it redraws what the check changed.
-class RelayPanelsView::ViewHost final : public TickHost {
-public:
-    explicit ViewHost(RelayPanelsView& view) : view_(view) {}
-    void DisplayChanged() override { view_.ApplyDisplayState(); }
-
-private:
-    RelayPanelsView& view_;
-};
-
 namespace {
 
 std::string ToStored(const QString& text) {
@@ -37,9 +26,8 @@ constexpr int kColumns = 4;
 
 } // namespace
 
-RelayPanelsView::RelayPanelsView(ProgramContext& ctx, QWidget* parent)
-    : QWidget(parent), ctx_(ctx), host_(std::make_unique<ViewHost>(*this)),
-      effects_(std::make_unique<ContextEntryEffects>(ctx, *host_)),
+RelayPanelsView::RelayPanelsView(ProgramContext& ctx, TickHost& host, QWidget* parent)
+    : QWidget(parent), ctx_(ctx), effects_(std::make_unique<ContextEntryEffects>(ctx, host)),
       entry_(std::make_unique<ScheduleEntry>(MakeScheduleEntry(ctx, *effects_))) {
     setObjectName("relayPanels");
     auto* inner = new QWidget;

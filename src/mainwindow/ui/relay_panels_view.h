@@ -10,12 +10,15 @@ class ContextEntryEffects;
 class EntryBox;
 class RelayPanel;
 class ScheduleEntry;
+class TickHost;
 
 // The eight relay panels of the main window, scrolling when the screen is too small.
 class RelayPanelsView : public QWidget {
     Q_OBJECT
 public:
-    explicit RelayPanelsView(ProgramContext& ctx, QWidget* parent = nullptr);
+    // `host` runs the schedule check after an accepted time: the same host as the timer's, so a kill
+    // that check runs reaches the window's close path.
+    RelayPanelsView(ProgramContext& ctx, TickHost& host, QWidget* parent = nullptr);
     ~RelayPanelsView() override;
     // Reloads every box from the schedule tables (after New, Open, a restart load).
     void LoadFromTables();
@@ -29,13 +32,11 @@ signals:
     void scheduleEdited();
 
 private:
-    class ViewHost;
     void Leave(EntryBox* box, Qt::FocusReason reason);
     void Edited(EntryBox* box, const QString& text);
     void ChooseIcon(int relay);
 
     ProgramContext& ctx_;
-    std::unique_ptr<ViewHost> host_;
     std::unique_ptr<ContextEntryEffects> effects_;
     std::unique_ptr<ScheduleEntry> entry_;
     std::array<RelayPanel*, 8> panels_{};

@@ -50,7 +50,9 @@ void frmKillButton::Apply(const KillWindowLook& look) {
 }
 
 void frmKillButton::Load() {
-    const KillWindowLook look = KillWindowLoad(ctx_.settings);
+    KillWindowLook look = KillWindowLoad(ctx_.settings);
+    // Relays an "all OFF" kill stopped stay stopped until Un-kill: the window keeps offering it.
+    look.showsUnKill = ctx_.engineState.KillWindowShowsUnKill;
     setWindowFlag(Qt::WindowStaysOnTopHint, look.onTop);
     Apply(look);
     RestoreWindowPlacement(*this, ctx_.regApi, kPlacementName);
@@ -61,7 +63,6 @@ void frmKillButton::Load() {
 }
 
 void frmKillButton::ShowAgain() {
-    ctx_.engineState.KillWindowShowsUnKill = false;
     Load();
 }
 

@@ -20,7 +20,8 @@ public:
 
     // Shows the window modeless, in front, where it was last left.
     void Load();
-    // After a kill whose close the user cancelled: the kill button is back, in front.
+    // After a close the user cancelled: the window is back, in front, with the button the kill state
+    // calls for (Un-kill while an "all OFF" kill holds the relays stopped).
     void ShowAgain();
 
 protected:

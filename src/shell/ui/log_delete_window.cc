@@ -6,10 +6,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace tavrel {
@@ -89,10 +91,17 @@ LogDeleteOps frmLogFileDelete::TrashOps(const DriveMap& drives) {
                     return FileReach::Ok;
                 return file.exists() ? FileReach::Denied : FileReach::Missing;
             },
-            [&drives](const std::string& path) {
-                if (QFile::moveToTrash(QString::fromStdString(drives.Map(path))))
-                    return std::string();
-                return "The file " + path + " could not be moved to the trash.";
+            [&drives](const std::string& path) -> TrashMove {
+                QString inTrash;
+                if (!QFile::moveToTrash(QString::fromStdString(drives.Map(path)), &inTrash))
+                    return {"The file " + path + " could not be moved to the trash.", {}};
+                // A file on another volume than the home folder goes to that volume's own trash
+                // (".Trash-UID" or ".Trash/UID" at its top), where the user would not look for it.
+                const QString ownTrash =
+                    QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash/";
+                if (inTrash.isEmpty() || inTrash.startsWith(ownTrash) || !inTrash.contains("/.Trash"))
+                    return {};
+                return {{}, QFileInfo(inTrash).absolutePath().toStdString()};
             }};
 }
 

@@ -1,6 +1,7 @@
 #include "shell/ui/qt_tick_host.h"
 
 #include "engine/tick.h"
+#include "shell/file_commands.h"
 #include "shell/mqtt_service.h"
 #include "shell/program_context.h"
 
@@ -46,6 +47,17 @@ void QtTickHost::WokenByMqtt() {
 void QtTickHost::PollMqtt() {
     if (mqtt_ != nullptr && mqtt_->Running())
         gate_.Run(ctx_.schedule, [this] { mqtt_->Poll(*this); });
+}
+
+bool QtTickHost::CloseProgram() {
+    if (closeProgram_)
+        return closeProgram_();
+    if (closedBeforeWindow_)
+        return true;
+    FileCommands files(ctx_);
+    files.LoadRecentFiles(); // stored back by the close path: the list must not come back empty
+    closedBeforeWindow_ = files.CloseRequest(CloseKind::ByUser);
+    return closedBeforeWindow_;
 }
 
 void QtTickHost::DisplayChanged() {

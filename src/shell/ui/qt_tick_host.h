@@ -32,9 +32,12 @@ public:
     void DisplayChanged() override;
     void StateLineLogged(const std::string& line) override;
     void RefreshStatusBar() override { emit statusBarDue(); }
-    // Answered by the main window's close path; false when the user kept the program running.
-    bool CloseProgram() override { return closeProgram_ ? closeProgram_() : true; }
+    // Answered by the main window's close path; false when the user kept the program running. Before
+    // the main window exists (a kill while a start-up warning is open) the same close path runs here.
+    bool CloseProgram() override;
     void SetCloseProgram(std::function<bool()> close) { closeProgram_ = std::move(close); }
+    // The close path ran before the main window existed: the start-up ends there.
+    bool ClosedBeforeWindow() const { return closedBeforeWindow_; }
     // The MQTT service: its commands applied as they arrive (and at the start of each beat), changes
     // published. Attach before the service starts.
     void AttachMqtt(MqttService* mqtt);
@@ -52,6 +55,7 @@ private:
     TickGate gate_;
     bool busy_ = false;
     std::function<bool()> closeProgram_;
+    bool closedBeforeWindow_ = false;
     MqttService* mqtt_ = nullptr;
 };
 
