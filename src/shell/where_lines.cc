@@ -54,7 +54,7 @@ std::vector<std::string> StartLines(const ProgramContext& ctx, const std::string
 
 int WhereCommand(const std::string& home, const std::string& runFile, std::ostream& out) {
     ConsoleMessageBoxes boxes(out);
-    SystemPlatform system(home, boxes);
+    SystemPlatform system(home, boxes, RegistryAccess::ReadOnly); // a question never writes
     ProgramContext ctx(system.Services());
     ctx.settings.ConfigVersion = ctx.NewConfiguration().ConfigurationLoadVersionFromReg();
     if (ctx.settings.ConfigVersion == kConfigVersionTag)

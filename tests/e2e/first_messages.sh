@@ -30,9 +30,7 @@ Event log: $fresh/dosdevices/c:/Tavrel_$today.Log
 Schedule: $H/demo.run
 TEXT
 diff "$H/expected" "$H/where" || fail "--where printed other lines"
-# (The system stand-in seeds the machine's start-up keys into a new hive, as for every command; no setting
-# of Tavrel's may be stored.)
-! grep -qs 'Tavrel' "$fresh/registry/HKEY_LOCAL_MACHINE.reg" || fail "--where stored settings"
+[[ ! -e "$fresh/registry/HKEY_LOCAL_MACHINE.reg" ]] || fail "--where wrote a settings file"
 [[ -z "$(ls -A "$fresh/drive_c")" ]] || fail "--where wrote into drive_c"
 
 # A file that is no run file.
