@@ -9,7 +9,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth faketime socat pci.ids pciutils clang
           libmosquitto-dev mosquitto mosquitto-clients openssl dpkg-dev file lintian desktop-file-utils man-db
-          systemd)
+          systemd pmccabe)
 if [[ "${1:-}" == "--windows" ]]; then
     packages+=(g++-mingw-w64-x86-64-posix wine64)
 fi
