@@ -27,13 +27,16 @@ bool AnyKillAction(const Settings& s) {
     return IsSet(s.KillActionAllOff) || IsSet(s.KillActionExitProgram) || IsSet(s.KillActionShutDown);
 }
 
-// "all relays OFF and stopped, program ended", or that nothing was done.
-std::string KillActionText(const Settings& s) {
+// "all relays OFF and stopped, program ended", or that nothing was done. A close the user cancelled at
+// its save question is said as such: the program and the machine stayed on.
+std::string KillActionText(const Settings& s, bool closeCancelled) {
     std::string done;
     const auto add = [&done](const char* what) { done += (done.empty() ? "" : ", ") + std::string(what); };
     if (IsSet(s.KillActionAllOff))
         add("all relays OFF and stopped");
-    if (IsSet(s.KillActionShutDown))
+    if (closeCancelled)
+        add("close cancelled, program kept running");
+    else if (IsSet(s.KillActionShutDown))
         add("program ended and computer shut down");
     else if (IsSet(s.KillActionExitProgram))
         add("program ended");
@@ -49,8 +52,9 @@ std::string KillSourceText(const Engine& engine) {
 }
 
 // One line in the event log and one for the person running the program, for each kill.
-void ReportKill(Engine& engine) {
-    const std::string detail = KillSourceText(engine) + ": " + KillActionText(engine.settings);
+void ReportKill(Engine& engine, bool closeCancelled = false) {
+    const std::string detail =
+        KillSourceText(engine) + ": " + KillActionText(engine.settings, closeCancelled);
     engine.events.LogEvent("Kill", detail);
     engine.events.Notice("Kill " + detail);
 }
@@ -113,13 +117,14 @@ void KillAction(Engine& engine, TickHost& host) {
     const Settings& s = engine.settings;
     engine.state.KillPending = kFalse;
     engine.state.KillDelayCount = 0;
-    // A signal that stays at its kill level repeats the action at every other tick; it is said once.
-    if (!engine.state.KillFromSignal || engine.state.KillSignalFresh)
-        ReportKill(engine);
+    // A signal that stays at its kill level repeats the action at every other tick; it is said once, after
+    // the close path has answered, so that the line says what really happened.
+    const bool report = !engine.state.KillFromSignal || engine.state.KillSignalFresh;
     engine.state.KillSignalFresh = false;
     if (IsSet(s.KillActionAllOff)) {
         StopAll(engine.schedule, engine.boards);
         ShowEveryRelay(engine);
+        host.DisplayChanged(); // drawn and published now, also while the timer waits
     }
     if (IsSet(s.KillActionExitProgram) || IsSet(s.KillActionShutDown)) {
         // Should the user keep the program running, the stopped relays stay stopped: the kill window then
@@ -129,8 +134,12 @@ void KillAction(Engine& engine, TickHost& host) {
         // The normal close path resets the boards that ask for it and then closes the port layer. When
         // the user keeps the program running at its save question, the machine stays on as well.
         const bool closing = host.CloseProgram();
+        if (report)
+            ReportKill(engine, !closing);
         if (closing && IsSet(s.KillActionShutDown))
             engine.events.ShutDownComputer();
+    } else if (report) {
+        ReportKill(engine);
     }
     engine.schedule.ScheduleSuspended = kFalse;
 }

@@ -32,6 +32,7 @@ public:
         return inner_.LogStateLine(relayTexts, inputTexts);
     }
     void ShutDownComputer() override { inner_.ShutDownComputer(); }
+    void Notice(const std::string& line) override { inner_.Notice(line); }
     bool due = false;
 
 private:

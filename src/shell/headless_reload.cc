@@ -52,6 +52,8 @@ bool HeadlessReload::TryReload() {
     std::string detail;
     if (system_.registry->TryWriteTogether(kHkeyLocalMachine, kSettingsLockWaitMs,
                                            [&] { detail = Reload(); })) {
+        // Outside the settings lock: stopping the link may wait seconds for its goodbye on the network.
+        mqtt_.Reload();
         waitingSinceMs_.reset();
         waitSaid_ = false;
         return true;
@@ -83,7 +85,6 @@ std::string HeadlessReload::Reload() {
     }
     if (!SameBoardSetup(before, ctx_.schedule.BoardArray[0]))
         MoveToNewBoard(before);
-    mqtt_.Reload();
     detail += ", " + ReopenRunFile();
     ctx_.eventLog.WriteEvent("Reload", detail);
     err_ << "tavreld: reload: " << detail << ".\n";

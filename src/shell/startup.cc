@@ -2,6 +2,8 @@
 
 #include "config/configuration.h"
 #include "config/settings_table.h"
+#include "engine/evaluation.h"
+#include "engine/relay_display.h"
 #include "engine/tick.h"
 #include "engine/total_time.h"
 #include "platform/file_io.h"
@@ -81,6 +83,12 @@ bool LoadScheduleAtStart(ProgramContext& ctx, bool resume) {
     ctx.boards.InitialiseAllBoards();
     ctx.files.RestartedAfterCrash = resume && LoadRestartFile(ctx) ? kTrue : kFalse;
     ComputeAllTotalTimes(ctx.schedule, ctx.clock.Now().date);
+    if (ctx.engineState.KillWindowShowsUnKill) {
+        // An "all OFF" kill pressed while a start-up warning was open: the stop holds until Un-kill.
+        StopAll(ctx.schedule, ctx.boards);
+        for (int r = 0; r < kRelaysPerBoard; ++r)
+            UpdateRelayDisplay(ctx.display, ctx.schedule, ctx.settings, r);
+    }
     if (IsSet(ctx.files.RestartedAfterCrash)) {
         EnableTimer(ctx.engine);
         ctx.eventLog.WriteEvent("Timer Started", "Restart After Crash");

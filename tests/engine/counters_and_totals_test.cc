@@ -4,6 +4,7 @@
 
 #include "engine/kill.h"
 #include "support/board_fixture.h"
+#include "support/temp_home.h"
 
 #include <gtest/gtest.h>
 
@@ -145,7 +146,7 @@ TEST_F(KillTest, SignalArmsAfterTenTicksAndTriggersInTheEleventh) {
     platform.ResetPortWrites();
     TickWithInputs(0);
     EXPECT_EQ(ctx.engineState.KillPending, kFalse);
-    EXPECT_EQ(host.displayChanges, 11) << "the tick ran only the kill action";
+    EXPECT_EQ(host.displayChanges, 12) << "the tick ran only the kill action, which shows its stops at once";
     for (int r = 0; r < 8; ++r)
         EXPECT_EQ(ctx.schedule.RelayArray[r].HardStop, kTrue);
     EXPECT_EQ(platform.PortByte(kBase), 0);
@@ -261,10 +262,16 @@ TEST_F(KillTest, ShutDownCancelledAtTheSaveQuestionLeavesTheMachineOn) {
     ctx.regApi.SetNewValue(kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "String",
                            "TavrelRunMe", "x", true);
     ctx.engineState.TimerEnabled = false;
+    ctx.settings.LoggingOnOff = kTrue;
+    ctx.settings.LogFilePath = platform.home.Path() + "/";
     host.closeAccepted = false;
     KillButtonPressed(ctx.engine, host);
     EXPECT_EQ(host.closeRequests, 1);
     EXPECT_EQ(platform.power.requests, 0);
+    // The log says what happened, not what the settings asked for.
+    const std::string log = test::ReadWholeFile(ctx.eventLog.CurrentLogPath());
+    EXPECT_NE(log.find("Kill by button: close cancelled, program kept running"), std::string::npos) << log;
+    EXPECT_EQ(log.find("computer shut down"), std::string::npos) << log;
     EXPECT_EQ(ctx.regApi.ReadRegValueCheck(kHkeyLocalMachine,
                                            "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "TavrelRunMe",
                                            false),
