@@ -62,7 +62,11 @@ grep -q "nothing is registered to run at log-on" "$TAVREL_HOME/err" && fail "--b
 sed -i '/TavrelRunMe/d' "$TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg"
 "$TAVRELD" --boot 2>"$TAVREL_HOME/err" || fail "--boot with nothing registered failed"
 grep -q "nothing is registered to run at log-on" "$TAVREL_HOME/err" || fail "--boot did not say nothing is registered"
-"$TAVRELD" --version | grep -q "^tavreld " || fail "--version"
-"$TAVRELD" --help | grep -q -- "--print-schedule" || fail "--help"
-"$TAVRELD" --help | grep -q -- "--preview FILE.run" || fail "--help lacks --preview"
+# Read whole before matching: grep -q leaves at the first match, and the writer's broken pipe would
+# fail the pipeline.
+version=$("$TAVRELD" --version) || fail "--version failed"
+grep -q "^tavreld " <<<"$version" || fail "--version"
+help=$("$TAVRELD" --help) || fail "--help failed"
+grep -q -- "--print-schedule" <<<"$help" || fail "--help"
+grep -q -- "--preview FILE.run" <<<"$help" || fail "--help lacks --preview"
 echo "1 passed, 0 failed"

@@ -6,7 +6,8 @@ TAVREL="${TAVREL:?path of the built tavrel}"
 export QT_QPA_PLATFORM=offscreen
 new_home
 
-"$TAVREL" --help | grep -q "Usage: tavrel \[FILE.run\]" || fail "--help"
+help=$("$TAVREL" --help) || fail "--help failed" # read whole: grep -q would leave the writer a broken pipe
+grep -q "Usage: tavrel \[FILE.run\]" <<<"$help" || fail "--help"
 rc=0
 "$TAVREL" --no-such-option 2>/dev/null || rc=$?
 [[ $rc -eq 2 ]] || fail "an unknown option ended with $rc"
