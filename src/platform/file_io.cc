@@ -75,8 +75,11 @@ int RemoveStaleTempFiles(const std::string& folder) {
 
 std::string AbsolutePath(const std::string& path) {
     namespace fs = std::filesystem;
+    // A drive letter or a leading slash already names the place (on Windows a rooted path keeps the
+    // current drive, as it did before); only a name relative to the working folder needs it.
     const bool driveLetter = path.size() >= 2 && path[1] == ':';
-    if (path.empty() || driveLetter || fs::path(path).is_absolute())
+    const bool rooted = !path.empty() && (path[0] == '/' || path[0] == '\\');
+    if (path.empty() || driveLetter || rooted || fs::path(path).is_absolute())
         return path;
     std::error_code ec;
     const fs::path absolute = fs::absolute(path, ec);
