@@ -24,11 +24,13 @@ for t in "${targets[@]}"; do
     rm -rf "${work:?}/$t"
     mkdir -p "$work/$t/corpus"
     log="$work/$t/log"
+    extra=()
+    [[ -d "tests/fuzz/corpus/$t" ]] && extra=("tests/fuzz/corpus/$t")
     echo "=== fuzz_$t for ${seconds}s ==="
     rc=0
     # New inputs go to a scratch corpus; the seeds in the tree are only read.
     build/fuzz/tests/fuzz/fuzz_"$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384 \
-        -print_final_stats=1 -artifact_prefix="$work/$t/" "$work/$t/corpus" "tests/fuzz/corpus/$t" ${seeds[$t]:-} \
+        -print_final_stats=1 -artifact_prefix="$work/$t/" "$work/$t/corpus" ${extra[@]+"${extra[@]}"} ${seeds[$t]:-} \
         >"$log" 2>&1 || rc=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
     findings=$(find "$work/$t" -maxdepth 1 \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' -o -name 'oom-*' \) | wc -l)
