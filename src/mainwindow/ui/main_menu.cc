@@ -40,18 +40,18 @@ MainMenu::MainMenu(ProgramContext& ctx, QtTickHost& host, FileCommands& files, f
                                             Q(ctx_.drives.Map(ctx_.settings.DataFilePath)), kRunFileFilter)
             .toStdString();
     });
-    for (const Menu& spec : Table()) {
-        if (spec.command != nullptr) {
-            QAction* item = window_.menuBar()->addAction(spec.caption);
-            item->setObjectName(spec.name);
-            connect(item, &QAction::triggered, this, [this, run = spec.command] { run(*this); });
+    for (const Menu& row : Table()) {
+        if (row.command != nullptr) {
+            QAction* item = window_.menuBar()->addAction(row.caption);
+            item->setObjectName(row.name);
+            connect(item, &QAction::triggered, this, [this, run = row.command] { run(*this); });
             continue;
         }
-        QMenu* menu = window_.menuBar()->addMenu(spec.caption);
-        menu->setObjectName(spec.name);
-        if (spec.aboutToShow != nullptr)
-            connect(menu, &QMenu::aboutToShow, this, [this, show = spec.aboutToShow] { show(*this); });
-        Build(menu, spec.rows);
+        QMenu* menu = window_.menuBar()->addMenu(row.caption);
+        menu->setObjectName(row.name);
+        if (row.aboutToShow != nullptr)
+            connect(menu, &QMenu::aboutToShow, this, [this, show = row.aboutToShow] { show(*this); });
+        Build(menu, row.rows);
     }
     RefreshRecentItems();
     connect(&host_, &QtTickHost::displayChanged, this, &MainMenu::RefreshTickCaptions);
