@@ -20,9 +20,10 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_TAVRELD_PACKAGE_NAME tavreld)
 set(CPACK_DEBIAN_TAVREL_PACKAGE_NAME tavrel)
 set(CPACK_DEBIAN_MORVPCI_PACKAGE_NAME morvpci)
-# MQTT loads libmosquitto only when it is switched on, so the library is a suggestion, not a dependency.
-set(CPACK_DEBIAN_TAVRELD_PACKAGE_SUGGESTS "tavrel, morvpci, libmosquitto1")
-set(CPACK_DEBIAN_TAVREL_PACKAGE_SUGGESTS "tavreld, morvpci, libmosquitto1")
+# MQTT loads libmosquitto only when it is switched on, and holiday calendars load libical only when
+# calendar files are set, so the libraries are suggestions, not dependencies.
+set(CPACK_DEBIAN_TAVRELD_PACKAGE_SUGGESTS "tavrel, morvpci, libmosquitto1, libical3")
+set(CPACK_DEBIAN_TAVREL_PACKAGE_SUGGESTS "tavreld, morvpci, libmosquitto1, libical3")
 set(CPACK_DEBIAN_MORVPCI_PACKAGE_RECOMMENDS "pci.ids")
 set(CPACK_DEBIAN_MORVPCI_PACKAGE_SECTION admin)
 

@@ -34,6 +34,9 @@ echo "--- a headless box gets no Qt"
 depends=$(dpkg-deb -f "${deb[tavreld]}" Depends)
 echo "tavreld Depends: $depends"
 [[ "$depends" != *qt* ]] || fail "tavreld depends on Qt"
+# The calendar library is opened only when holiday files are set: suggested, never a dependency.
+[[ "$depends" != *libical* ]] || fail "tavreld depends on libical"
+[[ "$(dpkg-deb -f "${deb[tavreld]}" Suggests)" == *libical3* ]] || fail "tavreld does not suggest libical3"
 [[ "$(dpkg-deb -f "${deb[tavrel]}" Depends)" == *libqt6widgets6* ]] || fail "tavrel's Depends lacks Qt"
 
 echo "--- lintian"

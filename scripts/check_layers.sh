@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-awk -v os_headers='^(unistd|fcntl|termios|pthread|dlfcn|poll|spawn|pwd|grp|dirent|syslog|sched|windows|winsock2|io|timeapi|mosquitto)\.h$|^(sys|linux|arpa|netinet|net)/' '
+awk -v os_headers='^(unistd|fcntl|termios|pthread|dlfcn|poll|spawn|pwd|grp|dirent|syslog|sched|windows|winsock2|io|timeapi|mosquitto|libical/ical)\.h$|^(sys|linux|arpa|netinet|net)/' '
     FNR == NR {
         if ($0 !~ /^#/ && NF == 2) rank[$2] = $1
         next
