@@ -8,6 +8,7 @@
 #include "platform/file_io.h"
 #include "platform/process.h"
 #include "shell/help_text.h"
+#include "shell/holiday_command.h"
 #include "shell/mqtt_service.h"
 #include "shell/program_context.h"
 #include "shell/program_start.h"
@@ -188,7 +189,9 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (arg == "--version") {
-            std::cout << "tavrel " << kProgramVersion << "\n" << MqttVersionText() << "\n";
+            std::cout << "tavrel " << kProgramVersion << "\n"
+                      << MqttVersionText() << "\n"
+                      << HolidaysVersionText() << "\n";
             return 0;
         }
         // For scripts and benchmarks, not in the help: a picture of the window, or end once it shows.

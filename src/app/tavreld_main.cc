@@ -14,6 +14,7 @@
 #include "shell/console_host.h"
 #include "shell/headless_reload.h"
 #include "shell/help_text.h"
+#include "shell/holiday_command.h"
 #include "shell/loop_wake.h"
 #include "shell/mqtt_service.h"
 #include "shell/preview_printer.h"
@@ -147,7 +148,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!args.empty() && args[0] == "--version") {
-        std::cout << "tavreld " << kProgramVersion << "\n" << MqttVersionText() << "\n";
+        std::cout << "tavreld " << kProgramVersion << "\n"
+                  << MqttVersionText() << "\n"
+                  << HolidaysVersionText() << "\n";
         return 0;
     }
     const std::string home = DefaultTavrelHome();
@@ -172,6 +175,9 @@ int main(int argc, char** argv) {
         }
         return PreviewCommand(home, args[1], *date);
     }
+    if (!args.empty() && args[0] == "--holidays")
+        return HolidaysCommand(home, {args.begin() + 1, args.end()}, SystemClock().Today(), std::cout,
+                               std::cerr);
     if (!args.empty() && args[0] == "--where")
         return args.size() <= 2 ? WhereCommand(home, args.size() == 2 ? args[1] : "", std::cout) : 2;
     if (!args.empty() && args[0] == "--boot")

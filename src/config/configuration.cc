@@ -162,6 +162,32 @@ void clsConfiguration::ConfigurationLoadFromReg() {
             if (PerBoard(*row))
                 for (int i = 0; i < row->count; ++i)
                     LoadValue(*row, b, i);
+    LoadCalendarKey();
+}
+
+// A configuration saved before calendars existed has no Calendar key: read quietly, missing is empty.
+void clsConfiguration::LoadCalendarKey() {
+    for (const SettingRow* row : RowsInStoreOrder())
+        if (row->key == SettingKey::Calendar)
+            WithSettingValue(*row, Targets(), 0, 0, [&](auto& value) {
+                if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
+                    value = reg_.ReadRegValue(HKLM, kCalendarKey, row->name, RegReadMode::Check, false)
+                                .value_or("");
+            });
+}
+
+// An empty text is no value at all, so that a machine without calendars keeps no Calendar key.
+void clsConfiguration::SaveCalendarKey() {
+    for (const SettingRow* row : RowsInStoreOrder())
+        if (row->key == SettingKey::Calendar)
+            WithSettingValue(*row, Targets(), 0, 0, [&](const auto& value) {
+                if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
+                    if (!value.empty())
+                        reg_.SetNewValue(HKLM, kCalendarKey, "String", row->name, value, showErrors_);
+                    else if (reg_.ReadRegValue(HKLM, kCalendarKey, row->name, RegReadMode::Check, false))
+                        reg_.DeleteRegValue(HKLM, kCalendarKey, row->name, showErrors_);
+                }
+            });
 }
 
 void clsConfiguration::LoadValue(const SettingRow& row, int board, int index) {
@@ -243,6 +269,7 @@ bool clsConfiguration::ConfigurationSaveToReg() {
             if (PerBoard(*row))
                 for (int i = 0; i < row->count; ++i)
                     SaveValue(*row, b, i);
+    SaveCalendarKey();
     return false;
 }
 

@@ -51,6 +51,8 @@ private:
     void LoadFailed(const std::string& description);
     void LoadValue(const SettingRow& row, int board, int index);
     void SaveValue(const SettingRow& row, int board, int index);
+    void LoadCalendarKey();
+    void SaveCalendarKey();
     int16_t LoadBoardInt16(int16_t BoardRecord::*member, int board);
     SettingTargets Targets() { return {&settings_, &boards_, &groupColours_}; }
 

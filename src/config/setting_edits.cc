@@ -191,6 +191,9 @@ bool ApplySetting(ConfigurationDialogModel& model, Settings& settings, const Set
         settings.LoggingOnOff = on ? kTrue : kFalse;
         return true;
     }
+    case SettingKind::HolidayFiles:
+        settings.HolidayFiles = value;
+        return true;
     case SettingKind::KeptByProgram:
         reason = setting.name + " is kept by the program itself (the run file last opened, the day's log " +
                  "file) and is not set by hand";

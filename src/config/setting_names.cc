@@ -179,6 +179,10 @@ ShownSetting ShowSetting(const SettingName& setting, ConfigurationDialogModel& m
     case SettingKind::MqttText:
     case SettingKind::MqttPassword:
         return mqtt != nullptr ? ShowMqtt(setting, *mqtt) : ShownSetting{};
+    case SettingKind::HolidayFiles:
+        if (settings.HolidayFiles.empty())
+            return {"\"\"", "no holiday calendar"};
+        return {settings.HolidayFiles, ""};
     }
     return {};
 }

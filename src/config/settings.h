@@ -44,6 +44,8 @@ struct Settings {
     int32_t ColorInputOFF = 0;
     int32_t ColorTTimeBkgrnd = 0;
     int32_t ColorNameBkgrnd = 0;
+    // Holiday calendars: .ics paths separated by ";" (kept under the Calendar key; empty: none).
+    std::string HolidayFiles;
     // The program-wide copy of the stored version tag, or an absence marker.
     std::string ConfigVersion;
 };

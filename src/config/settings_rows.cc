@@ -21,8 +21,9 @@ constexpr int32_t kGrey = 0xC0C0C0;
 constexpr std::array<int32_t, kMaxRelayGroupIndex + 1> kGroupColours{0xC0FFFF, 0x8080FF, 0x80C0FF, 0x80FFFF,
                                                                      0xFFFF80, 0xFF8080, 0xFF80FF, 0xFFFFFF};
 
-constexpr int kBoardOrder = 100; // board values load and save after every program-wide one
-constexpr int kMqttOrder = 200;  // never written by the store
+constexpr int kBoardOrder = 100;    // board values load and save after every program-wide one
+constexpr int kMqttOrder = 200;     // never written by the store
+constexpr int kCalendarOrder = 300; // loaded and saved after the key of the rest, without a diagnostic
 
 // Status colours in the order of their buttons; their store order is that of the settings.
 constexpr SettingRow Status(const char* name, int32_t Settings::*member, int button, int order,
@@ -315,6 +316,17 @@ constexpr auto kRows = std::to_array<SettingRow>({
     Mqtt("Password", &MqttSettings::Password, K::MqttPassword, R::Secret, 6, {}),
     Mqtt("TlsCaFile", &MqttSettings::TlsCaFile, K::MqttText, R::TrimmedText, 7, {}),
     Mqtt("Discovery", &MqttSettings::Discovery, K::MqttFlag, R::WholeFlag, 8, {1}),
+
+    {.name = "HolidayFiles",
+     .key = SettingKey::Calendar,
+     .group = G::Calendar,
+     .kind = K::HolidayFiles,
+     .member = &Settings::HolidayFiles,
+     .rule = R::Text,
+     .storeOrder = kCalendarOrder,
+     .control = "txtHolidayFiles",
+     .label = "Holiday Files",
+     .plain = "Holiday calendar files (.ics, separated by ;)"},
 });
 
 std::span<const SettingRow> SettingRows() {

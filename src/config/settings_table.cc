@@ -18,7 +18,15 @@ std::string NumberedText(const char* pattern, int board, int index) {
 }
 
 const char* SettingKeyPath(SettingKey key) {
-    return key == SettingKey::Mqtt ? kMqttKey : kConfigKey;
+    switch (key) {
+    case SettingKey::Mqtt:
+        return kMqttKey;
+    case SettingKey::Calendar:
+        return kCalendarKey;
+    case SettingKey::Config:
+        break;
+    }
+    return kConfigKey;
 }
 
 std::string SettingGroupTitle(SettingGroup group, int board) {
@@ -37,6 +45,8 @@ std::string SettingGroupTitle(SettingGroup group, int board) {
         return "Kept by the program (Logging menu, open run file, day's log)";
     case SettingGroup::Mqtt:
         return "MQTT";
+    case SettingGroup::Calendar:
+        return "Calendar";
     }
     return "";
 }

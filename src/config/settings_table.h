@@ -19,13 +19,14 @@ namespace tavrel {
 
 inline constexpr const char* kConfigKey = "SOFTWARE\\Tavrel\\Config";
 inline constexpr const char* kMqttKey = "SOFTWARE\\Tavrel\\Mqtt";
+inline constexpr const char* kCalendarKey = "SOFTWARE\\Tavrel\\Calendar";
 
 // The key a row is stored under, below HKEY_LOCAL_MACHINE.
-enum class SettingKey { Config, Mqtt };
+enum class SettingKey { Config, Mqtt, Calendar };
 const char* SettingKeyPath(SettingKey key);
 
 // The window section a row belongs to, in the order the listing shows them.
-enum class SettingGroup { Board, BoardWide, StatusColours, GroupColours, Kill, Kept, Mqtt };
+enum class SettingGroup { Board, BoardWide, StatusColours, GroupColours, Kill, Kept, Mqtt, Calendar };
 // The listing's heading: "Interface Boards: Board 1", "Kill Options".
 std::string SettingGroupTitle(SettingGroup group, int board);
 
@@ -52,6 +53,7 @@ enum class SettingKind {
     MqttPort,
     MqttText,
     MqttPassword,
+    HolidayFiles,
 };
 
 enum class LoadRule {

@@ -142,7 +142,7 @@ void SetOrExpectEach(const SettingTargets& targets, bool set, bool (*pick)(const
 
 TEST_F(Configuration, EveryStoredSettingRoundTrips) {
     const SettingTargets targets{&ctx.settings, &ctx.schedule.BoardArray, &ctx.schedule.RelayGroupColors};
-    const auto config = [](const SettingRow& row) { return row.key == SettingKey::Config; };
+    const auto config = [](const SettingRow& row) { return row.key != SettingKey::Mqtt; };
     ApplyFirstRunSettings(ctx.settings, ctx.schedule.BoardArray, ctx.schedule.RelayGroupColors);
     SetOrExpectEach(targets, true, config);
     Save();
@@ -163,6 +163,24 @@ TEST_F(Configuration, EveryStoredSettingRoundTrips) {
     EXPECT_EQ(loaded.Port, 8883);
     loaded.Port = mqtt.Port = OtherValue<int>(RowOf(&MqttSettings::Port), 0);
     SetOrExpectEach({.mqtt = &loaded}, false, mqttRows);
+}
+
+// Configurations saved before calendars existed have no Calendar key; a machine without calendars
+// keeps none either.
+TEST_F(Configuration, TheCalendarKeyIsReadQuietlyAndHoldsNoEmptyValue) {
+    const auto stored = [this] {
+        return ctx.regApi.ReadRegValueCheck(kHkeyLocalMachine, kCalendarKey, "HolidayFiles", false);
+    };
+    ctx.settings.HolidayFiles = "/etc/a.ics;c:\\b.ics";
+    Save();
+    EXPECT_EQ(stored(), "/etc/a.ics;c:\\b.ics");
+    ctx.settings.HolidayFiles = "";
+    Save();
+    EXPECT_EQ(stored(), kRegValueNameNotFound);
+    ctx.settings.HolidayFiles = "left over";
+    Load();
+    EXPECT_EQ(ctx.settings.HolidayFiles, "");
+    EXPECT_EQ(boxes.Count(), 0u);
 }
 
 TEST(SettingsTable, RegistryNamesAreUniqueAcrossKeys) {
