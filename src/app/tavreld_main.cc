@@ -15,6 +15,7 @@
 #include "shell/headless_reload.h"
 #include "shell/help_text.h"
 #include "shell/holiday_command.h"
+#include "shell/holiday_service.h"
 #include "shell/loop_wake.h"
 #include "shell/mqtt_service.h"
 #include "shell/preview_printer.h"
@@ -105,6 +106,8 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     if (const std::optional<int> ended = LoadScheduleHeadless(ctx, runFile, std::cerr))
         return *ended;
 
+    HolidayService holidays(ctx, [](const std::string& line) { std::cerr << "tavreld: " << line << "\n"; });
+    holidays.Load();
     PrintLines(StartLines(ctx, home));
     ConsoleTickHost host(ctx, std::cout, &start.Mqtt());
     HeadlessReload reload(ctx, system, start.BoardClaim(), start.Mqtt(), runFile, std::cerr);
@@ -123,8 +126,10 @@ int RunCommand(const std::string& home, const std::string& runFile) {
             }
             if (reloadAsked && reload.TryReload()) {
                 reloadAsked = false;
+                holidays.Load();
                 health.Reloaded();
             }
+            holidays.NewDayCheck();
             wake.Arm(start.Mqtt().Running());
             return StopRequested() || host.closeRequested;
         },

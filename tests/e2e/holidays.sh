@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # --holidays with the real calendar library: a Windows path mapped through drive C:, a file that is
 # missing, and in the other one a damaged line and a timed event; the dates covered are listed exactly.
-# A tavreld without calendar files maps none of the library.
+# A running tavreld reads them at start; without calendar files it maps none of the library.
 source "$(dirname "$0")/lib.sh"
 new_home
 
@@ -31,12 +31,25 @@ rc=0
 "$TAVRELD" --holidays 2027-02-30 >/dev/null 2>&1 || rc=$?
 [[ $rc -eq 2 ]] || fail "a bad date ended with $rc, expected 2"
 
-# Without calendar files the running scheduler never opens the library.
+# The running scheduler reads the calendars at start and says what it found; without calendar files it
+# never opens the library.
+library_mapped() {
+    local maps
+    maps=$(cat "/proc/$TAVRELD_PID/maps") || fail "cannot read tavreld's memory map"
+    grep -q "$(basename "$TAVRELD")" <<<"$maps" || fail "the memory map read is not tavreld's"
+    grep -q libical <<<"$maps"
+}
+start_tavreld "2027-07-26 09:00:00" "$SOURCE_DIR/examples/demo.run"
+wait_for "$TAVREL_HOME/err" "Process id:"
+grep -qF "tavreld: Holidays: 13 dates in the coming year from 2 calendar files; today is Summer closing" \
+    "$TAVREL_HOME/err" || fail "the start does not say the holidays: $(cat "$TAVREL_HOME/err")"
+library_mapped || fail "tavreld with calendar files has no libical mapped"
+stop_tavreld TERM || fail "tavreld did not end with 0 on SIGTERM"
+
 "$TAVRELD" --config set HolidayFiles '' >/dev/null || fail "HolidayFiles not cleared"
 start_tavreld "2026-12-07 09:00:00" "$SOURCE_DIR/examples/demo.run"
 wait_for "$TAVREL_HOME/err" "Process id:"
-maps=$(cat "/proc/$TAVRELD_PID/maps") || fail "cannot read tavreld's memory map"
-grep -q "$(basename "$TAVRELD")" <<<"$maps" || fail "the memory map read is not tavreld's"
-grep -q libical <<<"$maps" && fail "tavreld without calendar files mapped libical"
+library_mapped && fail "tavreld without calendar files mapped libical"
+grep -q "Holidays" "$TAVREL_HOME/err" && fail "tavreld without calendar files spoke of holidays"
 stop_tavreld TERM || fail "tavreld did not end with 0 on SIGTERM"
 echo "1 passed, 0 failed"
