@@ -107,6 +107,8 @@ int RunCommand(const std::string& home, const std::string& runFile) {
         return *ended;
 
     HolidayService holidays(ctx, [](const std::string& line) { std::cerr << "tavreld: " << line << "\n"; });
+    holidays.OnToday(
+        [&start](const Holiday* today, bool calendar) { start.Mqtt().SetHoliday(today, calendar); });
     holidays.Load();
     PrintLines(StartLines(ctx, home));
     ConsoleTickHost host(ctx, std::cout, &start.Mqtt());

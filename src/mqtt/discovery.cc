@@ -67,6 +67,14 @@ TAVREL_COLD std::string Payload(const DiscoveryDevice& d, const Entity& e, int n
 
 } // namespace
 
+TAVREL_COLD MqttPublication HolidayDiscoveryMessage(const DiscoveryDevice& d) {
+    return {ConfigTopic(d, "binary_sensor", "holiday"),
+            "{" + Common(d, "Holiday", "holiday") + "," + Field("state_topic", HolidayTopic(d.prefix)) + "," +
+                Field("payload_on", "ON") + "," + Field("payload_off", "OFF") + "," +
+                Field("json_attributes_topic", HolidayAttributesTopic(d.prefix)) + "}",
+            true};
+}
+
 TAVREL_COLD std::string JsonString(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {

@@ -25,4 +25,7 @@ std::string JsonString(const std::string& text);
 std::vector<MqttPublication> DiscoveryMessages(const DiscoveryDevice& device,
                                                const std::array<std::string, kMqttRelays>& names);
 
+// The retained config message of the holiday sensor, whose attributes are the holiday's name and file.
+MqttPublication HolidayDiscoveryMessage(const DiscoveryDevice& device);
+
 } // namespace tavrel

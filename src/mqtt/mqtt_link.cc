@@ -164,18 +164,32 @@ TAVREL_COLD void MqttLink::PublishAll() {
             client_->Publish(p.topic, p.payload, p.retain);
     }
     published_.reset();
+    holidayAnnounced_ = false;
 }
 
 TAVREL_COLD void MqttLink::PublishChanges() {
     if (client_ == nullptr || !watch_.Up())
         return;
-    const MqttState now = TakeMqttState(engine_);
+    MqttState now = TakeMqttState(engine_);
+    now.holiday = holiday_;
+    now.holidayAttributes = holidayAttributes_;
+    if (settings_.Discovery && !holiday_.empty() && !holidayAnnounced_) {
+        const DiscoveryDevice device{settings_.ClientId, settings_.TopicPrefix, version_,
+                                     engine_.schedule.BoardArray[0].ChipSetType};
+        const MqttPublication p = HolidayDiscoveryMessage(device);
+        holidayAnnounced_ = client_->Publish(p.topic, p.payload, p.retain);
+    }
     if (published_ && *published_ == now)
         return;
     for (const MqttPublication& p : StateChanges(published_, now, settings_.TopicPrefix))
         if (!client_->Publish(p.topic, p.payload, p.retain))
             return; // the connection went: everything is sent again when it is back
     published_ = now;
+}
+
+TAVREL_COLD void MqttLink::SetHoliday(const std::string& state, const std::string& attributes) {
+    holiday_ = state;
+    holidayAttributes_ = attributes;
 }
 
 TAVREL_COLD void MqttLink::PublishLogLine(const std::string& line) {

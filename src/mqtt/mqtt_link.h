@@ -47,6 +47,9 @@ public:
     // Publishes the state values that changed since they were last published.
     void PublishChanges();
     void PublishLogLine(const std::string& line);
+    // Today's holiday as published: "ON" or "OFF" and its attributes' JSON; "" (no calendar) publishes
+    // nothing. Announced to Home Assistant once a calendar is set.
+    void SetHoliday(const std::string& state, const std::string& attributes);
 
     // Says "offline" and disconnects.
     void Stop();
@@ -78,6 +81,9 @@ private:
     bool takeoverLogged_ = false;
     MqttConnectionWatch watch_;
     std::optional<MqttState> published_;
+    std::string holiday_;
+    std::string holidayAttributes_;
+    bool holidayAnnounced_ = false;
     std::unique_ptr<MqttClient> client_; // last: its network thread ends before the rest goes
 };
 

@@ -48,6 +48,10 @@ TAVREL_COLD std::vector<MqttPublication> StateChanges(const std::optional<MqttSt
     }
     add(InputsTopic(prefix), was.inputs, now.inputs, all);
     add(ScheduleTopic(prefix), was.schedule, now.schedule, all);
+    if (!now.holiday.empty()) {
+        add(HolidayTopic(prefix), was.holiday, now.holiday, all);
+        add(HolidayAttributesTopic(prefix), was.holidayAttributes, now.holidayAttributes, all);
+    }
     return out;
 }
 

@@ -27,6 +27,9 @@ struct MqttState {
     std::array<MqttRelayState, kMqttRelays> relays;
     std::string inputs;
     std::string schedule;
+    // "ON" or "OFF" for today, and {"name":...,"file":...}; both "" without holiday calendars.
+    std::string holiday;
+    std::string holidayAttributes;
     bool operator==(const MqttState&) const = default;
 };
 

@@ -63,6 +63,14 @@ TAVREL_COLD std::string LogTopic(const std::string& prefix) {
     return prefix + "/log";
 }
 
+TAVREL_COLD std::string HolidayTopic(const std::string& prefix) {
+    return prefix + "/holiday";
+}
+
+TAVREL_COLD std::string HolidayAttributesTopic(const std::string& prefix) {
+    return HolidayTopic(prefix) + "/attributes";
+}
+
 TAVREL_COLD std::string CommandTopic(const std::string& prefix) {
     return prefix + "/command";
 }

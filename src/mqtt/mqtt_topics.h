@@ -14,6 +14,9 @@ std::string RelayTopic(const std::string& prefix, int relayNumber, const std::st
 std::string InputsTopic(const std::string& prefix);
 std::string ScheduleTopic(const std::string& prefix);
 std::string LogTopic(const std::string& prefix);
+// Whether today is a holiday ("ON"/"OFF"), and its name and calendar file as JSON.
+std::string HolidayTopic(const std::string& prefix);
+std::string HolidayAttributesTopic(const std::string& prefix);
 std::string CommandTopic(const std::string& prefix);
 // What the program subscribes to: every relay's "set" topic.
 std::string RelaySetPattern(const std::string& prefix);

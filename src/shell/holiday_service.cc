@@ -32,8 +32,10 @@ void HolidayService::Load() {
     files_ = HolidayFilesOf(ctx_.settings.HolidayFiles, ctx_.drives);
     fileTimes_.clear();
     calendar_.Clear();
-    if (files_.empty())
+    if (files_.empty()) {
+        Tell();
         return;
+    }
     for (const HolidayFile& file : files_)
         fileTimes_.push_back(FileChangedTime(file.path));
     if (!reader_) {
@@ -41,6 +43,7 @@ void HolidayService::Load() {
         reader_ = loader_(error);
         if (!reader_) {
             Say("Holidays: the calendars cannot be read: " + error + "; every day runs as an ordinary day");
+            Tell();
             return;
         }
     }
@@ -55,6 +58,12 @@ void HolidayService::Load() {
     Say("Holidays: " + std::to_string(coming) + " dates in the coming year from " +
         std::to_string(files_.size()) + (files_.size() == 1 ? " calendar file" : " calendar files") +
         "; today " + (today != nullptr ? "is " + today->name : std::string("is no holiday")));
+    Tell();
+}
+
+void HolidayService::Tell() {
+    if (tell_)
+        tell_(Today(), !files_.empty());
 }
 
 bool HolidayService::FilesChanged() const {
@@ -71,6 +80,8 @@ void HolidayService::NewDayCheck() {
     day_ = today;
     if (!files_.empty() && (FilesChanged() || readUntil_ - DayNumber(today) < kReadAgainDays))
         Load();
+    else
+        Tell();
 }
 
 const Holiday* HolidayService::Today() const {

@@ -33,14 +33,19 @@ public:
     const HolidayCalendar& Calendar() const { return calendar_; }
     // Today's holiday, or null.
     const Holiday* Today() const;
+    // Called after each reading and at each new day with today's holiday (null: none) and whether any
+    // calendar files are set.
+    void OnToday(std::function<void(const Holiday* today, bool calendar)> tell) { tell_ = std::move(tell); }
 
 private:
     bool FilesChanged() const;
     void Say(const std::string& line);
+    void Tell();
 
     ProgramContext& ctx_;
     std::function<void(const std::string&)> say_;
     CalendarReaderLoader loader_;
+    std::function<void(const Holiday*, bool)> tell_;
     std::unique_ptr<CalendarReader> reader_;
     HolidayCalendar calendar_;
     std::vector<HolidayFile> files_;

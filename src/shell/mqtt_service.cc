@@ -1,5 +1,7 @@
 #include "shell/mqtt_service.h"
 
+#include "engine/holiday_calendar.h"
+#include "mqtt/discovery.h"
 #include "platform/cold_code.h"
 #include "platform/host_name.h"
 #include "platform/mqtt_client.h"
@@ -27,6 +29,7 @@ TAVREL_COLD void MqttService::StartWith(MqttSettings settings) {
         return;
     link_ = std::make_unique<MqttLink>(ctx_.engine, settings_, kProgramVersion, LoadMqttClient, notice_);
     link_->SetWake(wake_);
+    link_->SetHoliday(holiday_, holidayAttributes_);
     link_->Start();
 }
 
@@ -62,6 +65,18 @@ void MqttService::DisplayChanged() {
 void MqttService::StateLineLogged(const std::string& line) {
     if (link_ != nullptr)
         link_->PublishLogLine(line);
+}
+
+TAVREL_COLD void MqttService::SetHoliday(const Holiday* today, bool calendar) {
+    holiday_ = !calendar ? "" : today != nullptr ? "ON" : "OFF";
+    holidayAttributes_ = !calendar          ? ""
+                         : today != nullptr ? "{\"name\":" + JsonString(today->name) +
+                                                  ",\"file\":" + JsonString(today->file) + "}"
+                                            : "{\"name\":null,\"file\":null}";
+    if (link_ != nullptr) {
+        link_->SetHoliday(holiday_, holidayAttributes_);
+        link_->PublishChanges();
+    }
 }
 
 std::string MqttVersionText() {

@@ -12,6 +12,7 @@
 
 namespace tavrel {
 
+struct Holiday;
 struct ProgramContext;
 class TickHost;
 
@@ -40,6 +41,9 @@ public:
     // After the tick host redrew: the state values that changed are published.
     void DisplayChanged();
     void StateLineLogged(const std::string& line);
+    // Today's holiday (null: none) for the link, kept across restarts; `calendar` false: no calendar
+    // files, so nothing about holidays is published.
+    void SetHoliday(const Holiday* today, bool calendar);
 
 private:
     void StartWith(MqttSettings settings);
@@ -49,6 +53,8 @@ private:
     std::function<void()> wake_;
     MqttSettings settings_; // those the link runs with
     std::unique_ptr<MqttLink> link_;
+    std::string holiday_;
+    std::string holidayAttributes_;
 };
 
 // "MQTT: available" or "MQTT: not built in", for --version.

@@ -95,6 +95,29 @@ TEST_F(MqttLinkTest, ConnectingPublishesAvailabilityDiscoveryAndState) {
     EXPECT_TRUE(broker.stopped);
 }
 
+// Without a calendar nothing about holidays is sent; with one, today's state and its attributes are
+// retained, and Home Assistant is told of the sensor once.
+TEST_F(MqttLinkTest, TodaysHolidayIsRetainedWithItsAttributes) {
+    Link();
+    broker.Connect();
+    Link().Poll(host);
+    EXPECT_EQ(broker.Last("t/box/holiday"), "(none)");
+    Link().SetHoliday("ON", R"({"name":"Summer closing","file":"c:\\h.ics"})");
+    Link().PublishChanges();
+    Link().PublishChanges();
+    EXPECT_EQ(broker.Last("t/box/holiday"), "ON");
+    EXPECT_EQ(broker.Last("t/box/holiday/attributes"), R"({"name":"Summer closing","file":"c:\\h.ics"})");
+    const auto sensors = std::count_if(broker.sent.begin(), broker.sent.end(), [](const auto& m) {
+        return m.topic == "homeassistant/binary_sensor/box/holiday/config" && m.retain &&
+               m.payload.find(R"("json_attributes_topic":"t/box/holiday/attributes")") != std::string::npos &&
+               m.payload.find(R"("state_topic":"t/box/holiday")") != std::string::npos;
+    });
+    EXPECT_EQ(sensors, 1);
+    EXPECT_TRUE(std::all_of(broker.sent.begin(), broker.sent.end(), [](const auto& m) {
+        return m.topic.find("holiday") == std::string::npos || m.retain;
+    }));
+}
+
 TEST_F(MqttLinkTest, RelayCommandsActOnceAndReachTheRestartFile) {
     Link();
     broker.Connect();
