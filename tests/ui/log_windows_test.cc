@@ -21,6 +21,8 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <functional>
+#include <memory>
 
 using namespace tavrel;
 
@@ -183,6 +185,25 @@ private slots:
             !QFile::exists(QString::fromStdString(t.platform.home.File("registry/HKEY_LOCAL_MACHINE.reg"))) ||
             test::ReadWholeFile(t.platform.home.File("registry/HKEY_LOCAL_MACHINE.reg")).find("logs") ==
                 std::string::npos);
+    }
+
+    // The delete and path windows come back where they were left, whichever way they were closed.
+    void deleteAndPathWindowsComeBackWhereTheyWereLeft() {
+        test::TestContext t;
+        t.ctx.settings.LogFilePath = "c:\\";
+        LogFolder(t, {});
+        const std::function<QDialog*()> makers[] = {
+            [&] { return new frmLogFileDelete(t.ctx, frmLogFileDelete::TrashOps(t.ctx.drives)); },
+            [&] { return new frmLogFilePath(t.ctx); }};
+        for (const auto& make : makers) {
+            std::unique_ptr<QDialog> first(make());
+            first->show();
+            first->move(37, 45);
+            QTest::keyClick(first.get(), Qt::Key_Escape);
+            QVERIFY(!first->isVisible());
+            std::unique_ptr<QDialog> again(make());
+            QCOMPARE(again->pos(), QPoint(37, 45));
+        }
     }
 };
 

@@ -12,11 +12,13 @@
 #include "support/test_platform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <filesystem>
 #include <memory>
@@ -221,6 +223,34 @@ private slots:
         }
         titles.sort();
         QCOMPARE(titles, QStringList({"Tavrel Help (Configuration)", "Tavrel Help (General)"}));
+    }
+
+    // Each configuration window comes back where the user left it, however it was closed.
+    void configurationWindowsComeBackWhereTheyWereLeft() {
+        Fixture f;
+        f.Open();
+        QStringList seen;
+        const auto moveAndClose = [&](const QPoint& at) {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog == nullptr)
+                return false;
+            seen << dialog->objectName() + QString(" %1,%2").arg(dialog->x()).arg(dialog->y());
+            dialog->move(at);
+            dialog->close();
+            return true;
+        };
+        for (const QPoint& at : {QPoint(31, 42), QPoint(0, 0)}) {
+            // Each pass closes every window the command opens, one after the other.
+            QTimer closer;
+            connect(&closer, &QTimer::timeout, [&] { moveAndClose(at); });
+            closer.start(50);
+            f.Item("mnuFileConfiguration")->trigger();
+        }
+        QCOMPARE(seen.size(), 4);
+        for (int i = 2; i < seen.size(); ++i)
+            QVERIFY2(seen[i].endsWith(" 31,42"), qPrintable(seen.join("; ")));
+        for (const QString& shown : seen.mid(0, 2))
+            QVERIFY(f.Stored(kStartupKey, shown.section(' ', 0, 0).toStdString()) != kRegKeyNotFound);
     }
 };
 

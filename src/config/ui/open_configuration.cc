@@ -40,12 +40,16 @@ QString ChooseLogFolder(const std::string& tavrelHome, const QString& current, Q
         (canonical.isEmpty() ? chosen : canonical).toStdString(), DriveFoldersOf(tavrelHome)));
 }
 
-bool OpenConfiguration(const ConfigurationTargets& targets, const std::function<void(int)>& invalidateBoard,
-                       const std::string& tavrelHome, QWidget* parent) {
+std::vector<ConfigWindow> ConfigWindowsForScreen(const QWidget* parent) {
     const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
-    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QSize size = screen != nullptr ? screen->size() : QSize(1024, 768);
+    return ChooseConfigWindows(size.width(), size.height());
+}
+
+bool OpenConfiguration(const ConfigurationTargets& targets, const std::function<void(int)>& invalidateBoard,
+                       const std::string& tavrelHome, QWidget* parent, const KeepPlacement& keepPlacement) {
     bool saved = false;
-    for (ConfigWindow window : ChooseConfigWindows(available.width(), available.height())) {
+    for (ConfigWindow window : ConfigWindowsForScreen(parent)) {
         ConfigurationTargets each = targets; // once saved, the second window's defaults are stored ones
         each.nothingStored = targets.nothingStored && !saved;
         ConfigurationDialogModel model(window, each);
@@ -55,6 +59,8 @@ bool OpenConfiguration(const ConfigurationTargets& targets, const std::function<
                 return ChooseLogFolder(tavrelHome, current, owner);
             },
             parent);
+        if (keepPlacement)
+            keepPlacement(dialog, dialog.objectName().toStdString());
         dialog.exec();
         saved = saved || model.Saved();
     }

@@ -3,6 +3,7 @@
 // invalidated so the next relay write sets each one up with its new settings.
 
 #include "config/config_dialog_types.h"
+#include "config/configuration_dialog_model.h"
 #include "config/log_folder.h"
 
 #include <QString>
@@ -21,8 +22,15 @@ std::vector<DriveFolder> DriveFoldersOf(const std::string& tavrelHome);
 // Asks for the log folder in a directory dialog; the answer as the settings keep it, or empty.
 QString ChooseLogFolder(const std::string& tavrelHome, const QString& current, QWidget* parent);
 
+// Puts a window where it was last left and remembers where it is closed, under the window's name.
+using KeepPlacement = std::function<void(QWidget& window, const std::string& windowName)>;
+
+// The windows for a screen of this size (its whole size: a task bar does not make it a small screen).
+std::vector<ConfigWindow> ConfigWindowsForScreen(const QWidget* parent);
+
 // True when the user saved. `invalidateBoard` is called for every board slot after the windows close.
 bool OpenConfiguration(const ConfigurationTargets& targets, const std::function<void(int)>& invalidateBoard,
-                       const std::string& tavrelHome, QWidget* parent = nullptr);
+                       const std::string& tavrelHome, QWidget* parent = nullptr,
+                       const KeepPlacement& keepPlacement = {});
 
 } // namespace tavrel

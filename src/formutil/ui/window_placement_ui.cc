@@ -2,7 +2,9 @@
 
 #include "formutil/window_placement.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QObject>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
@@ -13,6 +15,27 @@ namespace {
 WindowRect FromQRect(const QRect& r) {
     return {r.x(), r.y(), r.width(), r.height()};
 }
+
+// Lives as the window's child, so it goes with the window.
+class PlacementKeeper final : public QObject {
+public:
+    PlacementKeeper(QWidget& window, modRegAPI& regApi, std::string windowName)
+        : QObject(&window), window_(window), regApi_(regApi), windowName_(std::move(windowName)) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::Hide && !window_.isMinimized())
+            SaveWindowPlacement(window_, regApi_, windowName_);
+        return false;
+    }
+
+private:
+    QWidget& window_;
+    modRegAPI& regApi_;
+    std::string windowName_;
+};
 } // namespace
 
 bool RestoreWindowPlacement(QWidget& window, modRegAPI& regApi, const std::string& windowName) {
@@ -35,6 +58,11 @@ void SaveWindowPlacement(const QWidget& window, modRegAPI& regApi, const std::st
     // The frame's position with the client size: what move() and resize() take back.
     const QRect frame = window.frameGeometry();
     PlacementStore(regApi).Save(windowName, {frame.x(), frame.y(), window.width(), window.height()});
+}
+
+void KeepWindowPlacement(QWidget& window, modRegAPI& regApi, const std::string& windowName) {
+    RestoreWindowPlacement(window, regApi, windowName);
+    new PlacementKeeper(window, regApi, windowName);
 }
 
 } // namespace tavrel

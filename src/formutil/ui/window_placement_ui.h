@@ -13,4 +13,8 @@ class modRegAPI;
 bool RestoreWindowPlacement(QWidget& window, modRegAPI& regApi, const std::string& windowName);
 void SaveWindowPlacement(const QWidget& window, modRegAPI& regApi, const std::string& windowName);
 
+// For a dialog that closes by many paths (its buttons, Escape, the title bar): restores its place now and
+// stores it whenever the window is hidden. `regApi` must outlive `window`.
+void KeepWindowPlacement(QWidget& window, modRegAPI& regApi, const std::string& windowName);
+
 } // namespace tavrel

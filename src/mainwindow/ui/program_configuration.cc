@@ -1,6 +1,7 @@
 #include "mainwindow/ui/program_configuration.h"
 
 #include "config/ui/open_configuration.h"
+#include "formutil/ui/window_placement_ui.h"
 #include "platform/environment.h"
 #include "shell/program_context.h"
 #include "shell/startup.h"
@@ -17,7 +18,8 @@ bool OpenWith(ProgramContext& ctx, bool nothingStored, QWidget* parent) {
                                        [&ctx] { ctx.NewConfiguration().ConfigurationSaveToReg(); },
                                        nothingStored};
     return OpenConfiguration(
-        targets, [&ctx](int board) { ctx.boards.InvalidateBoard(board); }, DefaultTavrelHome(), parent);
+        targets, [&ctx](int board) { ctx.boards.InvalidateBoard(board); }, DefaultTavrelHome(), parent,
+        [&ctx](QWidget& window, const std::string& name) { KeepWindowPlacement(window, ctx.regApi, name); });
 }
 
 } // namespace

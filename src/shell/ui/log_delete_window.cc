@@ -1,5 +1,6 @@
 #include "shell/ui/log_delete_window.h"
 
+#include "formutil/ui/window_placement_ui.h"
 #include "platform/drive_map.h"
 #include "shell/program_context.h"
 #include "shell/ui/folder_picker.h"
@@ -61,6 +62,7 @@ frmLogFileDelete::frmLogFileDelete(ProgramContext& ctx, LogDeleteOps ops, QWidge
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     ListFiles();
     resize(560, 360);
+    KeepWindowPlacement(*this, ctx_.regApi, "frmLogFileDelete");
 }
 
 void frmLogFileDelete::ListFiles() {

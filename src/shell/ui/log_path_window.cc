@@ -1,5 +1,6 @@
 #include "shell/ui/log_path_window.h"
 
+#include "formutil/ui/window_placement_ui.h"
 #include "shell/log_files.h"
 #include "shell/program_context.h"
 #include "shell/ui/folder_picker.h"
@@ -50,6 +51,7 @@ frmLogFilePath::frmLogFilePath(ProgramContext& ctx, QWidget* parent) : QDialog(p
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     showPath();
     resize(420, 400);
+    KeepWindowPlacement(*this, ctx_.regApi, "frmLogFilePath");
 }
 
 void frmLogFilePath::Select() {
