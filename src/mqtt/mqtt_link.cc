@@ -1,5 +1,7 @@
 #include "mqtt/mqtt_link.h"
 
+#include "mqtt/connection_check.h"
+
 #include "engine/engine.h"
 #include "mqtt/mqtt_commands.h"
 #include "mqtt/mqtt_topics.h"
@@ -61,13 +63,7 @@ TAVREL_COLD void MqttLink::Start() {
         Log("not started: " + error);
         return;
     }
-    MqttConnectOptions o;
-    o.host = settings_.Host;
-    o.port = settings_.Port;
-    o.clientId = settings_.ClientId;
-    o.username = settings_.Username;
-    o.password = settings_.Password;
-    o.caFile = settings_.TlsCaFile;
+    MqttConnectOptions o = ConnectOptionsOf(settings_);
     o.willTopic = AvailabilityTopic(settings_.TopicPrefix);
     o.willPayload = kMqttOffline;
     if (!client_->Start(o, *this, error)) {

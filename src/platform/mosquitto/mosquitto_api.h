@@ -31,6 +31,7 @@ struct MosquittoApi {
     decltype(&mosquitto_connect_callback_set) connect_callback_set = nullptr;
     decltype(&mosquitto_disconnect_callback_set) disconnect_callback_set = nullptr;
     decltype(&mosquitto_message_callback_set) message_callback_set = nullptr;
+    decltype(&mosquitto_log_callback_set) log_callback_set = nullptr;
     decltype(&mosquitto_strerror) strerror = nullptr;
     decltype(&mosquitto_connack_string) connack_string = nullptr;
 };
@@ -58,6 +59,7 @@ TAVREL_COLD inline bool ResolveAll(void* lib, MosquittoApi& a) {
            Resolve(lib, "mosquitto_connect_callback_set", a.connect_callback_set) &&
            Resolve(lib, "mosquitto_disconnect_callback_set", a.disconnect_callback_set) &&
            Resolve(lib, "mosquitto_message_callback_set", a.message_callback_set) &&
+           Resolve(lib, "mosquitto_log_callback_set", a.log_callback_set) &&
            Resolve(lib, "mosquitto_strerror", a.strerror) &&
            Resolve(lib, "mosquitto_connack_string", a.connack_string);
 }

@@ -15,6 +15,7 @@
 #include <mqtt_protocol.h>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -64,6 +65,7 @@ struct NetworkState {
     int shortSessions = 0;    // ended soon after they were accepted, in a row; network thread only
     bool sessionOpen = false; // accepted and not yet counted as ended; network thread only
     std::chrono::steady_clock::time_point stopSince; // network thread only
+    std::string tlsReason; // what the TLS library last said went wrong; network thread only
 };
 
 class MosquittoClient final : public MqttClient {
@@ -98,6 +100,7 @@ public:
         api.connect_callback_set(n.mosq, &OnConnect);
         api.disconnect_callback_set(n.mosq, &OnDisconnect);
         api.message_callback_set(n.mosq, &OnMessage);
+        api.log_callback_set(n.mosq, &OnLog);
         int rc = MOSQ_ERR_SUCCESS;
         if (!o.username.empty())
             rc = api.username_pw_set(n.mosq, o.username.c_str(),
@@ -283,7 +286,7 @@ private:
             SessionEnded(n);
             const bool takenOver = TakenOver(n);
             if (rc != MOSQ_ERR_SUCCESS)
-                Tell(n, [&](MqttClientEvents& e) { e.Disconnected(n.api.strerror(rc), takenOver); });
+                Tell(n, [&](MqttClientEvents& e) { e.Disconnected(FailureText(n, rc), takenOver); });
             // A short session does not count as a success: with a namesake taking it, the pauses grow.
             if (n.accepted && n.shortSessions == 0)
                 attempt = 0;
@@ -315,6 +318,22 @@ private:
         Tell(n, [&](MqttClientEvents& e) {
             e.Connected(rc == 0, rc == 0 ? std::string() : RefusalText(n, rc));
         });
+    }
+
+    // A TLS failure is only "A TLS error occurred." in the library's own words; why (a certificate that
+    // is not trusted, a name that does not match) comes from OpenSSL through the library's log.
+    TAVREL_COLD static void OnLog(mosquitto*, void* obj, int level, const char* text) {
+        const std::string_view line = text != nullptr ? text : "";
+        if (level == MOSQ_LOG_ERR && line.starts_with("OpenSSL Error"))
+            Net(obj).tlsReason = std::string(line.substr(line.find_last_of(':') + 1));
+    }
+
+    static std::string FailureText(NetworkState& n, int rc) {
+        std::string text = n.api.strerror(rc);
+        if (rc == MOSQ_ERR_TLS && !n.tlsReason.empty())
+            text += " (" + n.tlsReason + ")";
+        n.tlsReason.clear();
+        return text;
     }
 
     TAVREL_COLD static void OnDisconnect(mosquitto*, void* obj, int rc) {
