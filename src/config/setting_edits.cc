@@ -145,7 +145,8 @@ bool ApplyColourKillSetting(ColoursKillModel& colours, const SettingName& settin
     }
 }
 
-// The MQTT key has no window yet: the command checks what a load would not take as given.
+} // namespace
+
 bool ApplyMqttSetting(MqttSettings& mqtt, const SettingName& setting, const std::string& value,
                       std::string& reason) {
     bool on = false;
@@ -171,8 +172,6 @@ bool ApplyMqttSetting(MqttSettings& mqtt, const SettingName& setting, const std:
     });
     return true;
 }
-
-} // namespace
 
 bool ApplySetting(ConfigurationDialogModel& model, Settings& settings, const SettingName& setting,
                   const std::string& value, std::string& reason, MqttSettings* mqtt) {

@@ -17,6 +17,11 @@ namespace tavrel {
 bool ApplySetting(ConfigurationDialogModel& model, Settings& settings, const SettingName& setting,
                   const std::string& value, std::string& reason, MqttSettings* mqtt = nullptr);
 
+// An MQTT row set from its text, refused (with `reason`) where a load would not take the text as given:
+// the checks of both `--config set` and the window's MQTT section.
+bool ApplyMqttSetting(MqttSettings& mqtt, const SettingName& setting, const std::string& value,
+                      std::string& reason);
+
 // "relay-card", "firecracker", "mixed": the address presets of the reset menu. False for another word.
 bool ApplyPreset(ConfigurationDialogModel& model, const std::string& word);
 inline constexpr const char* kPresetWords = "relay-card, firecracker, mixed";
