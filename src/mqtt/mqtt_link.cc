@@ -150,15 +150,17 @@ TAVREL_COLD void MqttLink::ApplyMessages(TickHost& host, const MqttInboxContents
 TAVREL_COLD void MqttLink::PublishAll() {
     client_->Publish(AvailabilityTopic(settings_.TopicPrefix), kMqttOnline, true);
     const MqttState now = TakeMqttState(engine_);
-    if (settings_.Discovery) {
-        std::array<std::string, kMqttRelays> names;
-        for (int r = 0; r < kMqttRelays; ++r)
-            names[static_cast<size_t>(r)] = now.relays[static_cast<size_t>(r)].name;
-        const DiscoveryDevice device{settings_.ClientId, settings_.TopicPrefix, version_,
-                                     engine_.schedule.BoardArray[0].ChipSetType};
-        for (const MqttPublication& p : DiscoveryMessages(device, names))
-            client_->Publish(p.topic, p.payload, p.retain);
-    }
+    std::array<std::string, kMqttRelays> names;
+    for (int r = 0; r < kMqttRelays; ++r)
+        names[static_cast<size_t>(r)] = now.relays[static_cast<size_t>(r)].name;
+    const DiscoveryDevice device{settings_.ClientId, settings_.TopicPrefix, version_,
+                                 engine_.schedule.BoardArray[0].ChipSetType};
+    // With discovery off, an empty retained config removes each entity Home Assistant may still know
+    // from a run that had it on (sent at every connection: the switch may have come while offline).
+    for (const MqttPublication& p : DiscoveryMessages(device, names))
+        client_->Publish(p.topic, settings_.Discovery ? p.payload : std::string(), true);
+    if (!settings_.Discovery)
+        client_->Publish(HolidayDiscoveryMessage(device).topic, std::string(), true);
     published_.reset();
     holidayAnnounced_ = false;
 }

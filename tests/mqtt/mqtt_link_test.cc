@@ -118,6 +118,26 @@ TEST_F(MqttLinkTest, TodaysHolidayIsRetainedWithItsAttributes) {
     }));
 }
 
+TEST_F(MqttLinkTest, DiscoveryOffRemovesTheEntitiesHomeAssistantKnows) {
+    for (const bool discovery : {true, false}) {
+        broker.sent.clear();
+        settings.Discovery = discovery;
+        link.reset();
+        Link();
+        broker.Connect();
+        Link().Poll(host);
+        size_t configs = 0;
+        for (const auto& m : broker.sent)
+            if (m.topic.starts_with("homeassistant/") && m.topic.ends_with("/config")) {
+                ++configs;
+                EXPECT_TRUE(m.retain);
+                EXPECT_EQ(m.payload.empty(), !discovery) << m.topic;
+            }
+        // Off also withdraws the holiday sensor, which is announced only once a calendar says something.
+        EXPECT_EQ(configs, 3u * 8u + (discovery ? 0u : 1u));
+    }
+}
+
 TEST_F(MqttLinkTest, RelayCommandsActOnceAndReachTheRestartFile) {
     Link();
     broker.Connect();
