@@ -24,7 +24,7 @@ constexpr Caption kCaptions[] = {
     {"TopicPrefix", "&Topic prefix:", "Topic prefix"},
     {"Username", "User &name:", "User name"},
     {"Password", "Pass&word:", "Password"},
-    {"TlsCaFile", "TLS &CA file:", "TLS certificate authority file"},
+    {"TlsCaFile", "TLS CA &file:", "TLS certificate authority file"},
     {"TlsSystemCa", "Trust the &system's certificates", "Trust the system's certificates for TLS"},
     {"AcceptCommands", "&Accept commands", "Accept commands from the broker"},
     {"Discovery", "Home Assistant &discovery", "Home Assistant discovery"},
@@ -106,6 +106,23 @@ void MqttSettingsModel::Save() {
     if (save_)
         save_(entered_, changed);
     stored_ = entered_;
+}
+
+bool MqttSettingsModel::RequestClose(MessageBoxes& boxes) {
+    if (!Changed())
+        return true;
+    const MsgResult answer = boxes.Show({MsgIcon::Question,
+                                         "MQTT Settings",
+                                         {"The MQTT settings have changed.", "", "Save them?"},
+                                         MsgButtons::YesNoCancel,
+                                         MsgResult::Yes});
+    if (answer == MsgResult::Cancel)
+        return false;
+    if (answer == MsgResult::Yes)
+        Save();
+    else
+        CancelChanges();
+    return true;
 }
 
 } // namespace tavrel

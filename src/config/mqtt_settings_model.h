@@ -5,6 +5,7 @@
 
 #include "config/mqtt_record.h"
 #include "config/setting_names.h"
+#include "platform/message_box.h"
 
 #include <functional>
 #include <string>
@@ -41,6 +42,8 @@ public:
     std::vector<const SettingRow*> ChangedRows() const;
     void Save();
     void CancelChanges() { entered_ = stored_; }
+    // Leaving with changes not saved asks whether to save them; false when the user stays.
+    bool RequestClose(MessageBoxes& boxes);
 
 private:
     MqttSettings stored_;

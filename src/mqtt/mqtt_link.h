@@ -40,6 +40,8 @@ public:
     // Loads the client and starts connecting when MQTT is enabled; does nothing otherwise.
     void Start();
     bool Active() const { return client_ != nullptr; }
+    // The broker accepted the connection and it has not been lost since (as of the last Poll).
+    bool Connected() const { return client_ != nullptr && watch_.Up(); }
 
     // At the start of a tick: logs the connection's changes, applies the queued commands (`host` runs a
     // forced check) and publishes what changed.

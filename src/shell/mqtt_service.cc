@@ -52,6 +52,12 @@ TAVREL_COLD bool MqttService::Reload() {
     return true;
 }
 
+MqttLinkState MqttService::LinkState() const {
+    if (link_ == nullptr || !link_->Active())
+        return MqttLinkState::Off;
+    return link_->Connected() ? MqttLinkState::Connected : MqttLinkState::Retrying;
+}
+
 void MqttService::Poll(TickHost& host) {
     if (link_ != nullptr)
         link_->Poll(host);

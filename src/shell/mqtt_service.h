@@ -16,6 +16,8 @@ struct Holiday;
 struct ProgramContext;
 class TickHost;
 
+enum class MqttLinkState { Off, Connected, Retrying };
+
 class MqttService {
 public:
     // `notice` receives each line the link writes to the event log (null: the log only).
@@ -32,6 +34,8 @@ public:
     // alone when not. True when it was restarted.
     bool Reload();
     bool Running() const { return link_ != nullptr; }
+    // Off: MQTT is off or the link could not start; Retrying: started and not (or no longer) connected.
+    MqttLinkState LinkState() const;
     // Called on the network thread when a command arrived: the tick host then Polls at once. Set before
     // Start; kept across restarts.
     void SetWake(std::function<void()> wake) { wake_ = std::move(wake); }

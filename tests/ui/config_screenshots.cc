@@ -1,7 +1,9 @@
-// Renders the three configuration window variants to PNG files: config-<window>-<scale>x.png in the
-// folder given as the first argument. Run by scripts/screenshot-config.sh.
+// Renders the three configuration window variants and the MQTT section to PNG files:
+// config-<window>-<scale>x.png in the folder given as the first argument. Run by
+// scripts/screenshot-config.sh.
 
 #include "config/ui/configuration_window.h"
+#include "config/ui/mqtt_settings_window.h"
 #include "engine/schedule_records.h"
 
 #include "config/settings_table.h"
@@ -67,5 +69,24 @@ int main(int argc, char** argv) {
         std::printf("%s: %dx%d device-independent pixels\n", name.toUtf8().constData(), window.width(),
                     window.height());
     }
+    // The MQTT section with a filled-in, secured setup.
+    MqttSettings mqtt;
+    mqtt.Enabled = true;
+    mqtt.Host = "broker.example.lan";
+    mqtt.Port = 8883;
+    mqtt.ClientId = "tavrel-greenhouse";
+    mqtt.TopicPrefix = "tavrel/tavrel-greenhouse";
+    mqtt.Username = "relays";
+    mqtt.Password = "secret";
+    mqtt.TlsCaFile = "/etc/ssl/private/home-ca.crt";
+    MqttSettingsModel mqttModel(mqtt, {});
+    test::FakeMessageBoxes boxes;
+    MqttSettingsWindow mqttWindow(mqttModel, boxes, {}, {});
+    mqttWindow.show();
+    QApplication::processEvents();
+    const QString name = QString("%1/config-frmConfigMqtt-%2x.png").arg(folder).arg(scale);
+    mqttWindow.grab().save(name);
+    std::printf("%s: %dx%d device-independent pixels\n", name.toUtf8().constData(), mqttWindow.width(),
+                mqttWindow.height());
     return 0;
 }

@@ -14,8 +14,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -223,6 +225,29 @@ private slots:
         }
         titles.sort();
         QCOMPARE(titles, QStringList({"Tavrel Help (Configuration)", "Tavrel Help (General)"}));
+    }
+
+    // The status bar says the link is off (no service here) and a click opens the MQTT settings, whose
+    // Save stores the changed value.
+    void theMqttFieldOpensTheSettingsThatSaveToTheHive() {
+        Fixture f;
+        f.Open();
+        auto* field = f.window->findChild<QPushButton*>("StatusBarMqtt");
+        QCOMPARE(field->text(), QString("MQTT: off"));
+        QString opened;
+        QTimer::singleShot(50, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            opened = dialog->objectName();
+            auto* host = dialog->findChild<QLineEdit*>("txtHost");
+            host->setText("broker.lan");
+            emit host->editingFinished();
+            dialog->findChild<QPushButton*>("cmdSave")->click();
+            dialog->close();
+        });
+        field->click();
+        QCOMPARE(opened, QString("frmConfigMqtt"));
+        QCOMPARE(f.Stored(kMqttKey, "Host"), std::string("broker.lan"));
+        QCOMPARE(f.Stored(kMqttKey, "Port"), std::string(kRegValueNameNotFound)); // unchanged: not written
     }
 
     // Each configuration window comes back where the user left it, however it was closed.

@@ -3,7 +3,9 @@
 #include "formutil/ui/window_placement_ui.h"
 #include "mainwindow/status_bar_text.h"
 #include "mainwindow/ui/main_menu.h"
+#include "mainwindow/ui/program_configuration.h"
 #include "mainwindow/ui/relay_panels_view.h"
+#include "shell/mqtt_service.h"
 #include "shell/program_context.h"
 #include "shell/startup.h"
 #include "shell/ui/qt_tick_host.h"
@@ -12,6 +14,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 
@@ -64,6 +67,27 @@ void frmRelay::BuildStatusBar() {
         bar->addPermanentWidget(field, stretch);
         statusFields_.append(field);
     }
+    mqttField_ = new QPushButton(bar);
+    mqttField_->setObjectName("StatusBarMqtt");
+    mqttField_->setFlat(true);
+    mqttField_->setFocusPolicy(Qt::NoFocus);
+    mqttField_->setToolTip("MQTT settings");
+    connect(mqttField_, &QPushButton::clicked, this, [this] {
+        OpenMqttConfiguration(ctx_, host_.Mqtt(), this);
+        RefreshMqttField();
+    });
+    bar->addPermanentWidget(mqttField_);
+}
+
+void frmRelay::RefreshMqttField() {
+    const MqttLinkState state = host_.Mqtt() != nullptr ? host_.Mqtt()->LinkState() : MqttLinkState::Off;
+    const QString text = state == MqttLinkState::Connected  ? "MQTT: connected"
+                         : state == MqttLinkState::Retrying ? "MQTT: retrying"
+                                                            : "MQTT: off";
+    if (mqttField_->text() == text)
+        return;
+    mqttField_->setText(text);
+    mqttField_->setAccessibleName(text + ", MQTT settings");
 }
 
 bool frmRelay::Load() {
@@ -111,6 +135,7 @@ void frmRelay::RefreshCaptionAndStatus() {
     if (windowTitle() != caption)
         setWindowTitle(caption);
     menu_->SetSaveEnabled(ctx_.files.RestartedAfterCrash == kFalse);
+    RefreshMqttField();
 }
 
 std::string frmRelay::AskForSavePath() {

@@ -9,6 +9,7 @@
 #include <functional>
 
 class QLabel;
+class QPushButton;
 
 namespace tavrel {
 
@@ -55,6 +56,7 @@ protected:
 
 private:
     void BuildStatusBar();
+    void RefreshMqttField();
     std::string AskForSavePath();
 
     ProgramContext& ctx_;
@@ -63,6 +65,7 @@ private:
     RelayPanelsView* panels_;
     MainMenu* menu_;
     QList<QLabel*> statusFields_;
+    QPushButton* mqttField_ = nullptr; // the MQTT link's state; a click opens its settings
     QString focusedText_;
     QString note_; // a one-off remark in the file field ("FILE not opened: ...")
     bool closeBySystem_ = false;

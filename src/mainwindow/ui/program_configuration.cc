@@ -1,14 +1,26 @@
 #include "mainwindow/ui/program_configuration.h"
 
+#include "config/ui/mqtt_settings_window.h"
 #include "config/ui/open_configuration.h"
 #include "formutil/ui/window_placement_ui.h"
+#include "mqtt/connection_check.h"
+#include "mqtt/mqtt_settings.h"
 #include "platform/environment.h"
+#include "platform/host_name.h"
+#include "shell/mqtt_service.h"
 #include "shell/program_context.h"
 #include "shell/startup.h"
+
+#include <QFileDialog>
+
+#include <chrono>
 
 namespace tavrel {
 
 namespace {
+
+// Long enough for a broker across the internet; short enough that the user is not left waiting.
+constexpr std::chrono::milliseconds kConnectionTestLimit{8000};
 
 bool OpenWith(ProgramContext& ctx, bool nothingStored, QWidget* parent) {
     const ConfigurationTargets targets{ctx.settings,
@@ -23,6 +35,29 @@ bool OpenWith(ProgramContext& ctx, bool nothingStored, QWidget* parent) {
 }
 
 } // namespace
+
+void OpenMqttConfiguration(ProgramContext& ctx, MqttService* mqtt, QWidget* parent) {
+    MqttSettingsModel model(
+        LoadMqttSettings(ctx.regApi, HostName()),
+        [&ctx, mqtt](const MqttSettings& now, const std::vector<const SettingRow*>& changed) {
+            for (const SettingRow* row : changed)
+                SaveMqttSetting(ctx.regApi, *row, now);
+            if (mqtt != nullptr)
+                mqtt->Reload();
+        });
+    MqttSettingsWindow window(
+        model, ctx.boxes,
+        [](const MqttSettings& settings) {
+            return CheckMqttConnection(settings, LoadMqttClient, kConnectionTestLimit).text;
+        },
+        [](const QString& current, QWidget* owner) {
+            return QFileDialog::getOpenFileName(owner, "TLS Certificate Authority File", current,
+                                                "Certificates (*.crt *.pem);;All files (*)");
+        },
+        parent);
+    KeepWindowPlacement(window, ctx.regApi, window.objectName().toStdString());
+    window.exec();
+}
 
 bool OpenProgramConfiguration(ProgramContext& ctx, QWidget* parent) {
     return OpenWith(ctx, false, parent);

@@ -41,6 +41,7 @@ public:
     // The MQTT service: its commands applied as they arrive (and at the start of each beat), changes
     // published. Attach before the service starts.
     void AttachMqtt(MqttService* mqtt);
+    MqttService* Mqtt() const { return mqtt_; }
 
 signals:
     void displayChanged();
