@@ -5,7 +5,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-awk -v os_headers='^(unistd|fcntl|termios|pthread|dlfcn|poll|spawn|pwd|grp|dirent|syslog|sched|windows|winsock2|io|timeapi|mosquitto|libical/ical)\.h$|^(sys|linux|arpa|netinet|net)/' '
+# POSIX and glibc headers, the X and Wayland client libraries, Win32 headers, the MQTT and calendar
+# libraries': a
+# window folder (X/ui) that took one would not build for the other system, nor would the core.
+os_headers='^(unistd|fcntl|termios|termio|pty|pthread|dlfcn|poll|spawn|pwd|grp|dirent|syslog|sched|signal|'
+os_headers+='netdb|semaphore|mqueue|libgen|glob|fnmatch|utime|utmp|utmpx|ifaddrs|byteswap|endian|execinfo|'
+os_headers+='malloc|alloca|features|link|windows|winsock2|ws2tcpip|winreg|winbase|winuser|windef|shlobj|'
+os_headers+='shellapi|tchar|io|timeapi|mosquitto|mqtt_protocol|libical/ical)\.h$|^(sys|linux|arpa|netinet|net|X11|xcb|wayland)/'
+awk -v os_headers="$os_headers" '
     FNR == NR {
         if ($0 !~ /^#/ && NF == 2) rank[$2] = $1
         next
