@@ -32,4 +32,5 @@ echo docs/main-window.png
 # The configuration windows, drawn the same way for the README.
 scripts/screenshot-config.sh "$out"
 cp "$out/config-frmConfiguration-1x.png" docs/config-window.png
-echo docs/config-window.png
+cp "$out/config-frmConfigMqtt-1x.png" docs/config-mqtt-window.png
+echo docs/config-window.png docs/config-mqtt-window.png

@@ -2,6 +2,7 @@
 
 #include "engine/tick.h"
 #include "files/run_on_boot.h"
+#include "formutil/ui/lean_style.h"
 #include "mainwindow/ui/frm_relay.h"
 #include "mainwindow/ui/program_configuration.h"
 #include "platform/environment.h"
@@ -112,6 +113,7 @@ void ScheduleTestHooks(ProgramContext& ctx, frmRelay& window, const Options& opt
 int Run(int argc, char** argv, const Options& options) {
     std::optional<NoDisplayExit> noDisplay(std::in_place);
     QApplication app(argc, argv);
+    QApplication::setStyle(new LeanStyle);
     noDisplay.reset();
     QApplication::setApplicationName("Tavrel");
     QApplication::setApplicationVersion(kProgramVersion);

@@ -1,5 +1,6 @@
 #include "mainwindow/ui/frm_relay.h"
 
+#include "formutil/ui/lean_style.h"
 #include "formutil/ui/window_placement_ui.h"
 #include "mainwindow/status_bar_text.h"
 #include "mainwindow/ui/main_menu.h"
@@ -91,7 +92,7 @@ void frmRelay::RefreshMqttField() {
 }
 
 bool frmRelay::Load() {
-    setWindowIcon(QIcon::fromTheme("appointment-soon"));
+    setWindowIcon(ProgramIcon());
     // A new schedule starts without a file of its own, whatever file was used last.
     ctx_.settings.DataFileName.clear();
     const bool restarted = LoadScheduleAtStart(ctx_);
