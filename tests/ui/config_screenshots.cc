@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
         ConfigurationDialogModel model(variant,
                                        {settings, tables.BoardArray, tables.RelayGroupColors, boxes, {}});
         ConfigurationWindow window(model, {}, {});
+        window.AddMqttButton([](QWidget*) {});
         window.show();
         QApplication::processEvents();
         const QString name = QString("%1/config-%2-%3x.png").arg(folder, model.Layout().name).arg(scale);

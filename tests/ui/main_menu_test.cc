@@ -255,11 +255,14 @@ private slots:
         Fixture f;
         f.Open();
         QStringList seen;
+        int mqttButtons = 0;
         const auto moveAndClose = [&](const QPoint& at) {
             QWidget* dialog = QApplication::activeModalWidget();
             if (dialog == nullptr)
                 return false;
             seen << dialog->objectName() + QString(" %1,%2").arg(dialog->x()).arg(dialog->y());
+            // Each window leads to the MQTT section as well.
+            mqttButtons += dialog->findChild<QPushButton*>("cmdMqtt") != nullptr ? 1 : 0;
             dialog->move(at);
             dialog->close();
             return true;
@@ -272,6 +275,7 @@ private slots:
             f.Item("mnuFileConfiguration")->trigger();
         }
         QCOMPARE(seen.size(), 4);
+        QCOMPARE(mqttButtons, 4);
         for (int i = 2; i < seen.size(); ++i)
             QVERIFY2(seen[i].endsWith(" 31,42"), qPrintable(seen.join("; ")));
         for (const QString& shown : seen.mid(0, 2))

@@ -51,7 +51,7 @@ ConfigurationWindow::ConfigurationWindow(ConfigurationDialogModel& model, Colour
     connect(save_, &QPushButton::clicked, this, &ConfigurationWindow::SaveClicked);
     connect(cancel_, &QPushButton::clicked, this, &ConfigurationWindow::CancelClicked);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = buttons_ = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(save_);
     buttons->addWidget(cancel_);
@@ -66,6 +66,12 @@ ConfigurationWindow::ConfigurationWindow(ConfigurationDialogModel& model, Colour
     ShowModel();
     const QSize hint = sizeHint();
     resize(hint.width(), std::max(hint.height(), layout.heightTwips / kTwipsPerPixel));
+}
+
+void ConfigurationWindow::AddMqttButton(std::function<void(QWidget* owner)> open) {
+    auto* mqtt = CommandButton("&MQTT...", "cmdMqtt", "MQTT settings", this);
+    connect(mqtt, &QPushButton::clicked, this, [this, open = std::move(open)] { open(this); });
+    buttons_->insertWidget(0, mqtt);
 }
 
 void ConfigurationWindow::BuildSections(SectionHost host, ColourPicker pickColour, FolderPicker pickFolder) {

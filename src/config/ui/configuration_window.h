@@ -7,7 +7,10 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QAction;
+class QHBoxLayout;
 class QMenuBar;
 class QPushButton;
 
@@ -21,6 +24,8 @@ public:
 
     // Shows the model's values in every control.
     void ShowModel();
+    // Adds "MQTT..." beside Save, which opens the MQTT section over this window.
+    void AddMqttButton(std::function<void(QWidget* owner)> open);
 
 public slots:
     void reject() override;
@@ -49,6 +54,7 @@ private:
     QPushButton* cancel_ = nullptr;
     QAction* menuSave_ = nullptr;
     QAction* menuCancel_ = nullptr;
+    QHBoxLayout* buttons_ = nullptr;
 };
 
 } // namespace tavrel

@@ -47,7 +47,7 @@ std::vector<ConfigWindow> ConfigWindowsForScreen(const QWidget* parent) {
 }
 
 bool OpenConfiguration(const ConfigurationTargets& targets, const std::function<void(int)>& invalidateBoard,
-                       const std::string& tavrelHome, QWidget* parent, const KeepPlacement& keepPlacement) {
+                       const std::string& tavrelHome, QWidget* parent, const ConfigurationExtras& extras) {
     bool saved = false;
     for (ConfigWindow window : ConfigWindowsForScreen(parent)) {
         ConfigurationTargets each = targets; // once saved, the second window's defaults are stored ones
@@ -59,8 +59,10 @@ bool OpenConfiguration(const ConfigurationTargets& targets, const std::function<
                 return ChooseLogFolder(tavrelHome, current, owner);
             },
             parent);
-        if (keepPlacement)
-            keepPlacement(dialog, dialog.objectName().toStdString());
+        if (extras.keepPlacement)
+            extras.keepPlacement(dialog, dialog.objectName().toStdString());
+        if (extras.openMqtt)
+            dialog.AddMqttButton(extras.openMqtt);
         dialog.exec();
         saved = saved || model.Saved();
     }

@@ -22,8 +22,12 @@ std::vector<DriveFolder> DriveFoldersOf(const std::string& tavrelHome);
 // Asks for the log folder in a directory dialog; the answer as the settings keep it, or empty.
 QString ChooseLogFolder(const std::string& tavrelHome, const QString& current, QWidget* parent);
 
-// Puts a window where it was last left and remembers where it is closed, under the window's name.
-using KeepPlacement = std::function<void(QWidget& window, const std::string& windowName)>;
+// What the caller adds to the windows: their remembered places (put a window where it was last left and
+// remember where it is closed, under the window's name) and the way to the MQTT section.
+struct ConfigurationExtras {
+    std::function<void(QWidget& window, const std::string& windowName)> keepPlacement;
+    std::function<void(QWidget* owner)> openMqtt;
+};
 
 // The windows for a screen of this size (its whole size: a task bar does not make it a small screen).
 std::vector<ConfigWindow> ConfigWindowsForScreen(const QWidget* parent);
@@ -31,6 +35,6 @@ std::vector<ConfigWindow> ConfigWindowsForScreen(const QWidget* parent);
 // True when the user saved. `invalidateBoard` is called for every board slot after the windows close.
 bool OpenConfiguration(const ConfigurationTargets& targets, const std::function<void(int)>& invalidateBoard,
                        const std::string& tavrelHome, QWidget* parent = nullptr,
-                       const KeepPlacement& keepPlacement = {});
+                       const ConfigurationExtras& extras = {});
 
 } // namespace tavrel

@@ -212,7 +212,7 @@ void MainMenu::FileSaveAsCommand() {
 }
 
 void MainMenu::ConfigurationCommand() {
-    Run([this] { OpenProgramConfiguration(ctx_, &window_); });
+    Run([this] { OpenProgramConfiguration(ctx_, host_.Mqtt(), &window_); });
     // New boards, colours or logging: the menus and panels as a load would set them.
     ApplyStates(MenuStatesAtLoad(ctx_));
     RefreshWithoutEvaluation(ctx_.engine, host_);

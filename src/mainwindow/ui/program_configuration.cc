@@ -22,16 +22,21 @@ namespace {
 // Long enough for a broker across the internet; short enough that the user is not left waiting.
 constexpr std::chrono::milliseconds kConnectionTestLimit{8000};
 
-bool OpenWith(ProgramContext& ctx, bool nothingStored, QWidget* parent) {
+bool OpenWith(ProgramContext& ctx, MqttService* mqtt, bool nothingStored, QWidget* parent) {
     const ConfigurationTargets targets{ctx.settings,
                                        ctx.schedule.BoardArray,
                                        ctx.schedule.RelayGroupColors,
                                        ctx.boxes,
                                        [&ctx] { ctx.NewConfiguration().ConfigurationSaveToReg(); },
                                        nothingStored};
+    ConfigurationExtras extras;
+    extras.keepPlacement = [&ctx](QWidget& window, const std::string& name) {
+        KeepWindowPlacement(window, ctx.regApi, name);
+    };
+    extras.openMqtt = [&ctx, mqtt](QWidget* owner) { OpenMqttConfiguration(ctx, mqtt, owner); };
     return OpenConfiguration(
         targets, [&ctx](int board) { ctx.boards.InvalidateBoard(board); }, DefaultTavrelHome(), parent,
-        [&ctx](QWidget& window, const std::string& name) { KeepWindowPlacement(window, ctx.regApi, name); });
+        extras);
 }
 
 } // namespace
@@ -59,13 +64,14 @@ void OpenMqttConfiguration(ProgramContext& ctx, MqttService* mqtt, QWidget* pare
     window.exec();
 }
 
-bool OpenProgramConfiguration(ProgramContext& ctx, QWidget* parent) {
-    return OpenWith(ctx, false, parent);
+bool OpenProgramConfiguration(ProgramContext& ctx, MqttService* mqtt, QWidget* parent) {
+    return OpenWith(ctx, mqtt, false, parent);
 }
 
 bool ConfigureFromScratch(ProgramContext& ctx, QWidget* parent) {
     ApplyDefaultConfiguration(ctx);
-    return OpenWith(ctx, true, parent);
+    // Before the program runs there is no link to restart: the settings are read when it starts.
+    return OpenWith(ctx, nullptr, true, parent);
 }
 
 } // namespace tavrel

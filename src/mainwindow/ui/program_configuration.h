@@ -11,7 +11,8 @@ class MqttService;
 
 // Runs the configuration window(s) for the screen; true when the user saved. Every board is
 // initialised afresh at its next use.
-bool OpenProgramConfiguration(ProgramContext& ctx, QWidget* parent = nullptr);
+// The MQTT section, reached from there, restarts `mqtt`'s link when it saves.
+bool OpenProgramConfiguration(ProgramContext& ctx, MqttService* mqtt, QWidget* parent = nullptr);
 
 // A first run, or a configuration of another version: the settings start at a fresh installation's
 // values, then the windows open.
