@@ -40,6 +40,12 @@ TAVREL_COLD void MqttService::Stop() {
 }
 
 TAVREL_COLD bool MqttService::Reload() {
+    // A Save in the window can come while a command's forced check lets window events run inside Poll:
+    // the link on the stack must not go; the reload follows when Poll returns.
+    if (polling_) {
+        reloadDue_ = true;
+        return false;
+    }
     MqttSettings now = LoadMqttSettings(ctx_.regApi, HostName());
     if (Running() ? now == settings_ : !now.Enabled)
         return false;
@@ -59,8 +65,15 @@ MqttLinkState MqttService::LinkState() const {
 }
 
 void MqttService::Poll(TickHost& host) {
-    if (link_ != nullptr)
-        link_->Poll(host);
+    if (link_ == nullptr)
+        return;
+    polling_ = true;
+    link_->Poll(host);
+    polling_ = false;
+    if (reloadDue_) {
+        reloadDue_ = false;
+        Reload();
+    }
 }
 
 void MqttService::DisplayChanged() {

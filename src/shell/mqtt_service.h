@@ -31,7 +31,7 @@ public:
     // Says "offline" and disconnects; may wait on the network, so it comes after the program's own close.
     void Stop();
     // Reads the settings again; the link is restarted (or started, or stopped) when they changed and left
-    // alone when not. True when it was restarted.
+    // alone when not. True when it was restarted. Asked for inside Poll, it waits until Poll returns.
     bool Reload();
     bool Running() const { return link_ != nullptr; }
     // Off: MQTT is off or the link could not start; Retrying: started and not (or no longer) connected.
@@ -59,6 +59,8 @@ private:
     std::unique_ptr<MqttLink> link_;
     std::string holiday_;
     std::string holidayAttributes_;
+    bool polling_ = false;   // inside the link's Poll
+    bool reloadDue_ = false; // asked for during Poll
 };
 
 // "MQTT: available" or "MQTT: not built in", for --version.
