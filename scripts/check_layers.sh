@@ -6,8 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # POSIX and glibc headers, the X and Wayland client libraries, Win32 headers, the MQTT and calendar
-# libraries': a
-# window folder (X/ui) that took one would not build for the other system, nor would the core.
+# libraries': a window folder (X/ui) that took one would not build for the other system, nor would the core.
 os_headers='^(unistd|fcntl|termios|termio|pty|pthread|dlfcn|poll|spawn|pwd|grp|dirent|syslog|sched|signal|'
 os_headers+='netdb|semaphore|mqueue|libgen|glob|fnmatch|utime|utmp|utmpx|ifaddrs|byteswap|endian|execinfo|'
 os_headers+='malloc|alloca|features|link|windows|winsock2|ws2tcpip|winreg|winbase|winuser|windef|shlobj|'
