@@ -1,9 +1,12 @@
 #pragma once
 // Byte access to the PC's I/O ports, shaped like the WinIo library's four calls.
 
+#include "platform/sim_stuck.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tavrel {
 
@@ -33,10 +36,13 @@ public:
 std::unique_ptr<PortLibrary> MakeNativePortLibrary();
 
 // A 64 KiB file, byte at offset = port address, read and written in place so that other processes see
-// every write at once.
-std::unique_ptr<PortLibrary> MakeSimulatedPortLibrary(const std::string& path);
+// every write at once; a port in `stuck` reads back through its masks.
+std::unique_ptr<PortLibrary> MakeSimulatedPortLibrary(const std::string& path,
+                                                      std::vector<StuckPort> stuck = {});
 
-// The simulated space when TAVREL_PORTS is "sim" (the file `home`/ports.bin), else the native ports.
-std::unique_ptr<PortLibrary> MakePortLibraryFromEnvironment(const std::string& home);
+// The simulated space when TAVREL_PORTS is "sim" (the file `home`/ports.bin, with the stuck bits of
+// TAVREL_SIM_STUCK), else the native ports. A TAVREL_SIM_STUCK that does not read is ignored and
+// `problem` says why.
+std::unique_ptr<PortLibrary> MakePortLibraryFromEnvironment(const std::string& home, std::string& problem);
 
 } // namespace tavrel

@@ -4,8 +4,18 @@
 
 namespace tavrel {
 
+namespace {
+std::unique_ptr<PortLibrary> PortsFromEnvironment(const std::string& home, MessageBoxes& boxes) {
+    std::string problem;
+    auto ports = MakePortLibraryFromEnvironment(home, problem);
+    if (!problem.empty())
+        boxes.Tell(MsgIcon::Warning, "Tavrel", {problem});
+    return ports;
+}
+} // namespace
+
 SystemPlatform::SystemPlatform(const std::string& home, MessageBoxes& boxes, RegistryAccess registryAccess)
-    : SystemPlatform(home, boxes, MakePortLibraryFromEnvironment(home), registryAccess) {}
+    : SystemPlatform(home, boxes, PortsFromEnvironment(home, boxes), registryAccess) {}
 
 SystemPlatform::SystemPlatform(const std::string& home, MessageBoxes& boxes,
                                std::unique_ptr<PortLibrary> portLibrary, RegistryAccess registryAccess)

@@ -1,6 +1,7 @@
 #include "platform/environment.h"
 #include "platform/port_library.h"
 #include "platform/shared_file.h"
+#include "platform/sim_stuck.h"
 
 namespace tavrel {
 
@@ -10,7 +11,8 @@ constexpr size_t kPortSpace = 65536;
 
 class SimulatedPortLibrary final : public PortLibrary {
 public:
-    explicit SimulatedPortLibrary(std::string path) : path_(std::move(path)) {}
+    SimulatedPortLibrary(std::string path, std::vector<StuckPort> stuck)
+        : path_(std::move(path)), stuck_(std::move(stuck)) {}
 
     bool InitializeWinIo() override { return file_.IsOpen() || file_.Open(path_, kPortSpace); }
     bool ShutdownWinIo() override {
@@ -25,7 +27,7 @@ public:
         if (!InSpace(port, size) || !file_.Read(static_cast<size_t>(port), bytes, size))
             return false;
         for (uint8_t i = 0; i < size; ++i)
-            value |= static_cast<uint32_t>(bytes[i]) << (8 * i);
+            value |= static_cast<uint32_t>(Stuck(port + i, bytes[i])) << (8 * i);
         return true;
     }
     bool SetPortVal(int32_t port, uint32_t value, uint8_t size) override {
@@ -44,25 +46,37 @@ public:
     }
 
 private:
+    uint8_t Stuck(int32_t port, uint8_t stored) const {
+        for (const StuckPort& s : stuck_)
+            if (s.port == port)
+                stored = static_cast<uint8_t>((stored & s.andMask) | s.orMask);
+        return stored;
+    }
     bool InSpace(int32_t port, uint8_t size) const {
         return file_.IsOpen() && port >= 0 && size >= 1 && size <= 4 &&
                static_cast<size_t>(port) + size <= kPortSpace;
     }
 
     std::string path_;
+    std::vector<StuckPort> stuck_;
     SharedFile file_;
 };
 
 } // namespace
 
-std::unique_ptr<PortLibrary> MakeSimulatedPortLibrary(const std::string& path) {
-    return std::make_unique<SimulatedPortLibrary>(path);
+std::unique_ptr<PortLibrary> MakeSimulatedPortLibrary(const std::string& path, std::vector<StuckPort> stuck) {
+    return std::make_unique<SimulatedPortLibrary>(path, std::move(stuck));
 }
 
-std::unique_ptr<PortLibrary> MakePortLibraryFromEnvironment(const std::string& home) {
-    if (EnvironmentValue("TAVREL_PORTS").value_or("") == "sim")
-        return MakeSimulatedPortLibrary(home + "/ports.bin");
-    return MakeNativePortLibrary();
+std::unique_ptr<PortLibrary> MakePortLibraryFromEnvironment(const std::string& home, std::string& problem) {
+    if (EnvironmentValue("TAVREL_PORTS").value_or("") != "sim")
+        return MakeNativePortLibrary();
+    std::vector<StuckPort> stuck;
+    const std::optional<std::string> text = EnvironmentValue("TAVREL_SIM_STUCK");
+    std::string error;
+    if (text && !text->empty() && !ParseStuckPorts(*text, stuck, error))
+        problem = "TAVREL_SIM_STUCK ignored: " + error;
+    return MakeSimulatedPortLibrary(home + "/ports.bin", std::move(stuck));
 }
 
 } // namespace tavrel

@@ -48,5 +48,36 @@ TEST(SimulatedPorts, OutsideWritesAreSeenAtOnce) {
     EXPECT_EQ(value, 2u);
 }
 
+// A stuck bit shows on every read of its port, whatever was written, and only there.
+TEST(SimulatedPorts, StuckBitsApplyToReadsOfTheirPort) {
+    test::TempHome home;
+    std::vector<StuckPort> stuck;
+    std::string error;
+    ASSERT_TRUE(ParseStuckPorts("300:FD:00,301:ff:80", stuck, error)) << error;
+    auto ports = MakeSimulatedPortLibrary(home.File("ports.bin"), stuck);
+    ASSERT_TRUE(ports->InitializeWinIo());
+    for (int32_t port : {0x300, 0x301, 0x302})
+        ASSERT_TRUE(ports->SetPortVal(port, 0x03, 1));
+    const std::pair<int32_t, uint32_t> expected[] = {{0x300, 0x01}, {0x301, 0x83}, {0x302, 0x03}};
+    for (const auto& [port, read] : expected) {
+        uint32_t value = 0;
+        ASSERT_TRUE(ports->GetPortVal(port, value, 1));
+        EXPECT_EQ(value, read) << std::hex << port;
+    }
+    EXPECT_EQ(test::ReadWholeFile(home.File("ports.bin"))[0x300], '\x03')
+        << "the stored byte stays as written";
+}
+
+TEST(SimulatedPorts, BadStuckTextIsNamed) {
+    for (const char* text :
+         {"300:FD", "300:FD:00,", "zz:FD:00", "300:1FD:00", "10000:FD:00", "300:FD:00:1"}) {
+        std::vector<StuckPort> stuck{{1, 2, 3}};
+        std::string error;
+        EXPECT_FALSE(ParseStuckPorts(text, stuck, error)) << text;
+        EXPECT_TRUE(stuck.empty()) << text;
+        EXPECT_NE(error.find("is not ADDR:AND:OR in hex"), std::string::npos) << text << ": " << error;
+    }
+}
+
 } // namespace
 } // namespace tavrel
