@@ -49,7 +49,10 @@ uint8_t FireCrackerBoardDriver::Write(const BoardRecord& b, int relay, bool on, 
     const int house = lowUnits ? b.CntlAddress : b.CntlAddress - 16;
     const int unit = lowUnits ? relay + 1 : relay + 9;
     x10_.SendX10(b.BaseAddress, house, unit, on ? kX10On : kX10Off);
-    shadow = Apply(shadow, mask, on);
+    // A command that never left is not taken as done: the relay keeps its state and the next tick asks
+    // again, so it is switched as soon as the transmitter is back.
+    if (!x10_.LastFrameLost)
+        shadow = Apply(shadow, mask, on);
     return 0;
 }
 

@@ -8,7 +8,7 @@ BoardIo::BoardIo(BoardTable& boards, PortByteTable& outputReadback, PortByteTabl
                  BoardIoState& state, PortAccess& ports, X10Transmitter& x10, Clock& clock,
                  MessageBoxes& boxes)
     : boards_(boards), outputReadback_(outputReadback), inputReadback_(inputReadback), state_(state),
-      clock_(clock), boxes_(boxes), ports_(ports), portDriver_(ports), fireCrackerDriver_(x10) {}
+      clock_(clock), boxes_(boxes), ports_(ports), x10_(x10), portDriver_(ports), fireCrackerDriver_(x10) {}
 
 // The one place that maps a board type to its driver.
 BoardDriver& BoardIo::DriverFor(const BoardRecord& b) {
@@ -49,6 +49,9 @@ uint8_t BoardIo::InitialiseBoard(int board) {
         return 0;
     HoldPortsOf(board);
     uint8_t& shadow = state_.OutputShadow[static_cast<size_t>(board)];
+    BoardHealth& health = state_.health[static_cast<size_t>(board)];
+    health.written = -1;
+    health.lastDiff = 0;
     if (BoardEmulated(*b))
         shadow = 0;
     else
@@ -74,7 +77,15 @@ uint8_t BoardIo::SwitchRelay(int board, int relay, bool on) {
     } else {
         if (!IsSet(b->BoardReady))
             InitialiseBoard(board);
-        result = DriverFor(*b).Write(*b, relay, on, mask, shadow);
+        BoardHealth& health = state_.health[static_cast<size_t>(board)];
+        BoardDriver& driver = DriverFor(*b);
+        // While a transmitter is known to be missing, each retry goes out without a box of its own.
+        x10_.QuietOpenErrors = health.sendFault;
+        result = driver.Write(*b, relay, on, mask, shadow);
+        if (&driver == &fireCrackerDriver_)
+            NoteSendResult(health, board, relay, x10_.LastFailure);
+        else
+            health.written = result;
     }
     SettlePause(board);
     return result;

@@ -2,6 +2,7 @@
 // Switches relay r of board b and reads a board's outputs and inputs back, whatever the board's type.
 
 #include "boardio/board_driver.h"
+#include "boardio/board_health.h"
 #include "boardio/board_ports.h"
 #include "boardio/board_record.h"
 #include "boardio/port_access.h"
@@ -20,6 +21,7 @@ struct BoardIoState {
     // The logical state of each board's eight outputs as last written (bit r = relay r).
     std::array<uint8_t, kBoardSlots> OutputShadow{};
     int16_t StepDelayCount = 0;
+    std::array<BoardHealth, kBoardSlots> health{};
 };
 
 class BoardIo {
@@ -58,6 +60,7 @@ private:
     Clock& clock_;
     MessageBoxes& boxes_;
     PortAccess& ports_;
+    X10Transmitter& x10_;
     struct HeldPorts {
         BoardPortRanges ranges;
         std::array<bool, 3> opened{}; // a range the system refused is not given back

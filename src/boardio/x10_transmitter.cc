@@ -56,6 +56,8 @@ void X10Transmitter::ClockBit(bool one, bool& failed) {
 }
 
 int16_t X10Transmitter::SendX10Frame(int port, const std::string& frame) {
+    LastFailure.clear();
+    LastFrameLost = false;
     if (frame.size() < static_cast<size_t>(kX10FrameBits))
         return 1;
     if (X10OpenPort != port) {
@@ -65,10 +67,12 @@ int16_t X10Transmitter::SendX10Frame(int port, const std::string& frame) {
         }
         const std::string name = "COM" + std::to_string(port);
         if (ports_.CommOpen(port, name, "baud=9600 parity=N data=8 stop=1") != 0) {
-            boxes_.Tell(MsgIcon::Error, "Tavrel",
-                        {"COM Error: " + name + " " + ports_.CommLastErrorSource + " " +
-                             std::to_string(ports_.CommLastError) + " " + ports_.CommLastErrorText,
-                         "Exiting Send"});
+            const std::string error = ports_.CommLastErrorSource + " " +
+                                      std::to_string(ports_.CommLastError) + " " + ports_.CommLastErrorText;
+            if (!QuietOpenErrors)
+                boxes_.Tell(MsgIcon::Error, "Tavrel", {"COM Error: " + name + " " + error, "Exiting Send"});
+            LastFailure = name + " cannot be opened (" + error + "), relays not switched";
+            LastFrameLost = true;
             // A port whose open failed part-way is closed again, so the next command can retry it.
             ports_.CommClose(port);
             X10OpenPort = 0;
@@ -92,6 +96,9 @@ int16_t X10Transmitter::SendX10Frame(int port, const std::string& frame) {
     for (char c : frame)
         ClockBit(c != 0 && c != '0', bitsFailed);
     const int16_t status = bitsFailed ? 2 : 0;
+    if (bitsFailed)
+        LastFailure =
+            "COM" + std::to_string(port) + " lines could not be set, the transmitter may not have switched";
     clock_.Sleep(60);
     ports_.CommClose(X10OpenPort);
     X10OpenPort = 0;

@@ -29,6 +29,11 @@ public:
     int16_t SendX10(int port, int house, int unit, int command);
 
     int16_t X10OpenPort = 0;
+    // Why the last frame failed ("" when it went out), and whether it never left (the port did not open).
+    std::string LastFailure;
+    bool LastFrameLost = false;
+    // An open failure is not shown in a box (the board's fault line said it once already).
+    bool QuietOpenErrors = false;
 
 private:
     // Changes one line and holds the new state for at least `ms`.

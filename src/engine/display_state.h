@@ -29,6 +29,7 @@ struct RelayDisplay {
     int32_t totalTimeBackground = 0;
     int32_t counterLabel = 0;
     std::string counterCaption = "Counter";
+    std::string fault; // "fault: board reads OFF" and the like; "" for a relay that does what it is told
 
     bool operator==(const RelayDisplay&) const = default;
 };
@@ -38,6 +39,7 @@ struct BoardDisplay {
     std::string inputText;
     std::string relayCaption; // "RelayState 1 : ..." or "FireCraker 1 : ..."
     std::string inputCaption; // "Inputstate 1 : ..." or "FireCracker"
+    std::string fault;        // the standing fault's line, or ""
 };
 
 struct DisplayState {

@@ -32,6 +32,34 @@ void TakeReadBackStates(Engine& engine, TickHost& host) {
     }
 }
 
+// What the boards' health has to say goes to the event log and to the person running the program, once.
+void ReportBoardHealth(Engine& engine) {
+    for (BoardHealth& health : engine.boardState.health) {
+        for (const std::string& line : health.pending) {
+            const size_t blank = line.find(' ');
+            engine.events.LogEvent(line.substr(0, blank), line.substr(blank + 1));
+            engine.events.Notice(line);
+        }
+        health.pending.clear();
+    }
+}
+
+void AuditBoards(Engine& engine) {
+    for (int b = 0; b <= kMaxBoardIndex; ++b)
+        if (ReadBackAuditable(engine.schedule.BoardArray[b]))
+            AuditReadBack(engine.boardState.health[static_cast<size_t>(b)], b,
+                          engine.schedule.OutputReadback[b]);
+}
+
+void ShowRelayFaults(Engine& engine) {
+    const BoardHealth& health = engine.boardState.health[0];
+    for (int r = 0; r < kRelaysPerBoard; ++r)
+        engine.display.relays[static_cast<size_t>(r)].fault = RelayFaultText(health, r);
+    for (int b = 0; b <= kMaxBoardIndex; ++b)
+        engine.display.boards[static_cast<size_t>(b)].fault =
+            engine.boardState.health[static_cast<size_t>(b)].faultText;
+}
+
 void UpdateBoardCaptions(Engine& engine) {
     for (int b = 0; b <= kMaxBoardIndex; ++b) {
         BoardDisplay& d = engine.display.boards[static_cast<size_t>(b)];
@@ -53,6 +81,7 @@ void RefreshDisplay(Engine& engine, TickHost& host) {
     if (Suspended(engine))
         return;
     UpdateAllRelayDisplays(engine.display, engine.schedule, engine.settings);
+    ShowRelayFaults(engine);
     if (Suspended(engine))
         return;
     UpdateBoardCaptions(engine);
@@ -107,8 +136,11 @@ void Tick(Engine& engine, TickHost& host) {
             EvaluateSchedule(engine.schedule, engine.clock);
         if (!Suspended(engine))
             ApplyOutputs(engine.schedule, engine.boards, engine.boxes);
-        if (!Suspended(engine))
+        if (!Suspended(engine)) {
             engine.boards.ReadAllOutputs();
+            AuditBoards(engine);
+        }
+        ReportBoardHealth(engine);
         if (!Suspended(engine))
             engine.boards.ReadAllInputs();
         if (!Suspended(engine) && IsSet(engine.settings.KillBySignal))

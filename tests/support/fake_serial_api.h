@@ -40,6 +40,7 @@ public:
         failing_.insert(call);
         failError_ = error;
     }
+    void Recover(const std::string& call) { failing_.erase(call); }
     const std::vector<Call>& Calls() const { return calls_; }
     std::vector<std::string> CallNames() const;
     void ClearCalls() { calls_.clear(); }

@@ -12,7 +12,11 @@ public:
     bool InitializeWinIo() override { return inner_->InitializeWinIo(); }
     bool ShutdownWinIo() override { return inner_->ShutdownWinIo(); }
     bool GetPortVal(int32_t port, uint32_t& value, uint8_t size) override {
-        return inner_->GetPortVal(port, value, size);
+        const bool ok = inner_->GetPortVal(port, value, size);
+        for (const StuckPort& s : stuck)
+            if (s.port == port)
+                value = (value & s.andMask) | s.orMask;
+        return ok;
     }
     bool SetPortVal(int32_t port, uint32_t value, uint8_t size) override {
         ++writes;
@@ -29,6 +33,7 @@ public:
     bool NeedsLibraryFiles() const override { return inner_->NeedsLibraryFiles(); }
     int writes = 0;
     std::vector<std::string> rangeCalls;
+    std::vector<StuckPort> stuck;
 
 private:
     std::unique_ptr<PortLibrary> inner_;
@@ -52,6 +57,10 @@ int TestPlatform::PortWrites() const {
 
 std::vector<std::string>& TestPlatform::PortRangeCalls() {
     return counting_->rangeCalls;
+}
+
+void TestPlatform::SetStuck(std::vector<StuckPort> stuck) {
+    counting_->stuck = std::move(stuck);
 }
 
 void TestPlatform::ResetPortWrites() {

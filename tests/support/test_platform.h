@@ -32,6 +32,8 @@ struct TestPlatform {
     // The port ranges asked for and given back through the program's port library ("open 300-301").
     std::vector<std::string>& PortRangeCalls();
     void SetPortByte(int32_t address, uint8_t value);
+    // Reads of the program's port library through these masks, as TAVREL_SIM_STUCK gives them.
+    void SetStuck(std::vector<StuckPort> stuck);
 
     TempHome home;
     FakeClock clock;
