@@ -39,6 +39,8 @@ std::array<std::string, kStatusFields> StatusBarTexts(const StatusBarInput& in) 
     const std::string type(Trim(in.board1.ChipSetType, " "));
     texts[kStatusBoard] = "Board 1: " + (type.empty() ? std::string("(no type)") : type) + " at " +
                           BoardPlace(in.board1) + ", " + (BoardEmulated(in.board1) ? "Emulation" : "Active");
+    if (!in.board1Fault.empty())
+        texts[kStatusBoard] += " - " + in.board1Fault;
     texts[kStatusFocus] = in.focusedText;
     return texts;
 }

@@ -21,6 +21,7 @@ struct StatusBarInput {
     std::string dataFilePath;
     std::string dataFileName; // "" for a schedule with no file of its own
     BoardRecord board1;
+    std::string board1Fault; // the standing fault's line, "" when board 1 does what it is told
     std::string focusedText;
 };
 

@@ -55,6 +55,20 @@ class FrmRelayTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void aBoardFaultShowsInTheStatusBarInTheErrorColour() {
+        Fixture f;
+        f.Open();
+        auto* field = f.window->findChild<QLabel*>("StatusBar1_5");
+        const QColor normal = field->palette().color(QPalette::WindowText);
+        f.ctx.boardState.health[0].faultText = "Read-back fault board 1: relays 2, written 03, read 01";
+        f.window->RefreshCaptionAndStatus();
+        QVERIFY(f.Status(kStatusBoard).endsWith(" - Read-back fault board 1: relays 2, written 03, read 01"));
+        QVERIFY(field->palette().color(QPalette::WindowText) != normal);
+        f.ctx.boardState.health[0].faultText.clear();
+        f.window->RefreshCaptionAndStatus();
+        QCOMPARE(field->palette().color(QPalette::WindowText), normal);
+    }
+
     void closeQuestionCancelKeepsRunningWithTheTimer() {
         Fixture f;
         f.Open();

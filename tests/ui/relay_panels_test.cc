@@ -146,6 +146,23 @@ private slots:
         QCOMPARE(h.ctx.schedule.TimeArray[0].StartTime, std::string("08:30:00"));
     }
 
+    // A relay whose driver failed: its light is marked and says so to a screen reader; the mark goes with
+    // the fault.
+    void aRelayThatReadsBackWrongIsMarked() {
+        Harness h;
+        h.TickAndDraw();
+        h.t.platform.SetStuck({{0x300, 0xfd, 0x00}});
+        QTest::mouseClick(h.Find<QLabel>("lblManual_1"), Qt::LeftButton);
+        for (int i = 0; i < 3; ++i)
+            h.TickAndDraw();
+        QCOMPARE(h.Find<QWidget>("shpRelayLight_1")->accessibleDescription(),
+                 QString("OFF, fault: board reads OFF"));
+        QCOMPARE(h.Find<QWidget>("shpRelayLight_0")->accessibleDescription(), QString("OFF"));
+        h.t.platform.SetStuck({});
+        h.TickAndDraw();
+        QCOMPARE(h.Find<QWidget>("shpRelayLight_1")->accessibleDescription(), QString("ON"));
+    }
+
     void aManualClickRewritesTheRestartFileAndTheNextTickShowsIt() {
         Harness h;
         h.TickAndDraw();

@@ -1,5 +1,6 @@
 // Renders the relay panels with the demo schedule to a PNG, in a window of the given size:
-//   render_relay_panels OUT.png WIDTH HEIGHT   (set QT_SCALE_FACTOR for other screen scales)
+//   render_relay_panels OUT.png WIDTH HEIGHT [fault]   (set QT_SCALE_FACTOR for other screen scales)
+// With "fault", relay 1 reads back OFF whatever is written, as a failed relay driver would.
 
 #include "engine/tick.h"
 #include "mainwindow/ui/relay_panels_view.h"
@@ -13,6 +14,7 @@
 #include <QStatusBar>
 
 #include <cstdio>
+#include <string>
 
 using namespace tavrel;
 
@@ -37,8 +39,9 @@ void DemoColours(ProgramContext& ctx) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s OUT.png WIDTH HEIGHT\n", argv[0]);
+    const bool fault = argc == 5 && std::string(argv[4]) == "fault";
+    if (argc != 4 && !fault) {
+        std::fprintf(stderr, "usage: %s OUT.png WIDTH HEIGHT [fault]\n", argv[0]);
         return 2;
     }
     QApplication app(argc, argv);
@@ -72,6 +75,13 @@ int main(int argc, char** argv) {
     window.resize(std::atoi(argv[2]), std::atoi(argv[3]));
     window.show();
     Tick(ctx.engine, host);
+    if (fault) {
+        t.platform.SetStuck({{0x300, 0xfe, 0x00}});
+        ctx.schedule.RelayArray[0].Manual = kTrue;
+        for (int i = 0; i < 3; ++i)
+            Tick(ctx.engine, host);
+        window.statusBar()->showMessage(QString::fromStdString(ctx.boardState.health[0].faultText));
+    }
     view->ApplyDisplayState();
     QApplication::processEvents();
     const bool saved = window.grab().save(argv[1]);

@@ -4,6 +4,7 @@
 #include "formutil/ui/window_placement_ui.h"
 #include "mainwindow/status_bar_text.h"
 #include "mainwindow/ui/main_menu.h"
+#include "mainwindow/ui/panel_widgets.h"
 #include "mainwindow/ui/program_configuration.h"
 #include "mainwindow/ui/relay_panels_view.h"
 #include "shell/mqtt_service.h"
@@ -123,6 +124,7 @@ void frmRelay::RefreshCaptionAndStatus() {
     in.dataFilePath = ctx_.settings.DataFilePath;
     in.dataFileName = ctx_.settings.DataFileName;
     in.board1 = ctx_.schedule.BoardArray[0];
+    in.board1Fault = ctx_.boardState.health[0].faultText;
     in.focusedText = focusedText_.toStdString();
     const auto texts = StatusBarTexts(in);
     for (int i = 0; i < kStatusFields; ++i) {
@@ -132,6 +134,7 @@ void frmRelay::RefreshCaptionAndStatus() {
         if (statusFields_[i]->text() != text)
             statusFields_[i]->setText(text);
     }
+    ShowAsError(statusFields_[kStatusBoard], !in.board1Fault.empty());
     const QString caption = QString::fromStdString(MainWindowCaption(in));
     if (windowTitle() != caption)
         setWindowTitle(caption);

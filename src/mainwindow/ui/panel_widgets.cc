@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 
 namespace tavrel {
 
@@ -77,13 +78,26 @@ RelayLight::RelayLight(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void RelayLight::setState(const QColor& colour, const QString& text) {
-    if (colour == colour_ && text == text_)
+void RelayLight::setState(const QColor& colour, const QString& text, const QString& fault) {
+    if (colour == colour_ && text == text_ && fault == fault_)
         return;
     colour_ = colour;
     text_ = text;
-    setAccessibleDescription(text);
+    fault_ = fault;
+    setAccessibleDescription(fault.isEmpty() ? text : text + ", " + fault);
     update();
+}
+
+QColor ErrorColour() {
+    return {0xd0, 0x00, 0x00};
+}
+
+void ShowAsError(QWidget* widget, bool error) {
+    QPalette pal = widget->parentWidget() != nullptr ? widget->parentWidget()->palette() : QPalette();
+    if (error)
+        pal.setColor(QPalette::WindowText, ErrorColour());
+    if (pal.color(QPalette::WindowText) != widget->palette().color(QPalette::WindowText))
+        widget->setPalette(pal);
 }
 
 QSize RelayLight::sizeHint() const {
@@ -99,6 +113,20 @@ void RelayLight::paintEvent(QPaintEvent*) {
     p.setPen(QPen(palette().color(QPalette::WindowText), 1));
     p.setBrush(colour_);
     p.drawEllipse(QRectF(1, 1, d - 1, d - 1));
+    if (!fault_.isEmpty()) {
+        // A cross through the light, dark under light so it shows on any light colour, and the text in
+        // the error colour: seen without telling colours apart.
+        const qreal w = std::max<qreal>(1.5, d / 8.0);
+        const qreal a = d * 0.22 + 1;
+        const qreal b = d - d * 0.22;
+        for (const auto& [colour, width] :
+             {std::pair{QColor(Qt::black), w + 2}, std::pair{QColor(Qt::white), w}}) {
+            p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(a, a), QPointF(b, b));
+            p.drawLine(QPointF(a, b), QPointF(b, a));
+        }
+        p.setPen(QPen(ErrorColour(), 1));
+    }
     p.drawText(QRect(d + fontMetrics().horizontalAdvance(' '), 0, width(), height()),
                Qt::AlignVCenter | Qt::AlignLeft, text_);
 }

@@ -58,7 +58,9 @@ class RelayLight final : public QWidget {
     Q_OBJECT
 public:
     explicit RelayLight(QWidget* parent);
-    void setState(const QColor& colour, const QString& text);
+    // `fault` ("fault: board reads OFF"), when not empty, rings the light in the error colour and is
+    // added to its description.
+    void setState(const QColor& colour, const QString& text, const QString& fault = {});
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -68,7 +70,13 @@ protected:
 private:
     QColor colour_;
     QString text_;
+    QString fault_;
 };
+
+// The colour of a fault on a light or in the status bar.
+QColor ErrorColour();
+// Draws a label's text in the error colour, or as the style has it.
+void ShowAsError(QWidget* widget, bool error);
 
 // Background and a readable text colour for `widget` (`base` true for boxes, false for labels).
 void SetColours(QWidget* widget, const QColor& background, const QColor& text, bool base);

@@ -264,8 +264,9 @@ void RelayPanel::Draw(const PanelLook& look) {
         paint(this, look.panel, false);
     if (differs(&PanelLook::nameBackground))
         paint(name_, look.nameBackground, true);
-    if (changed(&RelayDisplay::light) || changed(&RelayDisplay::lightText))
-        light_->setState(ToQColor(d.light), QString::fromStdString(d.lightText));
+    if (changed(&RelayDisplay::light) || changed(&RelayDisplay::lightText) || changed(&RelayDisplay::fault))
+        light_->setState(ToQColor(d.light), QString::fromStdString(d.lightText),
+                         QString::fromStdString(d.fault));
     for (size_t p = 0; p < kPairsPerRelay; ++p) {
         if (was == nullptr || was->startBox[p] != d.startBox[p])
             paint(start_[p], d.startBox[p], true);
