@@ -135,7 +135,7 @@ int RunCommand(const std::string& home, const std::string& runFile) {
             wake.Arm(start.Mqtt().Running());
             return StopRequested() || host.closeRequested;
         },
-        [&] { health.TickRan(ServiceStatusText(ctx.schedule)); }, &wake);
+        [&] { health.TickRan(ServiceStatusText(ctx.schedule, ctx.boardState.health[0])); }, &wake);
     health.Stopping();
     // Stopped by the system (SIGTERM at shut-down): the next start resumes from the restart file.
     CloseProgram(ctx, StopKeepsRestartFile() ? RestartFileOnClose::Keep : RestartFileOnClose::Delete);

@@ -44,6 +44,24 @@ void ReportBoardHealth(Engine& engine) {
     }
 }
 
+// A relay that reads back otherwise than written is written from what it should be, not from what it
+// reads: a latch left ON under a relay that reads OFF would switch it on the day its driver comes back.
+// Its read-back state is kept, so a relay that does not move is not reported as switched.
+void ApplyOutputsThroughFaults(Engine& engine) {
+    const BoardHealth& health = engine.boardState.health[0];
+    const uint8_t faulty = health.readBackFault ? health.readBackRelays : 0;
+    std::array<int16_t, kRelaysPerBoard> kept{};
+    for (int r = 0; r < kRelaysPerBoard; ++r)
+        if ((faulty >> r) & 1) {
+            kept[static_cast<size_t>(r)] = engine.schedule.RelayArray[r].CurrentState;
+            engine.schedule.RelayArray[r].CurrentState = kStateUnknown;
+        }
+    ApplyOutputs(engine.schedule, engine.boards, engine.boxes);
+    for (int r = 0; r < kRelaysPerBoard; ++r)
+        if ((faulty >> r) & 1)
+            engine.schedule.RelayArray[r].CurrentState = kept[static_cast<size_t>(r)];
+}
+
 void AuditBoards(Engine& engine) {
     for (int b = 0; b <= kMaxBoardIndex; ++b)
         if (ReadBackAuditable(engine.schedule.BoardArray[b]))
@@ -135,7 +153,7 @@ void Tick(Engine& engine, TickHost& host) {
         if (!Suspended(engine))
             EvaluateSchedule(engine.schedule, engine.clock);
         if (!Suspended(engine))
-            ApplyOutputs(engine.schedule, engine.boards, engine.boxes);
+            ApplyOutputsThroughFaults(engine);
         if (!Suspended(engine)) {
             engine.boards.ReadAllOutputs();
             AuditBoards(engine);

@@ -65,6 +65,16 @@ TAVREL_COLD std::string Payload(const DiscoveryDevice& d, const Entity& e, int n
            Field("state_topic", RelayTopic(d.prefix, n, "counter")) + "}";
 }
 
+TAVREL_COLD MqttPublication BoardProblem(const DiscoveryDevice& d, int n) {
+    const std::string object = "board" + std::to_string(n) + "_problem";
+    return {ConfigTopic(d, "binary_sensor", object),
+            "{" + Common(d, "Board " + std::to_string(n) + " problem", object) + "," +
+                Field("device_class", "problem") + "," +
+                Field("state_topic", BoardTopic(d.prefix, n, "problem")) + "," + Field("payload_on", "ON") +
+                "," + Field("payload_off", "OFF") + "}",
+            true};
+}
+
 } // namespace
 
 TAVREL_COLD MqttPublication HolidayDiscoveryMessage(const DiscoveryDevice& d) {
@@ -100,6 +110,7 @@ DiscoveryMessages(const DiscoveryDevice& device, const std::array<std::string, k
         for (const Entity& e : kEntities)
             out.push_back({ConfigTopic(device, e.component, "relay" + std::to_string(n) + "_" + e.object),
                            Payload(device, e, n, names[static_cast<size_t>(n - 1)]), true});
+    out.push_back(BoardProblem(device, 1));
     return out;
 }
 

@@ -22,6 +22,7 @@ TAVREL_COLD MqttState TakeMqttState(const Engine& engine) {
     }
     s.inputs = BitMarks(t.InputReadback[0]);
     s.schedule = Cp1252ToUtf8(engine.settings.DataFileName);
+    s.problem = engine.boardState.health[0].Fault() ? "ON" : "OFF";
     return s;
 }
 
@@ -52,6 +53,7 @@ TAVREL_COLD std::vector<MqttPublication> StateChanges(const std::optional<MqttSt
         add(HolidayTopic(prefix), was.holiday, now.holiday, all);
         add(HolidayAttributesTopic(prefix), was.holidayAttributes, now.holidayAttributes, all);
     }
+    add(BoardTopic(prefix, 1, "problem"), was.problem, now.problem, all);
     return out;
 }
 

@@ -30,6 +30,7 @@ struct MqttState {
     // "ON" or "OFF" for today, and {"name":...,"file":...}; both "" without holiday calendars.
     std::string holiday;
     std::string holidayAttributes;
+    std::string problem; // board 1: "ON" while it has a fault, else "OFF"
     bool operator==(const MqttState&) const = default;
 };
 

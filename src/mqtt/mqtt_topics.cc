@@ -51,6 +51,10 @@ TAVREL_COLD std::string RelayTopic(const std::string& prefix, int relayNumber, c
     return prefix + "/relay/" + std::to_string(relayNumber) + "/" + leaf;
 }
 
+TAVREL_COLD std::string BoardTopic(const std::string& prefix, int boardNumber, const std::string& leaf) {
+    return prefix + "/board/" + std::to_string(boardNumber) + "/" + leaf;
+}
+
 TAVREL_COLD std::string InputsTopic(const std::string& prefix) {
     return prefix + "/inputs";
 }

@@ -11,6 +11,8 @@ inline constexpr const char* kMqttOffline = "offline";
 std::string AvailabilityTopic(const std::string& prefix);
 // `relayNumber` 1..8; `leaf` "state", "name", "mode", "counter", "total_time" or "set".
 std::string RelayTopic(const std::string& prefix, int relayNumber, const std::string& leaf);
+// `boardNumber` 1..4; `leaf` "problem".
+std::string BoardTopic(const std::string& prefix, int boardNumber, const std::string& leaf);
 std::string InputsTopic(const std::string& prefix);
 std::string ScheduleTopic(const std::string& prefix);
 std::string LogTopic(const std::string& prefix);

@@ -1,5 +1,6 @@
 #include "shell/service_health.h"
 
+#include "boardio/board_health.h"
 #include "boardio/board_record.h"
 #include "engine/schedule_records.h"
 #include "platform/clock.h"
@@ -7,13 +8,18 @@
 
 namespace tavrel {
 
-std::string ServiceStatusText(const ScheduleTables& schedule) {
+std::string ServiceStatusText(const ScheduleTables& schedule, const BoardHealth& board1,
+                              const std::string& next) {
     int on = 0;
     for (int r = 0; r < kRelaysPerBoard; ++r)
         if (schedule.RelayArray[r].CurrentState == kStateOn)
             ++on;
-    return std::to_string(on) + " of " + std::to_string(kRelaysPerBoard) + " relays ON; board 1 " +
-           (BoardEmulated(schedule.BoardArray[0]) ? "emulated" : "OK");
+    std::string text = std::to_string(on) + " of " + std::to_string(kRelaysPerBoard) + " relays ON; ";
+    if (board1.Fault())
+        text += board1.faultText;
+    else
+        text += BoardEmulated(schedule.BoardArray[0]) ? "board 1 emulated" : "board 1 OK";
+    return next.empty() ? text : text + "; " + next;
 }
 
 void ServiceHealth::TickRan(const std::string& status) {

@@ -9,10 +9,13 @@ namespace tavrel {
 
 class Clock;
 class ServiceManager;
+struct BoardHealth;
 struct ScheduleTables;
 
-// "3 of 8 relays ON; board 1 OK" (or "board 1 emulated").
-std::string ServiceStatusText(const ScheduleTables& schedule);
+// "3 of 8 relays ON; board 1 OK" (or "board 1 emulated", or board 1's fault line), then "; " and `next`
+// when it is not empty.
+std::string ServiceStatusText(const ScheduleTables& schedule, const BoardHealth& board1,
+                              const std::string& next = "");
 
 class ServiceHealth {
 public:

@@ -62,6 +62,20 @@ TEST_F(ReadBackAuditTest, AStuckBitIsAFaultOnceAndItsEndIsSaid) {
     EXPECT_EQ(ctx.display.boards[0].fault, "");
 }
 
+// When the relay is due OFF again, the latch is written OFF although the relay already reads OFF: left
+// ON, it would switch the relay on the day its driver comes back.
+TEST_F(ReadBackAuditTest, TheLatchFollowsTheScheduleUnderAFault) {
+    On(1, "09:00:02", "09:00:08");
+    Tick(ctx.engine, host);
+    host.switches.clear();
+    platform.SetStuck({{kBase, 0xfd, 0x00}});
+    TickUntil(9, 0, 12);
+    EXPECT_EQ(Said(), "tavreld: Read-back fault board 1: relays 2, written 02, read 00, board not answering\n"
+                      "tavreld: Read-back fault board 1 cleared\n");
+    EXPECT_EQ(platform.PortByte(kBase), 0x00);
+    EXPECT_TRUE(host.switches.empty()) << "the relay never read back otherwise than OFF";
+}
+
 // One differing tick is a relay switched at the wrong moment from outside, not a fault.
 TEST_F(ReadBackAuditTest, OneDifferingTickIsNotAFault) {
     On(0, "08:00:00", "17:00:00");

@@ -175,10 +175,12 @@ TEST(MqttState, FirstEverythingThenOnlyWhatChanged) {
     a.relays[1] = {"", "Lamp", "manual", "0", ""};
     a.inputs = "- - - - - - - -";
     a.schedule = "test.run";
+    a.problem = "OFF";
     const auto all = StateChanges(std::nullopt, a, "p");
     // Eight relays with five values each, less relay 2's unknown state and six more unknown ones, plus
-    // inputs and schedule.
-    EXPECT_EQ(all.size(), 8u * 5 - 7 + 2);
+    // inputs, schedule and board 1's problem.
+    EXPECT_EQ(all.size(), 8u * 5 - 7 + 3);
+    EXPECT_EQ(all.back(), (MqttPublication{"p/board/1/problem", "OFF", true}));
     EXPECT_EQ(all.front(), (MqttPublication{"p/relay/1/state", "ON", true}));
     MqttState b = a;
     b.relays[0].state = "OFF";
@@ -186,12 +188,18 @@ TEST(MqttState, FirstEverythingThenOnlyWhatChanged) {
     EXPECT_EQ(StateChanges(a, b, "p"), (std::vector<MqttPublication>{{"p/relay/1/state", "OFF", true},
                                                                      {"p/relay/2/state", "ON", true}}));
     EXPECT_TRUE(StateChanges(b, b, "p").empty());
+    b.problem = "ON";
+    EXPECT_EQ(StateChanges(a, b, "p").back(), (MqttPublication{"p/board/1/problem", "ON", true}));
 }
 
 TEST(MqttDiscovery, OneRelaysSwitchPayload) {
     std::array<std::string, kMqttRelays> names{"Pump \"A\""};
     const auto messages = DiscoveryMessages({"gh-1", "tavrel/gh-1", "0.1.0", "Relay card"}, names);
-    ASSERT_EQ(messages.size(), 24u);
+    ASSERT_EQ(messages.size(), 25u);
+    EXPECT_EQ(messages[24].topic, "homeassistant/binary_sensor/gh-1/board1_problem/config");
+    EXPECT_NE(
+        messages[24].payload.find(R"("device_class":"problem","state_topic":"tavrel/gh-1/board/1/problem")"),
+        std::string::npos);
     EXPECT_EQ(messages[0].topic, "homeassistant/switch/gh-1/relay1_manual/config");
     EXPECT_EQ(
         messages[0].payload,

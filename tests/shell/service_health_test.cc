@@ -1,5 +1,7 @@
 #include "shell/service_health.h"
 
+#include "boardio/board_health.h"
+#include "engine/schedule_records.h"
 #include "support/fake_clock.h"
 #include "support/fake_service_manager.h"
 
@@ -65,6 +67,20 @@ TEST(ServiceHealth, ReadyOnceAndStatusOnlyWhenItChanges) {
     EXPECT_EQ(manager.sent[2], "RELOADING=1\nMONOTONIC_USEC=" + std::to_string(clock.MonotonicUs()) + "\n");
     EXPECT_EQ(manager.sent[3], "READY=1\n");
     EXPECT_EQ(manager.sent[4], "STOPPING=1\n");
+}
+
+TEST(ServiceHealth, StatusTextNamesTheBoardsFault) {
+    ScheduleTables schedule;
+    InitialiseNewSchedule(schedule);
+    schedule.BoardArray[0].BaseAddress = 0x300;
+    schedule.RelayArray[1].CurrentState = kStateOn;
+    BoardHealth health;
+    EXPECT_EQ(ServiceStatusText(schedule, health), "1 of 8 relays ON; board 1 OK");
+    health.readBackFault = true;
+    health.faultText = "Read-back fault board 1: relays 2, written 03, read 01";
+    EXPECT_EQ(ServiceStatusText(schedule, health, "next: relay 1 ON at 18:00:00"),
+              "1 of 8 relays ON; Read-back fault board 1: relays 2, written 03, read 01; next: relay 1 ON at "
+              "18:00:00");
 }
 
 TEST(ServiceHealth, NothingIsSentWithoutAManager) {
