@@ -36,6 +36,8 @@ std::array<std::string, kStatusFields> StatusBarTexts(const StatusBarInput& in) 
     // Until it is written again a crash would resume an older schedule: the user must see it.
     if (in.restartWriteDisabled != kFalse)
         texts[kStatusFile] += " - restart file not written (tried again each minute)";
+    if (!in.logProblem.empty())
+        texts[kStatusFile] += " - " + in.logProblem;
     const std::string type(Trim(in.board1.ChipSetType, " "));
     texts[kStatusBoard] = "Board 1: " + (type.empty() ? std::string("(no type)") : type) + " at " +
                           BoardPlace(in.board1) + ", " + (BoardEmulated(in.board1) ? "Emulation" : "Active");

@@ -18,6 +18,7 @@ struct StatusBarInput {
     bool timerEnabled = false;
     int16_t restartedAfterCrash = 0;
     int16_t restartWriteDisabled = 0; // the restart file could not be written and is being tried again
+    std::string logProblem;           // why the event log cannot be written, or ""
     std::string dataFilePath;
     std::string dataFileName; // "" for a schedule with no file of its own
     BoardRecord board1;

@@ -111,6 +111,11 @@ bool RemoveFile(const std::string& path) {
     return std::filesystem::remove(path, ec);
 }
 
+bool IsSymbolicLink(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec));
+}
+
 bool MakeFolders(const std::string& path) {
     std::error_code ec;
     std::filesystem::create_directories(path, ec);

@@ -53,6 +53,8 @@ int RenameFile(const std::string& from, const std::string& to);
 
 bool FileExists(const std::string& path);
 bool RemoveFile(const std::string& path);
+// Whether `path` itself is a symbolic link (wherever it leads, if anywhere).
+bool IsSymbolicLink(const std::string& path);
 // Removes `path` only when it is a regular file (not a folder, a link or a device).
 bool RemoveRegularFile(const std::string& path);
 // Makes the folder and its parents; true when it exists afterwards.

@@ -4,6 +4,7 @@
 #include "engine/time_of_day.h"
 #include "platform/file_io.h"
 
+#include <cctype>
 #include <cstdio>
 
 namespace tavrel {
@@ -28,10 +29,58 @@ std::string EventLog::CurrentLogPath() {
     return drives_.Map(settings_.LogFilePath + name);
 }
 
+namespace {
+constexpr int64_t kLogRetryMs = 60'000;
+
+bool HasDriveLetter(const std::string& path) {
+    return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
+}
+} // namespace
+
+void EventLog::Say(const std::string& line) {
+    if (OnNotice)
+        OnNotice(line);
+}
+
+int EventLog::Mend(const std::string& path, const std::string& bytes, int error) {
+    if (IsSymbolicLink(path)) {
+        // As the restart file does: the link goes, wherever it led, and the day's log is a file of its own.
+        if (!RemoveFile(path))
+            return error;
+        error = AppendToFile(path, bytes, FilePrivacy::OwnerOnly);
+        if (error == 0)
+            Say("the event log " + path + " was a symbolic link: replaced with a file of its own");
+        return error;
+    }
+    // A folder on one of the program's drives is made as drive_c is; any other is the user's to make.
+    if (HasDriveLetter(settings_.LogFilePath) && MakePrivateFolders(drives_.Map(settings_.LogFilePath)))
+        return AppendToFile(path, bytes, FilePrivacy::OwnerOnly);
+    return error;
+}
+
 void EventLog::Append(const std::string& line) {
-    // A log line that cannot be written is lost; the program carries on. The log tells when relays
-    // switched and what the network sent: its user's alone, in any folder, whatever the umask.
-    AppendToFile(CurrentLogPath(), line + "\r\n", FilePrivacy::OwnerOnly);
+    // A log line that cannot be written is lost; the program carries on, says so once and tries again
+    // each minute. The log tells when relays switched and what the network sent: its user's alone, in
+    // any folder, whatever the umask.
+    const int64_t now = clock_.MonotonicMs();
+    if (!Problem.empty() && now < retryAtMs_)
+        return;
+    const std::string path = CurrentLogPath();
+    const std::string bytes = line + "\r\n";
+    int error = AppendToFile(path, bytes, FilePrivacy::OwnerOnly);
+    if (error != 0)
+        error = Mend(path, bytes, error);
+    if (error == 0) {
+        if (!Problem.empty())
+            Say("the event log is written again: " + path);
+        Problem.clear();
+        return;
+    }
+    retryAtMs_ = now + kLogRetryMs;
+    if (!Problem.empty())
+        return;
+    Problem = "event log not written (" + path + ": " + SystemErrorText(error) + "), tried again each minute";
+    Say(Problem);
 }
 
 void EventLog::WriteEvent(const std::string& what, const std::string& detail) {

@@ -40,15 +40,24 @@ public:
                           const std::string (&inputTexts)[kBoardSlots]) const;
 
     int LastStateMinute = -1;
+    // Why the day's log cannot be written ("" while it can), for the status bar.
+    std::string Problem;
+    // Says a line to the person running the program (tavreld: standard error).
+    std::function<void(const std::string&)> OnNotice;
 
 private:
     void Append(const std::string& line);
+    // After a failed append: a link in the file's place or a missing folder under the program's drives
+    // is mended and the line written again. Returns 0 or the error that stands.
+    int Mend(const std::string& path, const std::string& bytes, int error);
+    void Say(const std::string& line);
 
     Settings& settings_;
     const BoardTable& boards_;
     Clock& clock_;
     DriveMap& drives_;
     std::function<void()> saveLogFileName_;
+    int64_t retryAtMs_ = 0;
 };
 
 } // namespace tavrel

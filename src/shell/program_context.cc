@@ -16,6 +16,10 @@ ProgramContext::ProgramContext(const Platform& p)
       runFiles(schedule, settings, files, p.boxes, p.drives),
       events(*this), engine{schedule,   engineState, settings, display, boards,
                             boardState, p.clock,     p.boxes,  events} {
+    eventLog.OnNotice = [this](const std::string& line) {
+        if (notices != nullptr)
+            *notices << "tavreld: " << line << "\n";
+    };
     schedule.SetIndexErrorReporter([this](const std::string& table, int index) {
         ReportRuntimeError(boxes, kSubscriptOutOfRange,
                            "Subscript out of range (" + std::to_string(index) + ")", table);

@@ -79,6 +79,9 @@ TEST(StatusBarTextTest, CaptionIsTheFileNewOrTheRestartText) {
     EXPECT_EQ(StatusBarTexts(in)[kStatusFile],
               std::string(kRestartCaption) + " - restart file not written (tried again each minute)");
     EXPECT_EQ(MainWindowCaption(in), kRestartCaption) << "the caption stays the file's";
+    in.logProblem =
+        "event log not written (/x/Tavrel_2026_12_07.Log: Permission denied), tried again each minute";
+    EXPECT_TRUE(StatusBarTexts(in)[kStatusFile].ends_with(" - " + in.logProblem));
 }
 
 } // namespace

@@ -121,6 +121,7 @@ void frmRelay::RefreshCaptionAndStatus() {
     in.timerEnabled = ctx_.engineState.TimerEnabled;
     in.restartedAfterCrash = ctx_.files.RestartedAfterCrash;
     in.restartWriteDisabled = ctx_.files.RestartWriteDisabled;
+    in.logProblem = ctx_.eventLog.Problem;
     in.dataFilePath = ctx_.settings.DataFilePath;
     in.dataFileName = ctx_.settings.DataFileName;
     in.board1 = ctx_.schedule.BoardArray[0];
