@@ -133,8 +133,9 @@ TEST_F(MqttLinkTest, DiscoveryOffRemovesTheEntitiesHomeAssistantKnows) {
                 EXPECT_TRUE(m.retain);
                 EXPECT_EQ(m.payload.empty(), !discovery) << m.topic;
             }
-        // Off also withdraws the holiday sensor, which is announced only once a calendar says something.
-        EXPECT_EQ(configs, 3u * 8u + (discovery ? 0u : 1u));
+        // Three entities per relay and board 1's problem sensor; off also withdraws the holiday sensor,
+        // which is announced only once a calendar says something.
+        EXPECT_EQ(configs, 3u * 8u + 1u + (discovery ? 0u : 1u));
     }
 }
 
