@@ -11,6 +11,7 @@
 #include "platform/service_manager.h"
 #include "shell/boot_entries.h"
 #include "shell/config_command.h"
+#include "shell/config_damage.h"
 #include "shell/console_host.h"
 #include "shell/headless_reload.h"
 #include "shell/help_text.h"
@@ -80,6 +81,11 @@ int BootCommand(const std::string& home) {
 }
 
 int RunCommand(const std::string& home, const std::string& runFile) {
+    // Looked at before anything may write: a damaged hive must stay exactly as it is.
+    if (const std::vector<std::string> damage = ConfigurationDamage(home); !damage.empty()) {
+        PrintLines(damage);
+        return kExitConfigurationDamaged;
+    }
     ConsoleMessageBoxes boxes(std::cerr);
     SystemPlatform system(home, boxes);
     ProgramContext ctx(system.Services());

@@ -29,6 +29,10 @@ const BoardType& BoardTypeOf(std::string_view type) {
     return kUnknownType;
 }
 
+bool KnownBoardType(std::string_view type) {
+    return &BoardTypeOf(type) != &kUnknownType;
+}
+
 BoardKind ChipSetKind(std::string_view type) {
     return BoardTypeOf(type).kind;
 }

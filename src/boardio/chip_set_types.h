@@ -61,6 +61,8 @@ inline constexpr std::array<std::string_view, 11> kChipSetTypes = detail::Offere
 // Names match exactly; the log tag also answers to the all-lower and capitalised spellings ("Lpt1", "lpt1").
 const BoardType& BoardTypeOf(std::string_view chipSetType);
 
+// A name of the board list (exactly as it is spelled there).
+bool KnownBoardType(std::string_view chipSetType);
 BoardKind ChipSetKind(std::string_view chipSetType);
 int SettlePauseMs(std::string_view chipSetType);
 // The input mark of the event log's state line for a board without an input address ("" for none).

@@ -1,6 +1,7 @@
 #include "config/configuration.h"
 
 #include "common/vb_conversions.h"
+#include "config/board_value_check.h"
 #include "config/settings_table.h"
 
 #include <algorithm>
@@ -162,6 +163,9 @@ void clsConfiguration::ConfigurationLoadFromReg() {
             if (PerBoard(*row))
                 for (int i = 0; i < row->count; ++i)
                     LoadValue(*row, b, i);
+    // A value that converts may still be one no board can be driven by.
+    for (const BadSettingValue& bad : BadBoardValues(reg_))
+        LoadFailed(BadSettingText(bad));
     LoadCalendarKey();
 }
 

@@ -87,6 +87,15 @@ std::unique_ptr<Registry> MakeSystemRegistry(const std::string& home, RegistryPr
 std::unique_ptr<Registry> MakeHiveRegistry(const std::string& folder, RegistryProblemReporter reporter,
                                            RegistryAccess access = RegistryAccess::ReadWrite);
 
+// The copies of the hive of `root` in `folder` that were kept aside because they did not read cleanly,
+// oldest first.
+std::vector<std::string> DamagedHiveCopies(const std::string& folder, int32_t root);
+// The same for the settings (HKEY_LOCAL_MACHINE) of the system registry under `home`; none on Windows,
+// whose registry is never kept aside.
+std::vector<std::string> DamagedRegistryCopies(const std::string& home);
+// The file the system registry keeps the settings in ("" on Windows).
+std::string SettingsHiveFile(const std::string& home);
+
 const char* RootName(int32_t root);
 
 } // namespace tavrel

@@ -1,5 +1,6 @@
 #include "shell/config_command.h"
 
+#include "config/board_value_check.h"
 #include "config/configuration.h"
 #include "config/configuration_dialog_model.h"
 #include "config/setting_edits.h"
@@ -99,9 +100,20 @@ void PrintLine(std::ostream& out, const std::string& name, const ShownSetting& s
     out << "\n";
 }
 
+// A bad stored value is listed as stored, and marked, not as the value the load kept in its place.
+const BadSettingValue* BadValueOf(const std::vector<BadSettingValue>& bad, const std::string& name) {
+    for (const BadSettingValue& b : bad)
+        if (b.name == name)
+            return &b;
+    return nullptr;
+}
+
 void PrintAll(std::ostream& out, ConfigurationDialogModel& model, const ConfigurationTargets& targets,
-              const MqttState& mqtt) {
-    const std::vector<ShownSetting> shown = ShowAll(model, targets, mqtt);
+              const MqttState& mqtt, const std::vector<BadSettingValue>& bad) {
+    std::vector<ShownSetting> shown = ShowAll(model, targets, mqtt);
+    for (size_t i = 0; i < shown.size(); ++i)
+        if (const BadSettingValue* b = BadValueOf(bad, AllSettingNames()[i].name))
+            shown[i] = {b->stored, "BAD: " + b->reason};
     std::string group;
     for (size_t i = 0; i < shown.size(); ++i) {
         const SettingName& s = AllSettingNames()[i];
@@ -207,6 +219,28 @@ bool ConfigChanged(const std::vector<ShownSetting>& before, const std::vector<Sh
     return false;
 }
 
+// A save writes every configuration value: one that holds a bad value must be given a good one in the
+// same set, or the save would put the value the load kept in its place without a word.
+bool BadValuesMended(const std::vector<BadSettingValue>& bad, const std::string& verb,
+                     const std::vector<std::string>& args, std::ostream& err) {
+    bool mended = true;
+    for (const BadSettingValue& b : bad) {
+        bool named = false;
+        for (size_t i = 1; verb == "set" && i + 1 < args.size(); i += 2) {
+            const SettingName* s = FindSettingName(args[i]);
+            named = named || (s != nullptr && s->name == b.name);
+        }
+        if (!named) {
+            err << "tavreld: " << BadSettingText(b) << "; set " << b.name
+                << " in the same command, or the save would replace it unseen\n";
+            mended = false;
+        }
+    }
+    if (!mended)
+        err << "tavreld: nothing saved.\n";
+    return mended;
+}
+
 int SaveEdits(ProgramContext& ctx, SystemPlatform& system, ConfigurationDialogModel& model,
               const ConfigurationTargets& targets, MqttState& mqtt, const SetWork& work, bool saveConfig,
               const int32_t& saveResult, const std::string& home, std::ostream& out, std::ostream& err) {
@@ -265,8 +299,10 @@ int ConfigCommand(const std::string& home, const std::vector<std::string>& args,
                 system.registry->WriteTogether([&] { ctx.NewConfiguration().ConfigurationSaveToReg(); });
         }};
     ConfigurationDialogModel model(ConfigWindow::frmConfiguration, targets);
+    const std::vector<BadSettingValue> bad =
+        configured ? BadBoardValues(ctx.regApi) : std::vector<BadSettingValue>{};
     if (args.empty()) {
-        PrintAll(out, model, targets, mqtt);
+        PrintAll(out, model, targets, mqtt, bad);
         return 0;
     }
 
@@ -288,8 +324,10 @@ int ConfigCommand(const std::string& home, const std::vector<std::string>& args,
     }
     // A set of MQTT values alone leaves the configuration key as it is, stored or not.
     const bool onlyMqtt = verb == "set" && work.mqttSet.size() * 2 == args.size() - 1;
+    if (!onlyMqtt && !BadValuesMended(bad, verb, args, err))
+        return 1;
     const bool saveConfig =
-        !onlyMqtt && (!configured || ConfigChanged(before, ShowAll(model, targets, mqtt)));
+        !onlyMqtt && (!configured || !bad.empty() || ConfigChanged(before, ShowAll(model, targets, mqtt)));
     if (!saveConfig && work.mqttSet.empty()) {
         out << "tavreld: nothing to change.\n";
         return 0;

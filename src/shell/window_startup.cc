@@ -1,6 +1,7 @@
 #include "shell/window_startup.h"
 
 #include "config/configuration.h"
+#include "platform/registry.h"
 #include "shell/program_context.h"
 #include "shell/startup.h"
 
@@ -26,9 +27,16 @@ MsgResult AskToConfigure(ProgramContext& ctx, bool nothingStored) {
     box.defaultButton = MsgResult::Ok;
     if (nothingStored) {
         box.icon = MsgIcon::Error;
-        box.lines = {"Tavrel is not Configured!", "You MUST Configure Now", "Be sure to SAVE Configuration, ",
-                     "      Even if you simply accept all defaults!",
-                     " You will be able to change the configuration, later"};
+        // Settings that did not read cleanly were kept aside: the user must know that this is no first
+        // run, and where the old settings are, before configuring afresh.
+        if (const auto copies = DamagedRegistryCopies(ctx.drives.Home()); !copies.empty())
+            box.lines = {"The stored settings in " + SettingsHiveFile(ctx.drives.Home()) +
+                             " could not be read.",
+                         "They are kept as " + copies.back(), ""};
+        box.lines.insert(box.lines.end(),
+                         {"Tavrel is not Configured!", "You MUST Configure Now",
+                          "Be sure to SAVE Configuration, ", "      Even if you simply accept all defaults!",
+                          " You will be able to change the configuration, later"});
     } else {
         box.icon = MsgIcon::Information;
         box.lines = {"Tavrel is not Configured!"};

@@ -115,8 +115,11 @@ TEST_F(Configuration, FirstRunValuesAreTheDialogDefaultsAndSaveAsThemselves) {
 // A value unlike the row's first-run one, different for every instance: what a save must keep.
 template <typename T> T OtherValue(const SettingRow& row, int instance) {
     const int n = static_cast<int>(&row - SettingRows().data()) * 10 + instance + 2;
+    // A board type and a port address the load takes as good values.
     if constexpr (std::is_same_v<T, std::string>)
-        return "value " + std::to_string(n);
+        return row.kind == SettingKind::ChipSetType ? "CBRelay16A" : "value " + std::to_string(n);
+    else if (row.kind == SettingKind::Address)
+        return static_cast<T>(0x1000 + n);
     else if constexpr (std::is_same_v<T, bool>)
         return DefaultNumber(row.firstRun, instance) == 0;
     else if (row.rule == LoadRule::Flag || row.rule == LoadRule::TwoValuedFlag)

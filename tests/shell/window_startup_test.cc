@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 namespace tavrel {
@@ -46,6 +47,21 @@ TEST_F(WindowStartupTest, FirstRunAsksOpensTheDialogAndChecksAgain) {
     EXPECT_EQ(steps, (std::vector<std::string>{"splash", "configure"}));
     EXPECT_EQ(ctx.settings.ConfigVersion, kConfigVersionTag);
     EXPECT_TRUE(ctx.portAccess.PortLibraryReady());
+}
+
+// Settings kept aside as damaged: the question before the configuration says where they are.
+TEST_F(WindowStartupTest, ADamagedCopyIsNamedBeforeTheConfigurationOpens) {
+    const std::string copy = t.platform.home.File("registry/HKEY_LOCAL_MACHINE.reg.damaged-20261201-120000");
+    std::filesystem::create_directories(t.platform.home.File("registry"));
+    test::WriteWholeFile(copy, "Windows Registry Editor Version 5.00\r\n[HKEY");
+    boxes.setNextAnswer(MsgResult::Ok);
+    EXPECT_EQ(RunWindowStartup(ctx, false, Steps()), StartupOutcome::Run);
+    ASSERT_GE(boxes.Count(), 1u);
+    const std::string text = boxes.Shown()[0].Text();
+    EXPECT_NE(text.find("HKEY_LOCAL_MACHINE.reg could not be read"), std::string::npos) << text;
+    EXPECT_NE(text.find("They are kept as " + copy), std::string::npos) << text;
+    EXPECT_NE(text.find("Tavrel is not Configured!"), std::string::npos) << text;
+    EXPECT_EQ(steps, (std::vector<std::string>{"splash", "configure"}));
 }
 
 TEST_F(WindowStartupTest, CancelEndsBeforeAnyPortIsOpened) {

@@ -2,6 +2,14 @@
 
 namespace tavrel {
 
+std::vector<std::string> DamagedRegistryCopies(const std::string& home) {
+    return DamagedHiveCopies(home + "/registry", kHkeyLocalMachine);
+}
+
+std::string SettingsHiveFile(const std::string& home) {
+    return home + "/registry/" + RootName(kHkeyLocalMachine) + ".reg";
+}
+
 std::unique_ptr<Registry> MakeSystemRegistry(const std::string& home, RegistryProblemReporter reporter,
                                              RegistryAccess access) {
     auto registry = MakeHiveRegistry(home + "/registry", std::move(reporter), access);

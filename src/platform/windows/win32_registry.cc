@@ -67,6 +67,14 @@ public:
 
 } // namespace
 
+std::vector<std::string> DamagedRegistryCopies(const std::string&) {
+    return {};
+}
+
+std::string SettingsHiveFile(const std::string&) {
+    return "";
+}
+
 // The Windows registry is only read by a lister: it never moves or rewrites anything by itself.
 std::unique_ptr<Registry> MakeSystemRegistry(const std::string&, RegistryProblemReporter, RegistryAccess) {
     return std::make_unique<Win32Registry>();

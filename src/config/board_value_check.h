@@ -1,0 +1,26 @@
+#pragma once
+// The stored board values a program cannot drive a board by: an address that is not a number as the
+// registry holds it, a chip set type outside the board list, a port address the machine keeps for itself.
+// A service refuses to start on them; the listing marks them; the window's load warns of them.
+
+#include "config/reg_api.h"
+
+#include <string>
+#include <vector>
+
+namespace tavrel {
+
+struct BadSettingValue {
+    std::string name;   // the registry value name ("BaseAddress1")
+    std::string stored; // as the registry holds it
+    std::string reason;
+};
+
+// The bad board values of the stored configuration, in the order the store keeps them; values that are
+// not stored are left to the load.
+std::vector<BadSettingValue> BadBoardValues(modRegAPI& reg);
+
+// "BaseAddress1 "zz": not a whole decimal number".
+std::string BadSettingText(const BadSettingValue& bad);
+
+} // namespace tavrel
