@@ -2,6 +2,7 @@
 
 #include "boardio/board_presets.h"
 #include "boardio/chip_set_types.h"
+#include "boardio/port_ranges.h"
 #include "config/config_text.h"
 #include "config/settings_table.h"
 
@@ -60,6 +61,8 @@ const FireAddressField kFireCntl{&BoardFieldTexts::cntlAddress,
 std::string BlankAsZero(const std::string& text) {
     return IsBlankEntry(text) ? "0" : text;
 }
+
+constexpr const char* kOutOfRangeTitle = "Address Entry is Out of Range!";
 
 } // namespace
 
@@ -164,7 +167,12 @@ bool BoardSettingsModel::LeavePortOrFireAddress(int board, AddressColumn column,
             boxes_.Tell(MsgIcon::Warning, kFireOnlyTitle, field.reserved);
             return false;
         }
-        const auto value = static_cast<int32_t>(HexTextValue(text));
+        const int64_t entered = HexTextValue(text);
+        if (PortAddressRefused(entered)) {
+            boxes_.Tell(MsgIcon::Warning, kOutOfRangeTitle, {kRefusedPortAddressText});
+            return false;
+        }
+        const auto value = static_cast<int32_t>(entered);
         shown = HexText(value);
         if (value != stored) {
             stored = value;
@@ -193,7 +201,12 @@ bool BoardSettingsModel::LeaveInputAddress(int board, const std::string& entry) 
         t.inputAddress = "";
         return true;
     }
-    const auto value = static_cast<int32_t>(HexTextValue(text));
+    const int64_t entered = HexTextValue(text);
+    if (PortAddressRefused(entered)) {
+        boxes_.Tell(MsgIcon::Warning, kOutOfRangeTitle, {kRefusedPortAddressText});
+        return false;
+    }
+    const auto value = static_cast<int32_t>(entered);
     t.inputAddress = HexText(value);
     if (value != r.InputAddress) {
         r.InputAddress = value;
@@ -213,7 +226,7 @@ bool BoardSettingsModel::LeavePortConfigValue(int board, const std::string& entr
     if (value == r.PortConfigValue)
         return true;
     if (value < 0 || value > 255) {
-        boxes_.Tell(MsgIcon::Warning, "Address Entry is Out of Range!",
+        boxes_.Tell(MsgIcon::Warning, kOutOfRangeTitle,
                     {"Enter Configuration Value between Hex 0-FF (Dec 0-255)"});
         return false;
     }

@@ -127,7 +127,14 @@ INSTANTIATE_TEST_SUITE_P(
         Entry{1, Entry::Input, "301", true, 0, ""}, Entry{0, Entry::Input, "", true, 0, ""},
         Entry{0, Entry::Config, "100", false, 0x80, "Address Entry is Out of Range!"},
         Entry{0, Entry::Config, "FF", true, 255, ""}, Entry{0, Entry::Config, "xyz", true, 0, ""},
-        Entry{1, Entry::Config, "80", true, 0, ""}));
+        Entry{1, Entry::Config, "80", true, 0, ""},
+        // The machine's own ports are refused on a port board; a card's and a PCI I/O base are not.
+        Entry{0, Entry::Base, "60", false, 0x300, "Address Entry is Out of Range!"},
+        Entry{0, Entry::Base, "10000", false, 0x300, "Address Entry is Out of Range!"},
+        Entry{0, Entry::Input, "CF8", false, 0x301, "Address Entry is Out of Range!"},
+        Entry{0, Entry::Cntl, "CFF", false, 0x303, "Address Entry is Out of Range!"},
+        Entry{0, Entry::Base, "3FF", true, 0x3FF, ""}, Entry{0, Entry::Input, "E000", true, 0xE000, ""},
+        Entry{0, Entry::Cntl, "D00", true, 0xD00, ""}));
 
 TEST_F(BoardSettings, RefusedFireCrackerHouseShowsBothRanges) {
     EXPECT_FALSE(model.LeaveAddress(1, AddressColumn::Cntl, "FireHouse"));

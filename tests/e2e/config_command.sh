@@ -34,6 +34,11 @@ refused Brd1RNam1 Boiler PortConfigValue1 100
 grep -q "Enter Configuration Value between Hex 0-FF (Dec 0-255)" "$TAVREL_HOME/err" || fail "no range message"
 refused BaseAdress1 310
 grep -q 'did you mean BaseAddress1' "$TAVREL_HOME/err" || fail "no close name: $(cat "$TAVREL_HOME/err")"
+# The machine's own ports are refused with the range named.
+for bad in "BaseAddress1 60" "InputAddress1 CF8" "CntlAddress1 10000"; do
+    refused $bad
+    grep -qF "from 100 to FFFF hex, outside CF8-CFF hex" "$TAVREL_HOME/err" || fail "set $bad: no range said"
+done
 
 # Accepted: the next start switches the board at its new address (310 hex = 784), not at 300.
 "$TAVRELD" --config set BaseAddress1 310 InputAddress1 311 Brd1RNam1 Boiler >"$TAVREL_HOME/list" ||
