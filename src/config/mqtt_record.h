@@ -17,6 +17,7 @@ struct MqttSettings {
     std::string Password;
     std::string TlsCaFile;
     bool Discovery = true;
+    bool AcceptCommands = true; // off: states are published, every command is ignored and counted
 
     bool operator==(const MqttSettings&) const = default;
 };

@@ -316,6 +316,7 @@ constexpr auto kRows = std::to_array<SettingRow>({
     Mqtt("Password", &MqttSettings::Password, K::MqttPassword, R::Secret, 6, {}),
     Mqtt("TlsCaFile", &MqttSettings::TlsCaFile, K::MqttText, R::TrimmedText, 7, {}),
     Mqtt("Discovery", &MqttSettings::Discovery, K::MqttFlag, R::WholeFlag, 8, {1}),
+    Mqtt("AcceptCommands", &MqttSettings::AcceptCommands, K::MqttFlag, R::WholeFlag, 9, {1}),
 
     {.name = "HolidayFiles",
      .key = SettingKey::Calendar,

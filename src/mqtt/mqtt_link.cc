@@ -140,6 +140,13 @@ TAVREL_COLD void MqttLink::ApplyMessages(TickHost& host, const MqttInboxContents
             LogIgnored("ignored " + Utf8ToCp1252(IgnoredMessageText(m.topic, m.payload)));
             continue;
         }
+        if (!settings_.AcceptCommands) {
+            ++refusedCommands_;
+            LogIgnored("command ignored (AcceptCommands is 0): " +
+                       Utf8ToCp1252(IgnoredMessageText(m.topic, m.payload)) + "; " +
+                       std::to_string(refusedCommands_) + " ignored since the start");
+            continue;
+        }
         if (const std::string done = ApplyMqttCommand(batch, host, command); !done.empty())
             LogInput("command " + done);
     }

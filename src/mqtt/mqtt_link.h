@@ -11,6 +11,7 @@
 #include "mqtt/mqtt_state.h"
 #include "platform/mqtt_client.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -81,6 +82,7 @@ private:
     MqttLogBudget budget_;
     std::set<std::string> retainedTopicsLogged_;
     bool takeoverLogged_ = false;
+    uint64_t refusedCommands_ = 0; // commands ignored since the start because AcceptCommands is 0
     MqttConnectionWatch watch_;
     std::optional<MqttState> published_;
     std::string holiday_;

@@ -191,6 +191,20 @@ TEST_F(MqttLinkTest, JunkIsLoggedAndAFloodIsCut) {
     EXPECT_EQ(Count("MQTT command relay 2"), kMqttQueueCapacity - 2) << Log();
 }
 
+TEST_F(MqttLinkTest, WithoutAcceptCommandsStatesArePublishedAndEveryCommandIsIgnoredAndCounted) {
+    settings.AcceptCommands = false;
+    Link();
+    broker.Connect();
+    Send("t/box/relay/2/set", "MANUAL_ON");
+    Send("t/box/command", "ALL_OFF");
+    Link().Poll(host);
+    EXPECT_EQ(ctx.schedule.RelayArray[1].Manual, kFalse);
+    EXPECT_EQ(ctx.schedule.RelayArray[0].HardStop, kFalse);
+    EXPECT_EQ(broker.Last("t/box/relay/2/mode"), "schedule");
+    EXPECT_EQ(Count("MQTT command ignored (AcceptCommands is 0): t/box/relay/2/set"), 1u) << Log();
+    EXPECT_EQ(Count("MQTT command relay"), 0u);
+}
+
 TEST_F(MqttLinkTest, ALostBrokerIsToldOnceAndGivenEverythingAgain) {
     Link();
     broker.Connect();
