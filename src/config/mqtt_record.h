@@ -16,6 +16,7 @@ struct MqttSettings {
     std::string Username;
     std::string Password;
     std::string TlsCaFile;
+    bool TlsSystemCa = false; // TLS with the system's certificate store when TlsCaFile is empty
     bool Discovery = true;
     bool AcceptCommands = true; // off: states are published, every command is ignored and counted
 

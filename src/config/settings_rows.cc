@@ -315,6 +315,7 @@ constexpr auto kRows = std::to_array<SettingRow>({
     Mqtt("Username", &MqttSettings::Username, K::MqttText, R::TrimmedText, 5, {}),
     Mqtt("Password", &MqttSettings::Password, K::MqttPassword, R::Secret, 6, {}),
     Mqtt("TlsCaFile", &MqttSettings::TlsCaFile, K::MqttText, R::TrimmedText, 7, {}),
+    Mqtt("TlsSystemCa", &MqttSettings::TlsSystemCa, K::MqttFlag, R::WholeFlag, 10, {0}),
     Mqtt("Discovery", &MqttSettings::Discovery, K::MqttFlag, R::WholeFlag, 8, {1}),
     Mqtt("AcceptCommands", &MqttSettings::AcceptCommands, K::MqttFlag, R::WholeFlag, 9, {1}),
 

@@ -1,5 +1,7 @@
 #include "mqtt/connection_check.h"
 
+#include "platform/hive/text_encoding.h"
+
 #include <condition_variable>
 #include <mutex>
 #include <optional>
@@ -60,12 +62,15 @@ std::string Said(const std::string& reason) {
 
 MqttConnectOptions ConnectOptionsOf(const MqttSettings& settings) {
     MqttConnectOptions o;
-    o.host = settings.Host;
+    // The settings are the program's single-byte text; MQTT and the file system speak UTF-8.
+    o.host = Cp1252ToUtf8(settings.Host);
     o.port = settings.Port;
-    o.clientId = settings.ClientId;
-    o.username = settings.Username;
-    o.password = settings.Password;
-    o.caFile = settings.TlsCaFile;
+    o.clientId = Cp1252ToUtf8(settings.ClientId);
+    o.username = Cp1252ToUtf8(settings.Username);
+    o.password = Cp1252ToUtf8(settings.Password);
+    o.caFile = Cp1252ToUtf8(settings.TlsCaFile);
+    if (o.caFile.empty() && settings.TlsSystemCa)
+        o.caPath = kSystemCertificateFolder;
     return o;
 }
 

@@ -6,7 +6,6 @@
 #include "mqtt/mqtt_commands.h"
 #include "mqtt/mqtt_topics.h"
 #include "platform/cold_code.h"
-#include "platform/hive/text_encoding.h"
 
 #include <utility>
 
@@ -64,6 +63,9 @@ TAVREL_COLD void MqttLink::Start() {
         return;
     }
     MqttConnectOptions o = ConnectOptionsOf(settings_);
+    if (!o.password.empty() && o.caFile.empty() && o.caPath.empty())
+        Log("the password goes to the broker unencrypted: there is no TLS (set TlsCaFile, or TlsSystemCa to "
+            "1)");
     o.willTopic = AvailabilityTopic(settings_.TopicPrefix);
     o.willPayload = kMqttOffline;
     if (!client_->Start(o, *this, error)) {

@@ -14,6 +14,7 @@ struct MqttConnectOptions {
     std::string username;
     std::string password; // never written anywhere by the client
     std::string caFile;   // TLS with this certificate authority when not empty
+    std::string caPath;   // else, when not empty, TLS with the certificates of this folder
     std::string willTopic;
     std::string willPayload;
     int keepAliveSeconds = 30;
@@ -57,6 +58,9 @@ public:
     // Disconnects cleanly (no last will) and joins the network thread.
     virtual void Stop() = 0;
 };
+
+// The folder of the certificate authorities the system trusts.
+inline constexpr const char* kSystemCertificateFolder = "/etc/ssl/certs";
 
 // Whether this build carries an MQTT client at all.
 bool MqttClientBuiltIn();

@@ -205,6 +205,25 @@ TEST_F(MqttLinkTest, WithoutAcceptCommandsStatesArePublishedAndEveryCommandIsIgn
     EXPECT_EQ(Count("MQTT command relay"), 0u);
 }
 
+// The settings are single-byte text; the client library takes UTF-8. A password sent in clear is warned of.
+TEST_F(MqttLinkTest, SettingsReachTheClientAsUtf8AndAPasswordWithoutTlsIsWarnedOfOnce) {
+    settings.Username = "j\xFCrgen";
+    settings.Password = "gr\xFCn";
+    Link();
+    EXPECT_EQ(broker.options.username, "j\xC3\xBCrgen");
+    EXPECT_EQ(broker.options.password, "gr\xC3\xBCn");
+    EXPECT_TRUE(broker.options.caPath.empty());
+    EXPECT_EQ(Count("MQTT the password goes to the broker unencrypted"), 1u) << Log();
+    EXPECT_NE(notices.find("the password goes to the broker unencrypted"), std::string::npos);
+}
+
+TEST_F(MqttLinkTest, TlsSystemCaTrustsTheSystemsStoreWhenNoCaFileIsGiven) {
+    settings.TlsSystemCa = true;
+    Link();
+    EXPECT_EQ(broker.options.caPath, "/etc/ssl/certs");
+    EXPECT_EQ(Count("unencrypted"), 0u);
+}
+
 TEST_F(MqttLinkTest, ALostBrokerIsToldOnceAndGivenEverythingAgain) {
     Link();
     broker.Connect();

@@ -7,8 +7,10 @@
 #include "platform/reconnect_backoff.h"
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
+#include <cstring>
 #include <dlfcn.h>
 #include <memory>
 #include <mosquitto.h>
@@ -18,6 +20,7 @@
 #include <string_view>
 #include <system_error>
 #include <thread>
+#include <unistd.h>
 #include <utility>
 
 namespace tavrel {
@@ -39,6 +42,23 @@ constexpr auto kGoodbyeTime = std::chrono::seconds(2);
 // the same id. One alone may be a broker that restarted.
 constexpr auto kSoonAfterAccept = std::chrono::seconds(5);
 constexpr int kShortSessionsTakenOver = 2;
+
+// TLS with the certificate authority file, or else the folder. A file that cannot be read is named with
+// the reason: the library would only say "Invalid function arguments".
+TAVREL_COLD bool StartTls(const MosquittoApi& api, mosquitto* mosq, const std::string& caFile,
+                          const std::string& caPath, std::string& error) {
+    if (!caFile.empty() && ::access(caFile.c_str(), R_OK) != 0) {
+        error = "the certificate authority file " + caFile +
+                " (TlsCaFile) cannot be read: " + std::strerror(errno);
+        return false;
+    }
+    const int rc = api.tls_set(mosq, caFile.empty() ? nullptr : caFile.c_str(),
+                               caFile.empty() ? caPath.c_str() : nullptr, nullptr, nullptr, nullptr);
+    if (rc != MOSQ_ERR_SUCCESS)
+        error = "TLS cannot be set up with the certificate authorities in " +
+                (caFile.empty() ? caPath : caFile) + " (" + api.strerror(rc) + ")";
+    return rc == MOSQ_ERR_SUCCESS;
+}
 // The CONNACK codes of a broker that does not speak MQTT 5: as 3.1.1 says it, and as 5 does.
 constexpr int kConnackBadProtocol311 = 1;
 
@@ -112,12 +132,8 @@ public:
             error = api.strerror(rc);
             return false;
         }
-        if (!o.caFile.empty() && (rc = api.tls_set(n.mosq, o.caFile.c_str(), nullptr, nullptr, nullptr,
-                                                   nullptr)) != MOSQ_ERR_SUCCESS) {
-            error =
-                "the certificate authority file " + o.caFile + " cannot be used (" + api.strerror(rc) + ")";
+        if ((!o.caFile.empty() || !o.caPath.empty()) && !StartTls(api, n.mosq, o.caFile, o.caPath, error))
             return false;
-        }
         api.threaded_set(n.mosq, true);
         n.options = o;
         try {
