@@ -7,6 +7,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <random>
 
 namespace tavrel {
 
@@ -34,6 +35,11 @@ TAVREL_COLD std::string PlainName(const std::string& text) {
     for (const char c : text)
         out += std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' || c == '.' ? c : '_';
     return out;
+}
+
+// What a box without a stored ClientId is known as: "tavrel-<host name>".
+TAVREL_COLD std::string HostClientId(const std::string& hostName) {
+    return hostName.empty() ? "tavrel" : "tavrel-" + PlainName(hostName);
 }
 
 // One MQTT row by its load rule; a value that does not fit keeps the default.
@@ -64,7 +70,7 @@ TAVREL_COLD MqttSettings MqttSettingsFrom(const MqttSettingLookup& lookup, const
         if (row.key == SettingKey::Mqtt)
             LoadRow(row, lookup(row.name), s);
     if (s.ClientId.empty())
-        s.ClientId = hostName.empty() ? "tavrel" : "tavrel-" + PlainName(hostName);
+        s.ClientId = HostClientId(hostName);
     // A wildcard cannot stand in a topic that is published to: the commands would never arrive.
     for (char& c : s.TopicPrefix)
         if (c == '+' || c == '#')
@@ -115,6 +121,35 @@ TAVREL_COLD void SaveMqttSetting(modRegAPI& reg, const SettingRow& row, const Mq
         else
             reg.SetNewValue(kHkeyLocalMachine, kMqttKey, "String", name, text, false);
     });
+}
+
+namespace {
+
+TAVREL_COLD bool ClientIdStored(modRegAPI& reg) {
+    const auto stored =
+        reg.ReadRegValue(kHkeyLocalMachine, kMqttKey, SettingValueName(RowOf(&MqttSettings::ClientId), 0, 0),
+                         RegReadMode::Check, false);
+    return stored && !Trim(*stored).empty();
+}
+
+TAVREL_COLD void StoreClientId(modRegAPI& reg, const std::string& id) {
+    reg.SetNewValue(kHkeyLocalMachine, kMqttKey, "String",
+                    SettingValueName(RowOf(&MqttSettings::ClientId), 0, 0), id, false);
+}
+
+} // namespace
+
+TAVREL_COLD void StoreClientIdOnFirstEnable(modRegAPI& reg, bool wasEnabled, const std::string& hostName) {
+    if (wasEnabled || !MqttEnabled(reg) || ClientIdStored(reg))
+        return;
+    std::random_device random;
+    const uint32_t part = random();
+    StoreClientId(reg, HostClientId(hostName) + "-" + ToLower(HexText(part, 8)));
+}
+
+TAVREL_COLD void StoreClientIdInUse(modRegAPI& reg, const std::string& hostName) {
+    if (MqttEnabled(reg) && !ClientIdStored(reg))
+        StoreClientId(reg, HostClientId(hostName));
 }
 
 } // namespace tavrel

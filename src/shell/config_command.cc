@@ -205,10 +205,13 @@ bool ApplySets(SetWork& work, const std::vector<std::string>& words, std::ostrea
     return all;
 }
 
-// Writes the MQTT rows a set was given, and only those.
+// Writes the MQTT rows a set was given, and only those; a set that switches MQTT on gives the box its
+// ClientId for good.
 void WriteMqttRows(modRegAPI& reg, const SetWork& work) {
+    const bool wasEnabled = MqttEnabled(reg);
     for (const SettingName* s : work.mqttSet)
         SaveMqttSetting(reg, *s->row, work.mqtt);
+    StoreClientIdOnFirstEnable(reg, wasEnabled, HostName());
 }
 
 // The window's settings differ from what was loaded (in a row outside the MQTT key).
@@ -245,6 +248,7 @@ int SaveEdits(ProgramContext& ctx, SystemPlatform& system, ConfigurationDialogMo
               const ConfigurationTargets& targets, MqttState& mqtt, const SetWork& work, bool saveConfig,
               const int32_t& saveResult, const std::string& home, std::ostream& out, std::ostream& err) {
     const std::vector<ShownSetting> before = ShowAll(model, targets, mqtt);
+    const bool idStored = mqtt.Stored(SettingValueName(RowOf(&MqttSettings::ClientId), 0, 0));
     if (saveConfig)
         model.Save();
     int32_t mqttResult = kRegSuccess;
@@ -259,7 +263,8 @@ int SaveEdits(ProgramContext& ctx, SystemPlatform& system, ConfigurationDialogMo
     const std::vector<ShownSetting> after = ShowAll(model, targets, mqtt);
     for (size_t i = 0; i < after.size(); ++i) {
         const SettingName& s = AllSettingNames()[i];
-        if ((saveConfig && !IsMqtt(s) && after[i].value != before[i].value) ||
+        const bool newId = !idStored && s.row == &RowOf(&MqttSettings::ClientId) && after[i].note.empty();
+        if ((saveConfig && !IsMqtt(s) && after[i].value != before[i].value) || newId ||
             std::find(work.mqttSet.begin(), work.mqttSet.end(), &s) != work.mqttSet.end())
             PrintLine(out, s.name, after[i]);
     }

@@ -19,8 +19,10 @@ MqttService::~MqttService() {
 
 TAVREL_COLD void MqttService::Start() {
     // A program that keeps MQTT off reads nothing more than this.
-    if (link_ == nullptr && MqttEnabled(ctx_.regApi))
+    if (link_ == nullptr && MqttEnabled(ctx_.regApi)) {
+        StoreClientIdInUse(ctx_.regApi, HostName());
         StartWith(LoadMqttSettings(ctx_.regApi, HostName()));
+    }
 }
 
 TAVREL_COLD void MqttService::StartWith(MqttSettings settings) {
@@ -46,6 +48,7 @@ TAVREL_COLD bool MqttService::Reload() {
         reloadDue_ = true;
         return false;
     }
+    StoreClientIdInUse(ctx_.regApi, HostName());
     MqttSettings now = LoadMqttSettings(ctx_.regApi, HostName());
     if (Running() ? now == settings_ : !now.Enabled)
         return false;

@@ -80,6 +80,14 @@ grep -q '"Password"="se cret"' "$HIVE" || fail "the password was not saved as ty
 grep -qE "^  Password +\(set\)" "$TAVREL_HOME/list" || fail "the password is not listed as (set)"
 grep -q "se cret" "$TAVREL_HOME/list" && fail "the password was listed"
 grep -qE "^  Port +8883" "$TAVREL_HOME/list" || fail "the MQTT port is not listed"
+# Switched on for the first time with no ClientId stored: the box gets one of its own, for good.
+"$TAVRELD" --config set Enabled 1 >"$TAVREL_HOME/list" || fail "MQTT could not be switched on"
+grep -qE '^"ClientId"="tavrel-.*-[0-9a-f]{8}"' "$HIVE" || fail "no ClientId of its own: $(grep ClientId "$HIVE")"
+grep -qE "^  ClientId +tavrel-" "$TAVREL_HOME/list" || fail "the new ClientId was not said"
+id=$(grep '^"ClientId"' "$HIVE")
+"$TAVRELD" --config set Enabled 0 >/dev/null && "$TAVRELD" --config set Enabled 1 >/dev/null || fail "MQTT off and on"
+[[ $(grep '^"ClientId"' "$HIVE") == "$id" ]] || fail "the ClientId changed"
+"$TAVRELD" --config set Enabled 0 >/dev/null || fail "MQTT could not be switched off"
 
 # A damaged hive: the listing says so and names the file; the file and its folder stay as they were.
 printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\r\n' >"$HIVE"

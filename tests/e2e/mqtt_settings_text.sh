@@ -27,4 +27,12 @@ start_tavreld "2026-12-07 09:00:00" "$TAVREL_HOME/test.run"
 wait_for "$TAVREL_HOME/err" "certificate authority file $TAVREL_HOME/no-such-ca.crt (TlsCaFile) cannot be read"
 stop_tavreld INT || fail "tavreld did not end with 0"
 grep -q "Invalid function arguments" "$TAVREL_HOME/err" && fail "the library's own words were shown"
+
+# A box already using MQTT before ClientIds were stored keeps the one it used, now stored for good.
+sed -i '/^\[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavrel\\Mqtt\]/,$d' "$hive"
+mqtt_settings Enabled=1 Host=127.0.0.1 Port="$port"
+start_tavreld "2026-12-07 09:00:00" "$TAVREL_HOME/test.run"
+wait_for "$TAVREL_HOME/err" "MQTT: no connection to 127.0.0.1:$port"
+stop_tavreld INT || fail "tavreld did not end with 0"
+grep -q "^\"ClientId\"=\"tavrel-$(hostname)\"" "$hive" || fail "the ClientId in use was not kept: $(grep ClientId "$hive")"
 echo "1 passed, 0 failed"

@@ -9,10 +9,12 @@
 #include "mqtt/mqtt_state.h"
 #include "mqtt/mqtt_topics.h"
 #include "platform/reconnect_backoff.h"
+#include "support/test_platform.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <regex>
 
 namespace tavrel {
 namespace {
@@ -58,6 +60,36 @@ TEST(MqttSettings, StoredValuesAndBadOnes) {
     EXPECT_EQ(SettingsOf({{"TopicPrefix", "x"}, {"ClientId", "c"}}).TopicPrefix, "x");
     EXPECT_EQ(SettingsOf({{"TopicPrefix", "site/+/#"}}).TopicPrefix, "site/_/_");
     EXPECT_EQ(SettingsOf({{"ClientId", "c"}}).TopicPrefix, "tavrel/c");
+}
+
+// A box keeps the ClientId it first used: a new one gets a random part (cloned images differ), a box that
+// was already using MQTT keeps "tavrel-<host name>", and neither changes after, whatever the host name.
+TEST(MqttSettings, TheClientIdIsStoredOnceAndKept) {
+    test::TestContext t;
+    modRegAPI& reg = t.ctx.regApi;
+    const auto stored = [&] {
+        return reg.ReadRegValue(kHkeyLocalMachine, kMqttKey, "ClientId", RegReadMode::Check, false)
+            .value_or("");
+    };
+    StoreClientIdInUse(reg, "box");
+    StoreClientIdOnFirstEnable(reg, false, "box");
+    EXPECT_EQ(stored(), "") << "MQTT is off: nothing to store";
+    reg.SetNewValue(kHkeyLocalMachine, kMqttKey, "String", "Enabled", "1", false);
+    StoreClientIdOnFirstEnable(reg, true, "box");
+    EXPECT_EQ(stored(), "") << "already on before the save: not a first enable";
+    StoreClientIdOnFirstEnable(reg, false, "box");
+    const std::string first = stored();
+    EXPECT_TRUE(std::regex_match(first, std::regex("tavrel-box-[0-9a-f]{8}"))) << first;
+    StoreClientIdOnFirstEnable(reg, false, "box");
+    StoreClientIdInUse(reg, "renamed");
+    EXPECT_EQ(stored(), first);
+
+    reg.DeleteRegValue(kHkeyLocalMachine, kMqttKey, "ClientId", false);
+    StoreClientIdInUse(reg, "box");
+    EXPECT_EQ(stored(), "tavrel-box") << "enabled before ClientIds were stored";
+    StoreClientIdInUse(reg, "renamed");
+    StoreClientIdOnFirstEnable(reg, false, "renamed");
+    EXPECT_EQ(stored(), "tavrel-box");
 }
 
 TEST(MqttTopics, CommandsAreParsedExactly) {
