@@ -83,6 +83,16 @@ void ColoursKillModel::Store(int16_t& setting, int16_t value) {
     }
 }
 
+std::string ColoursKillModel::KillWarning() const {
+    const bool enabled = Check(KillCheck::ByButton) || Check(KillCheck::BySignal);
+    const bool acts = Check(KillCheck::ActionAllOff) || Check(KillCheck::ActionExitProgram) ||
+                      Check(KillCheck::ActionShutDown);
+    return enabled && !acts
+               ? "A kill is enabled with no action: it will do nothing. Tick All Off, Exit Program "
+                 "or Shut Down."
+               : "";
+}
+
 bool ColoursKillModel::Check(KillCheck which) const {
     return settings_.*CheckMember(which) != 0;
 }

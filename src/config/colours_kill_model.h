@@ -31,6 +31,10 @@ public:
     // Copies the status buttons' colours into their settings.
     void StoreStatusColours();
 
+    // What the window warns of while a kill is enabled (by button or signal) with no action ticked: such a
+    // kill does nothing at all. "" when there is nothing to warn of.
+    std::string KillWarning() const;
+
     bool Check(KillCheck which) const;
     void SetCheck(KillCheck which, bool on);
     bool GoesHigh() const { return IsSet(settings_.KillBySignalGoesHigh); }

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace tavrel {
 namespace {
 
@@ -26,6 +28,27 @@ TEST_F(ColoursKill, CancelledPickerChangesNothing) {
     EXPECT_EQ(model.StatusColour(1), 0);
     EXPECT_EQ(tables.RelayGroupColors[2], 0);
     EXPECT_FALSE(changes.changed);
+}
+
+// A kill that is enabled with no action would do nothing: the window warns of it.
+TEST_F(ColoursKill, AKillEnabledWithNoActionIsWarnedOf) {
+    struct Case {
+        KillCheck by;
+        std::optional<KillCheck> action;
+        bool warned;
+    };
+    for (const Case& c :
+         {Case{KillCheck::ButtonOnTop, std::nullopt, false}, Case{KillCheck::ByButton, std::nullopt, true},
+          Case{KillCheck::BySignal, std::nullopt, true},
+          Case{KillCheck::BySignal, KillCheck::ActionShutDown, false},
+          Case{KillCheck::ByButton, KillCheck::ActionAllOff, false},
+          Case{KillCheck::ByButton, KillCheck::ActionExitProgram, false}}) {
+        settings = Settings{};
+        model.SetCheck(c.by, true);
+        if (c.action)
+            model.SetCheck(*c.action, true);
+        EXPECT_EQ(!model.KillWarning().empty(), c.warned) << static_cast<int>(c.by);
+    }
 }
 
 TEST_F(ColoursKill, GroupColourIsStoredAtOnceStatusColourOnlyOnSave) {

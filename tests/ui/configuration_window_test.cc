@@ -7,7 +7,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -97,6 +99,18 @@ private slots:
         QCOMPARE(f.t.platform.boxes.Last().title, std::string("Error: Invalid Board Number"));
         QCOMPARE(board->text(), QString("1"));
         QVERIFY(HasFocus(board));
+    }
+
+    void aKillWithNoActionIsWarnedOf() {
+        Fixture f(ConfigWindow::frmConfiguration);
+        auto* warning = f.Find<QLabel>("lblKillWarning");
+        QVERIFY(warning != nullptr);
+        QVERIFY(warning->isHidden());
+        f.Find<QCheckBox>("chkKillByButton")->setChecked(true);
+        QVERIFY(!warning->isHidden());
+        QVERIFY(warning->text().contains("no action"));
+        f.Find<QCheckBox>("chkKillActionAllOFF")->setChecked(true);
+        QVERIFY(warning->isHidden());
     }
 
     void cancelledPickerChangesNothing() {

@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -95,6 +96,7 @@ private:
     void BuildFields();
     void BuildSignalButtons();
     void Arrange();
+    void ShowWarning();
 
     ColoursKillModel& model_;
     SectionHost host_;
@@ -105,6 +107,7 @@ private:
     QLineEdit* input_ = nullptr;
     QLineEdit* name_ = nullptr;
     QLineEdit* delay_ = nullptr;
+    QLabel* warning_ = nullptr; // a kill enabled with no action
 };
 
 } // namespace tavrel

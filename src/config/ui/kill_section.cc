@@ -39,6 +39,7 @@ void KillSection::BuildChecks() {
         const auto which = static_cast<KillCheck>(row->index);
         connect(check, &QCheckBox::toggled, this, [this, which](bool on) {
             model_.SetCheck(which, on);
+            ShowWarning();
             host_.showChanged();
         });
         checks_[static_cast<size_t>(row->index)] = check;
@@ -53,6 +54,12 @@ QLineEdit* KillSection::Field(const SettingRow& row) {
     // Enter moves on to the next control.
     connect(e, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
     return e;
+}
+
+void KillSection::ShowWarning() {
+    const std::string text = model_.KillWarning();
+    warning_->setText(QString::fromStdString(text));
+    warning_->setVisible(!text.empty());
 }
 
 void KillSection::BuildFields() {
@@ -121,6 +128,12 @@ void KillSection::Arrange() {
     grid->addWidget(checks_[5], 6, 1);
     grid->addWidget(new QLabel(OnlyRow(SettingKind::KillEnableDelay).label, this), 7, 0);
     grid->addWidget(delay_, 7, 1, 1, 2);
+    warning_ = new QLabel(this);
+    warning_->setObjectName("lblKillWarning");
+    warning_->setWordWrap(true);
+    warning_->setStyleSheet("color: #b00000");
+    grid->addWidget(warning_, 8, 0, 1, 3);
+    ShowWarning();
 }
 
 void KillSection::Show() {
@@ -135,6 +148,7 @@ void KillSection::Show() {
     input_->setText(QString::fromStdString(model_.InputNumberText()));
     name_->setText(QString::fromStdString(model_.ButtonNameText()));
     delay_->setText(QString::fromStdString(model_.EnableDelayText()));
+    ShowWarning();
 }
 
 } // namespace tavrel
