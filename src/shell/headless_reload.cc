@@ -1,5 +1,6 @@
 #include "shell/headless_reload.h"
 
+#include "config/board_value_check.h"
 #include "config/configuration.h"
 #include "engine/tick.h"
 #include "files/run_file.h"
@@ -73,7 +74,15 @@ std::string HeadlessReload::Reload() {
     const BoardRecord before = ctx_.schedule.BoardArray[0];
     const std::string version = ctx_.NewConfiguration().ConfigurationLoadVersionFromReg();
     std::string detail;
-    if (version == kConfigVersionTag) {
+    // A bad board value must never be driven: an address of the machine's own (a write to 64 hex may
+    // reset it) would be written at once by the move to the new board.
+    const std::vector<BadSettingValue> bad =
+        version == kConfigVersionTag ? BadBoardValues(ctx_.regApi) : std::vector<BadSettingValue>{};
+    for (const BadSettingValue& b : bad)
+        err_ << "tavreld: bad board value: " << BadSettingText(b) << "\n";
+    if (!bad.empty()) {
+        detail = "Configuration kept (bad board value " + bad.front().name + ")";
+    } else if (version == kConfigVersionTag) {
         ctx_.settings.ConfigVersion = version;
         ctx_.NewConfiguration().ConfigurationLoadFromReg();
         detail = "Configuration read again";

@@ -65,7 +65,16 @@ grep -q '"Brd1RNam3"="Pump house"' "$HIVE" || fail "the set lost another value"
 start_tavreld "2026-12-07 09:00:00" "$SOURCE_DIR/examples/demo.run"
 sleep 1
 kill -0 "$TAVRELD_PID" 2>/dev/null || fail "the mended settings did not start: $(cat "$TAVREL_HOME/err")"
+# A bad value written into the hive while tavreld runs: a reload keeps the running settings and never
+# touches the keyboard controller's port (60 hex = 96).
+set_config BaseAddress1 96
+kill -HUP "$TAVRELD_PID"
+wait_for "$TAVREL_HOME/err" "reload: Configuration kept (bad board value BaseAddress1)"
+sleep 1
+[[ $(port_byte 96) -eq 0 ]] || fail "the reload wrote to port 60 hex"
+kill -0 "$TAVRELD_PID" 2>/dev/null || fail "the reload ended tavreld"
 stop_tavreld || true
+set_config BaseAddress1 768
 
 # A copy kept aside as damaged with no settings in its place: exit 78, naming the copy.
 mv "$HIVE" "$HIVE.damaged-20261201-120000"
