@@ -2,6 +2,7 @@
 
 #include "config/board_value_check.h"
 #include "config/configuration.h"
+#include "platform/file_io.h"
 #include "platform/registry.h"
 
 #include <memory>
@@ -24,6 +25,10 @@ std::string SettingsPlace(const std::string& home) {
 } // namespace
 
 std::vector<std::string> ConfigurationDamage(const std::string& home) {
+    // A home that cannot be written stops the start anyway, with its own message: a settings file that
+    // cannot be read there is no damage of its own.
+    if (FolderWritable(home) != 0)
+        return {};
     std::vector<std::string> reported;
     const std::unique_ptr<Registry> registry = MakeSystemRegistry(
         home, [&reported](const std::vector<std::string>& lines) { reported = lines; },
