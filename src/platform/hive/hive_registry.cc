@@ -3,11 +3,9 @@
 #include "platform/hive/hive_data.h"
 #include "platform/registry.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <ctime>
-#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -392,18 +390,6 @@ const char* RootName(int32_t root) {
     default:
         return "";
     }
-}
-
-std::vector<std::string> DamagedHiveCopies(const std::string& folder, int32_t root) {
-    const std::string prefix = std::string(RootName(root)) + ".reg.damaged-";
-    std::vector<std::string> copies;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-        if (entry.path().filename().string().rfind(prefix, 0) == 0)
-            copies.push_back(entry.path().string());
-    // The time stamp in the name sorts them by age.
-    std::sort(copies.begin(), copies.end());
-    return copies;
 }
 
 std::unique_ptr<Registry> MakeHiveRegistry(const std::string& folder, RegistryProblemReporter reporter,
