@@ -7,6 +7,7 @@
 #include "config/setting_names.h"
 #include "mqtt/mqtt_settings.h"
 #include "platform/host_name.h"
+#include "shell/config_damage.h"
 #include "shell/program_context.h"
 #include "shell/startup.h"
 #include "shell/system_platform.h"
@@ -289,6 +290,16 @@ int ConfigCommand(const std::string& home, const std::vector<std::string>& args,
             << kPresetWords << "\" or \"reset " << kResetWords << "\"; see --help\n";
         return 2;
     }
+    // A change over a file that cannot be read would start from the defaults and put them in its place:
+    // a service would then run on them, switching nothing.
+    if (!args.empty())
+        if (const std::vector<std::string> damage = ConfigurationDamage(home, DamageCheck::SettingsFile);
+            !damage.empty()) {
+            for (const std::string& line : damage)
+                err << line << "\n";
+            err << "tavreld: nothing saved.\n";
+            return 1;
+        }
     CommandBoxes boxes(err);
     // A listing only reads: it never writes, moves or makes a file, whatever state the hive is in.
     SystemPlatform system(home, boxes, args.empty() ? RegistryAccess::ReadOnly : RegistryAccess::ReadWrite);

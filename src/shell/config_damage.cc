@@ -24,7 +24,7 @@ std::string SettingsPlace(const std::string& home) {
 
 } // namespace
 
-std::vector<std::string> ConfigurationDamage(const std::string& home) {
+std::vector<std::string> ConfigurationDamage(const std::string& home, DamageCheck what) {
     // A home that cannot be written stops the start anyway, with its own message: a settings file that
     // cannot be read there is no damage of its own.
     if (FolderWritable(home) != 0)
@@ -42,8 +42,8 @@ std::vector<std::string> ConfigurationDamage(const std::string& home) {
         return {
             "tavreld: the settings file " + place +
                 " does not read cleanly: " + (reported.size() > 1 ? reported[1] : std::string("damaged")),
-            "tavreld: it is left as it is and nothing is written. Mend it (tavreld --config lists what can "
-            "be read), or move it aside to start again from the default settings."};
+            "tavreld: it is left as it is and nothing is written. Mend it where the line above says, or move "
+            "it aside to start again from the default settings."};
     if (version == kRegKeyNotFound || version == kRegValueNameNotFound) {
         const std::vector<std::string> copies = DamagedRegistryCopies(home);
         if (copies.empty())
@@ -53,7 +53,7 @@ std::vector<std::string> ConfigurationDamage(const std::string& home) {
                 "tavreld: mend that copy and move it back to " + place +
                     ", or remove it to start from the default settings."};
     }
-    if (version != kConfigVersionTag)
+    if (version != kConfigVersionTag || what == DamageCheck::SettingsFile)
         return {};
     const std::vector<BadSettingValue> bad = BadBoardValues(reg);
     std::vector<std::string> lines;

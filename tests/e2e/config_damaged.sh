@@ -48,6 +48,13 @@ cp "$GOOD" "$HIVE"
 sed -i 's|^"Brd1RNam1"="[^"]*"|"Brd1RNam1"="P\xfcmp"|' "$HIVE"
 LC_ALL=C grep -qa 'P.mp' "$HIVE" || fail "cannot plant the Latin-1 byte"
 refuses "a Latin-1 byte" "$HIVE" "does not read cleanly"
+# A set cannot mend a file it cannot read: it would put the defaults in its place.
+rc=0
+"$TAVRELD" --config set Brd1RNam1 Pump >/dev/null 2>"$TAVREL_HOME/err" || rc=$?
+[[ $rc -eq 1 ]] || fail "a set over an unreadable file ended with $rc"
+grep -qF "does not read cleanly" "$TAVREL_HOME/err" || fail "the set did not say why: $(cat "$TAVREL_HOME/err")"
+cmp -s "$HIVE" "$TAVREL_HOME/before.reg" || fail "the set changed the unreadable file"
+[[ -z $(ls "$TAVREL_HOME/registry" | grep damaged-) ]] || fail "the set moved the file aside"
 
 # The listing marks the bad value; a set mends it and keeps every other value.
 cp "$GOOD" "$HIVE"
