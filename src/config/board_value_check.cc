@@ -26,21 +26,14 @@ std::string BoardList() {
     return list;
 }
 
-// A port board's base, input and control addresses are ports; a FireCracker keeps its COM port and house
-// code there, and the configuration value is a byte written, not a port.
-bool HoldsPort(const SettingRow& row, bool fireCracker) {
-    return !fireCracker && row.index != static_cast<int>(AddressColumn::Config);
-}
-
 void CheckBoard(modRegAPI& reg, int board, std::vector<BadSettingValue>& bad) {
     const SettingRow& typeRow = RowOf(&BoardRecord::ChipSetType);
     const std::string typeName = SettingValueName(typeRow, board, 0);
-    bool fireCracker = false;
-    if (const auto type = Stored(reg, typeName)) {
-        const std::string trimmed(Trim(*type));
-        if (!trimmed.empty() && !KnownBoardType(trimmed))
-            bad.push_back({typeName, *type, "not a chip set type of the board list (" + BoardList() + ")"});
-        fireCracker = ChipSetKind(trimmed) == BoardKind::FireCracker;
+    std::string type;
+    if (const auto stored = Stored(reg, typeName)) {
+        type = Trim(*stored);
+        if (!type.empty() && !KnownBoardType(type))
+            bad.push_back({typeName, *stored, "not a chip set type of the board list (" + BoardList() + ")"});
     }
     for (const SettingRow* row : RowsOfKind(SettingKind::Address)) {
         const std::string name = SettingValueName(*row, board, 0);
@@ -51,13 +44,20 @@ void CheckBoard(modRegAPI& reg, int board, std::vector<BadSettingValue>& bad) {
         const auto value = ToInteger(*text, INT32_MIN, INT32_MAX, error);
         if (!value)
             bad.push_back({name, *text, "not a whole decimal number (" + error.description + ")"});
-        else if (HoldsPort(*row, fireCracker) && PortAddressRefused(*value))
+        else if (RefusedBoardPort(*row, type, *value))
             bad.push_back(
                 {name, *text, std::string(kRefusedPortAddressText) + " (" + HexText(*value) + " hex)"});
     }
 }
 
 } // namespace
+
+// A port board's base, input and control addresses are ports; a FireCracker keeps its COM port and house
+// code there, and the configuration value is a byte written, not a port.
+bool RefusedBoardPort(const SettingRow& row, const std::string& chipSetType, int64_t value) {
+    return row.kind == SettingKind::Address && row.index != static_cast<int>(AddressColumn::Config) &&
+           ChipSetKind(Trim(chipSetType)) != BoardKind::FireCracker && PortAddressRefused(value);
+}
 
 std::vector<BadSettingValue> BadBoardValues(modRegAPI& reg) {
     std::vector<BadSettingValue> bad;

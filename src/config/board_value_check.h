@@ -5,6 +5,7 @@
 
 #include "config/reg_api.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,12 @@ struct BadSettingValue {
     std::string stored; // as the registry holds it
     std::string reason;
 };
+
+struct SettingRow;
+
+// A value of the address row `row` that a board of type `chipSetType` may not be given: a port of the
+// machine's own for a port board's base, input or control address.
+bool RefusedBoardPort(const SettingRow& row, const std::string& chipSetType, int64_t value);
 
 // The bad board values of the stored configuration, in the order the store keeps them; values that are
 // not stored are left to the load.

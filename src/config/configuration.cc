@@ -213,7 +213,9 @@ void clsConfiguration::LoadValue(const SettingRow& row, int board, int index) {
             value = n && *n == 0 ? kFalse : kTrue;
         } else if (const auto n =
                        ToInteger(text, std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), error)) {
-            value = static_cast<T>(*n);
+            // A port of the machine's own is never taken: the old value stays, as for a failed conversion.
+            if (!RefusedBoardPort(row, boards_[board].ChipSetType, *n))
+                value = static_cast<T>(*n);
         } else {
             LoadFailed(error.description);
         }

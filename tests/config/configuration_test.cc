@@ -217,6 +217,25 @@ TEST_F(Configuration, TagDigitsAreClamped) {
     EXPECT_EQ(ctx.schedule.RelayGroupColors[3], 0) << "only groups 1..3";
 }
 
+// A stored port of the machine's own (the keyboard controller, PCI configuration) is never driven: it is
+// reported as a load error, naming the value and the range, and the old value stays.
+TEST_F(Configuration, AMachinePortIsReportedAndNeverTaken) {
+    Save();
+    Store("CntlAddress1", "100");
+    Store("InputAddress1", "3324");
+    ctx.schedule.BoardArray[0].CntlAddress = 0;
+    ctx.schedule.BoardArray[0].InputAddress = 0x301;
+    Load();
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_NE(
+        boxes.Last().Text().find("InputAddress1 \"3324\": A port address must be 0 (no port) or from 100 "
+                                 "to FFFF hex, outside CF8-CFF hex (CFC hex)"),
+        std::string::npos)
+        << boxes.Last().Text();
+    EXPECT_EQ(ctx.schedule.BoardArray[0].CntlAddress, 0);
+    EXPECT_EQ(ctx.schedule.BoardArray[0].InputAddress, 0x301);
+}
+
 TEST_F(Configuration, ANonNumericValueIsReportedOnceAndKeepsTheOldValue) {
     Save();
     Store("KillByButton", "yes");
