@@ -6,6 +6,7 @@
 #include "mqtt/mqtt_commands.h"
 #include "mqtt/mqtt_topics.h"
 #include "platform/cold_code.h"
+#include "platform/hive/text_encoding.h"
 
 #include <utility>
 

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -241,6 +242,7 @@ private slots:
             auto* host = dialog->findChild<QLineEdit*>("txtHost");
             host->setText("broker.lan");
             emit host->editingFinished();
+            dialog->findChild<QCheckBox*>("chkEnabled")->click();
             dialog->findChild<QPushButton*>("cmdSave")->click();
             dialog->close();
         });
@@ -248,6 +250,11 @@ private slots:
         QCOMPARE(opened, QString("frmConfigMqtt"));
         QCOMPARE(f.Stored(kMqttKey, "Host"), std::string("broker.lan"));
         QCOMPARE(f.Stored(kMqttKey, "Port"), std::string(kRegValueNameNotFound)); // unchanged: not written
+        // Switched on for the first time here: the box gets a ClientId of its own, never the bare host's.
+        const std::string id = f.Stored(kMqttKey, "ClientId");
+        const bool randomTail = id.size() > 9 && id[id.size() - 9] == '-' &&
+                                id.find_first_not_of("0123456789abcdef", id.size() - 8) == std::string::npos;
+        QVERIFY2(id.starts_with("tavrel-") && randomTail, id.c_str());
     }
 
     // Each configuration window comes back where the user left it, however it was closed.

@@ -45,8 +45,11 @@ void OpenMqttConfiguration(ProgramContext& ctx, MqttService* mqtt, QWidget* pare
     MqttSettingsModel model(
         LoadMqttSettings(ctx.regApi, HostName()),
         [&ctx, mqtt](const MqttSettings& now, const std::vector<const SettingRow*>& changed) {
+            const bool wasEnabled = LoadMqttSettings(ctx.regApi, HostName()).Enabled;
             for (const SettingRow* row : changed)
                 SaveMqttSetting(ctx.regApi, *row, now);
+            // Switched on here for the first time: the box gets a ClientId of its own, as from --config.
+            StoreClientIdOnFirstEnable(ctx.regApi, wasEnabled, HostName());
             if (mqtt != nullptr)
                 mqtt->Reload();
         });
