@@ -1,0 +1,21 @@
+#pragma once
+// The machine's civil time zone: how far local time is ahead of UTC at a given instant.
+
+#include <cstdint>
+
+namespace tavrel {
+
+class TimeZone {
+public:
+    virtual ~TimeZone() = default;
+    // Seconds local civil time is ahead of UTC at `unixSeconds`, daylight saving included.
+    virtual int32_t UtcOffsetAt(int64_t unixSeconds) const = 0;
+};
+
+// The time zone the machine's clock shows (TZ on Linux, the control panel's zone on Windows).
+class SystemTimeZone final : public TimeZone {
+public:
+    int32_t UtcOffsetAt(int64_t unixSeconds) const override;
+};
+
+} // namespace tavrel
