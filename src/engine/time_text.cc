@@ -5,6 +5,7 @@
 #include "engine/time_of_day.h"
 
 #include <array>
+#include <utility>
 
 namespace tavrel {
 
@@ -102,7 +103,63 @@ std::optional<int32_t> ReadStoredForm(std::string_view s) {
     return h * 3600 + m * 60 + sec;
 }
 
+constexpr std::pair<std::string_view, SunEvent> kSunEvents[] = {{"sunrise", SunEvent::Sunrise},
+                                                                {"sunset", SunEvent::Sunset},
+                                                                {"dawn", SunEvent::Dawn},
+                                                                {"dusk", SunEvent::Dusk}};
+constexpr int32_t kMaxSunOffset = 12 * 3600;
+
+// An offset "H:MM" or "H:MM:SS" (hours of one or two digits) in seconds; -1 when it is not one.
+int32_t ReadOffset(std::string_view s) {
+    const size_t first = s.find(':');
+    if (first == std::string_view::npos)
+        return -1;
+    const size_t second = s.find(':', first + 1);
+    const int hours = Field(s.substr(0, first), 1);
+    const int minutes =
+        Field(s.substr(first + 1, second == std::string_view::npos ? s.npos : second - first - 1), 2);
+    const int secs = second == std::string_view::npos ? 0 : Field(s.substr(second + 1), 2);
+    if (hours < 0 || minutes < 0 || secs < 0 || minutes > 59 || secs > 59)
+        return -1;
+    return hours * 3600 + minutes * 60 + secs;
+}
+
 } // namespace
+
+std::optional<SunTime> ParseSunTime(std::string_view text) {
+    std::string s;
+    for (char c : text)
+        if (c != ' ' && c != '\t')
+            s += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    for (const auto& [name, event] : kSunEvents) {
+        if (!std::string_view(s).starts_with(name))
+            continue;
+        const std::string_view rest = std::string_view(s).substr(name.size());
+        if (rest.empty())
+            return SunTime{event, 0};
+        if (rest[0] != '+' && rest[0] != '-')
+            return std::nullopt;
+        const int32_t offset = ReadOffset(rest.substr(1));
+        if (offset < 0 || offset > kMaxSunOffset)
+            return std::nullopt;
+        return SunTime{event, rest[0] == '-' ? -offset : offset};
+    }
+    return std::nullopt;
+}
+
+std::string FormatSunTime(const SunTime& sun) {
+    std::string text;
+    for (const auto& [name, event] : kSunEvents)
+        if (event == sun.event)
+            text = name;
+    if (sun.offset == 0)
+        return text;
+    const int32_t magnitude = sun.offset < 0 ? -sun.offset : sun.offset;
+    const std::string hms = FormatTimeOfDay(magnitude);
+    text += sun.offset < 0 ? '-' : '+';
+    text += magnitude % 60 == 0 ? hms.substr(0, 5) : hms;
+    return text;
+}
 
 std::optional<std::string> NormaliseTypedTime(std::string_view typed) {
     const auto seconds = Read(typed, kTyped);

@@ -82,3 +82,37 @@ TEST(TimeOfDay, FormatsTwoDigitsAndWrapsAtMidnight) {
 
 } // namespace
 } // namespace tavrel
+
+namespace tavrel {
+namespace {
+
+TEST(SunTimeText, TypedFormsAndTheOneStoredForm) {
+    const std::pair<const char*, const char*> kRows[] = {
+        {"Sunset - 0:30", "sunset-00:30"},
+        {"sunrise+1:15", "sunrise+01:15"},
+        {"DUSK +0:00:30", "dusk+00:00:30"},
+        {" dawn ", "dawn"},
+        {"sunset+0:00", "sunset"},
+        {"sunrise-12:00", "sunrise-12:00"},
+        {"sunset-00:30", "sunset-00:30"},
+        {"sunrise+12:00:01", nullptr},
+        {"sunset-0:60", nullptr},
+        {"sunset 0:30", nullptr},
+        {"sunset+", nullptr},
+        {"sunset+1", nullptr},
+        {"noon", nullptr},
+        {"sunsets", nullptr},
+        {"08:00:00", nullptr},
+    };
+    for (const auto& [typed, stored] : kRows) {
+        const auto sun = ParseSunTime(typed);
+        ASSERT_EQ(sun.has_value(), stored != nullptr) << typed;
+        if (sun) {
+            EXPECT_EQ(FormatSunTime(*sun), stored) << typed;
+            EXPECT_EQ(ParseSunTime(FormatSunTime(*sun)), sun) << typed;
+        }
+    }
+}
+
+} // namespace
+} // namespace tavrel
