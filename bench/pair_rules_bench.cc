@@ -25,7 +25,7 @@ void BM_PairRulesEightRelays(benchmark::State& state) {
             RelayRecord& relay = relays[static_cast<size_t>(r)];
             relay.NewState = kStateOff;
             const std::span<TimePair> six(&pairs[static_cast<size_t>(r * 6)], 6);
-            ApplyPairRules(relay, six, ResolveRelayPairSeconds(six, sample.date), sample, suspended);
+            ApplyPairRules(relay, six, ResolveRelayPairSeconds(six, sample.date, nullptr), sample, suspended);
         }
         sample.tickMs += 950;
         benchmark::DoNotOptimize(relays);

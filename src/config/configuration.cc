@@ -1,5 +1,7 @@
 #include "config/configuration.h"
 
+#include "config/location.h"
+
 #include "common/vb_conversions.h"
 #include "config/board_value_check.h"
 #include "config/settings_table.h"
@@ -167,6 +169,7 @@ void clsConfiguration::ConfigurationLoadFromReg() {
     for (const BadSettingValue& bad : BadBoardValues(reg_))
         LoadFailed(BadSettingText(bad));
     LoadCalendarKey();
+    LoadLocation();
 }
 
 // A configuration saved before calendars existed has no Calendar key: read quietly, missing is empty.
@@ -192,6 +195,27 @@ void clsConfiguration::SaveCalendarKey() {
                         reg_.DeleteRegValue(HKLM, kCalendarKey, row->name, showErrors_);
                 }
             });
+}
+
+// The Location key is optional: a missing value, or one that is no coordinate, leaves no location set.
+void clsConfiguration::LoadLocation() {
+    for (const SettingRow* row : RowsOfKind(SettingKind::Coordinate)) {
+        const auto stored = reg_.ReadRegValue(HKLM, kLocationKey, row->name, RegReadMode::Check, false);
+        const bool good = stored && ParseCoordinate(*stored, static_cast<Coordinate>(row->index));
+        settings_.*std::get<std::string Settings::*>(row->member) = good ? *stored : "";
+    }
+}
+
+// Written only when set, and removed when cleared, so that a machine without sun-based times keeps its
+// registry as it was.
+void clsConfiguration::SaveLocation() {
+    for (const SettingRow* row : RowsOfKind(SettingKind::Coordinate)) {
+        const std::string& value = settings_.*std::get<std::string Settings::*>(row->member);
+        if (!value.empty())
+            reg_.SetNewValue(HKLM, kLocationKey, "String", row->name, value, showErrors_);
+        else if (reg_.ReadRegValue(HKLM, kLocationKey, row->name, RegReadMode::Check, false))
+            reg_.DeleteRegValue(HKLM, kLocationKey, row->name, showErrors_);
+    }
 }
 
 void clsConfiguration::LoadValue(const SettingRow& row, int board, int index) {
@@ -276,6 +300,7 @@ bool clsConfiguration::ConfigurationSaveToReg() {
                 for (int i = 0; i < row->count; ++i)
                     SaveValue(*row, b, i);
     SaveCalendarKey();
+    SaveLocation();
     return false;
 }
 

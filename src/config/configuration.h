@@ -53,6 +53,8 @@ private:
     void SaveValue(const SettingRow& row, int board, int index);
     void LoadCalendarKey();
     void SaveCalendarKey();
+    void LoadLocation();
+    void SaveLocation();
     int16_t LoadBoardInt16(int16_t BoardRecord::*member, int board);
     SettingTargets Targets() { return {&settings_, &boards_, &groupColours_}; }
 

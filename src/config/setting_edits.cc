@@ -6,6 +6,7 @@
 #include "common/blank_entry.h"
 #include "common/flags.h"
 #include "config/config_text.h"
+#include "config/location.h"
 
 #include <algorithm>
 #include <cctype>
@@ -173,6 +174,23 @@ bool ApplyMqttSetting(MqttSettings& mqtt, const SettingName& setting, const std:
     return true;
 }
 
+namespace {
+
+// An empty value clears the location.
+bool ApplyCoordinate(Settings& settings, const SettingName& setting, const std::string& value,
+                     std::string& reason) {
+    const auto which = static_cast<Coordinate>(setting.row->index);
+    const std::string text(Trim(value));
+    if (!text.empty() && !ParseCoordinate(text, which)) {
+        reason = CoordinateRefusal(which);
+        return false;
+    }
+    settings.*std::get<std::string Settings::*>(setting.row->member) = text;
+    return true;
+}
+
+} // namespace
+
 bool ApplySetting(ConfigurationDialogModel& model, Settings& settings, const SettingName& setting,
                   const std::string& value, std::string& reason, MqttSettings* mqtt) {
     reason.clear();
@@ -182,6 +200,8 @@ bool ApplySetting(ConfigurationDialogModel& model, Settings& settings, const Set
     case SettingKind::MqttText:
     case SettingKind::MqttPassword:
         return mqtt != nullptr && ApplyMqttSetting(*mqtt, setting, value, reason);
+    case SettingKind::Coordinate:
+        return ApplyCoordinate(settings, setting, value, reason);
     case SettingKind::Logging: {
         // The main window's logging menu entry, which has no window of its own.
         bool on = false;

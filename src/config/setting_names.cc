@@ -183,6 +183,11 @@ ShownSetting ShowSetting(const SettingName& setting, ConfigurationDialogModel& m
         if (settings.HolidayFiles.empty())
             return {"\"\"", "no holiday calendar"};
         return {settings.HolidayFiles, ""};
+    case SettingKind::Coordinate: {
+        const std::string& value = settings.*std::get<std::string Settings::*>(setting.row->member);
+        return value.empty() ? ShownSetting{"\"\"", "not set: sun-based times do not run"}
+                             : ShownSetting{value, ""};
+    }
     }
     return {};
 }

@@ -33,6 +33,9 @@ struct Settings {
     std::string LogFileName;
     std::string DataFilePath;
     std::string DataFileName;
+    // Where the controller is, for sun-based times: decimal degrees, "" while not set.
+    std::string Latitude;
+    std::string Longitude;
     int16_t WarnOverLapTime = 0;
     int32_t ColorRelayON = 0;
     int32_t ColorRelayOFF = 0;

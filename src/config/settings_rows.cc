@@ -24,6 +24,23 @@ constexpr std::array<int32_t, kMaxRelayGroupIndex + 1> kGroupColours{0xC0FFFF, 0
 constexpr int kBoardOrder = 100;    // board values load and save after every program-wide one
 constexpr int kMqttOrder = 200;     // never written by the store
 constexpr int kCalendarOrder = 300; // loaded and saved after the key of the rest, without a diagnostic
+constexpr int kLocationOrder = 400;
+
+// The Location key: decimal degrees as typed, "" while not set (see config/location.h).
+constexpr SettingRow Place(const char* name, std::string Settings::*member, int coordinate,
+                           const char* control, const char* label, const char* plain) {
+    return {.name = name,
+            .key = SettingKey::Location,
+            .group = G::Location,
+            .kind = K::Coordinate,
+            .member = member,
+            .rule = R::Text,
+            .index = coordinate,
+            .storeOrder = kLocationOrder + coordinate,
+            .control = control,
+            .label = label,
+            .plain = plain};
+}
 
 // Status colours in the order of their buttons; their store order is that of the settings.
 constexpr SettingRow Status(const char* name, int32_t Settings::*member, int button, int order,
@@ -306,6 +323,9 @@ constexpr auto kRows = std::to_array<SettingRow>({
     Kept("LogFileName", &Settings::LogFileName, 15, SaveDefault::LogName),
     Kept("DataFilePath", &Settings::DataFilePath, 16, SaveDefault::ProgramFolder),
     Kept("DataFileName", &Settings::DataFileName, 17, SaveDefault::DataName),
+
+    Place("Latitude", &Settings::Latitude, 0, "txtLatitude", "Latitude", "latitude"),
+    Place("Longitude", &Settings::Longitude, 1, "txtLongitude", "Longitude", "longitude"),
 
     Mqtt("Enabled", &MqttSettings::Enabled, K::MqttFlag, R::WholeFlag, 0, {0}),
     Mqtt("Host", &MqttSettings::Host, K::MqttText, R::TrimmedText, 1, {0, "localhost"}),

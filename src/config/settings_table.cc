@@ -23,6 +23,8 @@ const char* SettingKeyPath(SettingKey key) {
         return kMqttKey;
     case SettingKey::Calendar:
         return kCalendarKey;
+    case SettingKey::Location:
+        return kLocationKey;
     case SettingKey::Config:
         break;
     }
@@ -47,6 +49,8 @@ std::string SettingGroupTitle(SettingGroup group, int board) {
         return "MQTT";
     case SettingGroup::Calendar:
         return "Calendar";
+    case SettingGroup::Location:
+        return "Location";
     }
     return "";
 }

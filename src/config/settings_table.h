@@ -20,13 +20,24 @@ namespace tavrel {
 inline constexpr const char* kConfigKey = "SOFTWARE\\Tavrel\\Config";
 inline constexpr const char* kMqttKey = "SOFTWARE\\Tavrel\\Mqtt";
 inline constexpr const char* kCalendarKey = "SOFTWARE\\Tavrel\\Calendar";
+inline constexpr const char* kLocationKey = "SOFTWARE\\Tavrel\\Location";
 
 // The key a row is stored under, below HKEY_LOCAL_MACHINE.
-enum class SettingKey { Config, Mqtt, Calendar };
+enum class SettingKey { Config, Mqtt, Calendar, Location };
 const char* SettingKeyPath(SettingKey key);
 
 // The window section a row belongs to, in the order the listing shows them.
-enum class SettingGroup { Board, BoardWide, StatusColours, GroupColours, Kill, Kept, Mqtt, Calendar };
+enum class SettingGroup {
+    Board,
+    BoardWide,
+    StatusColours,
+    GroupColours,
+    Kill,
+    Kept,
+    Mqtt,
+    Calendar,
+    Location
+};
 // The listing's heading: "Interface Boards: Board 1", "Kill Options".
 std::string SettingGroupTitle(SettingGroup group, int board);
 
@@ -54,6 +65,7 @@ enum class SettingKind {
     MqttText,
     MqttPassword,
     HolidayFiles,
+    Coordinate, // `index` is the Coordinate (latitude, longitude)
 };
 
 enum class LoadRule {

@@ -20,12 +20,15 @@ public:
     void Sleep(int64_t) override {}
     void SleepUntilUs(int64_t) override {}
     void BusyPause(int64_t) override {}
+    // The day's times are resolved before the run: nothing here reads the zone.
+    const TimeZone& Zone() const override { return zone_; }
 
 private:
     static constexpr int64_t kStartMs = 1'000'000;
     CalendarDate date_;
     int weekday_;
     int32_t second_ = 0;
+    FixedOffsetZone zone_;
 };
 
 // The state the output pass leaves on the relay after an evaluation.
@@ -63,7 +66,7 @@ DayPreview PreviewDay(const ScheduleTables& schedule, const CalendarDate& date) 
         RelayPreview& out = day.relays[static_cast<size_t>(r)];
         out.name = relay.DisplayName;
         out.cyclic = RulesForCode(relay.CycleCode)[0] == PairRule::Cyclic;
-        out.totalTimeText = ComputeTotalTime(relay, PairsOfRelay(t, RelayIndex(0, r)), date);
+        out.totalTimeText = ComputeTotalTime(relay, PairsOfRelay(t, RelayIndex(0, r)), date, &t.Sun);
     }
 
     // The texts do not change during the day, so their times are resolved once, not at every second.

@@ -23,8 +23,9 @@ void Evaluate(ScheduleTables& t, const Clock& clock, const BoardPairSeconds* rea
         if (!DaysOfWeekMatch(relay.DaysOfWeek, sample.weekday))
             continue;
         const std::span<TimePair> pairs = PairsOfRelay(t, RelayIndex(0, r));
-        const RelayPairSeconds seconds = readBefore != nullptr ? (*readBefore)[static_cast<size_t>(r)]
-                                                               : ResolveRelayPairSeconds(pairs, sample.date);
+        const RelayPairSeconds seconds = readBefore != nullptr
+                                             ? (*readBefore)[static_cast<size_t>(r)]
+                                             : ResolveRelayPairSeconds(pairs, sample.date, &t.Sun);
         if (!ApplyPairRules(relay, pairs, seconds, sample, t.ScheduleSuspended))
             return;
     }
@@ -35,7 +36,8 @@ void Evaluate(ScheduleTables& t, const Clock& clock, const BoardPairSeconds* rea
 BoardPairSeconds ResolveBoardPairSeconds(ScheduleTables& t, const CalendarDate& date) {
     BoardPairSeconds seconds{};
     for (int r = 0; r < kRelaysPerBoard; ++r)
-        seconds[static_cast<size_t>(r)] = ResolveRelayPairSeconds(PairsOfRelay(t, RelayIndex(0, r)), date);
+        seconds[static_cast<size_t>(r)] =
+            ResolveRelayPairSeconds(PairsOfRelay(t, RelayIndex(0, r)), date, &t.Sun);
     return seconds;
 }
 

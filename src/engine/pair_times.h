@@ -3,6 +3,7 @@
 // by the tick, the preview, the totals, the overlap check and entry.
 
 #include "engine/schedule_records.h"
+#include "engine/sun_times.h"
 #include "platform/clock.h"
 
 #include <array>
@@ -17,17 +18,23 @@ struct PairSeconds {
     bool usable = false;
     int32_t start = 0;
     int32_t end = 0;
+    bool sunBased = false; // one of its texts follows the sun
 };
 using RelayPairSeconds = std::array<PairSeconds, kPairsPerRelay>;
 
 // A pair is in use when neither of its times is "" or " ".
 bool PairInUse(const TimePair& pair);
 
-// The pair's times on `date`. Today every time text is a fixed time of day, the same on every date; the
-// date is taken so that a text whose time depends on the day resolves here and nowhere else.
-PairSeconds ResolvePairSeconds(const TimePair& pair, const CalendarDate& date);
+// The pair's times on `date`. A fixed time is the same on every date; a sun-based one resolves through
+// `sun` (without it, or where it does not happen that day, the pair is unusable that day). A pair with a
+// sun-based time runs only on a day when its ON time is before its OFF time: it never wraps past midnight.
+PairSeconds ResolvePairSeconds(const TimePair& pair, const CalendarDate& date, const SunTimes* sun);
 
 // The times of up to six pairs on `date`; the slots past `pairs` stay unusable.
-RelayPairSeconds ResolveRelayPairSeconds(std::span<const TimePair> pairs, const CalendarDate& date);
+RelayPairSeconds ResolveRelayPairSeconds(std::span<const TimePair> pairs, const CalendarDate& date,
+                                         const SunTimes* sun);
+
+// Whether a stored time text follows the sun.
+bool IsSunBasedText(std::string_view stored);
 
 } // namespace tavrel

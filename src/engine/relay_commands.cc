@@ -28,7 +28,7 @@ void SwitchBoard(Engine& engine, int board, bool on) {
 // Once a setting that covered it is released, the relay's total is computed afresh to be shown again.
 void RecomputeTotalTime(Engine& engine, int relay) {
     ComputeTotalTime(engine.schedule.RelayArray[relay], PairsOfRelay(engine.schedule, relay),
-                     engine.clock.Now().date);
+                     engine.clock.Now().date, &engine.schedule.Sun);
 }
 
 void AfterToggle(Engine& engine, int relay) {

@@ -5,6 +5,7 @@
 #include "common/checked_table.h"
 #include "common/flags.h"
 #include "config/settings.h"
+#include "engine/sun_times.h"
 
 #include <array>
 #include <cstdint>
@@ -66,6 +67,8 @@ struct ScheduleTables {
     PortByteTable OutputReadback{"OutputReadback"};
     PortByteTable InputReadback{"InputReadback"};
     RelayGroupColourTable RelayGroupColors{"RelayGroupColors"};
+    // What sun-based times resolve against: the controller's place and the clock's zone.
+    SunTimes Sun;
 
     // Every table reports a bad index through this one reporter.
     void SetIndexErrorReporter(const IndexErrorReporter& reporter);

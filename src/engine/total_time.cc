@@ -79,8 +79,9 @@ int64_t PairOnSeconds(std::string_view cycleCode, int pairNumber, const PairSeco
     }
 }
 
-std::string ComputeTotalTime(RelayRecord& relay, std::span<const TimePair> pairs, const CalendarDate& date) {
-    const RelayPairSeconds seconds = ResolveRelayPairSeconds(pairs, date);
+std::string ComputeTotalTime(RelayRecord& relay, std::span<const TimePair> pairs, const CalendarDate& date,
+                             const SunTimes* sun) {
+    const RelayPairSeconds seconds = ResolveRelayPairSeconds(pairs, date, sun);
     int64_t sum = 0;
     for (size_t p = 0; p < seconds.size(); ++p)
         sum += PairOnSeconds(relay.CycleCode, static_cast<int>(p), seconds[p]);
@@ -92,7 +93,7 @@ std::string ComputeTotalTime(RelayRecord& relay, std::span<const TimePair> pairs
 
 void ComputeAllTotalTimes(ScheduleTables& tables, const CalendarDate& date) {
     for (int r = 0; r < kRelaysPerBoard; ++r)
-        ComputeTotalTime(tables.RelayArray[r], PairsOfRelay(tables, r), date);
+        ComputeTotalTime(tables.RelayArray[r], PairsOfRelay(tables, r), date, &tables.Sun);
 }
 
 } // namespace tavrel

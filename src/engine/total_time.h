@@ -18,7 +18,8 @@ int64_t PairOnSeconds(std::string_view cycleCode, int pairNumber, const PairSeco
 
 // The relay's total on `date` (its pairs' times as they resolve that day): "HH:MM:SS", or "Over24hr"
 // above a day. Stored into the relay's TotalTimeText too.
-std::string ComputeTotalTime(RelayRecord& relay, std::span<const TimePair> pairs, const CalendarDate& date);
+std::string ComputeTotalTime(RelayRecord& relay, std::span<const TimePair> pairs, const CalendarDate& date,
+                             const SunTimes* sun);
 
 // For relays 0..7.
 void ComputeAllTotalTimes(ScheduleTables& tables, const CalendarDate& date);

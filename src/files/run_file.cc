@@ -2,6 +2,8 @@
 
 #include "common/vb_conversions.h"
 #include "engine/pair_rules.h"
+#include "engine/pair_times.h"
+#include "files/run_file_ext.h"
 #include "files/run_file_fields.h"
 #include "platform/file_io.h"
 
@@ -91,6 +93,7 @@ public:
 
     const char* failedSection = nullptr;
     std::string error;
+    size_t endOfFields = 0; // where the text after the last declared field starts
 
     int16_t Read(const std::string& bytes, const std::string& dimensionPart) {
         RunFileFieldReader in(bytes);
@@ -121,6 +124,7 @@ public:
                         return Failed("Error Reading Time Array", kInputPastEndOfFile);
                 }
             }
+        endOfFields = in.Position();
         return 0;
     }
 
@@ -199,7 +203,36 @@ int16_t RunFiles::LoadRunFile(const std::string& folder, const std::string& file
     const int16_t result = reader.Read(bytes, dimensions);
     if (reader.failedSection != nullptr)
         Fail(reader.failedSection, reader.error);
+    state_.KeptExtensionLines.clear();
+    if (result == 0)
+        ReadExtension(bytes, reader.endOfFields);
     return result;
+}
+
+bool HasSunBasedTimes(const ScheduleTables& tables) {
+    for (int i = 0; i < kRelaysPerBoard * kPairsPerRelay; ++i) {
+        const TimePair& pair = tables.TimeArray[i];
+        if (IsSunBasedText(pair.StartTime) || IsSunBasedText(pair.EndTime))
+            return true;
+    }
+    return false;
+}
+
+void RunFiles::ReadExtension(const std::string& bytes, size_t endOfFields) {
+    const int firstLine =
+        1 + static_cast<int>(
+                std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(endOfFields), '\n'));
+    ExtensionRead ext = ReadExtensionBlock(std::string_view(bytes).substr(endOfFields), firstLine, tables_);
+    state_.KeptExtensionLines = std::move(ext.kept);
+    if (!ext.warning.empty())
+        Fail("Error Reading Run File",
+             "The file's extension block is damaged at " + ext.warning +
+                 ". The times of the fixed lines stay in force where it could not be read.");
+    if (!tables_.Sun.Place() && HasSunBasedTimes(tables_)) {
+        Fail("Sun-based Times", kSunTimesWithoutPlace);
+        if (OnSunTimesWithoutPlace)
+            OnSunTimesWithoutPlace();
+    }
 }
 
 bool RunFiles::SaveRunFile(const std::string& folder, const std::string& fileName) {
@@ -210,6 +243,8 @@ bool RunFiles::SaveRunFile(const std::string& folder, const std::string& fileNam
 bool RunFiles::WriteRunFileKeepingRestartFlag(const std::string& folder, const std::string& fileName,
                                               bool reportFailure) {
     VersionText = RunFileVersionLine();
+    // A reader of the fixed lines alone runs the sun-based times as they fall on the day of the save.
+    const CalendarDate today = clock_.Today();
     std::string text = TextFieldLine(VersionText) + FlagFieldLine(settings_.LoggingOnOff);
     for (int r = 0; r < kRelaysPerBoard; ++r) {
         const RelayRecord& relay = tables_.RelayArray[RelayIndex(0, r)];
@@ -219,9 +254,11 @@ bool RunFiles::WriteRunFileKeepingRestartFlag(const std::string& folder, const s
                 FlagFieldLine(relay.HardStop) + TextFieldLine(relay.IconFile);
         for (int p = 0; p < kPairsPerRelay; ++p) {
             const TimePair& pair = tables_.TimeArray[PairIndex(RelayIndex(0, r), p)];
-            text += TextFieldLine(pair.StartTime) + TextFieldLine(pair.EndTime);
+            text += TextFieldLine(FixedLineTime(pair.StartTime, today, tables_.Sun)) +
+                    TextFieldLine(FixedLineTime(pair.EndTime, today, tables_.Sun));
         }
     }
+    text += ExtensionBlock(tables_, state_.KeptExtensionLines);
     bool atOpen = false;
     // What the program keeps under its own folder is the user's alone; a file saved elsewhere gets the
     // umask's permissions like any other file of the user.

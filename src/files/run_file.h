@@ -4,10 +4,12 @@
 #include "config/settings.h"
 #include "engine/schedule_records.h"
 #include "files/schedule_file_state.h"
+#include "platform/clock.h"
 #include "platform/drive_map.h"
 #include "platform/message_box.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace tavrel {
@@ -26,8 +28,9 @@ std::string RunFileVersionLine();
 class RunFiles {
 public:
     RunFiles(ScheduleTables& tables, Settings& settings, ScheduleFileState& state, MessageBoxes& boxes,
-             DriveMap& drives)
-        : tables_(tables), settings_(settings), state_(state), boxes_(boxes), drives_(drives) {}
+             DriveMap& drives, const Clock& clock)
+        : tables_(tables), settings_(settings), state_(state), boxes_(boxes), drives_(drives), clock_(clock) {
+    }
 
     // `folder` (with its trailing backslash) and `fileName` are joined as they are.
     int16_t LoadRunFile(const std::string& folder, const std::string& fileName, bool reportOpenFailure);
@@ -42,15 +45,27 @@ public:
     std::string VersionText;
     // Why the last write failed, in the system's words ("No space left on device"); "" after a success.
     std::string LastWriteError;
+    // Called when a file with sun-based times is loaded while no location is set (for the event log).
+    std::function<void()> OnSunTimesWithoutPlace;
 
 private:
     void Fail(const char* title, const std::string& text);
+    void ReadExtension(const std::string& bytes, size_t endOfFields);
 
     ScheduleTables& tables_;
     Settings& settings_;
     ScheduleFileState& state_;
     MessageBoxes& boxes_;
     DriveMap& drives_;
+    const Clock& clock_;
 };
+
+// Whether any of board 1's times follows the sun.
+bool HasSunBasedTimes(const ScheduleTables& tables);
+
+inline constexpr const char* kSunTimesWithoutPlace =
+    "This schedule has sun-based times (sunrise, sunset, dawn, dusk), but no location is set: those time "
+    "pairs do not run. Set the Latitude and Longitude in the Configuration window (Location) or with "
+    "tavreld --config set Latitude 52.52 Longitude 13.40.";
 
 } // namespace tavrel

@@ -20,6 +20,8 @@ public:
     bool ReadNumber(int16_t& value, std::string& error);
     // 0 clears the flag (0), 1 sets it (-1), any other number leaves it.
     bool ReadFlag(int16_t& flag, std::string& error);
+    // Where the next field starts: after the last one read and its line end.
+    size_t Position() const { return pos_; }
 
 private:
     std::string text_;

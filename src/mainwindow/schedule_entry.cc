@@ -79,7 +79,8 @@ void ScheduleEntry::Changed() {
 }
 
 void ScheduleEntry::ShowRelay(int relay) {
-    ComputeTotalTime(tables_.RelayArray[relay], PairsOfRelay(tables_, relay), clock_.Now().date);
+    ComputeTotalTime(tables_.RelayArray[relay], PairsOfRelay(tables_, relay), clock_.Now().date,
+                     &tables_.Sun);
     UpdateRelayDisplay(display_, tables_, settings_, relay);
 }
 
@@ -117,7 +118,7 @@ EntryOutcome ScheduleEntry::LeaveTime(int pairIndex, const std::string& text, bo
         } else {
             // Checked as the pair would run today; a stored text that is not a time is not compared.
             const TimePair candidate{isStart ? value : other, isStart ? other : value, kFalse};
-            const PairSeconds times = ResolvePairSeconds(candidate, clock_.Now().date);
+            const PairSeconds times = ResolvePairSeconds(candidate, clock_.Now().date, &tables_.Sun);
             if (times.usable && times.start > times.end)
                 return Refuse(text, {"ON time must be earlier then OFF time"});
             if (times.usable && times.start == times.end)

@@ -18,7 +18,7 @@ bool RelayPairsOverlap(const ScheduleTables& tables, int relay, const CalendarDa
     if (relay < 0 || relay >= kRelaysPerBoard)
         return false;
     const RelayPairSeconds spans = ResolveRelayPairSeconds(
-        std::span<const TimePair>(&tables.TimeArray[PairIndex(relay, 0)], kPairsPerRelay), date);
+        std::span<const TimePair>(&tables.TimeArray[PairIndex(relay, 0)], kPairsPerRelay), date, &tables.Sun);
     for (size_t i = 0; i < spans.size(); ++i) {
         for (size_t j = 0; j < spans.size(); ++j) {
             if (IsSet(tables.ScheduleSuspended))

@@ -1,6 +1,8 @@
 #pragma once
 // Wall-clock date and time of day, a monotonic millisecond count, and thread pauses.
 
+#include "platform/time_zone.h"
+
 #include <cstdint>
 
 namespace tavrel {
@@ -31,6 +33,8 @@ public:
     virtual void SleepUntilUs(int64_t deadlineUs) = 0;
     // Keeps the processor busy for `ms` milliseconds (the step delay between relays).
     virtual void BusyPause(int64_t ms) = 0;
+    // The civil time zone the local readings are in.
+    virtual const TimeZone& Zone() const = 0;
 
     int64_t MonotonicMs() const { return MonotonicUs() / 1000; }
 
@@ -48,6 +52,10 @@ public:
     void Sleep(int64_t ms) override;
     void SleepUntilUs(int64_t deadlineUs) override;
     void BusyPause(int64_t ms) override;
+    const TimeZone& Zone() const override { return zone_; }
+
+private:
+    SystemTimeZone zone_;
 };
 
 } // namespace tavrel

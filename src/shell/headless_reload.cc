@@ -30,8 +30,10 @@ bool RunFileLoads(ProgramContext& ctx, const std::string& path) {
     auto tables = std::make_unique<ScheduleTables>();
     Settings settings = ctx.settings;
     ScheduleFileState state;
-    RunFiles probe(*tables, settings, state, ctx.boxes, ctx.drives);
+    RunFiles probe(*tables, settings, state, ctx.boxes, ctx.drives, ctx.clock);
     InitialiseNewSchedule(*tables);
+    tables->Sun.FollowSettings(&ctx.settings);
+    tables->Sun.SetZone(&ctx.clock.Zone());
     std::string folder;
     std::string name;
     SplitRunFilePath(path, folder, name);

@@ -13,9 +13,14 @@ ProgramContext::ProgramContext(const Platform& p)
              x10, p.clock, p.boxes),
       regApi(p.registry, p.boxes), eventLog(settings, schedule.BoardArray, p.clock, p.drives,
                                             [this] { NewConfiguration().ConfigurationLogFileNameSave(); }),
-      runFiles(schedule, settings, files, p.boxes, p.drives),
+      runFiles(schedule, settings, files, p.boxes, p.drives, p.clock),
       events(*this), engine{schedule,   engineState, settings, display, boards,
                             boardState, p.clock,     p.boxes,  events} {
+    schedule.Sun.SetZone(&p.clock.Zone());
+    schedule.Sun.FollowSettings(&settings);
+    runFiles.OnSunTimesWithoutPlace = [this] {
+        eventLog.WriteEvent("Sun-based Times", "Not run: no location set");
+    };
     eventLog.OnNotice = [this](const std::string& line) {
         if (notices != nullptr)
             *notices << "tavreld: " << line << "\n";

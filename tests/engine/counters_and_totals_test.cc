@@ -79,7 +79,7 @@ std::string Total(const std::string& code, std::vector<std::pair<std::string, st
     std::vector<TimePair> tp(6);
     for (size_t i = 0; i < pairs.size(); ++i)
         tp[i] = {pairs[i].first, pairs[i].second, 0};
-    return ComputeTotalTime(relay, tp, CalendarDate{2026, 12, 7});
+    return ComputeTotalTime(relay, tp, CalendarDate{2026, 12, 7}, nullptr);
 }
 
 TEST(TotalTime, PlainParityAndOverADay) {

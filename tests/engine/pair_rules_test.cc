@@ -34,7 +34,8 @@ struct RelayUnderTest {
     bool OnAt(int32_t now, int weekday = 2, int dayOfMonth = 7, int64_t tickMs = 1'000'000) {
         ClockSample s{{2026, 12, dayOfMonth}, weekday, now, tickMs};
         relay.NewState = kStateOff;
-        EXPECT_TRUE(ApplyPairRules(relay, pairs, ResolveRelayPairSeconds(pairs, s.date), s, suspended));
+        EXPECT_TRUE(
+            ApplyPairRules(relay, pairs, ResolveRelayPairSeconds(pairs, s.date, nullptr), s, suspended));
         return relay.NewState == kStateOn;
     }
 };
@@ -283,7 +284,8 @@ TEST(CycleCodes, SuspensionStopsBeforeTheNextPair) {
     r.suspended = kTrue;
     r.relay.NewState = kStateOff;
     ClockSample s{{2026, 12, 7}, 2, T(8, 30, 0), 1000};
-    EXPECT_FALSE(ApplyPairRules(r.relay, r.pairs, ResolveRelayPairSeconds(r.pairs, s.date), s, r.suspended));
+    EXPECT_FALSE(
+        ApplyPairRules(r.relay, r.pairs, ResolveRelayPairSeconds(r.pairs, s.date, nullptr), s, r.suspended));
     EXPECT_EQ(r.relay.NewState, kStateOff);
 }
 
@@ -301,8 +303,8 @@ protected:
     int16_t Tick() {
         const ClockSample s = SampleClock(clock);
         r.relay.NewState = kStateOff;
-        EXPECT_TRUE(
-            ApplyPairRules(r.relay, r.pairs, ResolveRelayPairSeconds(r.pairs, s.date), s, r.suspended));
+        EXPECT_TRUE(ApplyPairRules(r.relay, r.pairs, ResolveRelayPairSeconds(r.pairs, s.date, nullptr), s,
+                                   r.suspended));
         const int16_t demanded = r.relay.NewState;
         if (demanded == kStateOn || demanded == kStateOff)
             r.relay.CurrentState = r.relay.Invert != 0 ? static_cast<int16_t>(1 - demanded) : demanded;
@@ -371,7 +373,8 @@ TEST_F(CyclicRule, FractionalAndTooShortCycles) {
     half.Pair(0, "08:00:00", "17:00:00");
     half.relay.NewState = kStateOff;
     const ClockSample s = SampleClock(clock);
-    ApplyPairRules(half.relay, half.pairs, ResolveRelayPairSeconds(half.pairs, s.date), s, half.suspended);
+    ApplyPairRules(half.relay, half.pairs, ResolveRelayPairSeconds(half.pairs, s.date, nullptr), s,
+                   half.suspended);
     EXPECT_EQ(half.relay.NextCycleTick, s.tickMs + 60000)
         << "at least one minute, so the relay cannot chatter";
     EXPECT_EQ(half.relay.NextCycleText, "09:00:30") << "the text shows the minutes as written";
@@ -380,8 +383,8 @@ TEST_F(CyclicRule, FractionalAndTooShortCycles) {
     for (const char* code : {"0.4", "0", "-3"}) {
         RelayUnderTest tooShort(code);
         tooShort.Pair(0, "08:00:00", "17:00:00");
-        ApplyPairRules(tooShort.relay, tooShort.pairs, ResolveRelayPairSeconds(tooShort.pairs, s.date), s,
-                       tooShort.suspended);
+        ApplyPairRules(tooShort.relay, tooShort.pairs,
+                       ResolveRelayPairSeconds(tooShort.pairs, s.date, nullptr), s, tooShort.suspended);
         EXPECT_EQ(tooShort.relay.NextCycleTick, s.tickMs + 60000) << code;
     }
 }

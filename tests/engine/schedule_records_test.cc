@@ -87,7 +87,8 @@ TEST_F(ScheduleRecords, FreshRelayStaysOffUntilAPairIsEntered) {
     RelayRecord& relay = ctx.schedule.RelayArray[0];
     relay.NewState = kStateOff;
     const std::span<TimePair> pairs = PairsOfRelay(ctx.schedule, 0);
-    ApplyPairRules(relay, pairs, ResolveRelayPairSeconds(pairs, s.date), s, ctx.schedule.ScheduleSuspended);
+    ApplyPairRules(relay, pairs, ResolveRelayPairSeconds(pairs, s.date, nullptr), s,
+                   ctx.schedule.ScheduleSuspended);
     EXPECT_EQ(relay.NewState, kStateOff);
 }
 

@@ -22,7 +22,7 @@ protected:
     ProgramContext& ctx = t.ctx;
     test::FakeMessageBoxes& boxes = t.platform.boxes;
     ScheduleFileState state;
-    RunFiles files{ctx.schedule, ctx.settings, state, boxes, t.platform.drives};
+    RunFiles files{ctx.schedule, ctx.settings, state, boxes, t.platform.drives, t.platform.clock};
     std::string folder = t.platform.home.Path() + "/";
 
     void SetUp() override { InitialiseNewSchedule(ctx.schedule); }

@@ -61,7 +61,8 @@ struct Loader {
     ScheduleFileState state;
     SilentBoxes boxes;
     DriveMap drives{Folder().Path()};
-    RunFiles files{tables, settings, state, boxes, drives};
+    SystemClock clock;
+    RunFiles files{tables, settings, state, boxes, drives, clock};
 
     Loader() { InitialiseNewSchedule(tables); }
 };

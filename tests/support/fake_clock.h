@@ -2,6 +2,7 @@
 // A clock the test sets; pauses advance it and are recorded, so tests that pause run in no time.
 
 #include "platform/clock.h"
+#include "support/fake_time_zone.h"
 
 #include <vector>
 
@@ -16,6 +17,11 @@ public:
     void Sleep(int64_t ms) override;
     void SleepUntilUs(int64_t deadlineUs) override;
     void BusyPause(int64_t ms) override;
+    const TimeZone& Zone() const override { return zone_; }
+    // The zone the readings are taken to be in (UTC until set).
+    void SetZone(int32_t standardOffset, bool europeanSummerTime) {
+        zone_ = FakeTimeZone(standardOffset, europeanSummerTime);
+    }
 
     // Sets the local date and time; the weekday follows from the date.
     void Set(int year, int month, int day, int hour, int minute, int second);
@@ -39,6 +45,7 @@ private:
     int64_t monotonicUs_ = 1'000'000'000;
     std::vector<double> pauses_;
     std::vector<int64_t> busyPauses_;
+    FakeTimeZone zone_{0};
 };
 
 // 1 = Sunday .. 7 = Saturday.
