@@ -1,5 +1,6 @@
 #include "engine/pair_times.h"
 
+#include "engine/local_day.h"
 #include "engine/time_text.h"
 
 #include <algorithm>
@@ -49,6 +50,16 @@ PairSeconds ResolvePairSeconds(const TimePair& pair, const CalendarDate& date, c
     if (!start || !end || (sunBased && *start >= *end))
         return {false, 0, 0, sunBased};
     return {true, *start, *end, sunBased};
+}
+
+bool PairRunsOnSomeDay(const TimePair& pair, const CalendarDate& from, int days, const SunTimes& sun) {
+    // A copy of its own: the day's kept results are today's, which a walk over the year would replace.
+    const SunTimes year = sun;
+    const int64_t first = DaysFromCivil(from);
+    for (int d = 0; d < days; ++d)
+        if (ResolvePairSeconds(pair, CivilFromDays(first + d), &year).usable)
+            return true;
+    return false;
 }
 
 RelayPairSeconds ResolveRelayPairSeconds(std::span<const TimePair> pairs, const CalendarDate& date,

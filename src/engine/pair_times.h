@@ -34,6 +34,9 @@ PairSeconds ResolvePairSeconds(const TimePair& pair, const CalendarDate& date, c
 RelayPairSeconds ResolveRelayPairSeconds(std::span<const TimePair> pairs, const CalendarDate& date,
                                          const SunTimes* sun);
 
+// Whether the pair runs on at least one of the `days` days from `from` (`sun`'s kept results untouched).
+bool PairRunsOnSomeDay(const TimePair& pair, const CalendarDate& from, int days, const SunTimes& sun);
+
 // Whether a stored time text follows the sun.
 bool IsSunBasedText(std::string_view stored);
 

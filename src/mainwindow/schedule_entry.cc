@@ -104,10 +104,13 @@ EntryOutcome ScheduleEntry::LeaveTime(int pairIndex, const std::string& text, bo
     if (!IsBlankEntry(text)) {
         // The whole text, suffix included, is read; the stored form is always the 24-hour one.
         const auto normal = NormaliseTypedTime(text);
-        if (!normal)
+        const auto sun = normal ? std::nullopt : ParseSunTime(text);
+        if (!normal && !sun)
             return Refuse(text, {"Time Entered is NOT a valid Time, please re-enter", "",
                                  "Format is HH:MM:SS or HH:MM am/pm (:SS is optional)"});
-        value = *normal;
+        if (sun && !tables_.Sun.Place())
+            return Refuse(text, {kSunEntryWithoutPlace[0], kSunEntryWithoutPlace[1]});
+        value = normal ? *normal : FormatSunTime(*sun);
         if (value == stored)
             return {true, value};
         if (IsBlankEntry(other)) {
@@ -117,11 +120,14 @@ EntryOutcome ScheduleEntry::LeaveTime(int pairIndex, const std::string& text, bo
                                      "   Enter Start time first"});
         } else {
             // Checked as the pair would run today; a stored text that is not a time is not compared.
+            // A sun-based pair may be out of order today and run on other days; the same text twice never
+            // runs.
             const TimePair candidate{isStart ? value : other, isStart ? other : value, kFalse};
             const PairSeconds times = ResolvePairSeconds(candidate, clock_.Now().date, &tables_.Sun);
-            if (times.usable && times.start > times.end)
+            if (!times.sunBased && times.usable && times.start > times.end)
                 return Refuse(text, {"ON time must be earlier then OFF time"});
-            if (times.usable && times.start == times.end)
+            if ((!times.sunBased && times.usable && times.start == times.end) ||
+                (times.sunBased && candidate.StartTime == candidate.EndTime))
                 return Refuse(text, {"ON time same as OFF"});
         }
     } else if (stored.empty()) {
@@ -129,7 +135,18 @@ EntryOutcome ScheduleEntry::LeaveTime(int pairIndex, const std::string& text, bo
     }
     stored = value;
     AfterTimeStored(pairIndex / kPairsPerRelay);
+    WarnWhenSunPairNeverRuns(*pair);
     return {true, value};
+}
+
+void ScheduleEntry::WarnWhenSunPairNeverRuns(const TimePair& pair) {
+    if (!PairInUse(pair) || !(IsSunBasedText(pair.StartTime) || IsSunBasedText(pair.EndTime)))
+        return;
+    if (!PairRunsOnSomeDay(pair, clock_.Now().date, 366, tables_.Sun))
+        boxes_.Tell(MsgIcon::Warning, "Warning !",
+                    {"This time-pair would not run on any day of the next year at the set location:",
+                     "a pair runs only on days when its ON time comes before its OFF time.", "",
+                     "For dusk to dawn use two pairs: sunset to 23:59:59 and 00:00:00 to sunrise."});
 }
 
 void ScheduleEntry::AfterTimeStored(int relay) {

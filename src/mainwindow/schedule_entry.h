@@ -14,6 +14,11 @@
 
 namespace tavrel {
 
+// Why a sun-based time is refused while no location is set, and where to set it.
+inline constexpr const char* kSunEntryWithoutPlace[] = {
+    "Sun-based times (sunrise, sunset, dawn, dusk) need the controller's location: set it first.",
+    "Set Latitude and Longitude, e.g. tavreld --config set Latitude 52.52 Longitude 13.40"};
+
 // What an accepted edit sets going beyond the tables.
 class EntryEffects {
 public:
@@ -52,6 +57,7 @@ private:
     EntryOutcome LeaveTime(int pairIndex, const std::string& text, bool isStart);
     EntryOutcome Refuse(std::string shown, std::vector<std::string> lines);
     void AfterTimeStored(int relay);
+    void WarnWhenSunPairNeverRuns(const TimePair& pair);
     void Changed();
     // The relay's total afresh, and its panel.
     void ShowRelay(int relay);

@@ -195,3 +195,52 @@ TEST_F(ScheduleEntryTest, NamesAndIcons) {
 
 } // namespace
 } // namespace tavrel
+
+namespace tavrel {
+namespace {
+
+class SunEntryTest : public ScheduleEntryTest {
+protected:
+    void SetUp() override {
+        ScheduleEntryTest::SetUp();
+        clock.Set(2027, 6, 21, 12, 0, 0);
+        clock.SetZone(3600, true);
+        tables.Sun.SetZone(&clock.Zone());
+        tables.Sun.FollowSettings(&settings);
+        settings.Latitude = "52.52";
+        settings.Longitude = "13.405";
+    }
+};
+
+TEST_F(SunEntryTest, RefusedWithNoLocationSayingWhereToSetIt) {
+    settings.Latitude.clear();
+    const EntryOutcome out = entry.LeaveStartTime(0, "Sunset - 0:30");
+    EXPECT_FALSE(out.accepted);
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().lines[0], kSunEntryWithoutPlace[0]);
+    EXPECT_EQ(tables.TimeArray[0].StartTime, "");
+}
+
+// Out of order today (sunrise 04:43 in June) is no refusal: the pair runs on winter mornings.
+TEST_F(SunEntryTest, StoredNormalisedAndNotRefusedForTodaysOrder) {
+    Pair(0, 0, "Sunset - 0:30", "23:00");
+    EXPECT_EQ(tables.TimeArray[0].StartTime, "sunset-00:30");
+    Pair(1, 0, "6:00", "SUNRISE");
+    EXPECT_EQ(tables.TimeArray[6].EndTime, "sunrise");
+    EXPECT_EQ(boxes.Count(), 0u);
+    EXPECT_FALSE(entry.LeaveEndTime(12, "dusk").accepted || !entry.LeaveStartTime(12, "dusk").accepted);
+    boxes.Clear();
+    EXPECT_FALSE(entry.LeaveEndTime(12, "dusk").accepted);
+    EXPECT_EQ(boxes.Last().Text(), "ON time same as OFF");
+}
+
+TEST_F(SunEntryTest, APairThatRunsOnNoDayOfTheYearIsKeptWithAWarning) {
+    Pair(0, 0, "sunset", "sunrise");
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().title, "Warning !");
+    EXPECT_NE(boxes.Last().Text().find("sunset to 23:59:59 and 00:00:00 to sunrise"), std::string::npos);
+    EXPECT_EQ(tables.TimeArray[0].EndTime, "sunrise");
+}
+
+} // namespace
+} // namespace tavrel
