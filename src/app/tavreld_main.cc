@@ -53,6 +53,7 @@ template <class Print> int WithRunFile(const std::string& home, const std::strin
     SystemPlatform system(home, boxes);
     ProgramContext ctx(system.Services());
     InitialiseNewSchedule(ctx.schedule);
+    ctx.NewConfiguration().LoadLocation();
     std::string folder;
     std::string name;
     SplitRunFilePath(path, folder, name);
@@ -63,8 +64,9 @@ template <class Print> int WithRunFile(const std::string& home, const std::strin
 }
 
 int PrintScheduleCommand(const std::string& home, const std::string& path) {
-    return WithRunFile(
-        home, path, [](const ProgramContext& ctx) { PrintSchedule(ctx.schedule, ctx.settings, std::cout); });
+    return WithRunFile(home, path, [](const ProgramContext& ctx) {
+        PrintSchedule(ctx.schedule, ctx.settings, ctx.clock.Today(), std::cout);
+    });
 }
 
 int PreviewCommand(const std::string& home, const std::string& path, const CalendarDate& date) {

@@ -45,6 +45,9 @@ public:
     void ConfigurationLoadFromReg();
     bool ConfigurationSaveToReg();
 
+    // The Location values alone (read by the file commands, which need no other setting).
+    void LoadLocation();
+
 private:
     std::string Read(const std::string& name);
     void Write(const std::string& name, const std::string& text);
@@ -53,7 +56,6 @@ private:
     void SaveValue(const SettingRow& row, int board, int index);
     void LoadCalendarKey();
     void SaveCalendarKey();
-    void LoadLocation();
     void SaveLocation();
     int16_t LoadBoardInt16(int16_t BoardRecord::*member, int board);
     SettingTargets Targets() { return {&settings_, &boards_, &groupColours_}; }

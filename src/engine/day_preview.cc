@@ -1,7 +1,9 @@
 #include "engine/day_preview.h"
 
 #include "engine/evaluation.h"
+#include "engine/local_day.h"
 #include "engine/pair_rules.h"
+#include "engine/pair_times.h"
 #include "engine/total_time.h"
 
 namespace tavrel {
@@ -13,10 +15,14 @@ namespace {
 class PreviewClock final : public Clock {
 public:
     PreviewClock(const CalendarDate& date, int weekday) : date_(date), weekday_(weekday) {}
-    void SetSecond(int32_t second) { second_ = second; }
+    // `second` of the day as the clock reads it, `elapsed` seconds since the day began as lived.
+    void SetSecond(int32_t second, int64_t elapsed) {
+        second_ = second;
+        elapsed_ = elapsed;
+    }
 
     LocalTime Now() const override { return {date_, weekday_, second_}; }
-    int64_t MonotonicUs() const override { return (kStartMs + int64_t{second_} * 1000) * 1000; }
+    int64_t MonotonicUs() const override { return (kStartMs + elapsed_ * 1000) * 1000; }
     void Sleep(int64_t) override {}
     void SleepUntilUs(int64_t) override {}
     void BusyPause(int64_t) override {}
@@ -28,6 +34,7 @@ private:
     CalendarDate date_;
     int weekday_;
     int32_t second_ = 0;
+    int64_t elapsed_ = 0;
     FixedOffsetZone zone_;
 };
 
@@ -36,6 +43,23 @@ bool OutputIsOn(const RelayRecord& relay) {
     if (IsSet(relay.HardStop))
         return false;
     return (relay.NewState == kStateOn) != IsSet(relay.Invert);
+}
+
+// One second of the preview for one relay: its state after the output pass, and the intervals it makes.
+void Follow(RelayRecord& relay, int32_t second, bool& wasOn, RelayPreview& out) {
+    const bool now = OutputIsOn(relay);
+    relay.CurrentState = now ? kStateOn : kStateOff;
+    if (now && !wasOn)
+        out.intervals.push_back({second, kSecondsInDay});
+    else if (!now && wasOn)
+        out.intervals.back().end = second;
+    if (now)
+        ++out.onSeconds;
+    wasOn = now;
+}
+
+std::vector<WallStretch> LivedStretches(const SunTimes& sun, const CalendarDate& date) {
+    return sun.Zone() != nullptr ? LivedDay(*sun.Zone(), date) : std::vector<WallStretch>{{0, kSecondsInDay}};
 }
 
 } // namespace
@@ -66,6 +90,12 @@ DayPreview PreviewDay(const ScheduleTables& schedule, const CalendarDate& date) 
         RelayPreview& out = day.relays[static_cast<size_t>(r)];
         out.name = relay.DisplayName;
         out.cyclic = RulesForCode(relay.CycleCode)[0] == PairRule::Cyclic;
+        for (int p = 0; p < kPairsPerRelay; ++p) {
+            const TimePair& pair = t.TimeArray[PairIndex(RelayIndex(0, r), p)];
+            if (const std::string on = SunPairOnDay(pair, date, t.Sun); !on.empty())
+                out.notes.push_back("pair " + std::to_string(p + 1) + ": " + pair.StartTime + " - " +
+                                    pair.EndTime + ": " + on);
+        }
         out.totalTimeText = ComputeTotalTime(relay, PairsOfRelay(t, RelayIndex(0, r)), date, &t.Sun);
     }
 
@@ -73,24 +103,17 @@ DayPreview PreviewDay(const ScheduleTables& schedule, const CalendarDate& date) 
     const BoardPairSeconds seconds = ResolveBoardPairSeconds(t, date);
     PreviewClock clock(date, day.weekday);
     std::array<bool, kRelaysPerBoard> on{};
-    for (int32_t s = 0; s < kSecondsInDay; ++s) {
-        clock.SetSecond(s);
-        EvaluateSchedule(t, clock, seconds);
-        for (int r = 0; r < kRelaysPerBoard; ++r) {
-            RelayRecord& relay = t.RelayArray[RelayIndex(0, r)];
-            const bool now = OutputIsOn(relay);
-            relay.CurrentState = now ? kStateOn : kStateOff;
-            const size_t i = static_cast<size_t>(r);
-            if (now && !on[i])
-                day.relays[i].intervals.push_back({s, kSecondsInDay});
-            else if (!now && on[i])
-                day.relays[i].intervals.back().end = s;
-            on[i] = now;
+    int64_t elapsed = 0;
+    // As the live tick runs it: a clock hour left out on a change day is never seen, one read twice runs
+    // twice; the ON time counts the seconds lived.
+    for (const WallStretch& stretch : LivedStretches(t.Sun, date))
+        for (int32_t s = stretch.from; s < stretch.to; ++s, ++elapsed) {
+            clock.SetSecond(s, elapsed);
+            EvaluateSchedule(t, clock, seconds);
+            for (int r = 0; r < kRelaysPerBoard; ++r)
+                Follow(t.RelayArray[RelayIndex(0, r)], s, on[static_cast<size_t>(r)],
+                       day.relays[static_cast<size_t>(r)]);
         }
-    }
-    for (RelayPreview& relay : day.relays)
-        for (const OnInterval& interval : relay.intervals)
-            relay.onSeconds += interval.end - interval.start;
     return day;
 }
 

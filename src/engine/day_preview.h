@@ -29,6 +29,8 @@ struct RelayPreview {
     int32_t onSeconds = 0;
     // The relay's planned daily ON time as the panel's total-time box shows it.
     std::string totalTimeText;
+    // Each sun-based pair with what it does that day ("pair 1: sunset-00:30 - 23:00:00: 19:03:07 - ...").
+    std::vector<std::string> notes;
 };
 
 struct DayPreview {

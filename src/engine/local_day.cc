@@ -34,4 +34,38 @@ std::optional<int32_t> LocalSecondsOn(const TimeZone& zone, const CalendarDate& 
     return static_cast<int32_t>(local - dayStart);
 }
 
+namespace {
+
+// The offset in force at the local time `localSeconds` (seconds since 1970 read on the local clock).
+int32_t OffsetAtLocal(const TimeZone& zone, int64_t localSeconds) {
+    return zone.UtcOffsetAt(localSeconds - zone.UtcOffsetAt(localSeconds));
+}
+
+int32_t Clamp(int64_t s) {
+    return static_cast<int32_t>(s < 0 ? 0 : s > 86400 ? 86400 : s);
+}
+
+} // namespace
+
+std::vector<WallStretch> LivedDay(const TimeZone& zone, const CalendarDate& date) {
+    const int64_t dayStart = DaysFromCivil(date) * 86400;
+    const int32_t before = OffsetAtLocal(zone, dayStart);
+    const int32_t after = OffsetAtLocal(zone, dayStart + 86400);
+    if (before == after)
+        return {{0, 86400}};
+    // The first instant under the new offset, between the day's two midnights.
+    int64_t lo = dayStart - before;
+    int64_t hi = dayStart + 86400 - after;
+    while (hi - lo > 1) {
+        const int64_t mid = lo + (hi - lo) / 2;
+        (zone.UtcOffsetAt(mid) == before ? lo : hi) = mid;
+    }
+    std::vector<WallStretch> stretches;
+    for (const WallStretch s :
+         {WallStretch{0, Clamp(hi + before - dayStart)}, WallStretch{Clamp(hi + after - dayStart), 86400}})
+        if (s.from < s.to)
+            stretches.push_back(s);
+    return stretches;
+}
+
 } // namespace tavrel

@@ -1,6 +1,7 @@
 #include "engine/pair_times.h"
 
 #include "engine/local_day.h"
+#include "engine/time_of_day.h"
 #include "engine/time_text.h"
 
 #include <algorithm>
@@ -60,6 +61,17 @@ bool PairRunsOnSomeDay(const TimePair& pair, const CalendarDate& from, int days,
         if (ResolvePairSeconds(pair, CivilFromDays(first + d), &year).usable)
             return true;
     return false;
+}
+
+std::string SunPairOnDay(const TimePair& pair, const CalendarDate& date, const SunTimes& sun) {
+    if (!PairInUse(pair) || !(IsSunBasedText(pair.StartTime) || IsSunBasedText(pair.EndTime)))
+        return "";
+    if (!sun.Place())
+        return "does not run: no location set";
+    const PairSeconds s = ResolvePairSeconds(pair, date, &sun);
+    if (!s.usable)
+        return "does not run: no such time this day, or ON not before OFF";
+    return FormatTimeOfDay(s.start) + " - " + FormatTimeOfDay(s.end);
 }
 
 RelayPairSeconds ResolveRelayPairSeconds(std::span<const TimePair> pairs, const CalendarDate& date,

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace tavrel {
 
@@ -36,6 +37,10 @@ RelayPairSeconds ResolveRelayPairSeconds(std::span<const TimePair> pairs, const 
 
 // Whether the pair runs on at least one of the `days` days from `from` (`sun`'s kept results untouched).
 bool PairRunsOnSomeDay(const TimePair& pair, const CalendarDate& from, int days, const SunTimes& sun);
+
+// For a pair with a sun-based time, what it does on `date`: "19:03:07 - 23:00:00", or "does not run" with
+// why; "" for a pair of fixed times or not in use.
+std::string SunPairOnDay(const TimePair& pair, const CalendarDate& date, const SunTimes& sun);
 
 // Whether a stored time text follows the sun.
 bool IsSunBasedText(std::string_view stored);

@@ -30,6 +30,7 @@ public:
     const std::optional<GeoPlace>& Place() const;
     // The zone the clock shows; without one, sun-based times do not resolve.
     void SetZone(const TimeZone* zone);
+    const TimeZone* Zone() const { return zone_; }
 
     // The time of day on `date` of a stored sun-based text, or nothing (see ResolveSunTime; also nothing
     // while no place or zone is set, or when the text is not sun-based).

@@ -78,6 +78,8 @@ void PrintDayPreview(const DayPreview& day, std::ostream& out) {
         if (relay.cyclic)
             out << "  cyclic: shown with its cycle started at the start of its window; the live phase "
                    "depends on when the cycle started\n";
+        for (const std::string& note : relay.notes)
+            out << "  " << note << "\n";
         if (relay.intervals.empty())
             out << "  OFF all day\n";
         else if (relay.intervals.size() > kMaxListedIntervals)

@@ -1,6 +1,7 @@
 #include "shell/schedule_printer.h"
 
 #include "engine/cycle_code_words.h"
+#include "engine/pair_times.h"
 
 #include <ostream>
 
@@ -12,7 +13,8 @@ int Flag(int16_t f) {
 }
 } // namespace
 
-void PrintSchedule(const ScheduleTables& t, const Settings& settings, std::ostream& out) {
+void PrintSchedule(const ScheduleTables& t, const Settings& settings, const CalendarDate& day,
+                   std::ostream& out) {
     out << "LoggingOnOff: " << Flag(settings.LoggingOnOff) << "\n";
     for (int r = 0; r < kRelaysPerBoard; ++r) {
         const RelayRecord& relay = t.RelayArray[r];
@@ -26,6 +28,8 @@ void PrintSchedule(const ScheduleTables& t, const Settings& settings, std::ostre
         for (int p = 0; p < kPairsPerRelay; ++p) {
             const TimePair& pair = t.TimeArray[PairIndex(r, p)];
             out << "  Pair " << p + 1 << ": " << pair.StartTime << " - " << pair.EndTime << "\n";
+            if (const std::string on = SunPairOnDay(pair, day, t.Sun); !on.empty())
+                out << "    today: " << on << "\n";
         }
     }
 }

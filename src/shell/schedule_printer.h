@@ -19,6 +19,7 @@
 
 namespace tavrel {
 
-void PrintSchedule(const ScheduleTables& tables, const Settings& settings, std::ostream& out);
+void PrintSchedule(const ScheduleTables& tables, const Settings& settings, const CalendarDate& day,
+                   std::ostream& out);
 
 } // namespace tavrel

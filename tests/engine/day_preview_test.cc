@@ -2,6 +2,7 @@
 
 #include "engine/tick.h"
 #include "support/board_fixture.h"
+#include "support/fake_time_zone.h"
 
 #include <gtest/gtest.h>
 
@@ -176,6 +177,44 @@ TEST_F(DayPreviewAgreesWithTick, AcrossADay) {
             EXPECT_LE(std::abs(seen[i].start - want[i].start), 1) << "toggle " << i;
             EXPECT_LE(std::abs(seen[i].end - want[i].end), 1) << "toggle " << i;
         }
+    }
+}
+
+} // namespace
+} // namespace tavrel
+
+namespace tavrel {
+namespace {
+
+// 2027 in Berlin: the clock skips 02:00-02:59 on 28 March and reads it twice on 31 October.
+TEST(DayPreviewTest, ChangeDaysAsTheyAreLived) {
+    struct Row {
+        CalendarDate date;
+        const char* on;
+        const char* off;
+        Intervals expected;
+        int32_t onSeconds;
+    };
+    const Row kRows[] = {
+        {{2027, 3, 28}, "02:15:00", "02:45:00", {}, 0},
+        {{2027, 3, 28}, "01:30:00", "02:30:00", {{At(1, 30, 1), At(3, 0, 0)}}, At(0, 29, 59)},
+        {{2027, 10, 31},
+         "02:15:00",
+         "02:45:00",
+         {{At(2, 15, 1), At(2, 45, 0)}, {At(2, 15, 1), At(2, 45, 0)}},
+         2 * At(0, 29, 59)},
+        {{2027, 10, 31}, "01:00:00", "04:00:00", {{At(1, 0, 1), At(4, 0, 0)}}, At(3, 59, 59)},
+    };
+    const FakeTimeZone berlin(3600, true);
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(std::string(row.on) + " " + std::to_string(row.date.month));
+        ScheduleTables t;
+        InitialiseNewSchedule(t);
+        t.Sun.SetZone(&berlin);
+        Apply(t, 0, {.pairs = {{row.on, row.off}}});
+        const DayPreview day = PreviewDay(t, row.date);
+        EXPECT_EQ(day.relays[0].intervals, row.expected);
+        EXPECT_EQ(day.relays[0].onSeconds, row.onSeconds);
     }
 }
 

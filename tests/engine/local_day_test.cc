@@ -39,3 +39,17 @@ TEST(LocalDay, InstantsLandOnTheLocalDayTheyAreLivedOn) {
 
 } // namespace
 } // namespace tavrel
+
+namespace tavrel {
+namespace {
+
+TEST(LocalDay, ChangeDaysAreLivedWithAnHourLeftOutOrReadTwice) {
+    const FakeTimeZone berlin(3600, true);
+    EXPECT_EQ(LivedDay(berlin, {2027, 3, 28}), (std::vector<WallStretch>{{0, 7200}, {10800, 86400}}));
+    EXPECT_EQ(LivedDay(berlin, {2027, 10, 31}), (std::vector<WallStretch>{{0, 10800}, {7200, 86400}}));
+    EXPECT_EQ(LivedDay(berlin, {2027, 6, 21}), (std::vector<WallStretch>{{0, 86400}}));
+    EXPECT_EQ(LivedDay(FakeTimeZone(-5 * 3600), {2027, 3, 28}), (std::vector<WallStretch>{{0, 86400}}));
+}
+
+} // namespace
+} // namespace tavrel

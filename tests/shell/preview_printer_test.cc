@@ -26,7 +26,7 @@ TEST(PreviewPrinterTest, ListsIntervalsThenHoursAboveTheLimit) {
     DayPreview day;
     day.date = {2026, 12, 12};
     day.weekday = 7;
-    day.relays[0] = {"Pump", false, {{28801, 61200}}, 32399, "09:00:00"};
+    day.relays[0] = {"Pump", false, {{28801, 61200}}, 32399, "09:00:00", {}};
     day.relays[1].name = "Fan";
     day.relays[1].cyclic = true;
     for (int32_t i = 0; i < static_cast<int32_t>(kMaxListedIntervals) + 1; ++i)

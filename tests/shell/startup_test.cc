@@ -103,7 +103,7 @@ TEST(SchedulePrinter, DocumentedForm) {
     t.ctx.schedule.RelayArray[0].HardStop = kTrue;
     t.ctx.schedule.TimeArray[0] = {"06:00:00", "08:00:00", 0};
     std::ostringstream out;
-    PrintSchedule(t.ctx.schedule, t.ctx.settings, out);
+    PrintSchedule(t.ctx.schedule, t.ctx.settings, t.ctx.clock.Today(), out);
     EXPECT_EQ(
         out.str().rfind(std::string("LoggingOnOff: 0\n"
                                     "Relay 1: Pump\n"
