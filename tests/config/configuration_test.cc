@@ -145,7 +145,10 @@ void SetOrExpectEach(const SettingTargets& targets, bool set, bool (*pick)(const
 
 TEST_F(Configuration, EveryStoredSettingRoundTrips) {
     const SettingTargets targets{&ctx.settings, &ctx.schedule.BoardArray, &ctx.schedule.RelayGroupColors};
-    const auto config = [](const SettingRow& row) { return row.key != SettingKey::Mqtt; };
+    // The Location rows hold coordinates only: their own test below.
+    const auto config = [](const SettingRow& row) {
+        return row.key != SettingKey::Mqtt && row.kind != SettingKind::Coordinate;
+    };
     ApplyFirstRunSettings(ctx.settings, ctx.schedule.BoardArray, ctx.schedule.RelayGroupColors);
     SetOrExpectEach(targets, true, config);
     Save();
@@ -183,6 +186,28 @@ TEST_F(Configuration, TheCalendarKeyIsReadQuietlyAndHoldsNoEmptyValue) {
     ctx.settings.HolidayFiles = "left over";
     Load();
     EXPECT_EQ(ctx.settings.HolidayFiles, "");
+    EXPECT_EQ(boxes.Count(), 0u);
+}
+
+// The Location key: coordinates round-trip, a cleared one leaves no value, a stored non-coordinate is
+// no location.
+TEST_F(Configuration, TheLocationKeyHoldsCoordinatesOnly) {
+    const auto stored = [this](const char* name) {
+        return ctx.regApi.ReadRegValueCheck(kHkeyLocalMachine, kLocationKey, name, false);
+    };
+    ctx.settings.Latitude = "-33.87";
+    ctx.settings.Longitude = "151.21";
+    Save();
+    EXPECT_EQ(stored("Latitude"), "-33.87");
+    ctx.settings.Latitude = ctx.settings.Longitude = "";
+    Load();
+    EXPECT_EQ(ctx.settings.Latitude, "-33.87");
+    EXPECT_EQ(ctx.settings.Longitude, "151.21");
+    ctx.regApi.SetNewValue(kHkeyLocalMachine, kLocationKey, "String", "Latitude", "north", false);
+    Load();
+    EXPECT_EQ(ctx.settings.Latitude, "");
+    Save();
+    EXPECT_EQ(stored("Latitude"), kRegValueNameNotFound);
     EXPECT_EQ(boxes.Count(), 0u);
 }
 
