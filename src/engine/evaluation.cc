@@ -2,13 +2,32 @@
 
 #include "engine/pair_rules.h"
 
+#include <optional>
+
 namespace tavrel {
 
 namespace {
 
+// The day as the relay's holiday rule sees it: on a holiday a SKIP relay has no day (its pairs show
+// inactive), a SUNDAY relay a Sunday of the real date.
+std::optional<ClockSample> RelayDay(const RelayRecord& relay, const ClockSample& sample, bool holiday,
+                                    std::span<TimePair> pairs) {
+    if (!holiday || relay.Holiday == HolidayRule::Run)
+        return sample;
+    if (relay.Holiday == HolidayRule::Skip) {
+        for (TimePair& pair : pairs)
+            pair.PairActive = kFalse;
+        return std::nullopt;
+    }
+    ClockSample sunday = sample;
+    sunday.weekday = 1;
+    return sunday;
+}
+
 // One evaluation; the pairs' times come from `readBefore` when given, else from the texts now.
 void Evaluate(ScheduleTables& t, const Clock& clock, const BoardPairSeconds* readBefore) {
     const ClockSample sample = SampleClock(clock);
+    const bool holiday = t.Holidays.On(sample.date).has_value();
     for (int r = 0; r < kRelaysPerBoard; ++r) {
         if (IsSet(t.ScheduleSuspended))
             return;
@@ -20,13 +39,14 @@ void Evaluate(ScheduleTables& t, const Clock& clock, const BoardPairSeconds* rea
             relay.NewState = kStateOn;
             continue;
         }
-        if (!DaysOfWeekMatch(relay.DaysOfWeek, sample.weekday))
-            continue;
         const std::span<TimePair> pairs = PairsOfRelay(t, RelayIndex(0, r));
+        const std::optional<ClockSample> day = RelayDay(relay, sample, holiday, pairs);
+        if (!day || !DaysOfWeekMatch(relay.DaysOfWeek, day->weekday))
+            continue;
         const RelayPairSeconds seconds = readBefore != nullptr
                                              ? (*readBefore)[static_cast<size_t>(r)]
                                              : ResolveRelayPairSeconds(pairs, sample.date, &t.Sun);
-        if (!ApplyPairRules(relay, pairs, seconds, sample, t.ScheduleSuspended))
+        if (!ApplyPairRules(relay, pairs, seconds, *day, t.ScheduleSuspended))
             return;
     }
 }

@@ -35,6 +35,7 @@ void InitialiseNewSchedule(ScheduleTables& t) {
         relay.NextCycleTick = 0;
         relay.PrevInput = kStateUnknown;
         relay.Counter = 0;
+        relay.Holiday = HolidayRule::Run;
         for (int p = 0; p < kPairsPerRelay; ++p) {
             TimePair& pair = t.TimeArray[PairIndex(RelayIndex(0, r), p)];
             pair.StartTime = "";

@@ -5,6 +5,7 @@
 #include "common/checked_table.h"
 #include "common/flags.h"
 #include "config/settings.h"
+#include "engine/holiday_rule.h"
 #include "engine/sun_times.h"
 
 #include <array>
@@ -40,6 +41,7 @@ struct RelayRecord {
     int64_t NextCycleTick = 0;
     std::string TotalTimeText;
     int16_t PrevInput = kStateUnknown;
+    HolidayRule Holiday = HolidayRule::Run;
 };
 
 struct TimePair {
@@ -69,6 +71,8 @@ struct ScheduleTables {
     RelayGroupColourTable RelayGroupColors{"RelayGroupColors"};
     // What sun-based times resolve against: the controller's place and the clock's zone.
     SunTimes Sun;
+    // Which days are holidays, for the relays' holiday rules.
+    HolidayDays Holidays;
 
     // Every table reports a bad index through this one reporter.
     void SetIndexErrorReporter(const IndexErrorReporter& reporter);
