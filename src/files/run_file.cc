@@ -135,6 +135,8 @@ private:
             !in.ReadText(relay.CycleCode))
             return false;
         relay.CycleCode = RetiredCodeConverted(relay.CycleCode);
+        // Only the extension block sets another rule.
+        relay.Holiday = HolidayRule::Run;
         if (!in.ReadFlag(relay.Manual, error) || !in.ReadFlag(relay.Invert, error) ||
             !in.ReadFlag(relay.CountEnabled, error))
             return false;

@@ -11,6 +11,7 @@ constexpr std::string_view kBlockStart = "TAVREL.EXT|";
 constexpr std::string_view kBlockHeader = "TAVREL.EXT|1";
 constexpr std::string_view kBlockEnd = "TAVREL.END";
 constexpr std::string_view kSunKind = "ASTRO";
+constexpr std::string_view kHolidayKind = "HOLIDAY";
 
 // The lines of `text` without their CR LF or LF ends.
 std::vector<std::string_view> Lines(std::string_view text) {
@@ -60,6 +61,18 @@ bool ReadSunLine(const std::vector<std::string_view>& f, ScheduleTables& tables,
     return true;
 }
 
+// One HOLIDAY line into the tables; false when it cannot be read.
+bool ReadHolidayLine(const std::vector<std::string_view>& f, ScheduleTables& tables, std::string& why) {
+    const int relay = f.size() == 3 ? Index(f[1], kRelaysPerBoard - 1) : -1;
+    const auto rule = f.size() == 3 ? ParseHolidayRule(f[2]) : std::nullopt;
+    if (relay < 0 || !rule) {
+        why = f.size() != 3 ? "it does not have three fields" : "its relay or holiday rule is not one";
+        return false;
+    }
+    tables.RelayArray[RelayIndex(0, relay)].Holiday = *rule;
+    return true;
+}
+
 } // namespace
 
 ExtensionRead ReadExtensionBlock(std::string_view rest, int firstLine, ScheduleTables& tables) {
@@ -77,9 +90,14 @@ ExtensionRead ReadExtensionBlock(std::string_view rest, int firstLine, ScheduleT
     for (; i < lines.size() && lines[i] != kBlockEnd; ++i) {
         const std::vector<std::string_view> f = Fields(lines[i]);
         std::string why;
-        if (f[0] != kSunKind)
+        bool readWell = true;
+        if (f[0] == kSunKind)
+            readWell = ReadSunLine(f, tables, why);
+        else if (f[0] == kHolidayKind)
+            readWell = ReadHolidayLine(f, tables, why);
+        else
             read.kept.emplace_back(lines[i]);
-        else if (!ReadSunLine(f, tables, why))
+        if (!readWell)
             damaged(i, why);
     }
     if (i == lines.size())
@@ -98,6 +116,10 @@ std::string ExtensionBlock(const ScheduleTables& tables, const std::vector<std::
                     lines += std::string(kSunKind) + "|" + std::to_string(r) + "|" + std::to_string(p) + "|" +
                              side + "|" + FormatSunTime(*ParseSunTime(*text)) + "\r\n";
         }
+    for (int r = 0; r < kRelaysPerBoard; ++r)
+        if (const HolidayRule rule = tables.RelayArray[RelayIndex(0, r)].Holiday; rule != HolidayRule::Run)
+            lines += std::string(kHolidayKind) + "|" + std::to_string(r) + "|" +
+                     std::string(HolidayRuleText(rule)) + "\r\n";
     for (const std::string& line : kept)
         lines += line + "\r\n";
     if (lines.empty())

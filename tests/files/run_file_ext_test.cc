@@ -85,6 +85,33 @@ TEST_F(RunFileSunTest, LinesOfUnknownKindsAreWrittenBackAfterTheKnownOnes) {
               (std::vector<std::string>{"ASTRO|2|0|ON|dusk", "LATER|x|y", "TAVREL.END"}));
 }
 
+// The holiday rules other than RUN follow the sun-based times, in relay order, and read back; a file
+// without them (as any older one) leaves every relay at RUN.
+TEST_F(RunFileSunTest, HolidayRulesFollowTheSunTimesAndReadBack) {
+    ctx.schedule.RelayArray[6].Holiday = HolidayRule::Sunday;
+    ctx.schedule.RelayArray[1].Holiday = HolidayRule::Skip;
+    ASSERT_TRUE(files.SaveRunFile(folder, "Rules.run"));
+    const std::vector<std::string> lines = Lines("Rules.run");
+    ASSERT_EQ(lines.size(), 176u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 170, lines.end()),
+              (std::vector<std::string>{"TAVREL.EXT|1", "ASTRO|2|0|ON|sunset-00:30", "ASTRO|5|3|OFF|sunrise",
+                                        "HOLIDAY|1|SKIP", "HOLIDAY|6|SUNDAY", "TAVREL.END"}));
+    InitialiseNewSchedule(ctx.schedule);
+    ASSERT_EQ(files.LoadRunFile(folder, "Rules.run", true), kRunFileLoaded);
+    EXPECT_EQ(ctx.schedule.RelayArray[1].Holiday, HolidayRule::Skip);
+    EXPECT_EQ(ctx.schedule.RelayArray[6].Holiday, HolidayRule::Sunday);
+
+    Pair(2, 0) = Pair(5, 3) = {"", "", kFalse};
+    ctx.schedule.RelayArray[1].Holiday = ctx.schedule.RelayArray[6].Holiday = HolidayRule::Run;
+    ASSERT_TRUE(files.SaveRunFile(folder, "Old.run"));
+    EXPECT_EQ(Lines("Old.run").size(), 170u) << "no block when there is nothing to hold";
+    ASSERT_EQ(files.LoadRunFile(folder, "Rules.run", true), kRunFileLoaded);
+    ASSERT_EQ(files.LoadRunFile(folder, "Old.run", true), kRunFileLoaded);
+    EXPECT_EQ(ctx.schedule.RelayArray[1].Holiday, HolidayRule::Run);
+    EXPECT_EQ(ctx.schedule.RelayArray[6].Holiday, HolidayRule::Run);
+    EXPECT_EQ(boxes.Count(), 0u);
+}
+
 // A damaged block: the file loads, the fixed time stays where the block could not be read, one warning.
 TEST_F(RunFileSunTest, ADamagedBlockKeepsTheFixedTimesAndNamesTheLine) {
     const std::pair<const char*, const char*> kBlocks[] = {
@@ -93,6 +120,8 @@ TEST_F(RunFileSunTest, ADamagedBlockKeepsTheFixedTimesAndNamesTheLine) {
         {"TAVREL.EXT|1\r\nASTRO|5|3|OFF|sunrise\r\nASTRO|2|0|ON\r\nTAVREL.END\r\n", "line 173"},
         {"TAVREL.EXT|1\r\nASTRO|2|x|ON|dusk\r\n", "line 172"},
         {"TAVREL.EXT|1\r\n", "line 172"},
+        {"TAVREL.EXT|1\r\nHOLIDAY|2|WEEKEND\r\nTAVREL.END\r\n", "line 172"},
+        {"TAVREL.EXT|1\r\nHOLIDAY|8|SKIP\r\nTAVREL.END\r\n", "line 172"},
     };
     for (const auto& [block, line] : kBlocks) {
         SCOPED_TRACE(block);
