@@ -83,12 +83,14 @@ DayPreview PreviewDay(const ScheduleTables& schedule, const CalendarDate& date) 
     DayPreview day;
     day.date = date;
     day.weekday = WeekdayOfDate(date);
+    day.holiday = t.Holidays.On(date);
     for (int r = 0; r < kRelaysPerBoard; ++r) {
         RelayRecord& relay = t.RelayArray[RelayIndex(0, r)];
         relay.NextCycleTick = 0;
         relay.CurrentState = kStateOff;
         RelayPreview& out = day.relays[static_cast<size_t>(r)];
         out.name = relay.DisplayName;
+        out.holidayRule = relay.Holiday;
         out.cyclic = RulesForCode(relay.CycleCode)[0] == PairRule::Cyclic;
         for (int p = 0; p < kPairsPerRelay; ++p) {
             const TimePair& pair = t.TimeArray[PairIndex(RelayIndex(0, r), p)];

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,11 +32,14 @@ struct RelayPreview {
     std::string totalTimeText;
     // Each sun-based pair with what it does that day ("pair 1: sunset-00:30 - 23:00:00: 19:03:07 - ...").
     std::vector<std::string> notes;
+    HolidayRule holidayRule = HolidayRule::Run;
 };
 
 struct DayPreview {
     CalendarDate date;
     int weekday = 1; // 1 = Sunday .. 7 = Saturday
+    // The holiday's name when the day is one; the relays' holiday rules then apply.
+    std::optional<std::string> holiday;
     std::array<RelayPreview, kRelaysPerBoard> relays;
 };
 

@@ -41,6 +41,17 @@ void PrintHours(const RelayPreview& relay, std::ostream& out) {
     }
 }
 
+// A rule other than RUN, on a line of its own, with what it does when the day is a holiday.
+void PrintHolidayRule(HolidayRule rule, bool holiday, std::ostream& out) {
+    if (rule == HolidayRule::Run)
+        return;
+    out << "  holiday rule: " << HolidayRuleText(rule);
+    if (holiday)
+        out << (rule == HolidayRule::Skip ? " (not run on this holiday)"
+                                          : " (run as a Sunday on this holiday)");
+    out << "\n";
+}
+
 } // namespace
 
 std::optional<CalendarDate> ParseIsoDate(std::string_view text) {
@@ -72,9 +83,12 @@ std::string FormatDaySeconds(int32_t seconds) {
 void PrintDayPreview(const DayPreview& day, std::ostream& out) {
     out << "Preview of " << day.date.year << "-" << TwoDigits(day.date.month) << "-"
         << TwoDigits(day.date.day) << " (" << kDayNames[static_cast<size_t>((day.weekday + 6) % 7)] << ")\n";
+    if (day.holiday)
+        out << "Holiday: " << *day.holiday << "\n";
     for (size_t r = 0; r < day.relays.size(); ++r) {
         const RelayPreview& relay = day.relays[r];
         out << "Relay " << r + 1 << ": " << relay.name << "\n";
+        PrintHolidayRule(relay.holidayRule, day.holiday.has_value(), out);
         if (relay.cyclic)
             out << "  cyclic: shown with its cycle started at the start of its window; the live phase "
                    "depends on when the cycle started\n";

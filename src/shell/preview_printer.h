@@ -3,7 +3,9 @@
 //
 // The form:
 //   Preview of 2026-12-12 (Saturday)
+//   Holiday: <name>                      (only when the day is a holiday)
 //   Relay 1: <DisplayName>
+//     holiday rule: SKIP (not run on this holiday)   (only for a rule other than RUN)
 //     08:00:01-17:00:00
 //     ON 08:59:59 of total time 09:00:00
 // A relay with more than kMaxListedIntervals intervals is shown one line per hour instead:

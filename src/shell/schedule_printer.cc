@@ -25,6 +25,8 @@ void PrintSchedule(const ScheduleTables& t, const Settings& settings, const Cale
             << "  CountEnabled: " << Flag(relay.CountEnabled) << "  Counter: " << relay.Counter
             << "  HardStop: " << Flag(relay.HardStop) << "\n";
         out << "  IconFile: " << relay.IconFile << "\n";
+        if (relay.Holiday != HolidayRule::Run)
+            out << "  HolidayRule: " << HolidayRuleText(relay.Holiday) << "\n";
         for (int p = 0; p < kPairsPerRelay; ++p) {
             const TimePair& pair = t.TimeArray[PairIndex(r, p)];
             out << "  Pair " << p + 1 << ": " << pair.StartTime << " - " << pair.EndTime << "\n";

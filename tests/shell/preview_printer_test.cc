@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
+#include <string>
 
 namespace tavrel {
 namespace {
@@ -42,6 +44,39 @@ TEST(PreviewPrinterTest, ListsIntervalsThenHoursAboveTheLimit) {
     EXPECT_NE(text.find("  00:00:00-24:00:00\n"), std::string::npos) << text;
     EXPECT_NE(text.find("cyclic"), std::string::npos);
     EXPECT_EQ(text.find("Note:"), text.rfind("Note:")) << "the note is said once";
+}
+
+// The holiday and the rules are on lines of their own; the interval lines keep their form.
+TEST(PreviewPrinterTest, NamesTheHolidayAndTheRules) {
+    ScheduleTables t;
+    InitialiseNewSchedule(t);
+    const CalendarDate holiday{2026, 12, 23};
+    t.Holidays.SetLookup([&holiday](const CalendarDate& d) {
+        return d == holiday ? std::optional<std::string>("Works closing") : std::nullopt;
+    });
+    t.RelayArray[0].DisplayName = "Pump";
+    t.RelayArray[0].Holiday = HolidayRule::Skip;
+    t.RelayArray[1].DisplayName = "Lights";
+    t.RelayArray[1].Holiday = HolidayRule::Sunday;
+    t.RelayArray[1].DaysOfWeek = "1";
+    t.TimeArray[PairIndex(0, 0)] = t.TimeArray[PairIndex(1, 0)] = {"08:00:00", "09:00:00", kFalse};
+
+    const std::string onHoliday = Printed(PreviewDay(t, holiday));
+    EXPECT_NE(onHoliday.find("Preview of 2026-12-23 (Wednesday)\nHoliday: Works closing\nRelay 1: Pump\n"
+                             "  holiday rule: SKIP (not run on this holiday)\n  OFF all day\n"),
+              std::string::npos)
+        << onHoliday;
+    EXPECT_NE(onHoliday.find("Relay 2: Lights\n  holiday rule: SUNDAY (run as a Sunday on this holiday)\n"
+                             "  08:00:01-09:00:00\n"),
+              std::string::npos)
+        << onHoliday;
+
+    const std::string dayAfter = Printed(PreviewDay(t, {2026, 12, 24}));
+    EXPECT_EQ(dayAfter.find("Holiday:"), std::string::npos) << dayAfter;
+    EXPECT_NE(dayAfter.find("Relay 1: Pump\n  holiday rule: SKIP\n  08:00:01-09:00:00\n"), std::string::npos)
+        << dayAfter;
+    EXPECT_NE(dayAfter.find("Relay 2: Lights\n  holiday rule: SUNDAY\n  OFF all day\n"), std::string::npos)
+        << dayAfter;
 }
 
 } // namespace
