@@ -106,6 +106,14 @@ void ToggleStop(Engine& engine, int relay) {
     AfterToggle(engine, relay);
 }
 
+void SetHolidayRule(Engine& engine, int relay, HolidayRule rule) {
+    RelayRecord* r = Relay(engine, relay);
+    if (r == nullptr || r->Holiday == rule)
+        return;
+    r->Holiday = rule;
+    AfterToggle(engine, relay);
+}
+
 void ShowPauseMessage(Engine& engine, int board, const std::string& word) {
     engine.boxes.Tell(MsgIcon::None,
                       "System is Paused (All board " + std::to_string(board) + " Relays are " + word + ")",

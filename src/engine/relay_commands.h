@@ -1,6 +1,8 @@
 #pragma once
 // The per-relay controls (manual, invert, stop) and the State and Tools menus' direct board commands.
 
+#include "engine/holiday_rule.h"
+
 #include <string>
 
 namespace tavrel {
@@ -13,6 +15,8 @@ void ToggleManual(Engine& engine, int relay);
 // Does nothing for a cyclic relay, whose invert label shows its next toggle time.
 void ToggleInvert(Engine& engine, int relay);
 void ToggleStop(Engine& engine, int relay);
+// What the relay does on a holiday; written to the restart file like a toggle.
+void SetHolidayRule(Engine& engine, int relay, HolidayRule rule);
 
 // State menu, board `board` (1..4): relay n (1..8) ON or OFF, then a refresh.
 void StateRelayOn(Engine& engine, TickHost& host, int board, int n);

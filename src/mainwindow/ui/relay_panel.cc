@@ -3,6 +3,7 @@
 #include "platform/hive/text_encoding.h"
 #include "resources/main_window_strings.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -170,6 +171,17 @@ void RelayPanel::AddControlRows(QGridLayout* grid, const QString& n, const QStri
     grid->addWidget(invert_, 8, 2);
     grid->addWidget(counter_, 9, 1);
     grid->addWidget(total_, 9, 2);
+    // What the relay does on a holiday, in the order of HolidayRule.
+    holiday_ = new QComboBox(this);
+    holiday_->setObjectName("cboHoliday_" + n);
+    holiday_->setAccessibleName(who + "holiday rule");
+    holiday_->setToolTip("On a holiday: RUN as any day, SKIP the day, or run as a SUNDAY");
+    for (HolidayRule rule : {HolidayRule::Run, HolidayRule::Skip, HolidayRule::Sunday})
+        holiday_->addItem(QString::fromLatin1(HolidayRuleText(rule)), static_cast<int>(rule));
+    auto* holidayHeader = new QLabel("Holiday", this);
+    holidayHeader->setBuddy(holiday_);
+    grid->addWidget(holidayHeader, 10, 0, 1, 1, Qt::AlignRight);
+    grid->addWidget(holiday_, 10, 1, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
 }
@@ -188,6 +200,10 @@ void RelayPanel::ConnectClicks() {
     onLeftClick(invert_, &RelayPanel::invertClicked);
     onLeftClick(stop_, &RelayPanel::stopClicked);
     onLeftClick(icon_, &RelayPanel::iconClicked);
+    // Only the user's choice is reported, not the rule a loaded file sets.
+    connect(holiday_, &QComboBox::activated, this, [this](int index) {
+        emit holidayRuleChosen(relay_, static_cast<HolidayRule>(holiday_->itemData(index).toInt()));
+    });
     connect(counter_, &ClickLabel::clicked, this,
             [this](Qt::MouseButton button) { emit counterClicked(relay_, button); });
 }
@@ -229,6 +245,7 @@ void RelayPanel::LoadTexts(const RelayRecord& record, const TimePair* pairs) {
     name_->setText(FromStored(record.DisplayName));
     days_->setText(FromStored(record.DaysOfWeek));
     code_->setText(FromStored(record.CycleCode));
+    holiday_->setCurrentIndex(holiday_->findData(static_cast<int>(record.Holiday)));
     for (int p = 0; p < kPairsPerRelay; ++p) {
         start_[static_cast<size_t>(p)]->setText(FromStored(pairs[p].StartTime));
         end_[static_cast<size_t>(p)]->setText(FromStored(pairs[p].EndTime));

@@ -8,6 +8,7 @@
 
 #include <QFrame>
 
+class QComboBox;
 class QGridLayout;
 class QHBoxLayout;
 
@@ -43,6 +44,7 @@ signals:
     void stopClicked(int relay);
     void counterClicked(int relay, Qt::MouseButton button);
     void iconClicked(int relay);
+    void holidayRuleChosen(int relay, tavrel::HolidayRule rule);
 
 private:
     QHBoxLayout* BuildTopRow(const QString& n, const QString& who, int line);
@@ -57,6 +59,7 @@ private:
     EntryBox* name_;
     EntryBox* days_;
     EntryBox* code_;
+    QComboBox* holiday_ = nullptr;
     std::array<EntryBox*, kPairsPerRelay> start_{};
     std::array<EntryBox*, kPairsPerRelay> end_{};
     std::array<EntryBox*, 3 + 2 * kPairsPerRelay> boxes_{};

@@ -67,6 +67,11 @@ RelayPanelsView::RelayPanelsView(ProgramContext& ctx, TickHost& host, QWidget* p
                            button == Qt::LeftButton ? MouseButton::Left : MouseButton::Right);
             ApplyDisplayState();
         });
+        connect(panel, &RelayPanel::holidayRuleChosen, this, [this](int relay, HolidayRule rule) {
+            SetHolidayRule(ctx_.engine, relay, rule);
+            ApplyDisplayState();
+            emit scheduleEdited();
+        });
         connect(panel, &RelayPanel::iconClicked, this, &RelayPanelsView::ChooseIcon);
     }
     for (int c = 0; c < kColumns; ++c)
