@@ -70,7 +70,11 @@ int PrintScheduleCommand(const std::string& home, const std::string& path) {
 }
 
 int PreviewCommand(const std::string& home, const std::string& path, const CalendarDate& date) {
-    return WithRunFile(home, path, [&date](const ProgramContext& ctx) {
+    return WithRunFile(home, path, [&home, &date](ProgramContext& ctx) {
+        ctx.settings.HolidayFiles = StoredHolidayFilesSetting(home, std::cerr);
+        HolidayService holidays(ctx,
+                                [](const std::string& line) { std::cerr << "tavreld: " << line << "\n"; });
+        holidays.Load();
         PrintDayPreview(PreviewDay(ctx.schedule, date), std::cout);
     });
 }

@@ -23,18 +23,28 @@ CalendarDate YearLater(const CalendarDate& date) {
                                                                 : CalendarDate{date.year + 1, date.month, 28};
 }
 
-// The files of the stored setting; none when nothing is stored yet.
-std::vector<HolidayFile> StoredHolidayFiles(const std::string& home, std::ostream& err) {
+// What `take` makes of the stored settings; the defaults when nothing is stored yet.
+template <class Take> auto FromStoredSettings(const std::string& home, std::ostream& err, Take take) {
     ConsoleMessageBoxes boxes(err);
     SystemPlatform system(home, boxes, RegistryAccess::ReadOnly); // a question never writes
     ProgramContext ctx(system.Services());
     ctx.settings.ConfigVersion = ctx.NewConfiguration().ConfigurationLoadVersionFromReg();
     if (ctx.settings.ConfigVersion == kConfigVersionTag)
         ctx.NewConfiguration().ConfigurationLoadFromReg();
-    return HolidayFilesOf(ctx.settings.HolidayFiles, ctx.drives);
+    return take(ctx);
+}
+
+std::vector<HolidayFile> StoredHolidayFiles(const std::string& home, std::ostream& err) {
+    return FromStoredSettings(home, err, [](const ProgramContext& ctx) {
+        return HolidayFilesOf(ctx.settings.HolidayFiles, ctx.drives);
+    });
 }
 
 } // namespace
+
+std::string StoredHolidayFilesSetting(const std::string& home, std::ostream& err) {
+    return FromStoredSettings(home, err, [](const ProgramContext& ctx) { return ctx.settings.HolidayFiles; });
+}
 
 std::string HolidaysVersionText() {
     return CalendarReaderBuiltIn() ? "Holidays: available" : "Holidays: not built in";

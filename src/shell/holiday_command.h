@@ -16,6 +16,8 @@ class DriveMap;
 
 // "Holidays: available" or "Holidays: not built in", for --version.
 std::string HolidaysVersionText();
+// The stored "HolidayFiles" setting; "" when nothing is stored yet.
+std::string StoredHolidayFilesSetting(const std::string& home, std::ostream& err);
 
 // The setting's files, each as listed and as this machine opens it (Windows paths through dosdevices).
 std::vector<HolidayFile> HolidayFilesOf(const std::string& setting, const DriveMap& drives);

@@ -4,6 +4,7 @@
 #include "shell/holiday_command.h"
 #include "shell/program_context.h"
 
+#include <optional>
 #include <string_view>
 
 namespace tavrel {
@@ -19,7 +20,17 @@ constexpr long kReadAgainDays = 400;
 
 HolidayService::HolidayService(ProgramContext& ctx, std::function<void(const std::string&)> say,
                                CalendarReaderLoader loader)
-    : ctx_(ctx), say_(std::move(say)), loader_(std::move(loader)), day_(ctx.clock.Today()) {}
+    : ctx_(ctx), say_(std::move(say)), loader_(std::move(loader)), day_(ctx.clock.Today()) {
+    // The evaluation asks the schedule's holiday days, which ask this calendar once a day.
+    ctx_.schedule.Holidays.SetLookup([this](const CalendarDate& date) -> std::optional<std::string> {
+        const Holiday* holiday = calendar_.Find(date);
+        return holiday != nullptr ? std::optional<std::string>(holiday->name) : std::nullopt;
+    });
+}
+
+HolidayService::~HolidayService() {
+    ctx_.schedule.Holidays.SetLookup(nullptr);
+}
 
 void HolidayService::Say(const std::string& line) {
     constexpr std::string_view kLead = "Holidays: ";
@@ -32,6 +43,7 @@ void HolidayService::Load() {
     files_ = HolidayFilesOf(ctx_.settings.HolidayFiles, ctx_.drives);
     fileTimes_.clear();
     calendar_.Clear();
+    ctx_.schedule.Holidays.Forget();
     if (files_.empty()) {
         Tell();
         return;

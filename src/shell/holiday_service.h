@@ -24,6 +24,9 @@ public:
     // `say` takes each line for the person running the program; the event log gets them as well.
     HolidayService(ProgramContext& ctx, std::function<void(const std::string&)> say,
                    CalendarReaderLoader loader = LoadCalendarReader);
+    ~HolidayService();
+    HolidayService(const HolidayService&) = delete;
+    HolidayService& operator=(const HolidayService&) = delete;
 
     // Reads the files of the setting as it is now; with none set, forgets the holidays.
     void Load();
