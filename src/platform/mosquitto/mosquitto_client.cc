@@ -3,6 +3,7 @@
 
 #include "platform/cold_code.h"
 #include "platform/mosquitto/mosquitto_api.h"
+#include "platform/mosquitto/mosquitto_tls.h"
 #include "platform/mqtt_client.h"
 #include "platform/reconnect_backoff.h"
 
@@ -43,22 +44,6 @@ constexpr auto kGoodbyeTime = std::chrono::seconds(2);
 constexpr auto kSoonAfterAccept = std::chrono::seconds(5);
 constexpr int kShortSessionsTakenOver = 2;
 
-// TLS with the certificate authority file, or else the folder. A file that cannot be read is named with
-// the reason: the library would only say "Invalid function arguments".
-TAVREL_COLD bool StartTls(const MosquittoApi& api, mosquitto* mosq, const std::string& caFile,
-                          const std::string& caPath, std::string& error) {
-    if (!caFile.empty() && ::access(caFile.c_str(), R_OK) != 0) {
-        error = "the certificate authority file " + caFile +
-                " (TlsCaFile) cannot be read: " + std::strerror(errno);
-        return false;
-    }
-    const int rc = api.tls_set(mosq, caFile.empty() ? nullptr : caFile.c_str(),
-                               caFile.empty() ? caPath.c_str() : nullptr, nullptr, nullptr, nullptr);
-    if (rc != MOSQ_ERR_SUCCESS)
-        error = "TLS cannot be set up with the certificate authorities in " +
-                (caFile.empty() ? caPath : caFile) + " (" + api.strerror(rc) + ")";
-    return rc == MOSQ_ERR_SUCCESS;
-}
 // The CONNACK codes of a broker that does not speak MQTT 5: as 3.1.1 says it, and as 5 does.
 constexpr int kConnackBadProtocol311 = 1;
 
@@ -132,7 +117,8 @@ public:
             error = api.strerror(rc);
             return false;
         }
-        if ((!o.caFile.empty() || !o.caPath.empty()) && !StartTls(api, n.mosq, o.caFile, o.caPath, error))
+        if ((!o.caFile.empty() || !o.caPath.empty()) &&
+            !mosquitto_api::StartTls(api, n.mosq, o.caFile, o.caPath, error))
             return false;
         api.threaded_set(n.mosq, true);
         n.options = o;
