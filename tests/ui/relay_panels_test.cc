@@ -135,6 +135,34 @@ private slots:
         QCOMPARE(box->text(), QString("14:30:00"));
     }
 
+    void aSunBasedTimeShowsTodaysTimeOrWhyItDoesNotRun() {
+        Harness h;
+        QVERIFY(QTest::qWaitForWindowActive(&h.window));
+        auto* on = h.Find<QLineEdit>("txtStartTime_13");
+        auto* off = h.Find<QLineEdit>("txtEndTime_13");
+        h.ctx.settings.Latitude = "52.52";
+        h.ctx.settings.Longitude = "13.40";
+        on->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(on, "Sunset - 0:30");
+        QTest::keyClick(on, Qt::Key_Tab);
+        QTest::keyClicks(off, "23:00");
+        QTest::keyClick(off, Qt::Key_Tab);
+        h.TickAndDraw();
+        QCOMPARE(on->text(), QString("sunset-00:30"));
+        // 2026-12-07 in Berlin: sunset 14:54 UTC (the test's zone), so on at 14:2x.
+        QVERIFY2(on->accessibleDescription().startsWith("sunset-00:30: today 14:2"),
+                 qPrintable(on->accessibleDescription()));
+        QVERIFY(on->toolTip().startsWith(on->accessibleDescription()));
+        QVERIFY(on->font().italic());
+        QVERIFY(off->accessibleDescription().isEmpty());
+        QVERIFY(!off->font().italic());
+
+        h.ctx.settings.Latitude.clear();
+        h.TickAndDraw();
+        QVERIFY2(on->accessibleDescription().contains("does not run today: no location set"),
+                 qPrintable(on->accessibleDescription()));
+    }
+
     void aTypedFullStopShowsAsAColon() {
         Harness h;
         QVERIFY(QTest::qWaitForWindowActive(&h.window));

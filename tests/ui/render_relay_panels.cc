@@ -1,17 +1,23 @@
 // Renders the relay panels with the demo schedule to a PNG, in a window of the given size:
-//   render_relay_panels OUT.png WIDTH HEIGHT [fault]   (set QT_SCALE_FACTOR for other screen scales)
-// With "fault", relay 1 reads back OFF whatever is written, as a failed relay driver would.
+//   render_relay_panels OUT.png WIDTH HEIGHT [fault|sun]   (set QT_SCALE_FACTOR for other screen scales)
+// With "fault", relay 1 reads back OFF whatever is written, as a failed relay driver would; with "sun",
+// relay 4 follows the sun in Berlin, and the tool tip of its first ON time is drawn beside it.
 
 #include "engine/tick.h"
 #include "mainwindow/ui/relay_panels_view.h"
 #include "shell/schedule_commands.h"
+#include "support/fake_time_zone.h"
 #include "support/recording_host.h"
 #include "support/test_platform.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QToolTip>
+
+#include <algorithm>
 
 #include <cstdio>
 #include <string>
@@ -40,8 +46,9 @@ void DemoColours(ProgramContext& ctx) {
 
 int main(int argc, char** argv) {
     const bool fault = argc == 5 && std::string(argv[4]) == "fault";
-    if (argc != 4 && !fault) {
-        std::fprintf(stderr, "usage: %s OUT.png WIDTH HEIGHT [fault]\n", argv[0]);
+    const bool sun = argc == 5 && std::string(argv[4]) == "sun";
+    if (argc != 4 && !fault && !sun) {
+        std::fprintf(stderr, "usage: %s OUT.png WIDTH HEIGHT [fault|sun]\n", argv[0]);
         return 2;
     }
     QApplication app(argc, argv);
@@ -63,6 +70,14 @@ int main(int argc, char** argv) {
     ctx.schedule.RelayArray[1].CountEnabled = kTrue;
     ctx.schedule.RelayArray[1].Counter = 1234;
     t.platform.SetPortByte(0x301, 0b0000'0010);
+    const FakeTimeZone berlin(3600, true);
+    if (sun) {
+        ctx.settings.Latitude = "52.52";
+        ctx.settings.Longitude = "13.40";
+        ctx.schedule.TimeArray[PairIndex(3, 0)] = {"sunset-00:30", "23:00:00", kFalse};
+        ctx.schedule.TimeArray[PairIndex(3, 1)] = {"06:00:00", "sunrise+00:15", kFalse};
+        ctx.schedule.Sun.SetZone(&berlin);
+    }
 
     test::RecordingHost host;
     QMainWindow window;
@@ -84,6 +99,21 @@ int main(int argc, char** argv) {
     }
     view->ApplyDisplayState();
     QApplication::processEvents();
+    if (sun) {
+        // A grab holds no tool tip window: draw the box's tool tip as one would show under the mouse.
+        auto* box = view->findChild<QWidget*>(QString("txtStartTime_%1").arg(PairIndex(3, 0)));
+        auto* tip = new QLabel(box->toolTip(), &window);
+        tip->setPalette(QToolTip::palette());
+        tip->setAutoFillBackground(true);
+        tip->setFrameShape(QFrame::Box);
+        tip->setMargin(3);
+        tip->adjustSize();
+        // Below the second pair, so that both sun-based pairs stay in sight.
+        const QPoint below = box->mapTo(&window, QPoint(box->width() / 2, 2 * box->height() + 8));
+        tip->move(std::min(below.x(), window.width() - tip->width() - 4), below.y());
+        tip->show();
+        QApplication::processEvents();
+    }
     const bool saved = window.grab().save(argv[1]);
     const QWidget* area = view->findChild<QWidget*>("relayPanelsArea");
     const QWidget* panel = view->findChild<QWidget*>("fraRelayGroup_0");

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -250,6 +251,23 @@ void RelayPanel::LoadTexts(const RelayRecord& record, const TimePair* pairs) {
         start_[static_cast<size_t>(p)]->setText(FromStored(pairs[p].StartTime));
         end_[static_cast<size_t>(p)]->setText(FromStored(pairs[p].EndTime));
     }
+}
+
+void RelayPanel::ShowSunNotes(const RelaySunNotes& notes) {
+    for (size_t b = 0; b < notes.size(); ++b) {
+        if (notesShown_ && (*notesShown_)[b] == notes[b])
+            continue;
+        EntryBox* box = b % 2 == 0 ? start_[b / 2] : end_[b / 2];
+        const QString tip = ToolTip(b % 2 == 0 ? kTipStartTime : kTipEndTime);
+        const QString note = QString::fromStdString(notes[b]);
+        box->setToolTip(note.isEmpty() ? tip : note + "\n\n" + tip);
+        box->setAccessibleDescription(note);
+        // Italics tell a sun-based time from a fixed one at a glance.
+        QFont font = box->font();
+        font.setItalic(!note.isEmpty());
+        box->setFont(font);
+    }
+    notesShown_ = notes;
 }
 
 void RelayPanel::ShowIcon(const std::string& path) {

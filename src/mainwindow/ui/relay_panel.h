@@ -4,6 +4,7 @@
 
 #include "engine/schedule_records.h"
 #include "mainwindow/panel_look.h"
+#include "mainwindow/sun_box_note.h"
 #include "mainwindow/ui/panel_widgets.h"
 
 #include <QFrame>
@@ -29,7 +30,13 @@ public:
     // Draws `look`, touching only what differs from the look drawn last.
     void Draw(const PanelLook& look);
     // Forgets the look drawn last, so that the next Draw sets every control.
-    void ForgetLook() { drawn_.reset(); }
+    void ForgetLook() {
+        drawn_.reset();
+        notesShown_.reset();
+    }
+    // Marks the time boxes that follow the sun and tells, in tool tip and accessible description, what
+    // each resolves to today (`SunNotesFor`).
+    void ShowSunNotes(const RelaySunNotes& notes);
 
     // Asks for an image file; an empty text when cancelled. Tests replace the file dialog.
     using IconChooser = std::function<QString(QWidget* parent)>;
@@ -73,6 +80,7 @@ private:
     ClickLabel* counter_;
     ClickLabel* total_;
     std::optional<PanelLook> drawn_;
+    std::optional<RelaySunNotes> notesShown_;
     IconChooser chooseIcon_;
 };
 

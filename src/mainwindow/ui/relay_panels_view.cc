@@ -5,6 +5,7 @@
 #include "engine/relay_display.h"
 #include "mainwindow/context_entry_effects.h"
 #include "mainwindow/panel_look.h"
+#include "mainwindow/sun_box_note.h"
 #include "mainwindow/ui/panel_widgets.h"
 #include "mainwindow/ui/relay_panel.h"
 #include "platform/hive/text_encoding.h"
@@ -107,8 +108,10 @@ void RelayPanelsView::LoadFromTables() {
 }
 
 void RelayPanelsView::ApplyDisplayState() {
-    for (RelayPanel* panel : panels_)
+    for (RelayPanel* panel : panels_) {
         panel->Draw(PanelLookFor(panel->relay(), ctx_.display, ctx_.schedule, ctx_.settings));
+        panel->ShowSunNotes(SunNotesFor(panel->relay(), ctx_.schedule, ctx_.clock.Today()));
+    }
 }
 
 void RelayPanelsView::Leave(EntryBox* box, Qt::FocusReason reason) {
