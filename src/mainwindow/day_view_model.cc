@@ -73,6 +73,14 @@ std::string DayViewModel::CyclicNote() const {
                : "";
 }
 
+std::string DayViewModel::SunNotes() const {
+    std::string lines;
+    for (int r = 0; r < kRows; ++r)
+        for (const std::string& note : Relay(r).notes)
+            lines += (lines.empty() ? "" : "\n") + RowName(r) + ", " + note;
+    return lines;
+}
+
 int DayViewModel::RowHeight() const {
     const int room = metrics_.height - 2 * kMargin - metrics_.axisHeight;
     return std::clamp(room / kRows, 1, kMaxRowHeight);

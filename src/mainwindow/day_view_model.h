@@ -69,6 +69,9 @@ public:
     std::string RowTotal(int relay) const;
     // The note on cyclic relays, or "" when the day has none.
     std::string CyclicNote() const;
+    // Each sun-based pair of the day with its expression and that day's times, one line each ("Porch,
+    // pair 1: sunset-00:30 - 23:00:00: 15:24:07 - 23:00:00"), or "" when the day has none.
+    std::string SunNotes() const;
 
     // The 24 hours of all rows; the hour labels sit above it.
     PixelRect Timeline() const;

@@ -47,6 +47,17 @@ TEST(DayViewModelTest, LengthsAndToolTip) {
     EXPECT_EQ(IntervalToolTip({At(8, 0, 1), At(17, 0, 0)}), "08:00:01-17:00:00, 8 h 59 min 59 s");
 }
 
+TEST(DayViewModelTest, SunNotesNameTheirRelay) {
+    DayViewModel model = MakeModel();
+    EXPECT_EQ(model.SunNotes(), "");
+    DayPreview day = model.Day();
+    day.relays[2].notes = {"pair 1: sunset-00:30 - 23:00:00: 15:24:07 - 23:00:00"};
+    day.relays[5].notes = {"pair 2: dawn - 08:00:00: does not run: no location set"};
+    model.SetDay(day);
+    EXPECT_EQ(model.SunNotes(), "Pump, pair 1: sunset-00:30 - 23:00:00: 15:24:07 - 23:00:00\n"
+                                "Relay 6, pair 2: dawn - 08:00:00: does not run: no location set");
+}
+
 TEST(DayViewModelTest, SecondsAndPixelsAgree) {
     const DayViewModel model = MakeModel();
     EXPECT_EQ(model.Timeline(), (PixelRect{106, 26, 864, 8 * 40}));

@@ -95,6 +95,11 @@ DayViewWindow::DayViewWindow(ProgramContext& ctx, QWidget* parent)
     note_->setAccessibleName("Note on cyclic relays");
     note_->setWordWrap(true);
     layout->addWidget(note_);
+    sunNotes_ = new QLabel(central);
+    sunNotes_->setObjectName("lblSunNotes");
+    sunNotes_->setAccessibleName("Sun-based times this day");
+    sunNotes_->setWordWrap(true);
+    layout->addWidget(sunNotes_);
     layout->addStretch(1);
     setCentralWidget(central);
     BuildMenu();
@@ -138,6 +143,9 @@ void DayViewWindow::Recompute() {
     timeline_->SetDay(std::move(day));
     note_->setText(QString::fromStdString(timeline_->Model().CyclicNote()));
     note_->setVisible(!note_->text().isEmpty());
+    sunNotes_->setText(QString::fromStdString(timeline_->Model().SunNotes()));
+    sunNotes_->setAccessibleDescription(sunNotes_->text());
+    sunNotes_->setVisible(!sunNotes_->text().isEmpty());
     MoveNowLine();
 }
 

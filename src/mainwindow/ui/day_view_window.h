@@ -46,6 +46,7 @@ private:
     QDateEdit* date_;
     DayTimeline* timeline_;
     QLabel* note_;
+    QLabel* sunNotes_ = nullptr;
     QLabel* legend_;
     QTimer* nowTimer_;
     PrinterChooser choosePrinter_;
