@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace tavrel {
 
@@ -22,6 +23,8 @@ struct ConfigurationTargets {
     std::function<void()> saveToStore;
     // Nothing is stored yet (a first run): the defaults shown are changes still to be saved.
     bool nothingStored = false;
+    // Today's sunrise and sunset at a place (latitude, longitude), in words; empty where nothing can say.
+    std::function<std::string(double, double)> sunToday = nullptr;
 };
 
 // The window-level changed flag that every stored edit raises.

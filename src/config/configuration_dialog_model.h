@@ -5,6 +5,7 @@
 #include "config/board_settings_model.h"
 #include "config/colours_kill_model.h"
 #include "config/config_dialog_types.h"
+#include "config/location_model.h"
 
 #include <array>
 #include <string>
@@ -48,6 +49,7 @@ public:
     const ConfigWindowLayout& Layout() const { return LayoutOf(window_); }
     BoardSettingsModel& Boards() { return boards_; }
     ColoursKillModel& Colours() { return colours_; }
+    LocationModel& Location() { return location_; }
 
     // Drives the enabled state of "Save", "Cancel Changes" and their menu entries.
     bool Changed() const { return changes_.changed; }
@@ -78,6 +80,7 @@ private:
     Snapshot before_;
     BoardSettingsModel boards_;
     ColoursKillModel colours_;
+    LocationModel location_;
     bool saved_ = false;
 };
 

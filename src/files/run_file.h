@@ -65,7 +65,8 @@ bool HasSunBasedTimes(const ScheduleTables& tables);
 
 inline constexpr const char* kSunTimesWithoutPlace =
     "This schedule has sun-based times (sunrise, sunset, dawn, dusk), but no location is set: those time "
-    "pairs do not run. Set the location first: tavreld --config set Latitude 52.52 Longitude 13.40 "
+    "pairs do not run. Set the location first: in File > Configuration, Location, or with tavreld --config "
+    "set Latitude 52.52 Longitude 13.40 "
     "(decimal degrees, north and east positive).";
 
 } // namespace tavrel

@@ -17,7 +17,9 @@ namespace tavrel {
 // Why a sun-based time is refused while no location is set, and where to set it.
 inline constexpr const char* kSunEntryWithoutPlace[] = {
     "Sun-based times (sunrise, sunset, dawn, dusk) need the controller's location: set it first.",
-    "Set Latitude and Longitude, e.g. tavreld --config set Latitude 52.52 Longitude 13.40"};
+    "Set Latitude and Longitude in File > Configuration, Location, or with tavreld --config set Latitude "
+    "52.52 "
+    "Longitude 13.40"};
 
 // What an accepted edit sets going beyond the tables.
 class EntryEffects {

@@ -23,7 +23,8 @@ std::string SunBoxNote(const TimePair& pair, bool offTime, const CalendarDate& d
     const std::string head = own + ": ";
     if (!sun.Place())
         return head +
-               "does not run today: no location set (tavreld --config set Latitude 52.52 Longitude 13.40)";
+               "does not run today: no location set (File > Configuration, Location, or tavreld --config set "
+               "Latitude 52.52 Longitude 13.40)";
     const std::optional<int32_t> today = sun.TimeOn(own, date);
     if (!today)
         return head + "does not run today: no such time today";

@@ -5,10 +5,12 @@
 #include "config/ui/configuration_window.h"
 #include "config/ui/mqtt_settings_window.h"
 #include "engine/schedule_records.h"
+#include "mainwindow/sun_today_text.h"
 
 #include "config/settings_table.h"
 
 #include "support/fake_message_boxes.h"
+#include "support/fake_time_zone.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,6 +28,8 @@ void Sample(Settings& s, ScheduleTables& t) {
     s.KillMiscEnableDelay = 10;
     s.LogFilePath = "c:\\logs\\";
     s.WarnOverLapTime = 1;
+    s.Latitude = "52.52";
+    s.Longitude = "13.40";
     const char* types[4] = {"CBRelay16A", "CBRelay16B", "8255PortA", "FireCracker"};
     const int32_t bases[4] = {0x300, 0x302, 0x2A0, 2};
     for (int b = 0; b < kBoardSlots; ++b) {
@@ -59,8 +63,12 @@ int main(int argc, char** argv) {
         for (const SettingRow& row : SettingRows())
             if (row.kind == SettingKind::StatusColour || row.kind == SettingKind::GroupColour)
                 SetToDefault(row, row.firstRun, {&settings, nullptr, &tables.RelayGroupColors}, 0);
-        ConfigurationDialogModel model(variant,
-                                       {settings, tables.BoardArray, tables.RelayGroupColors, boxes, {}});
+        ConfigurationTargets targets{settings, tables.BoardArray, tables.RelayGroupColors, boxes, {}};
+        targets.sunToday = [](double latitude, double longitude) {
+            static const FakeTimeZone berlin(3600, true);
+            return SunriseSunsetText({latitude, longitude}, {2026, 12, 7}, berlin);
+        };
+        ConfigurationDialogModel model(variant, targets);
         ConfigurationWindow window(model, {}, {});
         window.AddMqttButton([](QWidget*) {});
         window.show();

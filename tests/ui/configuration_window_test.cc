@@ -101,6 +101,26 @@ private slots:
         QVERIFY(HasFocus(board));
     }
 
+    void theLocationShowsTodayAsTypedAndRefusesWhatIsNotACoordinate() {
+        Fixture f(ConfigWindow::frmConfiguration);
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        auto* latitude = f.Find<QLineEdit>("txtLatitude");
+        auto* today = f.Find<QLabel>("lblSunToday");
+        QVERIFY(latitude != nullptr && today != nullptr);
+        QCOMPARE(latitude->accessibleName(), QString("Latitude"));
+        QCOMPARE(today->text(), QString(kNoLocationText));
+        latitude->setFocus(Qt::OtherFocusReason);
+        QTest::keyClicks(latitude, "52.52");
+        // Typed, not yet stored: the line already follows it.
+        QCOMPARE(today->text(), QString::fromStdString(CoordinateRefusal(Coordinate::Longitude)));
+        QCOMPARE(f.ctx.settings.Latitude, std::string());
+
+        LeaveWith(f.Find<QLineEdit>("txtLongitude"), "13,40");
+        QCOMPARE(f.t.platform.boxes.Last().Text(), CoordinateRefusal(Coordinate::Longitude));
+        QVERIFY(HasFocus(f.Find<QLineEdit>("txtLongitude")));
+        QCOMPARE(f.ctx.settings.Latitude, std::string("52.52"));
+    }
+
     void aKillWithNoActionIsWarnedOf() {
         Fixture f(ConfigWindow::frmConfiguration);
         auto* warning = f.Find<QLabel>("lblKillWarning");

@@ -110,4 +110,20 @@ private:
     QLabel* warning_ = nullptr; // a kill enabled with no action
 };
 
+class LocationSection final : public QGroupBox {
+public:
+    LocationSection(LocationModel& model, SectionHost host, QWidget* parent);
+    void Show();
+
+private:
+    QLineEdit* Field(Coordinate which, const char* name, const QString& accessible, const QString& tip);
+    void ShowToday();
+
+    LocationModel& model_;
+    SectionHost host_;
+    QLineEdit* latitude_ = nullptr;
+    QLineEdit* longitude_ = nullptr;
+    QLabel* today_ = nullptr;
+};
+
 } // namespace tavrel

@@ -86,17 +86,16 @@ void ConfigurationWindow::BuildSections(SectionHost host, ColourPicker pickColou
         return;
     colours_ = new ColourSection(model_.Colours(), host, std::move(pickColour), this);
     kill_ = new KillSection(model_.Colours(), host, this);
-    if (layout.boardSection) {
-        auto* column = new QVBoxLayout;
+    location_ = new LocationSection(model_.Location(), host, this);
+    auto* column = new QVBoxLayout;
+    if (layout.boardSection)
         column->addWidget(colours_);
-        column->addWidget(kill_);
-        column->addStretch();
-        sections->addLayout(column);
-    } else {
-        // On its own the section is for a small screen: side by side keeps it low.
+    else // on its own the section is for a small screen: side by side keeps it low
         sections->addWidget(colours_, 0, Qt::AlignTop);
-        sections->addWidget(kill_, 0, Qt::AlignTop);
-    }
+    column->addWidget(kill_);
+    column->addWidget(location_);
+    column->addStretch();
+    sections->addLayout(column);
 }
 
 void ConfigurationWindow::BuildMenus(QMenuBar* bar) {
@@ -169,6 +168,8 @@ void ConfigurationWindow::ShowModel() {
         colours_->Show();
     if (kill_ != nullptr)
         kill_->Show();
+    if (location_ != nullptr)
+        location_->Show();
     ShowChanged();
 }
 

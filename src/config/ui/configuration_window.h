@@ -50,6 +50,7 @@ private:
     BoardSection* boards_ = nullptr;
     ColourSection* colours_ = nullptr;
     KillSection* kill_ = nullptr;
+    LocationSection* location_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QAction* menuSave_ = nullptr;

@@ -3,6 +3,7 @@
 #include "config/ui/mqtt_settings_window.h"
 #include "config/ui/open_configuration.h"
 #include "formutil/ui/window_placement_ui.h"
+#include "mainwindow/sun_today_text.h"
 #include "mqtt/connection_check.h"
 #include "mqtt/mqtt_settings.h"
 #include "platform/environment.h"
@@ -23,12 +24,15 @@ namespace {
 constexpr std::chrono::milliseconds kConnectionTestLimit{8000};
 
 bool OpenWith(ProgramContext& ctx, MqttService* mqtt, bool nothingStored, QWidget* parent) {
-    const ConfigurationTargets targets{ctx.settings,
-                                       ctx.schedule.BoardArray,
-                                       ctx.schedule.RelayGroupColors,
-                                       ctx.boxes,
-                                       [&ctx] { ctx.NewConfiguration().ConfigurationSaveToReg(); },
-                                       nothingStored};
+    ConfigurationTargets targets{ctx.settings,
+                                 ctx.schedule.BoardArray,
+                                 ctx.schedule.RelayGroupColors,
+                                 ctx.boxes,
+                                 [&ctx] { ctx.NewConfiguration().ConfigurationSaveToReg(); },
+                                 nothingStored};
+    targets.sunToday = [&ctx](double latitude, double longitude) {
+        return SunriseSunsetText({latitude, longitude}, ctx.clock.Today(), ctx.clock.Zone());
+    };
     ConfigurationExtras extras;
     extras.keepPlacement = [&ctx](QWidget& window, const std::string& name) {
         KeepWindowPlacement(window, ctx.regApi, name);
