@@ -1,6 +1,7 @@
 // tavreld: the relay scheduler without a window.
 
 #include "engine/day_preview.h"
+#include "engine/next_change.h"
 #include "engine/tick.h"
 #include "files/run_file.h"
 #include "files/run_on_boot.h"
@@ -147,7 +148,11 @@ int RunCommand(const std::string& home, const std::string& runFile) {
             wake.Arm(start.Mqtt().Running());
             return StopRequested() || host.closeRequested;
         },
-        [&] { health.TickRan(ServiceStatusText(ctx.schedule, ctx.boardState.health[0])); }, &wake);
+        [&] {
+            health.TickRan(ServiceStatusText(ctx.schedule, ctx.boardState.health[0],
+                                             NextChangeStatus(ctx.display.next, ctx.clock.Today())));
+        },
+        &wake);
     health.Stopping();
     // Stopped by the system (SIGTERM at shut-down): the next start resumes from the restart file.
     CloseProgram(ctx, StopKeepsRestartFile() ? RestartFileOnClose::Keep : RestartFileOnClose::Delete);

@@ -4,46 +4,12 @@
 #include "engine/local_day.h"
 #include "engine/pair_rules.h"
 #include "engine/pair_times.h"
+#include "engine/preview_clock.h"
 #include "engine/total_time.h"
 
 namespace tavrel {
 
 namespace {
-
-// A clock that stands still at one second of the previewed day until it is moved; a second of the day
-// is a second of the monotonic count, as with ticks of 1000 ms.
-class PreviewClock final : public Clock {
-public:
-    PreviewClock(const CalendarDate& date, int weekday) : date_(date), weekday_(weekday) {}
-    // `second` of the day as the clock reads it, `elapsed` seconds since the day began as lived.
-    void SetSecond(int32_t second, int64_t elapsed) {
-        second_ = second;
-        elapsed_ = elapsed;
-    }
-
-    LocalTime Now() const override { return {date_, weekday_, second_}; }
-    int64_t MonotonicUs() const override { return (kStartMs + elapsed_ * 1000) * 1000; }
-    void Sleep(int64_t) override {}
-    void SleepUntilUs(int64_t) override {}
-    void BusyPause(int64_t) override {}
-    // The day's times are resolved before the run: nothing here reads the zone.
-    const TimeZone& Zone() const override { return zone_; }
-
-private:
-    static constexpr int64_t kStartMs = 1'000'000;
-    CalendarDate date_;
-    int weekday_;
-    int32_t second_ = 0;
-    int64_t elapsed_ = 0;
-    FixedOffsetZone zone_;
-};
-
-// The state the output pass leaves on the relay after an evaluation.
-bool OutputIsOn(const RelayRecord& relay) {
-    if (IsSet(relay.HardStop))
-        return false;
-    return (relay.NewState == kStateOn) != IsSet(relay.Invert);
-}
 
 // One second of the preview for one relay: its state after the output pass, and the intervals it makes.
 void Follow(RelayRecord& relay, int32_t second, bool& wasOn, RelayPreview& out) {
@@ -58,11 +24,17 @@ void Follow(RelayRecord& relay, int32_t second, bool& wasOn, RelayPreview& out) 
     wasOn = now;
 }
 
+} // namespace
+
+bool OutputIsOn(const RelayRecord& relay) {
+    if (IsSet(relay.HardStop))
+        return false;
+    return (relay.NewState == kStateOn) != IsSet(relay.Invert);
+}
+
 std::vector<WallStretch> LivedStretches(const SunTimes& sun, const CalendarDate& date) {
     return sun.Zone() != nullptr ? LivedDay(*sun.Zone(), date) : std::vector<WallStretch>{{0, kSecondsInDay}};
 }
-
-} // namespace
 
 int WeekdayOfDate(const CalendarDate& date) {
     static constexpr int kMonthOffset[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};

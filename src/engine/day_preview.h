@@ -2,6 +2,7 @@
 // What each relay of board 1 will do on a given day: the real evaluation run second by second on a copy
 // of the tables under a clock of its own, with the output rules (invert, manual, stop) applied.
 
+#include "engine/local_day.h"
 #include "engine/schedule_records.h"
 #include "platform/clock.h"
 
@@ -42,6 +43,12 @@ struct DayPreview {
     std::optional<std::string> holiday;
     std::array<RelayPreview, kRelaysPerBoard> relays;
 };
+
+// The state the output pass leaves on the relay after an evaluation (stop, invert applied).
+bool OutputIsOn(const RelayRecord& relay);
+
+// The local day `date` as the live tick lives it, in the zone the sun times were resolved in.
+std::vector<WallStretch> LivedStretches(const SunTimes& sun, const CalendarDate& date);
 
 // 1 = Sunday .. 7 = Saturday, for a date of the Gregorian calendar.
 int WeekdayOfDate(const CalendarDate& date);

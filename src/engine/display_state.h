@@ -2,6 +2,7 @@
 // What the relay panels and state captions show; engine/relay_display.h decides a relay's record and the
 // window only renders it.
 
+#include "engine/next_change.h"
 #include "engine/schedule_records.h"
 #include "resources/main_window_strings.h"
 
@@ -45,6 +46,9 @@ struct BoardDisplay {
 struct DisplayState {
     std::array<RelayDisplay, kRelaysPerBoard> relays{};
     std::array<BoardDisplay, kBoardSlots> boards{};
+    // Each relay's next change, reckoned off the tick; nothing is known before the first answer.
+    NextChanges next{};
+    bool nextKnown = false;
 };
 
 } // namespace tavrel

@@ -44,7 +44,8 @@ struct Entity {
     const char* component;
     const char* object; // relay<n> is followed by this
 };
-constexpr Entity kEntities[] = {{"switch", "manual"}, {"binary_sensor", "state"}, {"sensor", "counter"}};
+constexpr Entity kEntities[] = {
+    {"switch", "manual"}, {"binary_sensor", "state"}, {"sensor", "counter"}, {"sensor", "next"}};
 
 TAVREL_COLD std::string Payload(const DiscoveryDevice& d, const Entity& e, int n,
                                 const std::string& relayName) {
@@ -61,6 +62,11 @@ TAVREL_COLD std::string Payload(const DiscoveryDevice& d, const Entity& e, int n
     if (component == "binary_sensor")
         return "{" + Common(d, name, object) + "," + Field("state_topic", RelayTopic(d.prefix, n, "state")) +
                "," + Field("payload_on", "ON") + "," + Field("payload_off", "OFF") + "}";
+    if (std::string(e.object) == "next")
+        return "{" + Common(d, name + " next change", object) + "," + Field("device_class", "timestamp") +
+               "," + Field("state_topic", RelayTopic(d.prefix, n, "next")) + "," +
+               Field("value_template", "{{ value_json.at | default(None) }}") + "," +
+               Field("json_attributes_topic", RelayTopic(d.prefix, n, "next")) + "}";
     return "{" + Common(d, name + " counter", object) + "," +
            Field("state_topic", RelayTopic(d.prefix, n, "counter")) + "}";
 }

@@ -2,6 +2,7 @@
 
 #include "boardio/bit_marks.h"
 #include "engine/engine.h"
+#include "engine/next_change.h"
 #include "mqtt/mqtt_topics.h"
 #include "platform/cold_code.h"
 #include "platform/hive/text_encoding.h"
@@ -19,6 +20,8 @@ TAVREL_COLD MqttState TakeMqttState(const Engine& engine) {
         out.mode = RelayModeText(IsSet(relay.HardStop), IsSet(relay.Manual), IsSet(relay.Invert));
         out.counter = std::to_string(relay.Counter);
         out.totalTime = Cp1252ToUtf8(relay.TotalTimeText);
+        if (engine.display.nextKnown)
+            out.next = NextChangeJson(engine.display.next[static_cast<size_t>(r)]);
     }
     s.inputs = BitMarks(t.InputReadback[0]);
     s.schedule = Cp1252ToUtf8(engine.settings.DataFileName);
@@ -46,6 +49,8 @@ TAVREL_COLD std::vector<MqttPublication> StateChanges(const std::optional<MqttSt
         add(RelayTopic(prefix, r + 1, "mode"), a.mode, b.mode, all);
         add(RelayTopic(prefix, r + 1, "counter"), a.counter, b.counter, all);
         add(RelayTopic(prefix, r + 1, "total_time"), a.totalTime, b.totalTime, all);
+        if (!b.next.empty())
+            add(RelayTopic(prefix, r + 1, "next"), a.next, b.next, all);
     }
     add(InputsTopic(prefix), was.inputs, now.inputs, all);
     add(ScheduleTopic(prefix), was.schedule, now.schedule, all);

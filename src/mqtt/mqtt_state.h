@@ -20,6 +20,7 @@ struct MqttRelayState {
     std::string mode;
     std::string counter;
     std::string totalTime;
+    std::string next; // {"at":...,"state":...} or {}; "" until first reckoned
     bool operator==(const MqttRelayState&) const = default;
 };
 

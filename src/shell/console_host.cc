@@ -34,6 +34,7 @@ void RunSchedulerLoop(ProgramContext& ctx, TickHost& host, const std::function<b
         if (ctx.clock.MonotonicUs() >= deadline) {
             if (ctx.engineState.TimerEnabled) {
                 Tick(ctx.engine, host);
+                FollowNextChanges(ctx, host);
                 if (ticked)
                     ticked();
             }

@@ -44,4 +44,15 @@ void ReportRuntimeError(MessageBoxes& boxes, int number, const std::string& desc
         {"Error Number: " + std::to_string(number), "Description: " + description, "Source: " + source});
 }
 
+void FollowNextChanges(ProgramContext& ctx, TickHost& host) {
+    NextChanges fresh = ctx.display.next;
+    if (!ctx.nextWatch.AfterTick(ctx.schedule, ctx.clock, fresh))
+        return;
+    if (ctx.display.nextKnown && fresh == ctx.display.next)
+        return;
+    ctx.display.next = fresh;
+    ctx.display.nextKnown = true;
+    host.DisplayChanged();
+}
+
 } // namespace tavrel

@@ -11,7 +11,9 @@
 #include "engine/display_state.h"
 #include "engine/engine.h"
 #include "engine/engine_state.h"
+#include "engine/next_change_watch.h"
 #include "engine/schedule_records.h"
+#include "engine/tick_host.h"
 #include "files/run_file.h"
 #include "files/schedule_file_state.h"
 #include "platform/clock.h"
@@ -54,6 +56,7 @@ struct ProgramContext {
     EngineState engineState;
     BoardIoState boardState;
     DisplayState display;
+    NextChangeWatch nextWatch;
 
     // The platform.
     Clock& clock;
@@ -80,6 +83,10 @@ struct ProgramContext {
     // A configuration store for one operation, already showing its diagnostics.
     clsConfiguration NewConfiguration();
 };
+
+// After a tick: takes the relays' next changes when a fresh answer is in, and tells the host when they
+// differ from what is shown and published.
+void FollowNextChanges(ProgramContext& ctx, TickHost& host);
 
 // Shows a run-time failure inside a routine: its number, description and the routine's name.
 void ReportRuntimeError(MessageBoxes& boxes, int number, const std::string& description,

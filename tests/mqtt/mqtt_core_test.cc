@@ -203,15 +203,16 @@ TEST(ReconnectBackoff, DoublesUpToTheLongestPause) {
 
 TEST(MqttState, FirstEverythingThenOnlyWhatChanged) {
     MqttState a;
-    a.relays[0] = {"ON", "Pump", "schedule", "0", "00:01:00"};
-    a.relays[1] = {"", "Lamp", "manual", "0", ""};
+    a.relays[0] = {"ON", "Pump",     "schedule",
+                   "0",  "00:01:00", R"({"at":"2026-12-08T18:00:00+01:00","state":"OFF"})"};
+    a.relays[1] = {"", "Lamp", "manual", "0", "", ""};
     a.inputs = "- - - - - - - -";
     a.schedule = "test.run";
     a.problem = "OFF";
     const auto all = StateChanges(std::nullopt, a, "p");
     // Eight relays with five values each, less relay 2's unknown state and six more unknown ones, plus
-    // inputs, schedule and board 1's problem.
-    EXPECT_EQ(all.size(), 8u * 5 - 7 + 3);
+    // relay 1's next change (the others not yet reckoned), inputs, schedule and board 1's problem.
+    EXPECT_EQ(all.size(), 8u * 5 - 7 + 1 + 3);
     EXPECT_EQ(all.back(), (MqttPublication{"p/board/1/problem", "OFF", true}));
     EXPECT_EQ(all.front(), (MqttPublication{"p/relay/1/state", "ON", true}));
     MqttState b = a;
@@ -220,6 +221,9 @@ TEST(MqttState, FirstEverythingThenOnlyWhatChanged) {
     EXPECT_EQ(StateChanges(a, b, "p"), (std::vector<MqttPublication>{{"p/relay/1/state", "OFF", true},
                                                                      {"p/relay/2/state", "ON", true}}));
     EXPECT_TRUE(StateChanges(b, b, "p").empty());
+    MqttState c = b;
+    c.relays[0].next = "{}";
+    EXPECT_EQ(StateChanges(b, c, "p"), (std::vector<MqttPublication>{{"p/relay/1/next", "{}", true}}));
     b.problem = "ON";
     EXPECT_EQ(StateChanges(a, b, "p").back(), (MqttPublication{"p/board/1/problem", "ON", true}));
 }
@@ -227,10 +231,13 @@ TEST(MqttState, FirstEverythingThenOnlyWhatChanged) {
 TEST(MqttDiscovery, OneRelaysSwitchPayload) {
     std::array<std::string, kMqttRelays> names{"Pump \"A\""};
     const auto messages = DiscoveryMessages({"gh-1", "tavrel/gh-1", "0.1.0", "Relay card"}, names);
-    ASSERT_EQ(messages.size(), 25u);
-    EXPECT_EQ(messages[24].topic, "homeassistant/binary_sensor/gh-1/board1_problem/config");
+    ASSERT_EQ(messages.size(), 33u);
     EXPECT_NE(
-        messages[24].payload.find(R"("device_class":"problem","state_topic":"tavrel/gh-1/board/1/problem")"),
+        messages[3].payload.find(R"("device_class":"timestamp","state_topic":"tavrel/gh-1/relay/1/next")"),
+        std::string::npos);
+    EXPECT_EQ(messages[32].topic, "homeassistant/binary_sensor/gh-1/board1_problem/config");
+    EXPECT_NE(
+        messages[32].payload.find(R"("device_class":"problem","state_topic":"tavrel/gh-1/board/1/problem")"),
         std::string::npos);
     EXPECT_EQ(messages[0].topic, "homeassistant/switch/gh-1/relay1_manual/config");
     EXPECT_EQ(
@@ -242,7 +249,7 @@ TEST(MqttDiscovery, OneRelaysSwitchPayload) {
         R"("state_topic":"tavrel/gh-1/relay/1/mode","value_template":"{{ 'ON' if value == 'manual' else 'OFF' }}",)"
         R"("state_on":"ON","state_off":"OFF"})");
     EXPECT_EQ(messages[1].topic, "homeassistant/binary_sensor/gh-1/relay1_state/config");
-    EXPECT_NE(messages[4].payload.find(R"("name":"Relay 2")"), std::string::npos);
+    EXPECT_NE(messages[5].payload.find(R"("name":"Relay 2")"), std::string::npos);
     EXPECT_EQ(messages[2].topic, "homeassistant/sensor/gh-1/relay1_counter/config");
     EXPECT_EQ(JsonString("a\\b\n"), R"("a\\b\u000a")");
 }

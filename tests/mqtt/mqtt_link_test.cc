@@ -135,7 +135,7 @@ TEST_F(MqttLinkTest, DiscoveryOffRemovesTheEntitiesHomeAssistantKnows) {
             }
         // Three entities per relay and board 1's problem sensor; off also withdraws the holiday sensor,
         // which is announced only once a calendar says something.
-        EXPECT_EQ(configs, 3u * 8u + 1u + (discovery ? 0u : 1u));
+        EXPECT_EQ(configs, 4u * 8u + 1u + (discovery ? 0u : 1u));
     }
 }
 

@@ -25,9 +25,10 @@ void QtTickHost::Beat() {
     // Inside the gate: a command's forced check lets window events run, and a menu command among them
     // must leave the rest of that check undone as it would a tick's.
     PollMqtt();
-    if (ctx_.engineState.TimerEnabled)
+    if (ctx_.engineState.TimerEnabled) {
         gate_.Tick(ctx_.engine, *this);
-    else
+        FollowNextChanges(ctx_, *this);
+    } else
         emit statusBarDue(); // the clock fields move on while the schedule waits for its first action
 }
 
