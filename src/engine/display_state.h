@@ -31,6 +31,7 @@ struct RelayDisplay {
     int32_t counterLabel = 0;
     std::string counterCaption = "Counter";
     std::string fault; // "fault: board reads OFF" and the like; "" for a relay that does what it is told
+    std::string next;  // "next: ON at 18:00:00", or "" before it is first reckoned
 
     bool operator==(const RelayDisplay&) const = default;
 };

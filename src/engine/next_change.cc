@@ -26,7 +26,8 @@ struct Run {
     int64_t elapsed = 0;
     std::array<bool, kRelaysPerBoard> on{};
     NextChanges found{};
-    int open = kRelaysPerBoard;
+    RelayMask wanted{};
+    int open = 0;
 };
 
 // One lived second: evaluate, then note each relay whose output first differs from what it was.
@@ -39,7 +40,7 @@ void Step(Run& run, const CalendarDate& date, int32_t second, const BoardPairSec
         const bool now = OutputIsOn(relay);
         relay.CurrentState = now ? kStateOn : kStateOff;
         auto& slot = run.found[static_cast<size_t>(r)];
-        if (slot || now == run.on[static_cast<size_t>(r)])
+        if (!run.wanted[static_cast<size_t>(r)] || slot || now == run.on[static_cast<size_t>(r)])
             continue;
         slot = NextChange{date, second, run.zone.UtcOffsetAt(run.startUnix + run.elapsed), now};
         --run.open;
@@ -69,7 +70,7 @@ const char* StateWord(bool on) {
 } // namespace
 
 NextChanges FindNextChanges(const ScheduleTables& live, const LocalTime& now, int64_t nowMs,
-                            const TimeZone& zone) {
+                            const TimeZone& zone, const RelayMask& wanted) {
     ScheduleTables t = live;
     t.SetIndexErrorReporter([](const std::string&, int) {});
     // A command holding the schedule for a moment does not stop it for the days ahead.
@@ -77,8 +78,12 @@ NextChanges FindNextChanges(const ScheduleTables& live, const LocalTime& now, in
     t.TickRunning = kFalse;
     PreviewClock clock(now.date, now.weekday, nowMs);
     Run run{t, clock, zone, LocalToUnix(zone, now.date, now.secondsOfDay)};
-    for (int r = 0; r < kRelaysPerBoard; ++r)
+    run.open = 0;
+    for (int r = 0; r < kRelaysPerBoard; ++r) {
         run.on[static_cast<size_t>(r)] = t.RelayArray[RelayIndex(0, r)].CurrentState == kStateOn;
+        run.open += wanted[static_cast<size_t>(r)] ? 1 : 0;
+    }
+    run.wanted = wanted;
 
     const int64_t today = DaysFromCivil(now.date);
     for (int64_t d = 0; d <= 7 && run.open > 0 && run.elapsed < kNextChangeHorizonSeconds; ++d) {

@@ -24,11 +24,14 @@ struct NextChange {
 };
 
 using NextChanges = std::array<std::optional<NextChange>, kRelaysPerBoard>;
+using RelayMask = std::array<bool, kRelaysPerBoard>;
+inline constexpr RelayMask kAllRelays{true, true, true, true, true, true, true, true};
 
 // The live tables as the tick left them at `now` (monotonic count `nowMs`), run forward second by second.
-// Slow (a fraction of a second for a quiet week): never call it from the tick.
+// Slow (a fraction of a second for a quiet week): never call it from the tick. The run ends once each
+// relay in `wanted` has its answer; the others' answers are left out.
 NextChanges FindNextChanges(const ScheduleTables& live, const LocalTime& now, int64_t nowMs,
-                            const TimeZone& zone);
+                            const TimeZone& zone, const RelayMask& wanted = kAllRelays);
 
 // {"at":"2026-12-08T18:00:00+01:00","state":"ON"}, or {} with no change ahead.
 std::string NextChangeJson(const std::optional<NextChange>& change);

@@ -4,19 +4,23 @@ namespace tavrel {
 
 namespace {
 
-// All that the answer depends on besides the passing of time within a day.
-std::string Signature(const ScheduleTables& t, const CalendarDate& today) {
-    std::string s = std::to_string(today.year) + "-" + std::to_string(today.month) + "-" +
-                    std::to_string(today.day) + (IsSet(t.ScheduleSuspended) ? "" : "|");
-    for (int r = 0; r < kRelaysPerBoard; ++r) {
-        const RelayRecord& relay = t.RelayArray[RelayIndex(0, r)];
-        s += '\n' + std::to_string(relay.CurrentState) + relay.CycleCode + '\t' + relay.DaysOfWeek + '\t' +
-             std::to_string(relay.Manual) + std::to_string(relay.Invert) + std::to_string(relay.HardStop) +
-             std::to_string(static_cast<int>(relay.Holiday));
-        for (int p = 0; p < kPairsPerRelay; ++p) {
-            const TimePair& pair = t.TimeArray[PairIndex(RelayIndex(0, r), p)];
-            s += '\t' + pair.StartTime + '\t' + pair.EndTime;
-        }
+// What every relay's answer depends on besides the passing of time within a day.
+std::string DaySignature(const ScheduleTables& t, const CalendarDate& today) {
+    return std::to_string(today.year) + "-" + std::to_string(today.month) + "-" + std::to_string(today.day) +
+           (IsSet(t.ScheduleSuspended) ? "" : "|");
+}
+
+// What one relay's answer depends on: its state and everything that decides its schedule. A relay
+// whose signature has not changed on the same day keeps its answer, as the schedule runs the same.
+std::string RelaySignature(const ScheduleTables& t, int r) {
+    const RelayRecord& relay = t.RelayArray[RelayIndex(0, r)];
+    std::string s = std::to_string(relay.CurrentState) + relay.CycleCode + '\t' + relay.DaysOfWeek + '\t' +
+                    std::to_string(relay.Manual) + std::to_string(relay.Invert) +
+                    std::to_string(relay.HardStop) + std::to_string(static_cast<int>(relay.Holiday)) + '\t' +
+                    std::to_string(relay.NextCycleTick);
+    for (int p = 0; p < kPairsPerRelay; ++p) {
+        const TimePair& pair = t.TimeArray[PairIndex(RelayIndex(0, r), p)];
+        s += '\t' + pair.StartTime + '\t' + pair.EndTime;
     }
     return s;
 }
@@ -35,12 +39,26 @@ NextChangeWatch::~NextChangeWatch() {
 
 bool NextChangeWatch::AfterTick(const ScheduleTables& live, const Clock& clock, NextChanges& out) {
     const LocalTime now = clock.Now();
-    std::string signature = Signature(live, now.date);
+    RelayMask wanted{};
+    bool any = false;
+    std::string day = DaySignature(live, now.date);
+    const bool newDay = day != day_;
+    day_ = std::move(day);
+    for (int r = 0; r < kRelaysPerBoard; ++r) {
+        std::string signature = RelaySignature(live, r);
+        const auto i = static_cast<size_t>(r);
+        wanted[i] = newDay || signature != relays_[i];
+        any = any || wanted[i];
+        relays_[i] = std::move(signature);
+    }
     std::lock_guard lock(mutex_);
-    if (signature != asked_) {
-        asked_ = std::move(signature);
+    if (any) {
+        // A question not yet started is widened rather than replaced, so no relay's change is lost.
+        if (job_)
+            for (size_t i = 0; i < wanted.size(); ++i)
+                wanted[i] = wanted[i] || job_->wanted[i];
         // A cyclic relay's toggle is read from the live count, so the copy is taken as the tick left it.
-        job_ = Job{live, now, clock.MonotonicMs(), &clock.Zone()};
+        job_ = Job{live, now, clock.MonotonicMs(), &clock.Zone(), wanted};
         if (!thread_.joinable())
             thread_ = std::thread([this] { Run(); });
         wake_.notify_all();
@@ -61,11 +79,14 @@ void NextChangeWatch::Run() {
         Job job = std::move(*job_);
         job_.reset();
         lock.unlock();
-        const NextChanges answer = FindNextChanges(job.tables, job.now, job.nowMs, *job.zone);
+        const NextChanges fresh = FindNextChanges(job.tables, job.now, job.nowMs, *job.zone, job.wanted);
         lock.lock();
-        // An answer overtaken by a newer question is dropped: the newer one follows.
+        for (size_t i = 0; i < fresh.size(); ++i)
+            if (job.wanted[i])
+                answer_[i] = fresh[i];
+        // An answer overtaken by a newer question waits for that one, which follows at once.
         if (!job_)
-            done_ = answer;
+            done_ = answer_;
     }
 }
 

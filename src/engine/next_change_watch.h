@@ -29,10 +29,15 @@ private:
         LocalTime now;
         int64_t nowMs = 0;
         const TimeZone* zone = nullptr;
+        RelayMask wanted{};
     };
     void Run();
 
-    std::string asked_;
+    // Tick thread only: what the last questions were asked about.
+    std::string day_;
+    std::array<std::string, kRelaysPerBoard> relays_;
+    // Worker's, under the mutex: every relay's latest answer.
+    NextChanges answer_{};
     std::mutex mutex_;
     std::condition_variable wake_;
     std::optional<Job> job_;

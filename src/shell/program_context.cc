@@ -48,11 +48,19 @@ void FollowNextChanges(ProgramContext& ctx, TickHost& host) {
     NextChanges fresh = ctx.display.next;
     if (!ctx.nextWatch.AfterTick(ctx.schedule, ctx.clock, fresh))
         return;
-    if (ctx.display.nextKnown && fresh == ctx.display.next)
-        return;
+    // The texts name the day of a change that is not today's, so a new day may change them alone.
+    bool changed = !ctx.display.nextKnown || fresh != ctx.display.next;
+    const CalendarDate today = ctx.clock.Today();
+    for (size_t r = 0; r < fresh.size(); ++r) {
+        const std::string text =
+            fresh[r] ? "next: " + NextChangeText(fresh[r], today) : "next: no change within 7 days";
+        changed = changed || text != ctx.display.relays[r].next;
+        ctx.display.relays[r].next = text;
+    }
     ctx.display.next = fresh;
     ctx.display.nextKnown = true;
-    host.DisplayChanged();
+    if (changed)
+        host.DisplayChanged();
 }
 
 } // namespace tavrel

@@ -50,4 +50,12 @@ wait_for "$GOT" "READY=1"
 sleep 1.5
 stop_tavreld TERM || fail "tavreld did not end with 0 on SIGTERM"
 ! grep -q "WATCHDOG=1" "$GOT" || fail "the watchdog of process 1 was fed"
+
+# Once reckoned, the status names the soonest change of any relay.
+run_file "$TAVREL_HOME/next.run" "Pump|All Days|EO|0|0|0|0|0|09:30:00|10:00:00" \
+    "Lamp|All Days|EO|0|0|0|0|0|09:20:00|09:40:00"
+: >"$GOT"
+NOTIFY_SOCKET="$SOCKET" start_tavreld "2026-12-07 09:00:00" "$TAVREL_HOME/next.run"
+wait_for "$GOT" "STATUS=0 of 8 relays ON; board 1 OK; next: relay 2 ON at 09:20:01|"
+stop_tavreld TERM || fail "tavreld did not end with 0 on SIGTERM"
 echo "PASS"

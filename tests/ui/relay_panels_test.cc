@@ -194,6 +194,23 @@ private slots:
         QCOMPARE(h.Find<QWidget>("shpRelayLight_1")->accessibleDescription(), QString("ON"));
     }
 
+    // The light's tool tip says when the relay changes next, once that is reckoned off the tick.
+    void theLightsToolTipSaysWhatComesNext() {
+        Harness h;
+        h.ctx.schedule.TimeArray[PairIndex(0, 0)] = {"10:00:00", "11:00:00", kFalse};
+        h.TickAndDraw();
+        for (int i = 0; i < 500 && !h.ctx.display.nextKnown; ++i) {
+            QTest::qWait(10);
+            FollowNextChanges(h.ctx, h.host);
+        }
+        h.view->ApplyDisplayState();
+        QCOMPARE(h.Find<QWidget>("shpRelayLight_0")->toolTip(),
+                 QString("Relay state, ON or OFF\nnext: ON at 10:00:01"));
+        QCOMPARE(h.Find<QWidget>("shpRelayLight_1")->toolTip(),
+                 QString("Relay state, ON or OFF\nnext: no change within 7 days"));
+        QCOMPARE(h.Find<QWidget>("shpRelayLight_0")->accessibleDescription(), QString("OFF"));
+    }
+
     void aManualClickRewritesTheRestartFileAndTheNextTickShowsIt() {
         Harness h;
         h.TickAndDraw();

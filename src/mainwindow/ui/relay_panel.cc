@@ -302,6 +302,9 @@ void RelayPanel::Draw(const PanelLook& look) {
     if (changed(&RelayDisplay::light) || changed(&RelayDisplay::lightText) || changed(&RelayDisplay::fault))
         light_->setState(ToQColor(d.light), QString::fromStdString(d.lightText),
                          QString::fromStdString(d.fault));
+    if (changed(&RelayDisplay::next))
+        light_->setToolTip(d.next.empty() ? ToolTip(kTipLight)
+                                          : ToolTip(kTipLight) + "\n" + QString::fromStdString(d.next));
     for (size_t p = 0; p < kPairsPerRelay; ++p) {
         if (was == nullptr || was->startBox[p] != d.startBox[p])
             paint(start_[p], d.startBox[p], true);
