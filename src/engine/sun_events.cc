@@ -1,12 +1,14 @@
 #include "engine/sun_events.h"
 
+#include "engine/sun_math.h"
+
 #include <cmath>
 
 namespace tavrel {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+using namespace sun_math;
 
 double Rad(double deg) {
     return deg * kPi / 180.0;
@@ -36,26 +38,25 @@ struct SunPosition {
 };
 
 SunPosition PositionAt(double t) {
-    const double meanLong = std::fmod(280.46646 + t * (36000.76983 + 0.0003032 * t), 360.0);
+    const double meanLong = Fmod(280.46646 + t * (36000.76983 + 0.0003032 * t), 360.0);
     const double meanAnom = 357.52911 + t * (35999.05029 - 0.0001537 * t);
     const double ecc = 0.016708634 - t * (0.000042037 + 0.0000001267 * t);
-    const double centre = std::sin(Rad(meanAnom)) * (1.914602 - t * (0.004817 + 0.000014 * t)) +
-                          std::sin(Rad(2 * meanAnom)) * (0.019993 - 0.000101 * t) +
-                          std::sin(Rad(3 * meanAnom)) * 0.000289;
+    const double centre = Sin(Rad(meanAnom)) * (1.914602 - t * (0.004817 + 0.000014 * t)) +
+                          Sin(Rad(2 * meanAnom)) * (0.019993 - 0.000101 * t) +
+                          Sin(Rad(3 * meanAnom)) * 0.000289;
     const double omega = 125.04 - 1934.136 * t;
-    const double apparentLong = meanLong + centre - 0.00569 - 0.00478 * std::sin(Rad(omega));
+    const double apparentLong = meanLong + centre - 0.00569 - 0.00478 * Sin(Rad(omega));
     const double meanObliq =
         23.0 + (26.0 + (21.448 - t * (46.815 + t * (0.00059 - t * 0.001813))) / 60.0) / 60.0;
-    const double obliq = meanObliq + 0.00256 * std::cos(Rad(omega));
-    const double declination = Deg(std::asin(std::sin(Rad(obliq)) * std::sin(Rad(apparentLong))));
+    const double obliq = meanObliq + 0.00256 * Cos(Rad(omega));
+    const double declination = Deg(Asin(Sin(Rad(obliq)) * Sin(Rad(apparentLong))));
 
-    double y = std::tan(Rad(obliq) / 2.0);
+    double y = Tan(Rad(obliq) / 2.0);
     y *= y;
     const double l0 = Rad(meanLong);
     const double m = Rad(meanAnom);
-    const double eq = y * std::sin(2 * l0) - 2 * ecc * std::sin(m) +
-                      4 * ecc * y * std::sin(m) * std::cos(2 * l0) - 0.5 * y * y * std::sin(4 * l0) -
-                      1.25 * ecc * ecc * std::sin(2 * m);
+    const double eq = y * Sin(2 * l0) - 2 * ecc * Sin(m) + 4 * ecc * y * Sin(m) * Cos(2 * l0) -
+                      0.5 * y * y * Sin(4 * l0) - 1.25 * ecc * ecc * Sin(2 * m);
     return {declination, Deg(eq) * 4.0};
 }
 
@@ -68,11 +69,10 @@ std::optional<double> CrossingMinutes(double t, double altitude, bool rising, co
     const SunPosition sun = PositionAt(t);
     const double lat = Rad(place.latitude);
     const double dec = Rad(sun.declination);
-    const double cosHa =
-        (std::sin(Rad(altitude)) - std::sin(lat) * std::sin(dec)) / (std::cos(lat) * std::cos(dec));
+    const double cosHa = (Sin(Rad(altitude)) - Sin(lat) * Sin(dec)) / (Cos(lat) * Cos(dec));
     if (cosHa < -1.0 || cosHa > 1.0)
         return std::nullopt;
-    const double hourAngle = Deg(std::acos(cosHa)) * (rising ? -1.0 : 1.0);
+    const double hourAngle = Deg(Acos(cosHa)) * (rising ? -1.0 : 1.0);
     return 720.0 - 4.0 * (place.longitude - hourAngle) - sun.equationOfTime;
 }
 
@@ -90,7 +90,7 @@ std::optional<int32_t> SunEventUtcSeconds(SunEvent event, const CalendarDate& da
     const auto refined = CrossingMinutes(Century(jd0 + *estimate / 1440.0), altitude, rising, place);
     if (!refined)
         return std::nullopt;
-    return static_cast<int32_t>(std::lround(*refined * 60.0));
+    return static_cast<int32_t>(Round(*refined * 60.0));
 }
 
 } // namespace tavrel

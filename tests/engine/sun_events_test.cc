@@ -1,7 +1,9 @@
 #include "engine/sun_events.h"
+#include "engine/sun_math.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -50,3 +52,19 @@ TEST(SunEvents, WithinAMinuteOfTheReferenceOrNoEventWhereItHasNone) {
 
 } // namespace
 } // namespace tavrel
+
+// The daemon's own circular functions against the maths library, over the arguments the sun's position
+// takes (degrees of a century's motion become radians in the hundreds).
+TEST(SunMath, AgreesWithTheMathsLibrary) {
+    for (double x = -700.0; x <= 700.0; x += 0.37) {
+        EXPECT_NEAR(tavrel::sun_math::Sin(x), std::sin(x), 1e-12) << x;
+        EXPECT_NEAR(tavrel::sun_math::Cos(x), std::cos(x), 1e-12) << x;
+        EXPECT_NEAR(tavrel::sun_math::Fmod(x, 360.0), std::fmod(x, 360.0), 1e-9) << x;
+        EXPECT_EQ(tavrel::sun_math::Round(x), std::lround(x)) << x;
+    }
+    for (double x = -1.0; x <= 1.0; x += 0.0125) {
+        EXPECT_NEAR(tavrel::sun_math::Asin(x), std::asin(x), 1e-12) << x;
+        EXPECT_NEAR(tavrel::sun_math::Acos(x), std::acos(x), 1e-12) << x;
+        EXPECT_NEAR(tavrel::sun_math::Tan(x), std::tan(x), 1e-12) << x;
+    }
+}
