@@ -1,5 +1,9 @@
 #include "engine/next_change_watch.h"
 
+#include "engine/local_day.h"
+
+#include <map>
+
 namespace tavrel {
 
 namespace {
@@ -23,6 +27,20 @@ std::string RelaySignature(const ScheduleTables& t, int r) {
         s += '\t' + pair.StartTime + '\t' + pair.EndTime;
     }
     return s;
+}
+
+// The worker must not ask the live calendar: it is read again at a reload on this thread and goes with
+// its service at the close. The days it looks at are asked here, on the tick's thread, and handed over.
+HolidayDays::Lookup HolidaysAhead(const ScheduleTables& live, const CalendarDate& today) {
+    std::map<int64_t, std::string> days;
+    const int64_t first = DaysFromCivil(today);
+    for (int64_t d = first; d <= first + kNextChangeHorizonSeconds / 86400 + 1; ++d)
+        if (const std::optional<std::string>& name = live.Holidays.On(CivilFromDays(d)))
+            days.emplace(d, *name);
+    return [days = std::move(days)](const CalendarDate& date) -> std::optional<std::string> {
+        const auto it = days.find(DaysFromCivil(date));
+        return it == days.end() ? std::nullopt : std::optional<std::string>(it->second);
+    };
 }
 
 } // namespace
@@ -59,6 +77,7 @@ bool NextChangeWatch::AfterTick(const ScheduleTables& live, const Clock& clock, 
                 wanted[i] = wanted[i] || job_->wanted[i];
         // A cyclic relay's toggle is read from the live count, so the copy is taken as the tick left it.
         job_ = Job{live, now, clock.MonotonicMs(), &clock.Zone(), wanted};
+        job_->tables.Holidays.SetLookup(HolidaysAhead(live, now.date));
         if (!thread_.joinable())
             thread_ = std::thread([this] { Run(); });
         wake_.notify_all();

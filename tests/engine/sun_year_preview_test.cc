@@ -15,6 +15,12 @@
 namespace tavrel {
 namespace {
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int kStep = 15;
+#else
+constexpr int kStep = 3;
+#endif
+
 constexpr int32_t kEleven = 23 * 3600;
 
 TEST(SunYearPreviewTest, SunsetPairSwitchesAtEachDaysResolvedTime) {
@@ -44,9 +50,10 @@ TEST(SunYearPreviewTest, SunsetPairSwitchesAtEachDaysResolvedTime) {
         t.Sun.SetPlace(place.where);
         int runs = 0;
         int idle = 0;
-        // A preview runs the day second by second: every third day keeps the test quick.
+        // A preview runs the day second by second: every third day keeps the test quick (every 15th
+        // under the sanitizers, which make each second some forty times slower).
         std::vector<CalendarDate> dates = {{2027, 3, 28}, {2027, 10, 31}};
-        for (int64_t d = DaysFromCivil({2027, 1, 1}); d < DaysFromCivil({2028, 1, 1}); d += 3)
+        for (int64_t d = DaysFromCivil({2027, 1, 1}); d < DaysFromCivil({2028, 1, 1}); d += kStep)
             dates.push_back(CivilFromDays(d));
         for (const CalendarDate& date : dates) {
             const auto on = t.Sun.TimeOn("sunset-00:30", date);
@@ -61,7 +68,7 @@ TEST(SunYearPreviewTest, SunsetPairSwitchesAtEachDaysResolvedTime) {
                 EXPECT_TRUE(day.relays[0].intervals.empty());
             }
         }
-        EXPECT_GE(idle, place.daysOff);
+        EXPECT_GE(idle, place.daysOff * 3 / kStep);
         EXPECT_GT(runs, 40);
     }
 }
