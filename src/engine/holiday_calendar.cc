@@ -1,6 +1,7 @@
 #include "engine/holiday_calendar.h"
 
 #include "common/text.h"
+#include "engine/local_day.h"
 
 #include <algorithm>
 
@@ -35,26 +36,11 @@ std::string HolidayLoadReport::TimedEventsLine() const {
 }
 
 long DayNumber(const CalendarDate& date) {
-    // Days from the civil calendar, counted in 400-year eras starting in March.
-    const long y = date.year - (date.month <= 2 ? 1 : 0);
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const long yoe = y - era * 400;
-    const long m = date.month;
-    const long doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + date.day - 1;
-    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
+    return static_cast<long>(DaysFromCivil(date));
 }
 
 CalendarDate DateOfDayNumber(long day) {
-    const long z = day + 719468;
-    const long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long doe = z - era * 146097;
-    const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long mp = (5 * doy + 2) / 153;
-    const int d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    const int m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    return {static_cast<int>(yoe + era * 400 + (m <= 2 ? 1 : 0)), m, d};
+    return CivilFromDays(day);
 }
 
 std::vector<std::string> SplitHolidayFiles(const std::string& setting) {

@@ -21,7 +21,7 @@ std::unique_ptr<Autostart> MakeSystemAutostart();
 
 // `words` as the Exec= value of a desktop entry: a word with a space or another character a shell would
 // read is double-quoted, with `"`, `$`, `\`` and `\\` escaped inside the quotes, `%` doubled and every
-// backslash of the result doubled again, as the Desktop Entry Specification wants.
+// backslash of the result doubled again, as the freedesktop desktop-entry format wants.
 std::string DesktopExecLine(const std::vector<std::string>& words);
 
 // An XDG autostart entry in `folder`.
