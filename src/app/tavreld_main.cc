@@ -119,10 +119,8 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     if (const std::optional<int> ended = LoadScheduleHeadless(ctx, runFile, std::cerr))
         return *ended;
 
-    HolidayService holidays(ctx, [](const std::string& line) { std::cerr << "tavreld: " << line << "\n"; });
-    holidays.OnToday(
-        [&start](const Holiday* today, bool calendar) { start.Mqtt().SetHoliday(today, calendar); });
-    holidays.Load();
+    HolidayService& holidays =
+        start.StartHolidays([](const std::string& line) { std::cerr << "tavreld: " << line << "\n"; });
     PrintLines(StartLines(ctx, home));
     ConsoleTickHost host(ctx, std::cout, &start.Mqtt());
     HeadlessReload reload(ctx, system, start.BoardClaim(), start.Mqtt(), runFile, std::cerr);

@@ -16,13 +16,6 @@ namespace tavrel {
 
 namespace {
 
-// The same day a year on; a 29 February becomes the 28th.
-CalendarDate YearLater(const CalendarDate& date) {
-    const CalendarDate next{date.year + 1, date.month, date.day};
-    return DateOfDayNumber(DayNumber(next)).month == date.month ? next
-                                                                : CalendarDate{date.year + 1, date.month, 28};
-}
-
 // What `take` makes of the stored settings; the defaults when nothing is stored yet.
 template <class Take> auto FromStoredSettings(const std::string& home, std::ostream& err, Take take) {
     ConsoleMessageBoxes boxes(err);
@@ -41,6 +34,12 @@ std::vector<HolidayFile> StoredHolidayFiles(const std::string& home, std::ostrea
 }
 
 } // namespace
+
+CalendarDate YearLater(const CalendarDate& date) {
+    const CalendarDate next{date.year + 1, date.month, date.day};
+    return DateOfDayNumber(DayNumber(next)).month == date.month ? next
+                                                                : CalendarDate{date.year + 1, date.month, 28};
+}
 
 std::string StoredHolidayFilesSetting(const std::string& home, std::ostream& err) {
     return FromStoredSettings(home, err, [](const ProgramContext& ctx) { return ctx.settings.HolidayFiles; });

@@ -24,6 +24,8 @@ std::vector<HolidayFile> HolidayFilesOf(const std::string& setting, const DriveM
 
 // "YYYY-MM-DD".
 std::string IsoDateText(const CalendarDate& date);
+// The same day a year on; a 29 February becomes the 28th.
+CalendarDate YearLater(const CalendarDate& date);
 
 // The dates from FROM to TO (both included; by default today to one year later). 0, or 1 when a file
 // could not be read (or not whole: the others are listed still), 2 for a bad date.

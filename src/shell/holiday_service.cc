@@ -35,13 +35,16 @@ HolidayService::~HolidayService() {
 void HolidayService::Say(const std::string& line) {
     constexpr std::string_view kLead = "Holidays: ";
     ctx_.eventLog.WriteEvent("Holidays", line.rfind(kLead, 0) == 0 ? line.substr(kLead.size()) : line);
-    say_(line);
+    if (say_)
+        say_(line);
 }
 
 void HolidayService::Load() {
     day_ = ctx_.clock.Today();
     files_ = HolidayFilesOf(ctx_.settings.HolidayFiles, ctx_.drives);
     fileTimes_.clear();
+    problems_.clear();
+    ++readings_;
     calendar_.Clear();
     ctx_.schedule.Holidays.Forget();
     if (files_.empty()) {
@@ -54,14 +57,17 @@ void HolidayService::Load() {
         std::string error;
         reader_ = loader_(error);
         if (!reader_) {
-            Say("Holidays: the calendars cannot be read: " + error + "; every day runs as an ordinary day");
+            problems_.push_back("Holidays: the calendars cannot be read: " + error +
+                                "; every day runs as an ordinary day");
+            Say(problems_.back());
             Tell();
             return;
         }
     }
     readUntil_ = DayNumber(day_) + kReadAheadDays;
     const HolidayLoadReport report = calendar_.Load(*reader_, files_, DateOfDayNumber(readUntil_));
-    for (const std::string& problem : report.problems)
+    problems_ = report.problems;
+    for (const std::string& problem : problems_)
         Say(problem);
     if (!report.TimedEventsLine().empty())
         Say(report.TimedEventsLine());

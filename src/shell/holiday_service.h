@@ -21,7 +21,8 @@ using CalendarReaderLoader = std::function<std::unique_ptr<CalendarReader>(std::
 
 class HolidayService {
 public:
-    // `say` takes each line for the person running the program; the event log gets them as well.
+    // `say` takes each line for the person running the program (null: none); the event log gets them
+    // as well.
     HolidayService(ProgramContext& ctx, std::function<void(const std::string&)> say,
                    CalendarReaderLoader loader = LoadCalendarReader);
     ~HolidayService();
@@ -34,6 +35,13 @@ public:
     void NewDayCheck();
 
     const HolidayCalendar& Calendar() const { return calendar_; }
+    // The files of the setting as last read.
+    const std::vector<HolidayFile>& Files() const { return files_; }
+    // What the last reading could not read, one message each (a file missing or damaged, the library
+    // missing); empty when all was read.
+    const std::vector<std::string>& Problems() const { return problems_; }
+    // Counts the readings, so a window can tell that the calendar changed since it looked.
+    int Readings() const { return readings_; }
     // Today's holiday, or null.
     const Holiday* Today() const;
     // Called after each reading and at each new day with today's holiday (null: none) and whether any
@@ -53,6 +61,8 @@ private:
     HolidayCalendar calendar_;
     std::vector<HolidayFile> files_;
     std::vector<std::optional<int64_t>> fileTimes_; // as last read
+    std::vector<std::string> problems_;
+    int readings_ = 0;
     CalendarDate day_;
     long readUntil_ = 0; // day number
 };

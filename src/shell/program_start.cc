@@ -41,4 +41,11 @@ std::vector<std::string> ProgramStart::ClaimBoard() {
     return warning;
 }
 
+HolidayService& ProgramStart::StartHolidays(std::function<void(const std::string&)> say) {
+    holidays_ = std::make_unique<HolidayService>(ctx_, std::move(say));
+    holidays_->OnToday([this](const Holiday* today, bool calendar) { mqtt_.SetHoliday(today, calendar); });
+    holidays_->Load();
+    return *holidays_;
+}
+
 } // namespace tavrel

@@ -1,8 +1,10 @@
 #pragma once
 // The start-up both programs share around their own steps, and what it holds for the whole run: the home
-// folder made ready, this home's lock, the claim on board 1 across the machine, and the MQTT service.
+// folder made ready, this home's lock, the claim on board 1 across the machine, the holiday calendars and
+// the MQTT service.
 
 #include "platform/process.h"
+#include "shell/holiday_service.h"
 #include "shell/mqtt_service.h"
 
 #include <functional>
@@ -38,11 +40,17 @@ public:
 
     MqttService& Mqtt() { return mqtt_; }
 
+    // Once the settings are in force: the calendars of "HolidayFiles" read, and from then on today's
+    // holiday told to the MQTT link at each reading and each new day. `say` takes each line for the person
+    // running the program (null: the event log only). Read again with the service's Load.
+    HolidayService& StartHolidays(std::function<void(const std::string&)> say);
+
 private:
     ProgramContext& ctx_;
     SystemPlatform& system_;
     std::unique_ptr<InstanceLock> instance_;
     std::unique_ptr<InstanceLock> board_;
+    std::unique_ptr<HolidayService> holidays_;
     // Last: it stops after the program's own close, since saying goodbye to the broker may wait on the
     // network and the close must not.
     MqttService mqtt_;

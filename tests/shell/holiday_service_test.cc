@@ -78,5 +78,20 @@ TEST_F(HolidayServiceTest, ANewDayReadsTheFilesAgainOnlyWhenOneChanged) {
               "Holidays: 11 dates in the coming year from 1 calendar file; today is Summer closing");
 }
 
+// What a reading could not read stays said (for the window) until a reading finds all; each is counted.
+TEST_F(HolidayServiceTest, AFileNotReadIsKeptUntilTheNextReading) {
+    const std::string gone = t.platform.home.File("gone.ics");
+    t.ctx.settings.HolidayFiles = path + ";" + gone;
+    HolidayService service = Service();
+    service.Load();
+    ASSERT_EQ(service.Problems().size(), 1u);
+    EXPECT_NE(service.Problems()[0].find("\"" + gone + "\" cannot be read"), std::string::npos);
+    EXPECT_EQ(service.Calendar().Between({2027, 7, 1}, {2027, 8, 31}).size(), 12u);
+    t.ctx.settings.HolidayFiles = path;
+    service.Load();
+    EXPECT_TRUE(service.Problems().empty());
+    EXPECT_EQ(service.Readings(), 2);
+}
+
 } // namespace
 } // namespace tavrel

@@ -2,6 +2,7 @@
 
 #include "engine/tick.h"
 #include "shell/file_commands.h"
+#include "shell/holiday_service.h"
 #include "shell/mqtt_service.h"
 #include "shell/program_context.h"
 
@@ -25,6 +26,8 @@ void QtTickHost::Beat() {
     // Inside the gate: a command's forced check lets window events run, and a menu command among them
     // must leave the rest of that check undone as it would a tick's.
     PollMqtt();
+    if (holidays_ != nullptr)
+        holidays_->NewDayCheck();
     if (ctx_.engineState.TimerEnabled) {
         gate_.Tick(ctx_.engine, *this);
         FollowNextChanges(ctx_, *this);

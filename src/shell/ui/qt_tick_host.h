@@ -13,6 +13,7 @@
 namespace tavrel {
 
 struct ProgramContext;
+class HolidayService;
 class MqttService;
 
 class QtTickHost final : public QObject, public TickHost {
@@ -42,6 +43,9 @@ public:
     // published. Attach before the service starts.
     void AttachMqtt(MqttService* mqtt);
     MqttService* Mqtt() const { return mqtt_; }
+    // The holiday calendars: each beat makes their new-day check, before the tick evaluates the day.
+    void AttachHolidays(HolidayService* holidays) { holidays_ = holidays; }
+    HolidayService* Holidays() const { return holidays_; }
 
 signals:
     void displayChanged();
@@ -58,6 +62,7 @@ private:
     std::function<bool()> closeProgram_;
     bool closedBeforeWindow_ = false;
     MqttService* mqtt_ = nullptr;
+    HolidayService* holidays_ = nullptr;
 };
 
 } // namespace tavrel
