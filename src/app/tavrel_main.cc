@@ -152,6 +152,9 @@ int Run(int argc, char** argv, const Options& options) {
         ctx.boxes.Tell(MsgIcon::Warning, "Tavrel", warning);
     if (host.ClosedBeforeWindow()) // a kill pressed while the warning was open ended the run
         return 0;
+    // Read before the link starts, so its first words say today's holiday; what a reading could not read
+    // goes to the event log and the status bar, never to a box.
+    host.AttachHolidays(&start.StartHolidays(nullptr));
     host.AttachMqtt(&start.Mqtt()); // before the link starts: it wakes the host on each command
     start.Mqtt().Start();
     frmRelay window(ctx, host);

@@ -1,5 +1,6 @@
 #include "mainwindow/day_view_model.h"
 
+#include "platform/hive/text_encoding.h"
 #include "shell/preview_printer.h"
 
 #include <algorithm>
@@ -59,6 +60,43 @@ std::string DayViewModel::RowName(int relay) const {
     const RelayPreview& r = Relay(relay);
     std::string name = r.name.empty() || r.name == " " ? "Relay " + std::to_string(relay + 1) : r.name;
     return r.cyclic ? name + " *" : name;
+}
+
+std::string DayViewModel::RowLabel(int relay) const {
+    const std::string name = RowName(relay);
+    if (!day_.holiday)
+        return name;
+    switch (Relay(relay).holidayRule) {
+    case HolidayRule::Skip:
+        return name + " (skipped)";
+    case HolidayRule::Sunday:
+        return name + " (as Sunday)";
+    case HolidayRule::Run:
+        break;
+    }
+    return name;
+}
+
+std::string DayViewModel::HolidayNote() const {
+    if (!day_.holiday)
+        return "";
+    std::string skip;
+    std::string sunday;
+    for (int r = 0; r < kRows; ++r) {
+        const HolidayRule rule = Relay(r).holidayRule;
+        if (rule == HolidayRule::Run)
+            continue;
+        std::string& list = rule == HolidayRule::Skip ? skip : sunday;
+        list += (list.empty() ? "" : ", ") + Cp1252ToUtf8(RowName(r));
+    }
+    std::string note = "Holiday: " + *day_.holiday + ".";
+    if (!skip.empty())
+        note += " Not run (SKIP): " + skip + ".";
+    if (!sunday.empty())
+        note += " Run as a Sunday: " + sunday + ".";
+    if (skip.empty() && sunday.empty())
+        note += " Every relay runs as on any day (RUN).";
+    return note;
 }
 
 std::string DayViewModel::RowTotal(int relay) const {

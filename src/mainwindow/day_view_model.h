@@ -67,6 +67,11 @@ public:
     std::string RowName(int relay) const;
     // "ON 08:59:59"
     std::string RowTotal(int relay) const;
+    // The row's name as drawn: on a holiday with what its rule does ("Pump (skipped)", "Lamp (as Sunday)").
+    std::string RowLabel(int relay) const;
+    // On a holiday, its name and the relays that skip it or run it as a Sunday, in UTF-8 ("Holiday: Summer
+    // closing. Not run (SKIP): Pump. Run as a Sunday: Lamp."); "" on an ordinary day.
+    std::string HolidayNote() const;
     // The note on cyclic relays, or "" when the day has none.
     std::string CyclicNote() const;
     // Each sun-based pair of the day with its expression and that day's times, one line each ("Porch,

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
+#include <string>
 
 namespace tavrel {
 
@@ -56,6 +58,45 @@ TEST(DayViewModelTest, SunNotesNameTheirRelay) {
     model.SetDay(day);
     EXPECT_EQ(model.SunNotes(), "Pump, pair 1: sunset-00:30 - 23:00:00: 15:24:07 - 23:00:00\n"
                                 "Relay 6, pair 2: dawn - 08:00:00: does not run: no location set");
+}
+
+// A holiday names itself and the relays whose rule changes the day; an ordinary day says nothing.
+TEST(DayViewModelTest, AHolidayNamesTheRelaysItChanges) {
+    struct Case {
+        std::optional<std::string> holiday;
+        HolidayRule pump;
+        const char* note;
+        const char* pumpLabel;
+    } cases[] = {
+        {std::nullopt, HolidayRule::Skip, "", "Pump"},
+        {"Summer closing", HolidayRule::Skip,
+         "Holiday: Summer closing. Not run (SKIP): Pump, Relay 8. Run as a Sunday: Relay 7 *.",
+         "Pump (skipped)"},
+        {"Summer closing", HolidayRule::Sunday, "Holiday: Summer closing. Run as a Sunday: Pump, Relay 7 *.",
+         "Pump (as Sunday)"},
+    };
+    for (const Case& c : cases) {
+        DayViewModel model = MakeModel();
+        DayPreview day = model.Day();
+        day.holiday = c.holiday;
+        day.relays[2].holidayRule = c.pump;
+        day.relays[6].holidayRule = HolidayRule::Sunday;
+        if (c.pump == HolidayRule::Skip)
+            day.relays[7].holidayRule = HolidayRule::Skip;
+        model.SetDay(day);
+        EXPECT_EQ(model.HolidayNote(), c.note);
+        EXPECT_EQ(model.RowLabel(2), c.pumpLabel);
+        EXPECT_EQ(model.RowLabel(0), "Relay 1");
+    }
+    DayViewModel model = MakeModel();
+    DayPreview day = model.Day();
+    day.holiday = "Boxing Day";
+    day.relays[2].name = "Pump \xe9t\xe9"; // the run file's single-byte text
+    model.SetDay(day);
+    EXPECT_EQ(model.HolidayNote(), "Holiday: Boxing Day. Every relay runs as on any day (RUN).");
+    day.relays[2].holidayRule = HolidayRule::Skip;
+    model.SetDay(day);
+    EXPECT_EQ(model.HolidayNote(), "Holiday: Boxing Day. Not run (SKIP): Pump \u00e9t\u00e9.");
 }
 
 TEST(DayViewModelTest, SecondsAndPixelsAgree) {

@@ -4,6 +4,7 @@
 #include "platform/calendar_reader.h"
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,5 +27,28 @@ public:
         return missing;
     }
 };
+
+// A calendar file holding one all-day event from `start` up to `end` (not included).
+inline CalendarFileRecord AllDayEventFile(const std::string& summary, const CalendarDate& start,
+                                          const CalendarDate& end) {
+    CalendarFileRecord file;
+    file.opened = file.isCalendar = true;
+    CalendarEventRecord event;
+    event.summary = summary;
+    event.allDay = true;
+    event.start = start;
+    event.end = end;
+    file.events = {event};
+    return file;
+}
+
+// A loader for the holiday service that hands out a reader of `files`.
+inline auto ReaderOf(std::map<std::string, CalendarFileRecord> files) {
+    return [files](std::string&) -> std::unique_ptr<CalendarReader> {
+        auto reader = std::make_unique<FakeCalendarReader>();
+        reader->files = files;
+        return reader;
+    };
+}
 
 } // namespace tavrel::test

@@ -7,14 +7,17 @@
 #include "mainwindow/ui/day_view_window.h"
 #include "mainwindow/ui/frm_relay.h"
 #include "mainwindow/ui/relay_panels_view.h"
+#include "shell/holiday_service.h"
 #include "shell/startup.h"
 #include "shell/ui/qt_tick_host.h"
+#include "support/fake_calendar_reader.h"
 #include "support/test_platform.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDateEdit>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolTip>
@@ -118,6 +121,41 @@ private slots:
         QTest::keyClick(box, Qt::Key_Tab);
         QCOMPARE(ctx.schedule.TimeArray[0].StartTime, std::string("10:00:00"));
         QCOMPARE(ColourAt(view->Timeline(), 0, At(11, 30)), kOn);
+    }
+
+    // The Day View of the running window honours the calendar it read and follows a new reading: the
+    // holiday named, a SKIP relay off, a Sunday-only relay with rule SUNDAY on.
+    void aHolidayOfTheCalendarReadIsMarkedAndItsRulesApply() {
+        test::MainWindowFixture f;
+        ProgramContext& ctx = f.ctx;
+        f.t.platform.clock.Set(2027, 7, 28, 9, 0, 0); // a Wednesday of the closing
+        HolidayService holidays(
+            ctx, nullptr,
+            test::ReaderOf(
+                {{"/cal/work.ics", test::AllDayEventFile("Summer closing", {2027, 7, 26}, {2027, 8, 7})}}));
+        holidays.Load(); // no calendar set yet
+        f.host.AttachHolidays(&holidays);
+        f.OpenWith([](frmRelay&) {});
+        SetColours(ctx);
+        for (int r : {0, 1})
+            ctx.schedule.TimeArray[PairIndex(r, 0)] = {"08:00:00", "17:00:00", kFalse};
+        ctx.schedule.RelayArray[0].Holiday = HolidayRule::Skip;
+        ctx.schedule.RelayArray[1].DaysOfWeek = "1";
+        ctx.schedule.RelayArray[1].Holiday = HolidayRule::Sunday;
+        f.window->findChild<QAction*>("mnuToolDayView")->trigger();
+        auto* view = f.window->findChild<DayViewWindow*>("frmDayView");
+        auto* mark = view->findChild<QLabel*>("lblHoliday");
+        QVERIFY(!mark->isVisible());
+        QCOMPARE(ColourAt(view->Timeline(), 0, At(10, 30)), kOn);
+        QCOMPARE(ColourAt(view->Timeline(), 1, At(10, 30)), kOff);
+
+        ctx.settings.HolidayFiles = "/cal/work.ics";
+        holidays.Load();
+        QTRY_VERIFY_WITH_TIMEOUT(mark->isVisible(), 3000);
+        QCOMPARE(mark->text(),
+                 QString("Holiday: Summer closing. Not run (SKIP): Relay 1. Run as a Sunday: Relay 2."));
+        QCOMPARE(ColourAt(view->Timeline(), 0, At(10, 30)), kOff);
+        QCOMPARE(ColourAt(view->Timeline(), 1, At(10, 30)), kOn);
     }
 };
 

@@ -74,7 +74,7 @@ void DayTimeline::Measure() {
     const QFontMetrics fm = fontMetrics();
     int names = 0;
     for (int r = 0; r < DayViewModel::kRows; ++r)
-        names = std::max(names, fm.horizontalAdvance(Q(Cp1252ToUtf8(model_.RowName(r)))));
+        names = std::max(names, fm.horizontalAdvance(Q(Cp1252ToUtf8(model_.RowLabel(r)))));
     DayViewMetrics m;
     m.width = width();
     m.height = height();
@@ -152,7 +152,7 @@ void DayTimeline::DrawRows(QPainter& painter) {
         const QRect name = ToQRect(model_.NameCell(r)).adjusted(0, 0, -2, 0);
         painter.fillRect(name, nameBack);
         painter.setPen(QColor(nameText.red, nameText.green, nameText.blue));
-        const QString text = Q(Cp1252ToUtf8(model_.RowName(r)));
+        const QString text = Q(Cp1252ToUtf8(model_.RowLabel(r)));
         painter.drawText(name.adjusted(kPadding, 0, -kPadding / 2, 0), Qt::AlignVCenter | Qt::AlignLeft,
                          fontMetrics().elidedText(text, Qt::ElideRight, name.width() - kPadding * 3 / 2));
         painter.setPen(palette().windowText().color());

@@ -3,6 +3,7 @@
 #include "engine/day_preview.h"
 #include "formutil/ui/window_placement_ui.h"
 #include "mainwindow/ui/day_timeline.h"
+#include "shell/holiday_service.h"
 #include "shell/program_context.h"
 
 #include <QColor>
@@ -86,6 +87,15 @@ DayViewWindow::DayViewWindow(ProgramContext& ctx, QWidget* parent)
     bar->addWidget(legend_);
     layout->addLayout(bar);
 
+    holiday_ = new QLabel(central);
+    holiday_->setObjectName("lblHoliday");
+    holiday_->setAccessibleName("Holiday this day");
+    holiday_->setWordWrap(true);
+    QFont bold = holiday_->font();
+    bold.setBold(true);
+    holiday_->setFont(bold);
+    layout->addWidget(holiday_);
+
     timeline_ = new DayTimeline(central);
     // The rows grow with the window up to their largest height; the room left goes below the note.
     layout->addWidget(timeline_, 1);
@@ -136,11 +146,16 @@ QDate DayViewWindow::ShownDate() const {
 }
 
 void DayViewWindow::Recompute() {
+    if (holidays_ != nullptr)
+        holidayReadings_ = holidays_->Readings();
     DayPreview day = PreviewDay(ctx_.schedule, FromQDate(date_->date()));
     const DayViewColours colours = DayViewColoursFrom(ctx_.settings);
     legend_->setText(LegendHtml(colours));
     timeline_->SetColours(colours);
     timeline_->SetDay(std::move(day));
+    holiday_->setText(QString::fromStdString(timeline_->Model().HolidayNote()));
+    holiday_->setAccessibleDescription(holiday_->text());
+    holiday_->setVisible(!holiday_->text().isEmpty());
     note_->setText(QString::fromStdString(timeline_->Model().CyclicNote()));
     note_->setVisible(!note_->text().isEmpty());
     sunNotes_->setText(QString::fromStdString(timeline_->Model().SunNotes()));
@@ -154,7 +169,18 @@ void DayViewWindow::ScheduleChanged() {
         Recompute();
 }
 
+void DayViewWindow::FollowHolidays(const HolidayService* holidays) {
+    holidays_ = holidays;
+    if (isVisible())
+        Recompute();
+}
+
 void DayViewWindow::MoveNowLine() {
+    // Checked with the now line, once a second: a reading of the calendars may change the day shown.
+    if (holidays_ != nullptr && holidays_->Readings() != holidayReadings_) {
+        Recompute(); // moves the now line as well
+        return;
+    }
     const LocalTime now = ctx_.clock.Now();
     timeline_->SetNow(now.date, now.secondsOfDay);
 }

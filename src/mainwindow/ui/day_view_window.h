@@ -14,6 +14,7 @@ namespace tavrel {
 
 struct ProgramContext;
 class DayTimeline;
+class HolidayService;
 
 class DayViewWindow final : public QMainWindow {
     Q_OBJECT
@@ -29,6 +30,9 @@ public:
 
     // The preview computed again for the schedule, the colours and the day now in force.
     void Recompute();
+    // Computed again whenever `holidays` reads the calendars (null: none to follow). It must outlive
+    // the window.
+    void FollowHolidays(const HolidayService* holidays);
 
 public slots:
     // The main window accepted an entry or loaded a schedule: recomputed while the window is shown.
@@ -46,10 +50,13 @@ private:
     QDateEdit* date_;
     DayTimeline* timeline_;
     QLabel* note_;
+    QLabel* holiday_;
     QLabel* sunNotes_ = nullptr;
     QLabel* legend_;
     QTimer* nowTimer_;
     PrinterChooser choosePrinter_;
+    const HolidayService* holidays_ = nullptr;
+    int holidayReadings_ = 0; // the readings the preview has seen
 };
 
 } // namespace tavrel

@@ -2,6 +2,7 @@
 
 #include "formutil/ui/lean_style.h"
 #include "formutil/ui/window_placement_ui.h"
+#include "mainwindow/holiday_list.h"
 #include "mainwindow/status_bar_text.h"
 #include "mainwindow/ui/main_menu.h"
 #include "mainwindow/ui/panel_widgets.h"
@@ -69,13 +70,20 @@ void frmRelay::BuildStatusBar() {
         bar->addPermanentWidget(field, stretch);
         statusFields_.append(field);
     }
+    holidayField_ = new QPushButton(bar);
+    holidayField_->setObjectName("StatusBarHoliday");
+    holidayField_->setFlat(true);
+    holidayField_->setFocusPolicy(Qt::NoFocus);
+    holidayField_->setVisible(false);
+    connect(holidayField_, &QPushButton::clicked, this, [this] { menu_->ShowHolidays(); });
+    bar->addPermanentWidget(holidayField_);
     mqttField_ = new QPushButton(bar);
     mqttField_->setObjectName("StatusBarMqtt");
     mqttField_->setFlat(true);
     mqttField_->setFocusPolicy(Qt::NoFocus);
     mqttField_->setToolTip("MQTT settings");
     connect(mqttField_, &QPushButton::clicked, this, [this] {
-        OpenMqttConfiguration(ctx_, host_.Mqtt(), this);
+        OpenMqttConfiguration(ctx_, {host_.Mqtt(), host_.Holidays()}, this);
         RefreshMqttField();
     });
     bar->addPermanentWidget(mqttField_);
@@ -90,6 +98,24 @@ void frmRelay::RefreshMqttField() {
         return;
     mqttField_->setText(text);
     mqttField_->setAccessibleName(text + ", MQTT settings");
+}
+
+void frmRelay::RefreshHolidayField() {
+    const HolidayField field = HolidayStatusField(CalendarStateOf(host_.Holidays()), ctx_.clock.Today());
+    holidayField_->setVisible(field.shown);
+    const QString text = QString::fromStdString(field.text);
+    const QString tip = QString::fromStdString(field.toolTip);
+    if (holidayField_->text() == text && holidayField_->toolTip() == tip)
+        return;
+    holidayField_->setText(text);
+    holidayField_->setToolTip(tip);
+    holidayField_->setAccessibleName(text + ", Holidays");
+    holidayField_->setAccessibleDescription(tip);
+    // A button draws its caption in the button text colour.
+    QPalette pal = statusBar()->palette();
+    if (field.problem)
+        pal.setColor(QPalette::ButtonText, ErrorColour());
+    holidayField_->setPalette(pal);
 }
 
 bool frmRelay::Load() {
@@ -141,6 +167,7 @@ void frmRelay::RefreshCaptionAndStatus() {
         setWindowTitle(caption);
     menu_->SetSaveEnabled(ctx_.files.RestartedAfterCrash == kFalse);
     RefreshMqttField();
+    RefreshHolidayField();
 }
 
 std::string frmRelay::AskForSavePath() {

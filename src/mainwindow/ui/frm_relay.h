@@ -57,6 +57,7 @@ protected:
 private:
     void BuildStatusBar();
     void RefreshMqttField();
+    void RefreshHolidayField();
     std::string AskForSavePath();
 
     ProgramContext& ctx_;
@@ -65,7 +66,8 @@ private:
     RelayPanelsView* panels_;
     MainMenu* menu_;
     QList<QLabel*> statusFields_;
-    QPushButton* mqttField_ = nullptr; // the MQTT link's state; a click opens its settings
+    QPushButton* mqttField_ = nullptr;    // the MQTT link's state; a click opens its settings
+    QPushButton* holidayField_ = nullptr; // today's holiday, a calendar not read; a click lists them
     QString focusedText_;
     QString note_; // a one-off remark in the file field ("FILE not opened: ...")
     bool closeBySystem_ = false;

@@ -5,6 +5,7 @@
 #include "files/run_on_boot.h"
 #include "mainwindow/ui/day_view_window.h"
 #include "mainwindow/ui/frm_relay.h"
+#include "mainwindow/ui/holidays_window.h"
 #include "mainwindow/ui/program_configuration.h"
 #include "mainwindow/ui/relay_panels_view.h"
 #include "platform/autostart.h"
@@ -212,7 +213,7 @@ void MainMenu::FileSaveAsCommand() {
 }
 
 void MainMenu::ConfigurationCommand() {
-    Run([this] { OpenProgramConfiguration(ctx_, host_.Mqtt(), &window_); });
+    Run([this] { OpenProgramConfiguration(ctx_, {host_.Mqtt(), host_.Holidays()}, &window_); });
     // New boards, colours or logging: the menus and panels as a load would set them.
     ApplyStates(MenuStatesAtLoad(ctx_));
     RefreshWithoutEvaluation(ctx_.engine, host_);
@@ -265,10 +266,23 @@ void MainMenu::ShowDayView() {
         dayView_->setAttribute(Qt::WA_DeleteOnClose);
         connect(&window_.Panels(), &RelayPanelsView::scheduleEdited, dayView_.data(),
                 &DayViewWindow::ScheduleChanged);
+        dayView_->FollowHolidays(host_.Holidays());
     }
     dayView_->show();
     dayView_->raise();
     dayView_->activateWindow();
+}
+
+void MainMenu::ShowHolidays() {
+    if (holidays_.isNull()) {
+        holidays_ = new HolidaysWindow(ctx_, host_.Holidays(), &window_);
+        holidays_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(holidays_.data(), &HolidaysWindow::configurationWanted, this,
+                &MainMenu::ConfigurationCommand);
+    }
+    holidays_->show();
+    holidays_->raise();
+    holidays_->activateWindow();
 }
 
 } // namespace tavrel

@@ -27,6 +27,7 @@ class Autostart;
 class QtTickHost;
 class frmRelay;
 class DayViewWindow;
+class HolidaysWindow;
 
 // The run files the file dialogs offer.
 inline constexpr const char* kRunFileFilter = "Run Files (*.run);;All Files (*)";
@@ -45,6 +46,8 @@ public:
     // Where the run-on-boot commands install the log-on entry; the system's own unless set.
     void SetAutostart(std::unique_ptr<Autostart> autostart);
     void SetSaveEnabled(bool enabled);
+    // Tool > Holidays: one window at a time, brought to the front when chosen again.
+    void ShowHolidays();
 
     // One row of a menu's table: a command, a separator (no caption) or a group of rows made in code.
     struct Row {
@@ -117,6 +120,7 @@ private:
     QAction* forceCheckTime_ = nullptr;
     QAction* listAddresses_ = nullptr;
     QPointer<DayViewWindow> dayView_;
+    QPointer<HolidaysWindow> holidays_;
     QAction* recentSeparator_ = nullptr;
     QAction* timerSwitch_ = nullptr;
     QAction* boardAddresses_ = nullptr;

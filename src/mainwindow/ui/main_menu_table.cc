@@ -54,6 +54,7 @@ MainMenu::Menu MainMenu::ToolMenu() {
                 {"Force Time Check", "mnuToolForceCheckTime",
                  [](M& m) { m.host_.Gate().Tick(m.ctx_.engine, m.host_); }, nullptr, &M::forceCheckTime_},
                 {"Day View", "mnuToolDayView", [](M& m) { m.Run([&m] { m.ShowDayView(); }); }},
+                {"Holidays", "mnuToolHolidays", [](M& m) { m.Run([&m] { m.ShowHolidays(); }); }},
                 {"List Addresses H200-H3FF", "mnuToolListAddress_H200_H3FF",
                  [](M& m) {
                      m.Run([&m] { ListPortAddresses(m.ctx_.portAccess, m.ctx_.eventLog.CurrentLogPath()); });

@@ -8,6 +8,7 @@
 #include "mqtt/mqtt_settings.h"
 #include "platform/environment.h"
 #include "platform/host_name.h"
+#include "shell/holiday_service.h"
 #include "shell/mqtt_service.h"
 #include "shell/program_context.h"
 #include "shell/startup.h"
@@ -23,12 +24,15 @@ namespace {
 // Long enough for a broker across the internet; short enough that the user is not left waiting.
 constexpr std::chrono::milliseconds kConnectionTestLimit{8000};
 
-bool OpenWith(ProgramContext& ctx, MqttService* mqtt, bool nothingStored, QWidget* parent) {
+bool OpenWith(ProgramContext& ctx, const RunningServices& running, bool nothingStored, QWidget* parent) {
     ConfigurationTargets targets{ctx.settings,
                                  ctx.schedule.BoardArray,
                                  ctx.schedule.RelayGroupColors,
                                  ctx.boxes,
-                                 [&ctx] { ctx.NewConfiguration().ConfigurationSaveToReg(); },
+                                 [&ctx, running] {
+                                     ctx.NewConfiguration().ConfigurationSaveToReg();
+                                     SettingsSaved(running);
+                                 },
                                  nothingStored};
     targets.sunToday = [&ctx](double latitude, double longitude) {
         return SunriseSunsetText({latitude, longitude}, ctx.clock.Today(), ctx.clock.Zone());
@@ -37,7 +41,7 @@ bool OpenWith(ProgramContext& ctx, MqttService* mqtt, bool nothingStored, QWidge
     extras.keepPlacement = [&ctx](QWidget& window, const std::string& name) {
         KeepWindowPlacement(window, ctx.regApi, name);
     };
-    extras.openMqtt = [&ctx, mqtt](QWidget* owner) { OpenMqttConfiguration(ctx, mqtt, owner); };
+    extras.openMqtt = [&ctx, running](QWidget* owner) { OpenMqttConfiguration(ctx, running, owner); };
     return OpenConfiguration(
         targets, [&ctx](int board) { ctx.boards.InvalidateBoard(board); }, DefaultTavrelHome(), parent,
         extras);
@@ -45,17 +49,23 @@ bool OpenWith(ProgramContext& ctx, MqttService* mqtt, bool nothingStored, QWidge
 
 } // namespace
 
-void OpenMqttConfiguration(ProgramContext& ctx, MqttService* mqtt, QWidget* parent) {
+void SettingsSaved(const RunningServices& running) {
+    if (running.mqtt != nullptr)
+        running.mqtt->Reload();
+    if (running.holidays != nullptr)
+        running.holidays->Load();
+}
+
+void OpenMqttConfiguration(ProgramContext& ctx, const RunningServices& running, QWidget* parent) {
     MqttSettingsModel model(
         LoadMqttSettings(ctx.regApi, HostName()),
-        [&ctx, mqtt](const MqttSettings& now, const std::vector<const SettingRow*>& changed) {
+        [&ctx, running](const MqttSettings& now, const std::vector<const SettingRow*>& changed) {
             const bool wasEnabled = LoadMqttSettings(ctx.regApi, HostName()).Enabled;
             for (const SettingRow* row : changed)
                 SaveMqttSetting(ctx.regApi, *row, now);
             // Switched on here for the first time: the box gets a ClientId of its own, as from --config.
             StoreClientIdOnFirstEnable(ctx.regApi, wasEnabled, HostName());
-            if (mqtt != nullptr)
-                mqtt->Reload();
+            SettingsSaved(running);
         });
     MqttSettingsWindow window(
         model, ctx.boxes,
@@ -71,14 +81,14 @@ void OpenMqttConfiguration(ProgramContext& ctx, MqttService* mqtt, QWidget* pare
     window.exec();
 }
 
-bool OpenProgramConfiguration(ProgramContext& ctx, MqttService* mqtt, QWidget* parent) {
-    return OpenWith(ctx, mqtt, false, parent);
+bool OpenProgramConfiguration(ProgramContext& ctx, const RunningServices& running, QWidget* parent) {
+    return OpenWith(ctx, running, false, parent);
 }
 
 bool ConfigureFromScratch(ProgramContext& ctx, QWidget* parent) {
     ApplyDefaultConfiguration(ctx);
     // Before the program runs there is no link to restart: the settings are read when it starts.
-    return OpenWith(ctx, nullptr, true, parent);
+    return OpenWith(ctx, {}, true, parent);
 }
 
 } // namespace tavrel

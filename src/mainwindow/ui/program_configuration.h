@@ -7,19 +7,27 @@ class QWidget;
 namespace tavrel {
 
 struct ProgramContext;
+class HolidayService;
 class MqttService;
+
+// What a save of the settings reaches in the running program, whichever window saved: the MQTT link
+// restarted when its settings changed, and the holiday calendars read again. Null where there is none
+// (before the program runs, and in the window tests).
+struct RunningServices {
+    MqttService* mqtt = nullptr;
+    HolidayService* holidays = nullptr;
+};
+void SettingsSaved(const RunningServices& running);
 
 // Runs the configuration window(s) for the screen; true when the user saved. Every board is
 // initialised afresh at its next use.
-// The MQTT section, reached from there, restarts `mqtt`'s link when it saves.
-bool OpenProgramConfiguration(ProgramContext& ctx, MqttService* mqtt, QWidget* parent = nullptr);
+bool OpenProgramConfiguration(ProgramContext& ctx, const RunningServices& running, QWidget* parent = nullptr);
 
 // A first run, or a configuration of another version: the settings start at a fresh installation's
 // values, then the windows open.
 bool ConfigureFromScratch(ProgramContext& ctx, QWidget* parent = nullptr);
 
-// The MQTT section: the stored MQTT settings to edit and try; Save stores them and restarts `mqtt`'s link
-// (when there is a service: the window's tests have none).
-void OpenMqttConfiguration(ProgramContext& ctx, MqttService* mqtt, QWidget* parent = nullptr);
+// The MQTT section: the stored MQTT settings to edit and try; Save stores them.
+void OpenMqttConfiguration(ProgramContext& ctx, const RunningServices& running, QWidget* parent = nullptr);
 
 } // namespace tavrel
