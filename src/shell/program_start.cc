@@ -42,6 +42,7 @@ std::vector<std::string> ProgramStart::ClaimBoard() {
 }
 
 HolidayService& ProgramStart::StartHolidays(std::function<void(const std::string&)> say) {
+    holidays_.reset(); // a service going away takes the schedule's lookup with it: gone before the next
     holidays_ = std::make_unique<HolidayService>(ctx_, std::move(say));
     holidays_->OnToday([this](const Holiday* today, bool calendar) { mqtt_.SetHoliday(today, calendar); });
     holidays_->Load();
