@@ -183,15 +183,18 @@ void clsConfiguration::LoadCalendarKey() {
             });
 }
 
-// An empty text is no value at all, so that a machine without calendars keeps no Calendar key.
+// An empty text is no value at all, so that a machine without calendars keeps no Calendar key; a value
+// is written only when it changed.
 void clsConfiguration::SaveCalendarKey() {
     for (const SettingRow* row : RowsInStoreOrder())
         if (row->key == SettingKey::Calendar)
             WithSettingValue(*row, Targets(), 0, 0, [&](const auto& value) {
                 if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
-                    if (!value.empty())
+                    const auto stored =
+                        reg_.ReadRegValue(HKLM, kCalendarKey, row->name, RegReadMode::Check, false);
+                    if (!value.empty() && stored != value)
                         reg_.SetNewValue(HKLM, kCalendarKey, "String", row->name, value, showErrors_);
-                    else if (reg_.ReadRegValue(HKLM, kCalendarKey, row->name, RegReadMode::Check, false))
+                    else if (value.empty() && stored)
                         reg_.DeleteRegValue(HKLM, kCalendarKey, row->name, showErrors_);
                 }
             });

@@ -37,7 +37,7 @@ std::vector<ConfigWindow> ChooseConfigWindows(int screenWidth, int screenHeight)
 
 ConfigurationDialogModel::ConfigurationDialogModel(ConfigWindow window, ConfigurationTargets targets)
     : window_(window), targets_(std::move(targets)), boards_(targets_, changes_),
-      colours_(targets_, changes_), location_(targets_, changes_) {
+      colours_(targets_, changes_), location_(targets_, changes_), holidays_(targets_, changes_) {
     changes_.changed = targets_.nothingStored; // Save is open from the start: accepting the defaults
     before_.settings = targets_.settings;
     for (int b = 0; b < kBoardSlots; ++b)
@@ -54,6 +54,7 @@ void ConfigurationDialogModel::Save() {
     boards_.Refresh();
     colours_.Refresh();
     location_.Refresh();
+    holidays_.Refresh();
     changes_.changed = false;
     saved_ = true;
     before_.settings = targets_.settings;
@@ -72,6 +73,7 @@ void ConfigurationDialogModel::Restore() {
     boards_.Refresh();
     colours_.Refresh();
     location_.Refresh();
+    holidays_.Refresh();
     changes_.changed = false;
 }
 

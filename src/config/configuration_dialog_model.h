@@ -5,6 +5,7 @@
 #include "config/board_settings_model.h"
 #include "config/colours_kill_model.h"
 #include "config/config_dialog_types.h"
+#include "config/holiday_files_model.h"
 #include "config/location_model.h"
 
 #include <array>
@@ -50,6 +51,7 @@ public:
     BoardSettingsModel& Boards() { return boards_; }
     ColoursKillModel& Colours() { return colours_; }
     LocationModel& Location() { return location_; }
+    HolidayFilesModel& Holidays() { return holidays_; }
 
     // Drives the enabled state of "Save", "Cancel Changes" and their menu entries.
     bool Changed() const { return changes_.changed; }
@@ -81,6 +83,7 @@ private:
     BoardSettingsModel boards_;
     ColoursKillModel colours_;
     LocationModel location_;
+    HolidayFilesModel holidays_;
     bool saved_ = false;
 };
 

@@ -6,6 +6,7 @@
 #include "common/blank_entry.h"
 #include "common/flags.h"
 #include "config/config_text.h"
+#include "config/holiday_files.h"
 #include "config/location.h"
 
 #include <algorithm>
@@ -210,9 +211,12 @@ bool ApplySetting(ConfigurationDialogModel& model, Settings& settings, const Set
         settings.LoggingOnOff = on ? kTrue : kFalse;
         return true;
     }
-    case SettingKind::HolidayFiles:
-        settings.HolidayFiles = value;
-        return true;
+    case SettingKind::HolidayFiles: {
+        const std::optional<std::string> files = HolidayFilesValue(value, reason);
+        if (files)
+            settings.HolidayFiles = *files;
+        return files.has_value();
+    }
     case SettingKind::KeptByProgram:
         reason = setting.name + " is kept by the program itself (the run file last opened, the day's log " +
                  "file) and is not set by hand";

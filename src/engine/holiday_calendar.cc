@@ -1,6 +1,5 @@
 #include "engine/holiday_calendar.h"
 
-#include "common/text.h"
 #include "engine/local_day.h"
 
 #include <algorithm>
@@ -41,21 +40,6 @@ long DayNumber(const CalendarDate& date) {
 
 CalendarDate DateOfDayNumber(long day) {
     return CivilFromDays(day);
-}
-
-std::vector<std::string> SplitHolidayFiles(const std::string& setting) {
-    std::vector<std::string> files;
-    size_t at = 0;
-    while (at <= setting.size()) {
-        size_t end = setting.find(';', at);
-        if (end == std::string::npos)
-            end = setting.size();
-        const std::string path(Trim(std::string_view(setting).substr(at, end - at)));
-        if (!path.empty())
-            files.push_back(path);
-        at = end + 1;
-    }
-    return files;
 }
 
 HolidayLoadReport HolidayCalendar::Load(CalendarReader& reader, const std::vector<HolidayFile>& files,

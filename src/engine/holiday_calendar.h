@@ -2,6 +2,7 @@
 // Which dates are holidays, read from iCalendar files: each date an all-day event of a listed file covers,
 // with the event's name and its file.
 
+#include "config/holiday_files.h"
 #include "platform/calendar_reader.h"
 #include "platform/clock.h"
 
@@ -51,9 +52,6 @@ private:
 
     std::map<long, Holiday> days_; // by day number
 };
-
-// The "HolidayFiles" value split at ";", blanks around each path dropped, empty ones left out.
-std::vector<std::string> SplitHolidayFiles(const std::string& setting);
 
 // Day numbers (days since 1970-01-01) for date arithmetic across months and years.
 long DayNumber(const CalendarDate& date);

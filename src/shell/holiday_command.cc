@@ -8,7 +8,6 @@
 #include "shell/startup.h"
 #include "shell/system_platform.h"
 
-#include <cstdio>
 #include <optional>
 #include <ostream>
 
@@ -54,12 +53,6 @@ std::vector<HolidayFile> HolidayFilesOf(const std::string& setting, const DriveM
     for (const std::string& listed : SplitHolidayFiles(setting))
         files.push_back({listed, drives.Map(listed)});
     return files;
-}
-
-std::string IsoDateText(const CalendarDate& date) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-    return text;
 }
 
 int HolidaysCommand(const std::string& home, const std::vector<std::string>& dates, const CalendarDate& today,

@@ -3,6 +3,7 @@
 // `tavreld --holidays [FROM [TO]]`, which lists the dates they cover:
 //   2027-07-26  Summer closing  /etc/tavrel/holidays.ics
 
+#include "common/date_text.h"
 #include "engine/holiday_calendar.h"
 #include "platform/clock.h"
 
@@ -22,8 +23,6 @@ std::string StoredHolidayFilesSetting(const std::string& home, std::ostream& err
 // The setting's files, each as listed and as this machine opens it (Windows paths through dosdevices).
 std::vector<HolidayFile> HolidayFilesOf(const std::string& setting, const DriveMap& drives);
 
-// "YYYY-MM-DD".
-std::string IsoDateText(const CalendarDate& date);
 // The same day a year on; a 29 February becomes the 28th.
 CalendarDate YearLater(const CalendarDate& date);
 

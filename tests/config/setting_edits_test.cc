@@ -82,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
                       EditCase{"KillMiscEnableDelay", "40000", true, "30000", ""},
                       EditCase{"KillMiscEnableDelay", "soon", false, "0", "not a whole number"},
                       EditCase{"DataFileName", "x.run", false, "", "kept by the program"},
-                      EditCase{"LoggingOnOff", "0", true, "0", ""}));
+                      EditCase{"LoggingOnOff", "0", true, "0", ""},
+                      EditCase{"HolidayFiles", "holidays.ics", false, "\"\"", "is not a full path"}));
 
 TEST_F(SettingEdits, FireCrackerTakesItsPortAndHouseWords) {
     EXPECT_TRUE(Set("ChipSetType1", "FireCracker"));

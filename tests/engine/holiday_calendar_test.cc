@@ -105,11 +105,5 @@ TEST(HolidayCalendar, DayNumbersRoundTripOverLeapYearsAndCenturies) {
     EXPECT_EQ(DayNumber({1970, 1, 1}), 0);
 }
 
-TEST(HolidayCalendar, SplitsTheSettingAtSemicolons) {
-    EXPECT_EQ(SplitHolidayFiles(" /a.ics ;; c:\\b c.ics;"),
-              (std::vector<std::string>{"/a.ics", "c:\\b c.ics"}));
-    EXPECT_TRUE(SplitHolidayFiles("").empty());
-}
-
 } // namespace
 } // namespace tavrel

@@ -1,11 +1,14 @@
 // Renders the three configuration window variants and the MQTT section to PNG files:
-// config-<window>-<scale>x.png in the folder given as the first argument. Run by
-// scripts/screenshot-config.sh.
+// config-<window>-<scale>x.png in the folder given as the first argument, and the Calendar section alone
+// (config-calendar-<scale>x.png), its list read from examples/holidays.ics by the real calendar library.
+// Run by scripts/screenshot-config.sh.
 
 #include "config/ui/configuration_window.h"
 #include "config/ui/mqtt_settings_window.h"
 #include "engine/schedule_records.h"
 #include "mainwindow/sun_today_text.h"
+#include "platform/drive_map.h"
+#include "shell/holidays_ahead.h"
 
 #include "config/settings_table.h"
 
@@ -21,6 +24,20 @@ using namespace tavrel;
 
 namespace {
 
+// The path the picture shows; the example calendar is read in its place.
+constexpr const char* kShownCalendar = "/etc/tavrel/holidays.ics";
+
+class ExampleCalendarReader final : public CalendarReader {
+public:
+    explicit ExampleCalendarReader(std::unique_ptr<CalendarReader> real) : real_(std::move(real)) {}
+    CalendarFileRecord ReadFile(const std::string& path, const CalendarDate& until) override {
+        return real_->ReadFile(path == kShownCalendar ? TAVREL_EXAMPLE_HOLIDAYS : path, until);
+    }
+
+private:
+    std::unique_ptr<CalendarReader> real_;
+};
+
 void Sample(Settings& s, ScheduleTables& t) {
     s.KillMiscButtonName = "Kill";
     s.KillBySignalGoesHigh = kTrue;
@@ -30,6 +47,7 @@ void Sample(Settings& s, ScheduleTables& t) {
     s.WarnOverLapTime = 1;
     s.Latitude = "52.52";
     s.Longitude = "13.40";
+    s.HolidayFiles = kShownCalendar;
     const char* types[4] = {"CBRelay16A", "CBRelay16B", "8255PortA", "FireCracker"};
     const int32_t bases[4] = {0x300, 0x302, 0x2A0, 2};
     for (int b = 0; b < kBoardSlots; ++b) {
@@ -68,6 +86,16 @@ int main(int argc, char** argv) {
             static const FakeTimeZone berlin(3600, true);
             return SunriseSunsetText({latitude, longitude}, {2026, 12, 7}, berlin);
         };
+        targets.loadCalendarReader = [](std::string& error) -> std::unique_ptr<CalendarReader> {
+            std::unique_ptr<CalendarReader> real = LoadCalendarReader(error);
+            if (!real)
+                return nullptr;
+            return std::make_unique<ExampleCalendarReader>(std::move(real));
+        };
+        targets.holidaysAhead = [](CalendarReader& reader, const std::string& setting, int count) {
+            return ReadHolidaysAhead(reader, setting, DriveMap(QDir::tempPath().toStdString()), {2026, 12, 7},
+                                     count);
+        };
         ConfigurationDialogModel model(variant, targets);
         ConfigurationWindow window(model, {}, {});
         window.AddMqttButton([](QWidget*) {});
@@ -77,6 +105,12 @@ int main(int argc, char** argv) {
         window.grab().save(name);
         std::printf("%s: %dx%d device-independent pixels\n", name.toUtf8().constData(), window.width(),
                     window.height());
+        if (auto* calendar = window.findChild<QWidget*>("fraCalendar");
+            calendar != nullptr && variant == ConfigWindow::frmConfiguration) {
+            const QString section = QString("%1/config-calendar-%2x.png").arg(folder).arg(scale);
+            calendar->grab().save(section);
+            std::printf("%s\n", section.toUtf8().constData());
+        }
     }
     // The MQTT section with a filled-in, secured setup.
     MqttSettings mqtt;

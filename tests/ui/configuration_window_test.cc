@@ -3,6 +3,9 @@
 
 #include "config/ui/configuration_window.h"
 
+#include "shell/holidays_ahead.h"
+
+#include "support/fake_calendar_reader.h"
 #include "support/test_platform.h"
 
 #include <QAction>
@@ -27,11 +30,24 @@ class ConfigurationWindowTest : public QObject {
                          bool nothingStored = false) {
             ctx.schedule.BoardArray[0].ChipSetType = "CBRelay08";
             ctx.schedule.BoardArray[0].BaseAddress = 0x300;
-            model = std::make_unique<ConfigurationDialogModel>(
-                variant, ConfigurationTargets{ctx.settings, ctx.schedule.BoardArray,
-                                              ctx.schedule.RelayGroupColors, t.platform.boxes,
-                                              [this] { ctx.NewConfiguration().ConfigurationSaveToReg(); },
-                                              nothingStored});
+            ConfigurationTargets targets{ctx.settings,
+                                         ctx.schedule.BoardArray,
+                                         ctx.schedule.RelayGroupColors,
+                                         t.platform.boxes,
+                                         [this] { ctx.NewConfiguration().ConfigurationSaveToReg(); },
+                                         nothingStored};
+            targets.loadCalendarReader = [](std::string&) -> std::unique_ptr<CalendarReader> {
+                auto reader = std::make_unique<test::FakeCalendarReader>();
+                CalendarFileRecord& file = reader->files["/cal/holidays.ics"];
+                file.opened = file.isCalendar = true;
+                file.events = {{"Christmas Day", true, {2026, 12, 25}, {2026, 12, 26}, {}, {}},
+                               {"New Year's Day", true, {2027, 1, 1}, {2027, 1, 2}, {}, {}}};
+                return reader;
+            };
+            targets.holidaysAhead = [this](CalendarReader& reader, const std::string& setting, int count) {
+                return ReadHolidaysAhead(reader, setting, ctx.drives, {2026, 12, 7}, count);
+            };
+            model = std::make_unique<ConfigurationDialogModel>(variant, targets);
             window = std::make_unique<ConfigurationWindow>(
                 *model,
                 [this, pick](int32_t initial, const QString& title, QWidget*) {
@@ -39,7 +55,8 @@ class ConfigurationWindowTest : public QObject {
                     pickerTitle = title;
                     return pick;
                 },
-                [](const QString&, QWidget*) { return QString(); });
+                [](const QString&, QWidget*) { return QString(); }, nullptr,
+                [this](const QString&, QWidget*) { return chosenFiles; });
             window->show();
             QApplication::setActiveWindow(window.get());
         }
@@ -54,6 +71,7 @@ class ConfigurationWindowTest : public QObject {
         std::unique_ptr<ConfigurationWindow> window;
         int32_t pickedFrom = -1;
         QString pickerTitle;
+        QStringList chosenFiles;
     };
 
     // Leaves `field` with `text` by the Tab key, the way a user moves on.
@@ -119,6 +137,37 @@ private slots:
         QCOMPARE(f.t.platform.boxes.Last().Text(), CoordinateRefusal(Coordinate::Longitude));
         QVERIFY(HasFocus(f.Find<QLineEdit>("txtLongitude")));
         QCOMPARE(f.ctx.settings.Latitude, std::string("52.52"));
+    }
+
+    void theCalendarListsTheHolidaysOfTheFilesChosenAndSavesThem() {
+        for (ConfigWindow variant : {ConfigWindow::frmConfiguration, ConfigWindow::frmConfigColors}) {
+            Fixture f(variant);
+            QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+            auto* files = f.Find<QLineEdit>("txtHolidayFiles");
+            auto* browse = f.Find<QPushButton>("cmdHolidayFilesBrowse");
+            auto* coming = f.Find<QLabel>("lblComingHolidays");
+            auto* notes = f.Find<QLabel>("lblHolidayNotes");
+            QVERIFY(files != nullptr && browse != nullptr && coming != nullptr && notes != nullptr);
+            for (QWidget* w : std::initializer_list<QWidget*>{files, browse, coming, notes})
+                QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+            QCOMPARE(notes->accessibleDescription(), QString(kNoHolidayFilesText));
+
+            f.chosenFiles = {"/cal/holidays.ics"};
+            QTest::mouseClick(browse, Qt::LeftButton);
+            QTest::mouseClick(browse, Qt::LeftButton); // chosen again: listed once
+            QCOMPARE(files->text(), QString("/cal/holidays.ics"));
+            QVERIFY(coming->isVisible());
+            QCOMPARE(coming->accessibleDescription(),
+                     QString("2026-12-25  Christmas Day\n2027-01-01  New Year's Day"));
+
+            LeaveWith(files, "/cal/holidays.ics; /cal/gone.ics");
+            QVERIFY(notes->accessibleDescription().contains(
+                "\"/cal/gone.ics\" cannot be read (No such file or directory)"));
+            QVERIFY(coming->isVisible());
+            QTest::mouseClick(f.Find<QPushButton>("cmdSave"), Qt::LeftButton);
+            QVERIFY(f.Hive().find("\"HolidayFiles\"=\"/cal/holidays.ics;/cal/gone.ics\"") !=
+                    std::string::npos);
+        }
     }
 
     void aKillWithNoActionIsWarnedOf() {

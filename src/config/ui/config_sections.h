@@ -1,11 +1,13 @@
 #pragma once
 // The sections of the configuration window, each a view over its part of the model: the interface boards,
-// the colours and the kill options. The window puts them together and owns the commands.
+// the colours, the kill options, the location and the holiday calendar. The window puts them together and
+// owns the commands.
 
 #include "config/configuration_dialog_model.h"
 #include "config/ui/field_checks.h"
 
 #include <QGroupBox>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -17,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QGridLayout;
 
 namespace tavrel {
@@ -28,8 +31,11 @@ using ColourPicker =
     std::function<std::optional<int32_t>(int32_t initial, const QString& title, QWidget* parent)>;
 // Asks for a folder starting at `start`; the log folder text to store, or empty when cancelled.
 using FolderPicker = std::function<QString(const QString& start, QWidget* parent)>;
+// Asks for one or more calendar files in the folder `start`; their paths, or none when cancelled.
+using FilesPicker = std::function<QStringList(const QString& start, QWidget* parent)>;
 
 ColourPicker SystemColourPicker();
+FilesPicker SystemFilesPicker();
 
 // What every section shares with its window: the field checks, and redrawing after a change (the
 // whole window, or only the changed state of Save and Cancel).
@@ -124,6 +130,25 @@ private:
     QLineEdit* latitude_ = nullptr;
     QLineEdit* longitude_ = nullptr;
     QLabel* today_ = nullptr;
+};
+
+class CalendarSection final : public QGroupBox {
+public:
+    CalendarSection(HolidayFilesModel& model, SectionHost host, FilesPicker pickFiles, QWidget* parent);
+    void Show();
+
+private:
+    void Browse();
+    void ShowComing();
+
+    HolidayFilesModel& model_;
+    SectionHost host_;
+    FilesPicker pickFiles_;
+    QLineEdit* files_ = nullptr;
+    QLabel* comingCaption_ = nullptr;
+    QLabel* coming_ = nullptr;
+    QLabel* notes_ = nullptr;
+    QScrollArea* notesArea_ = nullptr;
 };
 
 } // namespace tavrel

@@ -32,7 +32,7 @@ QPushButton* CommandButton(const QString& text, const char* name, const QString&
 } // namespace
 
 ConfigurationWindow::ConfigurationWindow(ConfigurationDialogModel& model, ColourPicker pickColour,
-                                         FolderPicker pickFolder, QWidget* parent)
+                                         FolderPicker pickFolder, QWidget* parent, FilesPicker pickFiles)
     : QDialog(parent), model_(model) {
     const ConfigWindowLayout& layout = model_.Layout();
     setObjectName(layout.name);
@@ -41,7 +41,7 @@ ConfigurationWindow::ConfigurationWindow(ConfigurationDialogModel& model, Colour
     checks_ = new FieldChecks([this] { ShowModel(); }, this);
     auto* outer = new QVBoxLayout(this);
     BuildSections({*checks_, [this] { ShowModel(); }, [this] { ShowChanged(); }}, std::move(pickColour),
-                  std::move(pickFolder));
+                  std::move(pickFolder), std::move(pickFiles));
 
     save_ = CommandButton("Save", "cmdSave", "Save", this);
     cancel_ = CommandButton("Cancel Changes", "cmdCancel", "Cancel changes", this);
@@ -74,26 +74,38 @@ void ConfigurationWindow::AddMqttButton(std::function<void(QWidget* owner)> open
     buttons_->insertWidget(0, mqtt);
 }
 
-void ConfigurationWindow::BuildSections(SectionHost host, ColourPicker pickColour, FolderPicker pickFolder) {
+void ConfigurationWindow::BuildSections(SectionHost host, ColourPicker pickColour, FolderPicker pickFolder,
+                                        FilesPicker pickFiles) {
     const ConfigWindowLayout& layout = model_.Layout();
     auto* sections = new QHBoxLayout;
     static_cast<QVBoxLayout*>(this->layout())->addLayout(sections);
+    auto* left = new QVBoxLayout;
+    sections->addLayout(left);
     if (layout.boardSection) {
         boards_ = new BoardSection(model_.Boards(), host, std::move(pickFolder), this);
-        sections->addWidget(boards_, 0, Qt::AlignTop);
+        left->addWidget(boards_);
     }
-    if (!layout.colourSection)
+    if (!layout.colourSection) {
+        left->addStretch();
         return;
+    }
     colours_ = new ColourSection(model_.Colours(), host, std::move(pickColour), this);
     kill_ = new KillSection(model_.Colours(), host, this);
     location_ = new LocationSection(model_.Location(), host, this);
+    calendar_ = new CalendarSection(model_.Holidays(), host, std::move(pickFiles), this);
     auto* column = new QVBoxLayout;
-    if (layout.boardSection)
+    if (layout.boardSection) {
         column->addWidget(colours_);
-    else // on its own the section is for a small screen: side by side keeps it low
-        sections->addWidget(colours_, 0, Qt::AlignTop);
-    column->addWidget(kill_);
-    column->addWidget(location_);
+        column->addWidget(kill_);
+        column->addWidget(location_);
+        left->addWidget(calendar_);
+    } else { // on its own the section is for a small screen: two columns side by side keep it low
+        left->addWidget(colours_);
+        left->addWidget(location_);
+        column->addWidget(kill_);
+        column->addWidget(calendar_);
+    }
+    left->addStretch();
     column->addStretch();
     sections->addLayout(column);
 }
@@ -170,6 +182,8 @@ void ConfigurationWindow::ShowModel() {
         kill_->Show();
     if (location_ != nullptr)
         location_->Show();
+    if (calendar_ != nullptr)
+        calendar_->Show();
     ShowChanged();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The configuration window: the board section, the colour and kill sections, or both, as its variant
-// says, with the commands that act on the whole (Save, Cancel Changes, the menus, closing).
+// The configuration window: the board section, the colour, kill, location and calendar sections, or
+// both, as its variant says, with the commands that act on the whole (Save, Cancel Changes, the menus,
+// closing).
 
 #include "config/configuration_dialog_model.h"
 #include "config/ui/config_sections.h"
@@ -20,7 +21,7 @@ class ConfigurationWindow final : public QDialog {
     Q_OBJECT
 public:
     ConfigurationWindow(ConfigurationDialogModel& model, ColourPicker pickColour, FolderPicker pickFolder,
-                        QWidget* parent = nullptr);
+                        QWidget* parent = nullptr, FilesPicker pickFiles = SystemFilesPicker());
 
     // Shows the model's values in every control.
     void ShowModel();
@@ -34,7 +35,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildSections(SectionHost host, ColourPicker pickColour, FolderPicker pickFolder);
+    void BuildSections(SectionHost host, ColourPicker pickColour, FolderPicker pickFolder,
+                       FilesPicker pickFiles);
     void BuildMenus(QMenuBar* bar);
     void BuildColourMenu(QMenuBar* bar);
     void BuildResetMenu(QMenuBar* bar);
@@ -51,6 +53,7 @@ private:
     ColourSection* colours_ = nullptr;
     KillSection* kill_ = nullptr;
     LocationSection* location_ = nullptr;
+    CalendarSection* calendar_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QAction* menuSave_ = nullptr;

@@ -9,6 +9,7 @@
 #include "platform/environment.h"
 #include "platform/host_name.h"
 #include "shell/holiday_service.h"
+#include "shell/holidays_ahead.h"
 #include "shell/mqtt_service.h"
 #include "shell/program_context.h"
 #include "shell/startup.h"
@@ -36,6 +37,10 @@ bool OpenWith(ProgramContext& ctx, const RunningServices& running, bool nothingS
                                  nothingStored};
     targets.sunToday = [&ctx](double latitude, double longitude) {
         return SunriseSunsetText({latitude, longitude}, ctx.clock.Today(), ctx.clock.Zone());
+    };
+    targets.loadCalendarReader = LoadCalendarReader;
+    targets.holidaysAhead = [&ctx](CalendarReader& reader, const std::string& setting, int count) {
+        return ReadHolidaysAhead(reader, setting, ctx.drives, ctx.clock.Today(), count);
     };
     ConfigurationExtras extras;
     extras.keepPlacement = [&ctx](QWidget& window, const std::string& name) {
