@@ -89,6 +89,10 @@ CalendarSection::CalendarSection(HolidayFilesModel& model, SectionHost host, Fil
     notesArea_->setFrameShape(QFrame::NoFrame);
     notesArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     notesArea_->setMaximumHeight(fontMetrics().lineSpacing() * kNoteLines + 2);
+    notesArea_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    notesArea_->viewport()->setAutoFillBackground(false);
+    notes_->setAutoFillBackground(false);
+    notes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(row.label, this), 0, 0);
