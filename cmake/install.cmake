@@ -91,7 +91,7 @@ install(FILES ${tavrel_packaging}/systemd/tavreld.default DESTINATION ${CMAKE_IN
         RENAME tavreld COMPONENT tavreld)
 
 # Each package has its own documentation folder, as Debian wants (share/doc/PACKAGE with the copyright
-# and the changelog); the daemon's holds the example schedule and configuration.
+# and the changelog); the daemon's holds the example schedule, configuration and holiday calendar.
 foreach(package tavreld tavrel morvpci)
     set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${package})
     install(FILES ${PROJECT_SOURCE_DIR}/README.md ${tavrel_packaging}/debian/copyright
@@ -99,4 +99,5 @@ foreach(package tavreld tavrel morvpci)
             DESTINATION ${doc_dir} COMPONENT ${package})
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/examples/demo.run ${PROJECT_SOURCE_DIR}/examples/demo-config.reg
+              ${PROJECT_SOURCE_DIR}/examples/holidays.ics
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavreld/examples COMPONENT tavreld)

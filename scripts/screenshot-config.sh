@@ -1,5 +1,6 @@
 #!/bin/sh
-# Renders the configuration windows (combined, boards, colours, MQTT) at 100 % and 200 % to PNG files.
+# Renders the configuration windows (combined, boards, colours, MQTT) and the Calendar section alone at
+# 100 % and 200 % to PNG files.
 # Usage: scripts/screenshot-config.sh [OUTPUT_FOLDER]   (default: build/screenshots)
 set -eu
 cd "$(dirname "$0")/.."

@@ -33,4 +33,5 @@ echo docs/main-window.png
 scripts/screenshot-config.sh "$out"
 cp "$out/config-frmConfiguration-1x.png" docs/config-window.png
 cp "$out/config-frmConfigMqtt-1x.png" docs/config-mqtt-window.png
-echo docs/config-window.png docs/config-mqtt-window.png
+cp "$out/config-calendar-1x.png" docs/config-calendar.png
+echo docs/config-window.png docs/config-mqtt-window.png docs/config-calendar.png
