@@ -128,9 +128,11 @@ void CalendarSection::ShowComing() {
             const size_t i = static_cast<size_t>(c * kListRows + r);
             if (i >= coming.size())
                 break;
+            const QString name = fontMetrics().elidedText(Text(coming[i].name), Qt::ElideRight,
+                                                          fontMetrics().averageCharWidth() * kNameWidthChars);
             table +=
                 QString("<td style=\"padding-right:8px\">%1</td><td style=\"padding-right:24px\">%2</td>")
-                    .arg(Text(IsoDateText(coming[i].date)), Text(coming[i].name).toHtmlEscaped());
+                    .arg(Text(IsoDateText(coming[i].date)), name.toHtmlEscaped());
         }
         table += "</tr>";
     }
