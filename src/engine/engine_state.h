@@ -1,6 +1,8 @@
 #pragma once
 // The run-time state of the check-time timer and the kill, kept for the whole run.
 
+#include "engine/day_pair_times.h"
+
 #include <cstdint>
 #include <string>
 
@@ -31,6 +33,8 @@ struct EngineState {
     // The restart file was due but is not written yet (the disk was full, say): each tick asks again,
     // and the shell tries at most once a minute.
     bool RestartWriteOwed = false;
+    // The day's pair times, so that the tick never parses a time text or computes the sun.
+    DayPairTimes PairTimes;
 };
 
 } // namespace tavrel

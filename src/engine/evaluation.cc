@@ -24,9 +24,8 @@ std::optional<ClockSample> RelayDay(const RelayRecord& relay, const ClockSample&
     return sunday;
 }
 
-// One evaluation; the pairs' times come from `readBefore` when given, else from the texts now.
-void Evaluate(ScheduleTables& t, const Clock& clock, const BoardPairSeconds* readBefore) {
-    const ClockSample sample = SampleClock(clock);
+// One evaluation at `sample`, with the pairs' times of its date.
+void Evaluate(ScheduleTables& t, const ClockSample& sample, const BoardPairSeconds& seconds) {
     const bool holiday = t.Holidays.On(sample.date).has_value();
     for (int r = 0; r < kRelaysPerBoard; ++r) {
         if (IsSet(t.ScheduleSuspended))
@@ -43,30 +42,20 @@ void Evaluate(ScheduleTables& t, const Clock& clock, const BoardPairSeconds* rea
         const std::optional<ClockSample> day = RelayDay(relay, sample, holiday, pairs);
         if (!day || !DaysOfWeekMatch(relay.DaysOfWeek, day->weekday))
             continue;
-        const RelayPairSeconds seconds = readBefore != nullptr
-                                             ? (*readBefore)[static_cast<size_t>(r)]
-                                             : ResolveRelayPairSeconds(pairs, sample.date, &t.Sun);
-        if (!ApplyPairRules(relay, pairs, seconds, *day, t.ScheduleSuspended))
+        if (!ApplyPairRules(relay, pairs, seconds[static_cast<size_t>(r)], *day, t.ScheduleSuspended))
             return;
     }
 }
 
 } // namespace
 
-BoardPairSeconds ResolveBoardPairSeconds(ScheduleTables& t, const CalendarDate& date) {
-    BoardPairSeconds seconds{};
-    for (int r = 0; r < kRelaysPerBoard; ++r)
-        seconds[static_cast<size_t>(r)] =
-            ResolveRelayPairSeconds(PairsOfRelay(t, RelayIndex(0, r)), date, &t.Sun);
-    return seconds;
-}
-
-void EvaluateSchedule(ScheduleTables& t, const Clock& clock) {
-    Evaluate(t, clock, nullptr);
+void EvaluateSchedule(ScheduleTables& t, const Clock& clock, DayPairTimes& day) {
+    const ClockSample sample = SampleClock(clock);
+    Evaluate(t, sample, day.On(t, sample.date));
 }
 
 void EvaluateSchedule(ScheduleTables& t, const Clock& clock, const BoardPairSeconds& seconds) {
-    Evaluate(t, clock, &seconds);
+    Evaluate(t, SampleClock(clock), seconds);
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // The evaluation pass (what the schedule wants of each relay) and the output pass (what is written).
 
 #include "boardio/board_io.h"
+#include "engine/day_pair_times.h"
 #include "engine/pair_rules.h"
 #include "engine/schedule_records.h"
 #include "platform/clock.h"
@@ -9,13 +10,10 @@
 
 namespace tavrel {
 
-// The times of board 1's pairs on `date`, resolved once from the tables' texts.
-using BoardPairSeconds = std::array<RelayPairSeconds, kRelaysPerBoard>;
-BoardPairSeconds ResolveBoardPairSeconds(ScheduleTables& tables, const CalendarDate& date);
-
-// What the schedule wants of each relay of board 1 now. The tick resolves the pairs' times at each call;
-// a caller that evaluates many times over unchanged texts on one date may resolve them once and pass them.
-void EvaluateSchedule(ScheduleTables& tables, const Clock& clock);
+// What the schedule wants of each relay of board 1 now. The tick looks the pairs' times up in the day's
+// (`day` resolves them when the date, a text or the place changed); a caller that evaluates many times
+// over unchanged texts on one date may resolve them once and pass them.
+void EvaluateSchedule(ScheduleTables& tables, const Clock& clock, DayPairTimes& day);
 void EvaluateSchedule(ScheduleTables& tables, const Clock& clock, const BoardPairSeconds& seconds);
 void ApplyOutputs(ScheduleTables& tables, BoardIo& boards, MessageBoxes& boxes);
 

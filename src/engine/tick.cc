@@ -151,7 +151,7 @@ void Tick(Engine& engine, TickHost& host) {
     if (!IsSet(engine.schedule.TickRunning)) {
         engine.schedule.TickRunning = kTrue;
         if (!Suspended(engine))
-            EvaluateSchedule(engine.schedule, engine.clock);
+            EvaluateSchedule(engine.schedule, engine.clock, engine.state.PairTimes);
         if (!Suspended(engine))
             ApplyOutputsThroughFaults(engine);
         if (!Suspended(engine)) {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace tavrel {
 namespace {
 
@@ -50,6 +52,33 @@ TEST_F(TickTest, SwitchesAtTheRightSecond) {
     ASSERT_EQ(host.switches.size(), 2u);
     EXPECT_EQ(host.switches[0], (std::pair<int, int16_t>{2, kStateOn}));
     EXPECT_EQ(host.switches[1], (std::pair<int, int16_t>{2, kStateOff}));
+}
+
+// The day's times are resolved once, yet each change that moves them reaches the very next tick.
+TEST_F(TickTest, TheDaysTimesFollowAnEntryTheDateAndThePlace) {
+    ctx.settings.Latitude = "52.52"; // Berlin: sunrise after 07:00 UTC in December, before 03:00 in June
+    ctx.settings.Longitude = "13.40";
+    Schedule(0, "sunrise", "12:00:00");
+    platform.clock.Set(2026, 12, 7, 6, 30, 0);
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        bool on;
+    };
+    const Step kSteps[] = {
+        {"before sunrise", [] {}, false},
+        {"an entry", [&] { Schedule(0, "06:00:00", "12:00:00"); }, true},
+        {"the entry taken back", [&] { Schedule(0, "sunrise", "12:00:00"); }, false},
+        {"a day in June", [&] { platform.clock.Set(2027, 6, 21, 6, 30, 0); }, true},
+        {"December again", [&] { platform.clock.Set(2026, 12, 7, 6, 30, 0); }, false},
+        {"a place in its summer", [&] { ctx.settings.Latitude = "-33.90"; }, true},
+        {"no place", [&] { ctx.settings.Latitude = ""; }, false},
+    };
+    for (const Step& step : kSteps) {
+        step.change();
+        Tick(ctx.engine, host);
+        EXPECT_EQ(Outputs() & 1, step.on ? 1 : 0) << step.what;
+    }
 }
 
 TEST_F(TickTest, ABoardThatDiffersFromTheDemandIsRewritten) {
