@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -161,6 +162,38 @@ private slots:
         h.TickAndDraw();
         QVERIFY2(on->accessibleDescription().contains("does not run today: no location set"),
                  qPrintable(on->accessibleDescription()));
+    }
+
+    // At the panels' smallest width (a small window scrolls them, never narrows them further) every
+    // stored form of a time shows whole while its box is not edited; a fixed time keeps the box's font.
+    void everyStoredTimeShowsWholeAtThePanelsSmallestWidth() {
+        Harness h;
+        QVERIFY(QTest::qWaitForWindowExposed(&h.window));
+        auto* area = h.Find<QWidget>("relayPanelsArea");
+        h.window.resize(h.window.size() - (area->size() - area->minimumSizeHint()));
+        QApplication::processEvents();
+        QCOMPARE(area->width(), area->minimumSizeHint().width());
+        h.ctx.settings.Latitude = "52.52";
+        h.ctx.settings.Longitude = "13.40";
+        const TimePair kPairs[] = {{"sunrise-11:59:59", "sunset+11:59:59", kFalse},
+                                   {"sunrise+01:15", "dusk+00:00:30", kFalse},
+                                   {"00:00:00", "23:59:59", kFalse}};
+        for (int p = 0; p < 3; ++p)
+            h.ctx.schedule.TimeArray[PairIndex(3, p)] = kPairs[p];
+        h.view->LoadFromTables();
+        h.TickAndDraw();
+        for (int p = 0; p < 3; ++p)
+            for (const char* side : {"txtStartTime_%1", "txtEndTime_%1"}) {
+                auto* box = h.window.findChild<EntryBox*>(QString(side).arg(PairIndex(3, p)));
+                const int width = QFontMetrics(box->shownFont()).horizontalAdvance(box->text());
+                QVERIFY2(width <= box->textRoom(), qPrintable(QString("%1: %2 pixels in a room of %3")
+                                                                  .arg(box->text())
+                                                                  .arg(width)
+                                                                  .arg(box->textRoom())));
+                QVERIFY(box->textRoom() < box->contentsRect().width());
+                if (p == 2)
+                    QCOMPARE(box->shownFont(), box->font());
+            }
     }
 
     void aTypedFullStopShowsAsAColon() {

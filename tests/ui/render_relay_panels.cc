@@ -1,7 +1,9 @@
 // Renders the relay panels with the demo schedule to a PNG, in a window of the given size:
-//   render_relay_panels OUT.png WIDTH HEIGHT [fault|sun]   (set QT_SCALE_FACTOR for other screen scales)
-// With "fault", relay 1 reads back OFF whatever is written, as a failed relay driver would; with "sun",
-// relay 4 follows the sun in Berlin, and the tool tip of its first ON time is drawn beside it.
+//   render_relay_panels OUT.png WIDTH HEIGHT [fault|sun|longsun]   (set QT_SCALE_FACTOR for other scales)
+// WIDTH HEIGHT "least least" is the smallest window that shows every panel whole: each panel at its
+// smallest. With "fault", relay 1 reads back OFF whatever is written, as a failed relay driver would; with
+// "sun", relay 4 follows the sun in Berlin, and the tool tip of its first ON time is drawn beside it;
+// "longsun" adds the longest forms a sun-based time is stored in to relay 4's other pairs, with no tool tip.
 
 #include "engine/tick.h"
 #include "mainwindow/ui/relay_panels_view.h"
@@ -45,10 +47,12 @@ void DemoColours(ProgramContext& ctx) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool fault = argc == 5 && std::string(argv[4]) == "fault";
-    const bool sun = argc == 5 && std::string(argv[4]) == "sun";
+    const std::string mode = argc == 5 ? argv[4] : "";
+    const bool fault = mode == "fault";
+    const bool longSun = mode == "longsun";
+    const bool sun = mode == "sun" || longSun;
     if (argc != 4 && !fault && !sun) {
-        std::fprintf(stderr, "usage: %s OUT.png WIDTH HEIGHT [fault|sun]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUT.png WIDTH|least HEIGHT|least [fault|sun|longsun]\n", argv[0]);
         return 2;
     }
     QApplication app(argc, argv);
@@ -78,6 +82,11 @@ int main(int argc, char** argv) {
         ctx.schedule.TimeArray[PairIndex(3, 1)] = {"06:00:00", "sunrise+00:15", kFalse};
         ctx.schedule.Sun.SetZone(&berlin);
     }
+    if (longSun) {
+        ctx.schedule.TimeArray[PairIndex(3, 2)] = {"sunrise+01:15", "dusk+00:00:30", kFalse};
+        ctx.schedule.TimeArray[PairIndex(3, 3)] = {"sunrise-11:59:59", "sunset+11:59:59", kFalse};
+        ctx.schedule.TimeArray[PairIndex(3, 4)] = {"dawn-00:45", "sunrise+00:00:05", kFalse};
+    }
 
     test::RecordingHost host;
     QMainWindow window;
@@ -87,8 +96,14 @@ int main(int argc, char** argv) {
     window.setCentralWidget(view);
     window.statusBar()->showMessage(
         "19:00:00   07/12/2026   Timer Running   demo.run   CBRelay08 300 Active");
-    window.resize(std::atoi(argv[2]), std::atoi(argv[3]));
+    const bool least = std::string(argv[2]) == "least";
+    window.resize(least ? 1024 : std::atoi(argv[2]), least ? 768 : std::atoi(argv[3]));
     window.show();
+    const QWidget* area = view->findChild<QWidget*>("relayPanelsArea");
+    if (least) {
+        QApplication::processEvents();
+        window.resize(window.size() - (area->size() - area->minimumSizeHint()));
+    }
     Tick(ctx.engine, host);
     if (fault) {
         t.platform.SetStuck({{0x300, 0xfe, 0x00}});
@@ -99,7 +114,7 @@ int main(int argc, char** argv) {
     }
     view->ApplyDisplayState();
     QApplication::processEvents();
-    if (sun) {
+    if (sun && !longSun) {
         // A grab holds no tool tip window: draw the box's tool tip as one would show under the mouse.
         auto* box = view->findChild<QWidget*>(QString("txtStartTime_%1").arg(PairIndex(3, 0)));
         auto* tip = new QLabel(box->toolTip(), &window);
@@ -115,7 +130,6 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
     }
     const bool saved = window.grab().save(argv[1]);
-    const QWidget* area = view->findChild<QWidget*>("relayPanelsArea");
     const QWidget* panel = view->findChild<QWidget*>("fraRelayGroup_0");
     std::printf("%s: panels %dx%d (least %dx%d), one panel least %dx%d\n", argv[1], area->width(),
                 area->height(), area->minimumSizeHint().width(), area->minimumSizeHint().height(),

@@ -1,15 +1,76 @@
 #include "mainwindow/ui/panel_widgets.h"
 
+#include "mainwindow/ui/text_fit.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
 #include <algorithm>
 
 namespace tavrel {
 
-EntryBox::EntryBox(Kind kind, int index, QWidget* parent) : QLineEdit(parent), kind_(kind), index_(index) {}
+EntryBox::EntryBox(Kind kind, int index, QWidget* parent)
+    : QLineEdit(parent), kind_(kind), index_(index), shown_(font()) {
+    if (isTimeBox())
+        connect(this, &QLineEdit::textChanged, this, &EntryBox::Refit);
+}
+
+int EntryBox::textRoom() const {
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    const QRect r =
+        style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).marginsRemoved(textMargins());
+    // The line edit keeps 2 pixels either side of its text, and one more for the cursor past its end.
+    return r.width() - 2 * 2 - 2;
+}
+
+void EntryBox::Refit() {
+    const QFont fitted = isTimeBox() ? FontThatFits(font(), text(), textRoom()) : font();
+    if (fitted == shown_)
+        return;
+    shown_ = fitted;
+    update();
+}
+
+void EntryBox::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    Refit();
+}
+
+void EntryBox::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        Refit();
+}
+
+// While the box is edited, or its text fits in its own font, the line edit draws itself.
+void EntryBox::paintEvent(QPaintEvent* event) {
+    if (hasFocus() || shown_ == font()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &p, this);
+    const QRect r =
+        style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).marginsRemoved(textMargins());
+    const int room = textRoom();
+    const QRect line(r.x() + (r.width() - room) / 2, r.y(), room, r.height());
+    p.setFont(shown_);
+    p.setPen(palette().color(QPalette::Text));
+    // Past the narrowest font only (a box far narrower than any panel makes it): the tool tip holds it all.
+    const QString shown = FitsIn(shown_, text(), room)
+                              ? text()
+                              : QFontMetrics(shown_).elidedText(text(), Qt::ElideMiddle, room);
+    p.drawText(line,
+               static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment())) | Qt::AlignVCenter,
+               shown);
+}
 
 void EntryBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

@@ -9,7 +9,9 @@ namespace tavrel {
 
 enum class EntryKind { Name, StartTime, EndTime, DaysOfWeek, CycleCode };
 
-// A box of a relay panel. Enter moves on as Tab does; a time box turns a typed "." into ":".
+// A box of a relay panel. Enter moves on as Tab does; a time box turns a typed "." into ":". A time box
+// shows a text too wide for it ("sunrise-01:15:30" in a narrow panel) whole, in narrower or smaller
+// letters, instead of scrolling it out of sight; while it is being edited it is drawn as typed.
 class EntryBox final : public QLineEdit {
     Q_OBJECT
 public:
@@ -21,6 +23,10 @@ public:
     int index() const { return index_; }
     bool isTimeBox() const { return kind_ == Kind::StartTime || kind_ == Kind::EndTime; }
 
+    // The width the text has inside the frame, and the font it is shown in while not being edited.
+    int textRoom() const;
+    const QFont& shownFont() const { return shown_; }
+
 signals:
     void entered(tavrel::EntryBox* box);
     void leaving(tavrel::EntryBox* box, Qt::FocusReason reason);
@@ -29,10 +35,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void Refit();
+
     Kind kind_;
     int index_;
+    QFont shown_;
 };
 
 // A label that reports clicks, for the manual, invert, stop, counter and icon controls. Once made
