@@ -31,7 +31,7 @@ std::optional<HolidayRule> ParseHolidayRule(std::string_view text) {
 
 void HolidayDays::SetLookup(Lookup lookup) {
     lookup_ = std::move(lookup);
-    asked_ = false;
+    Forget();
 }
 
 const std::optional<std::string>& HolidayDays::On(const CalendarDate& date) const {

@@ -4,6 +4,7 @@
 
 #include "platform/clock.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -30,13 +31,19 @@ public:
     // Asks `lookup` from now on (none: no day is a holiday). Forgets the day's answer.
     void SetLookup(Lookup lookup);
     // The calendar changed: the next question asks it again.
-    void Forget() { asked_ = false; }
+    void Forget() {
+        asked_ = false;
+        ++version_;
+    }
+    // Counts the calendar's changes, so that what was taken from it can tell when to ask again.
+    uint64_t Version() const { return version_; }
 
     // The holiday on `date`, or nothing; the lookup is asked only when the date differs from the last.
     const std::optional<std::string>& On(const CalendarDate& date) const;
 
 private:
     Lookup lookup_;
+    uint64_t version_ = 0;
     mutable bool asked_ = false;
     mutable CalendarDate day_{};
     mutable std::optional<std::string> holiday_;

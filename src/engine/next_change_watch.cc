@@ -2,8 +2,6 @@
 
 #include "engine/local_day.h"
 
-#include <map>
-
 namespace tavrel {
 
 namespace {
@@ -31,15 +29,20 @@ std::string RelaySignature(const ScheduleTables& t, int r) {
 
 // The worker must not ask the live calendar: it is read again at a reload on this thread and goes with
 // its service at the close. The days it looks at are asked here, on the tick's thread, and handed over.
-HolidayDays::Lookup HolidaysAhead(const ScheduleTables& live, const CalendarDate& today) {
-    std::map<int64_t, std::string> days;
+std::shared_ptr<const HolidayDaysAhead> AskHolidaysAhead(const ScheduleTables& live,
+                                                         const CalendarDate& today) {
+    auto days = std::make_shared<HolidayDaysAhead>();
     const int64_t first = DaysFromCivil(today);
     for (int64_t d = first; d <= first + kNextChangeHorizonSeconds / 86400 + 1; ++d)
         if (const std::optional<std::string>& name = live.Holidays.On(CivilFromDays(d)))
-            days.emplace(d, *name);
+            days->emplace(d, *name);
+    return days;
+}
+
+HolidayDays::Lookup LookupIn(std::shared_ptr<const HolidayDaysAhead> days) {
     return [days = std::move(days)](const CalendarDate& date) -> std::optional<std::string> {
-        const auto it = days.find(DaysFromCivil(date));
-        return it == days.end() ? std::nullopt : std::optional<std::string>(it->second);
+        const auto it = days->find(DaysFromCivil(date));
+        return it == days->end() ? std::nullopt : std::optional<std::string>(it->second);
     };
 }
 
@@ -60,12 +63,20 @@ bool NextChangeWatch::AfterTick(const ScheduleTables& live, const Clock& clock, 
     RelayMask wanted{};
     bool any = false;
     std::string day = DaySignature(live, now.date);
-    const bool newDay = day != day_;
+    bool everyRelay = day != day_;
     day_ = std::move(day);
+    // A calendar read again (start, reload, a saved configuration, a new day) may move any relay's
+    // change; the days ahead are asked only then, and a reading that changed none of them changes nothing.
+    if (everyRelay || live.Holidays.Version() != calendarVersion_ || !holidays_) {
+        calendarVersion_ = live.Holidays.Version();
+        std::shared_ptr<const HolidayDaysAhead> ahead = AskHolidaysAhead(live, now.date);
+        everyRelay = everyRelay || !holidays_ || *ahead != *holidays_;
+        holidays_ = std::move(ahead);
+    }
     for (int r = 0; r < kRelaysPerBoard; ++r) {
         std::string signature = RelaySignature(live, r);
         const auto i = static_cast<size_t>(r);
-        wanted[i] = newDay || signature != relays_[i];
+        wanted[i] = everyRelay || signature != relays_[i];
         any = any || wanted[i];
         relays_[i] = std::move(signature);
     }
@@ -77,7 +88,7 @@ bool NextChangeWatch::AfterTick(const ScheduleTables& live, const Clock& clock, 
                 wanted[i] = wanted[i] || job_->wanted[i];
         // A cyclic relay's toggle is read from the live count, so the copy is taken as the tick left it.
         job_ = Job{live, now, clock.MonotonicMs(), &clock.Zone(), wanted};
-        job_->tables.Holidays.SetLookup(HolidaysAhead(live, now.date));
+        job_->tables.Holidays.SetLookup(LookupIn(holidays_));
         if (!thread_.joinable())
             thread_ = std::thread([this] { Run(); });
         wake_.notify_all();

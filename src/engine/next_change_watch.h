@@ -5,12 +5,17 @@
 #include "engine/next_change.h"
 
 #include <condition_variable>
+#include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
 
 namespace tavrel {
+
+// The holidays of the days a question looks at, by day number.
+using HolidayDaysAhead = std::map<int64_t, std::string>;
 
 class NextChangeWatch {
 public:
@@ -36,6 +41,8 @@ private:
     // Tick thread only: what the last questions were asked about.
     std::string day_;
     std::array<std::string, kRelaysPerBoard> relays_;
+    uint64_t calendarVersion_ = 0;
+    std::shared_ptr<const HolidayDaysAhead> holidays_;
     // Worker's, under the mutex: every relay's latest answer.
     NextChanges answer_{};
     std::mutex mutex_;

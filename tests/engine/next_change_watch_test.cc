@@ -44,5 +44,21 @@ TEST_F(NextChangeWatchTest, AnEntryAsksAgainAndKeepsTheOthers) {
     EXPECT_EQ(second[1]->second, 12 * 3600 + 1);
 }
 
+// A calendar read while the relays stand still (a reload, a saved configuration) reaches the answers
+// at once, not at the next switch or midnight.
+TEST_F(NextChangeWatchTest, ACalendarLoadedAsksAgain) {
+    ctx.schedule.RelayArray[0].Holiday = HolidayRule::Skip;
+    ctx.schedule.TimeArray[PairIndex(0, 0)] = {"10:00:00", "11:00:00", kFalse};
+    ASSERT_TRUE(TickAndAwait()[0].has_value());
+
+    ctx.schedule.Holidays.SetLookup([](const CalendarDate& date) -> std::optional<std::string> {
+        return date == CalendarDate{2026, 12, 7} ? std::optional<std::string>("Closing day") : std::nullopt;
+    });
+    platform.clock.Advance(1000);
+    const NextChanges after = TickAndAwait();
+    ASSERT_TRUE(after[0].has_value());
+    EXPECT_EQ(after[0]->date, (CalendarDate{2026, 12, 8}));
+}
+
 } // namespace
 } // namespace tavrel
