@@ -124,6 +124,8 @@ int Run(int argc, char** argv, const Options& options) {
     QtMessageBoxes boxes;
     SystemPlatform system(home, boxes);
     ProgramContext ctx(system.Services());
+    ctx.traces = &std::cerr;
+    ctx.programName = "tavrel";
     InstallStopRequestHandlers();
     // Made before the MQTT service, whose network thread wakes it: it outlives the service.
     QtTickHost host(ctx);

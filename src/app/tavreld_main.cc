@@ -97,6 +97,7 @@ int RunCommand(const std::string& home, const std::string& runFile) {
     SystemPlatform system(home, boxes);
     ProgramContext ctx(system.Services());
     ctx.notices = &std::cerr;
+    ctx.traces = &std::cerr;
     InstallStopRequestHandlers();
     InstallReloadRequestHandler();
 

@@ -22,6 +22,8 @@ public:
     virtual void ShutDownComputer() = 0;
     // A line for the person running the program besides the event log (tavreld: standard error).
     virtual void Notice(const std::string& /*line*/) {}
+    // A line every program says on standard error, with or without a window (a kill).
+    virtual void Trace(const std::string& /*line*/) {}
 };
 
 } // namespace tavrel

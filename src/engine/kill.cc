@@ -51,12 +51,12 @@ std::string KillSourceText(const Engine& engine) {
            std::to_string(s.KillBySignalInputNum + 1) + ")";
 }
 
-// One line in the event log and one for the person running the program, for each kill.
+// One line in the event log and one on standard error, for each kill.
 void ReportKill(Engine& engine, bool closeCancelled = false) {
     const std::string detail =
         KillSourceText(engine) + ": " + KillActionText(engine.settings, closeCancelled);
     engine.events.LogEvent("Kill", detail);
-    engine.events.Notice("Kill " + detail);
+    engine.events.Trace("Kill " + detail);
 }
 } // namespace
 

@@ -35,6 +35,7 @@ public:
     }
     void ShutDownComputer() override { inner_.ShutDownComputer(); }
     void Notice(const std::string& line) override { inner_.Notice(line); }
+    void Trace(const std::string& line) override { inner_.Trace(line); }
     bool due = false;
 
 private:

@@ -28,6 +28,7 @@
 #include "shell/shell_events.h"
 
 #include <iosfwd>
+#include <string>
 
 namespace tavrel {
 
@@ -79,6 +80,9 @@ struct ProgramContext {
     // Where lines for the person running the program go besides the event log (tavreld: stderr; the
     // window shows its state in the status bar instead).
     std::ostream* notices = nullptr;
+    // Where every program says what must be seen even with a window open (a kill), led by its name.
+    std::ostream* traces = nullptr;
+    std::string programName = "tavreld";
 
     // A configuration store for one operation, already showing its diagnostics.
     clsConfiguration NewConfiguration();

@@ -26,6 +26,11 @@ void ShellEvents::Notice(const std::string& line) {
         *ctx_.notices << "tavreld: " << line << "\n";
 }
 
+void ShellEvents::Trace(const std::string& line) {
+    if (ctx_.traces != nullptr)
+        *ctx_.traces << ctx_.programName << ": " << line << "\n";
+}
+
 void ShellEvents::ShutDownComputer() {
     clsRunOnBootOnceAlways(ctx_.regApi, ctx_.boxes).SetRunMeNever();
     std::string error;

@@ -17,6 +17,7 @@ public:
                              const std::string (&inputTexts)[kBoardSlots]) override;
     void ShutDownComputer() override;
     void Notice(const std::string& line) override;
+    void Trace(const std::string& line) override;
 
 private:
     ProgramContext& ctx_;

@@ -30,4 +30,17 @@ wait "$pid" || rc=$?
 log=$(ls "$TAVREL_HOME"/drive_c/Tavrel_*.Log)
 grep -q " ReStart \*\*\*\*\*\* System Stopped & Restarted \*\*\*\*\*\*" "$log" || fail "no ReStart event"
 grep -q " Timer Started Restart After Crash" "$log" || fail "no Timer Started event"
-echo "1 passed, 0 failed"
+
+# A kill is said on stderr by the window as well as in the event log.
+set_config KillBySignal 1
+set_config KillBySignalGoesHigh 1
+set_config KillMiscEnableDelay 1
+set_port_byte 769 1
+run_file "$(restart_file)" "Beacon|All Days|OS|0|0|0|0|0|00:00:00|23:59:59"
+"$TAVREL" >"$TAVREL_HOME/out" 2>"$TAVREL_HOME/err" &
+pid=$!
+PIDS+=("$pid")
+wait_for "$TAVREL_HOME/err" "tavrel: Kill by signal (board 1, input 1): no kill action set, nothing done"
+kill -TERM "$pid"
+wait "$pid" || fail "tavrel did not end with 0 after the kill"
+echo "2 passed, 0 failed"
