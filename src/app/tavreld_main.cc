@@ -51,8 +51,11 @@ void PrintLines(const std::vector<std::string>& lines) {
 // returns the reader's result.
 template <class Print> int WithRunFile(const std::string& home, const std::string& path, Print print) {
     ConsoleMessageBoxes boxes(std::cerr);
-    SystemPlatform system(home, boxes);
+    SystemPlatform system(home, boxes, RegistryAccess::ReadOnly); // a question never writes
     ProgramContext ctx(system.Services());
+    // Only what the answer needs is read from the settings; the event log stays off, as a question
+    // leaves no line in it.
+    ctx.settings.LoggingOnOff = kFalse;
     InitialiseNewSchedule(ctx.schedule);
     ctx.NewConfiguration().LoadLocation();
     std::string folder;

@@ -25,4 +25,11 @@ after=$(preview 2027-08-09)
 grep -q "^Holiday:" <<<"$after" && fail "a working day named as a holiday"
 relay 1 <<<"$after" | grep -qx "  OFF all day" && fail "the SKIP relay does not run the day after"
 relay 2 <<<"$after" | grep -qx "  OFF all day" && fail "relay 2 does not run on a working Monday"
-echo "1 passed, 0 failed"
+
+# A preview is a question: it writes no event log line, and makes no settings file where there was none.
+logs=$(find "$TAVREL_HOME" -name '*.Log')
+[[ -z $logs ]] || fail "--preview wrote to the event log: $(cat $logs)"
+rm -r "$TAVREL_HOME/registry"
+preview 2027-07-28 >/dev/null
+[[ ! -e $TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg ]] || fail "--preview made a settings file"
+echo "2 passed, 0 failed"
