@@ -49,9 +49,10 @@ void PrintLines(const std::vector<std::string>& lines) {
 
 // Reads the run file at `path` into a context of its own and, when it was read, hands it to `print`;
 // returns the reader's result.
-template <class Print> int WithRunFile(const std::string& home, const std::string& path, Print print) {
+template <class Print>
+int WithRunFile(const std::string& home, const std::string& path, RegistryAccess access, Print print) {
     ConsoleMessageBoxes boxes(std::cerr);
-    SystemPlatform system(home, boxes, RegistryAccess::ReadOnly); // a question never writes
+    SystemPlatform system(home, boxes, access);
     ProgramContext ctx(system.Services());
     // Only what the answer needs is read from the settings; the event log stays off, as a question
     // leaves no line in it.
@@ -68,13 +69,14 @@ template <class Print> int WithRunFile(const std::string& home, const std::strin
 }
 
 int PrintScheduleCommand(const std::string& home, const std::string& path) {
-    return WithRunFile(home, path, [](const ProgramContext& ctx) {
+    return WithRunFile(home, path, RegistryAccess::ReadWrite, [](const ProgramContext& ctx) {
         PrintSchedule(ctx.schedule, ctx.settings, ctx.clock.Today(), std::cout);
     });
 }
 
 int PreviewCommand(const std::string& home, const std::string& path, const CalendarDate& date) {
-    return WithRunFile(home, path, [&home, &date](ProgramContext& ctx) {
+    // A question never writes: no settings file is made where there is none.
+    return WithRunFile(home, path, RegistryAccess::ReadOnly, [&home, &date](ProgramContext& ctx) {
         ctx.settings.HolidayFiles = StoredHolidayFilesSetting(home, std::cerr);
         HolidayService holidays(ctx,
                                 [](const std::string& line) { std::cerr << "tavreld: " << line << "\n"; });
