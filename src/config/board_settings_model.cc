@@ -240,12 +240,15 @@ std::string BoardSettingsModel::RelayName(int board, int relay) const {
     return boards_[board].RelayNames[static_cast<size_t>(relay)];
 }
 
-void BoardSettingsModel::SetRelayName(int board, int relay, const std::string& name) {
+bool BoardSettingsModel::SetRelayName(int board, int relay, const TypedText& name) {
+    if (RefusedAsUnholdable(name, "a relay name", boxes_))
+        return false;
     std::string& stored = Record(board).RelayNames[static_cast<size_t>(relay)];
-    if (stored != name) {
-        stored = name;
+    if (stored != name.text) {
+        stored = name.text;
         changes_.Mark();
     }
+    return true;
 }
 
 int16_t BoardRecord::*BoardSettingsModel::OptionMember(BoardOption option) {

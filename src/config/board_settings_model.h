@@ -3,6 +3,7 @@
 // value, default relay names and options, plus the overlap warning and the log folder. Entries are checked
 // when their field is left; a refused entry keeps the focus and never reaches the board table.
 
+#include "common/typed_text.h"
 #include "config/config_dialog_types.h"
 
 #include <array>
@@ -39,7 +40,8 @@ public:
     bool LeaveAddress(int board, AddressColumn column, const std::string& text);
 
     std::string RelayName(int board, int relay) const;
-    void SetRelayName(int board, int relay, const std::string& name);
+    // False, with a box naming it, when the name holds a character the settings cannot.
+    bool SetRelayName(int board, int relay, const TypedText& name);
     int16_t Option(int board, BoardOption option) const;
     void SetOption(int board, BoardOption option, bool on);
 

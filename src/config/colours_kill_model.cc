@@ -142,12 +142,15 @@ void ColoursKillModel::LeaveEnableDelay(const std::string& text) {
     Store(settings_.KillMiscEnableDelay, static_cast<int16_t>(n));
 }
 
-void ColoursKillModel::LeaveButtonName(const std::string& text) {
-    buttonNameText_ = text;
-    if (text != settings_.KillMiscButtonName) {
-        settings_.KillMiscButtonName = text;
+bool ColoursKillModel::LeaveButtonName(const TypedText& text) {
+    if (RefusedAsUnholdable(text, "the kill button's name", boxes_))
+        return false;
+    buttonNameText_ = text.text;
+    if (text.text != settings_.KillMiscButtonName) {
+        settings_.KillMiscButtonName = text.text;
         changes_.Mark();
     }
+    return true;
 }
 
 void ColoursKillModel::ResetColours() {

@@ -2,6 +2,7 @@
 // The colour and kill section of the configuration windows. Kill settings and group colours are edited
 // in the settings at once; the status colours wait in the buttons until Save.
 
+#include "common/typed_text.h"
 #include "config/config_dialog_types.h"
 
 #include <array>
@@ -50,7 +51,8 @@ public:
     bool LeaveBoardNumber(const std::string& text);
     bool LeaveInputNumber(const std::string& text);
     void LeaveEnableDelay(const std::string& text);
-    void LeaveButtonName(const std::string& text);
+    // False, with a box naming it, when the name holds a character the settings cannot.
+    bool LeaveButtonName(const TypedText& text);
 
     void ResetColours();
     void ResetKillOptions();

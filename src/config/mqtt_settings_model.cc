@@ -82,10 +82,14 @@ std::string MqttSettingsModel::Text(const MqttField& field) const {
     return ValueText(*field.setting->row, entered_);
 }
 
-bool MqttSettingsModel::Leave(const MqttField& field, const std::string& text, std::string& reason) {
+bool MqttSettingsModel::Leave(const MqttField& field, const TypedText& text, std::string& reason) {
     reason.clear();
+    if (!text.unholdable.empty()) {
+        reason = UnholdableReason(text, "this setting");
+        return false;
+    }
     MqttSettings tried = entered_;
-    if (!ApplyMqttSetting(tried, *field.setting, text, reason))
+    if (!ApplyMqttSetting(tried, *field.setting, text.text, reason))
         return false;
     entered_ = std::move(tried);
     return true;

@@ -3,6 +3,7 @@
 // to the table appears here by itself), each entry checked as `tavreld --config set` checks it; Save hands
 // the rows that changed on, and nothing else.
 
+#include "common/typed_text.h"
 #include "config/mqtt_record.h"
 #include "config/setting_names.h"
 #include "platform/message_box.h"
@@ -34,7 +35,7 @@ public:
     std::string Text(const MqttField& field) const;
     // False, with the same reason `--config set` gives, when the entry is refused; the field keeps its
     // last good value then.
-    bool Leave(const MqttField& field, const std::string& text, std::string& reason);
+    bool Leave(const MqttField& field, const TypedText& text, std::string& reason);
 
     // The settings as entered, saved or not (what "Test connection" tries).
     const MqttSettings& Entered() const { return entered_; }

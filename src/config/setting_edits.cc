@@ -73,8 +73,7 @@ bool ApplyBoardSetting(BoardSettingsModel& boards, const SettingName& setting, c
         return AddressText(value, reason) &&
                boards.LeaveAddress(b, static_cast<AddressColumn>(setting.index), value);
     case SettingKind::RelayName:
-        boards.SetRelayName(b, setting.index, value);
-        return true;
+        return boards.SetRelayName(b, setting.index, {value, {}});
     case SettingKind::BoardOption: {
         bool on = false;
         if (!ZeroOrOne(value, on, reason))
@@ -133,8 +132,7 @@ bool ApplyColourKillSetting(ColoursKillModel& colours, const SettingName& settin
         colours.SetGoesHigh(setting.kind == SettingKind::KillGoesHigh ? on : !on);
         return true;
     case SettingKind::KillButtonName:
-        colours.LeaveButtonName(value);
-        return true;
+        return colours.LeaveButtonName({value, {}});
     case SettingKind::KillEnableDelay:
         if (!IsWholeNumber(value)) {
             reason = "\"" + value + "\" is not a whole number";

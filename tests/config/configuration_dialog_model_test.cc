@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace tavrel {
 namespace {
 
@@ -47,11 +49,42 @@ protected:
     ProgramContext& ctx = t.ctx;
 };
 
+// A name is kept in the settings' single-byte text; a character that text has no byte for is refused with a
+// box that names it, and the name stays as it was.
+TEST_F(ConfigDialog, ANameTheSettingsCannotHoldIsRefusedByItsCharacter) {
+    ConfigurationDialogModel model(ConfigWindow::frmConfiguration, Targets());
+    struct Case {
+        const char* field;
+        std::function<bool(const TypedText&)> leave;
+        const std::string& stored;
+    };
+    const Case cases[] = {
+        {"relay name", [&](const TypedText& name) { return model.Boards().SetRelayName(0, 2, name); },
+         ctx.schedule.BoardArray[0].RelayNames[2]},
+        {"kill button name", [&](const TypedText& name) { return model.Colours().LeaveButtonName(name); },
+         ctx.settings.KillMiscButtonName},
+    };
+    for (const Case& c : cases) {
+        EXPECT_TRUE(c.leave(TypedFromUtf8("K\u00fcche \u20ac"))) << c.field;
+        EXPECT_EQ(c.stored, "K\xFC"
+                            "che \x80")
+            << c.field;
+        const size_t boxes = t.platform.boxes.Count();
+        EXPECT_FALSE(c.leave(TypedFromUtf8("\u0141\u00f3d\u017a"))) << c.field;
+        EXPECT_EQ(c.stored, "K\xFC"
+                            "che \x80")
+            << c.field;
+        ASSERT_EQ(t.platform.boxes.Count(), boxes + 1) << c.field;
+        EXPECT_EQ(t.platform.boxes.Last().lines.at(0).rfind("\"\u0141\" cannot be stored in ", 0), 0u)
+            << t.platform.boxes.Last().lines.at(0);
+    }
+}
+
 TEST_F(ConfigDialog, CloseAnsweredNoLeavesTheHiveAndTheSettingsAsBefore) {
     const std::string hive = Hive();
     ConfigurationDialogModel model(ConfigWindow::frmConfiguration, Targets());
     model.Colours().PickGroupColour(2, 0x0000FF);
-    model.Colours().LeaveButtonName("Panic");
+    model.Colours().LeaveButtonName({"Panic", {}});
     model.Boards().LeaveAddress(0, AddressColumn::Base, "2A0");
     t.platform.boxes.setNextAnswer(MsgResult::No);
     EXPECT_EQ(model.RequestClose(), CloseAnswer::Close);

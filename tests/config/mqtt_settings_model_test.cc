@@ -43,12 +43,19 @@ TEST(MqttSettingsModelTest, RefusedEntriesKeepTheLastGoodValue) {
         {"TopicPrefix", "home/#", false, ""},
         {"Enabled", "yes", false, "0"},
         {"Host", "broker.lan", true, "broker.lan"},
+        {"Password", "K\u00fcche\u20ac", true,
+         "K\xFC"
+         "che\x80"},
+        {"TlsCaFile", "/etc/\u0141\u00f3d\u017a.pem", false, ""},
     };
     for (const Case& c : cases) {
         MqttSettingsModel m({}, {});
         std::string reason;
-        EXPECT_EQ(m.Leave(FieldNamed(m, c.name), c.text, reason), c.taken) << c.name << " " << c.text;
+        EXPECT_EQ(m.Leave(FieldNamed(m, c.name), TypedFromUtf8(c.text), reason), c.taken)
+            << c.name << " " << c.text;
         EXPECT_EQ(reason.empty(), c.taken) << reason;
+        const std::string lost = TypedFromUtf8(c.text).unholdable;
+        EXPECT_TRUE(lost.empty() || reason.find("\"" + lost + "\"") != std::string::npos) << reason;
         EXPECT_EQ(m.Text(FieldNamed(m, c.name)), c.shown) << c.name << " " << c.text;
     }
 }
@@ -64,18 +71,18 @@ TEST(MqttSettingsModelTest, SaveHandsOnOnlyTheRowsThatChanged) {
             saved.emplace_back(r->name);
     });
     std::string reason;
-    ASSERT_TRUE(m.Leave(FieldNamed(m, "Host"), "old", reason));
+    ASSERT_TRUE(m.Leave(FieldNamed(m, "Host"), {"old", {}}, reason));
     EXPECT_FALSE(m.Changed());
     m.Save();
     EXPECT_TRUE(saved.empty());
-    ASSERT_TRUE(m.Leave(FieldNamed(m, "Password"), " s3cret ", reason));
-    ASSERT_TRUE(m.Leave(FieldNamed(m, "Discovery"), "0", reason));
+    ASSERT_TRUE(m.Leave(FieldNamed(m, "Password"), {" s3cret ", {}}, reason));
+    ASSERT_TRUE(m.Leave(FieldNamed(m, "Discovery"), {"0", {}}, reason));
     EXPECT_TRUE(m.Changed());
     m.Save();
     EXPECT_EQ(saved, (std::vector<std::string>{"Password", "Discovery"}));
     EXPECT_EQ(savedWith.Password, " s3cret ");
     EXPECT_FALSE(m.Changed());
-    ASSERT_TRUE(m.Leave(FieldNamed(m, "Host"), "new", reason));
+    ASSERT_TRUE(m.Leave(FieldNamed(m, "Host"), {"new", {}}, reason));
     m.CancelChanges();
     EXPECT_EQ(m.Text(FieldNamed(m, "Host")), "old");
 }

@@ -60,9 +60,11 @@ void Sample(Settings& s, ScheduleTables& t) {
         r.LogBoard = 1;
         r.RunNoBoard = b == 0 ? 1 : 0;
         for (int n = 0; n < kRelaysPerBoard; ++n)
-            r.RelayNames[static_cast<size_t>(n)] =
-                b == 0 && n == 0 ? "Porch Light" : "Relay " + std::to_string(n + 1);
+            r.RelayNames[static_cast<size_t>(n)] = "Relay " + std::to_string(n + 1);
     }
+    t.BoardArray[0].RelayNames[0] = "Porch Light";
+    t.BoardArray[0].RelayNames[1] = "K\xFC" // as the settings keep it: Windows-1252
+                                    "che";
 }
 
 } // namespace

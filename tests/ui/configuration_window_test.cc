@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 using namespace tavrel;
@@ -27,9 +28,12 @@ class ConfigurationWindowTest : public QObject {
 
     struct Fixture {
         explicit Fixture(ConfigWindow variant, std::optional<int32_t> pick = std::nullopt,
-                         bool nothingStored = false) {
+                         bool nothingStored = false,
+                         const std::function<void(ProgramContext&)>& stored = {}) {
             ctx.schedule.BoardArray[0].ChipSetType = "CBRelay08";
             ctx.schedule.BoardArray[0].BaseAddress = 0x300;
+            if (stored)
+                stored(ctx);
             ConfigurationTargets targets{ctx.settings,
                                          ctx.schedule.BoardArray,
                                          ctx.schedule.RelayGroupColors,
@@ -194,6 +198,59 @@ private slots:
         QVERIFY(f.Find<QComboBox>("cmbBaseAddress_0") == nullptr);
         QVERIFY(!f.Find<QAction>("mnuResetAddress")->isVisible());
         QCOMPARE(f.window->windowTitle(), QString("Tavrel Configuration Color Preferences"));
+    }
+
+    // A name typed in the window is kept in the settings' single-byte text and a stored one shows as it was
+    // written; a character that text has no byte for is refused by name, the stored name kept.
+    void namesTravelInTheSettingsSingleByteText() {
+        struct Case {
+            const char* field;
+            bool typedKeyByKey; // a relay name is taken as it is typed, the button name when it is left
+            std::string& (*stored)(ProgramContext&);
+        };
+        const Case cases[] = {
+            {"txtRelayName_1", true,
+             [](ProgramContext& c) -> std::string& { return c.schedule.BoardArray[0].RelayNames[1]; }},
+            {"txtKillMiscButtonName", false,
+             [](ProgramContext& c) -> std::string& { return c.settings.KillMiscButtonName; }},
+        };
+        for (const Case& c : cases) {
+            Fixture f(ConfigWindow::frmConfiguration);
+            QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+            auto* field = f.Find<QLineEdit>(c.field);
+            QVERIFY2(field != nullptr, c.field);
+            const auto type = [&](const QString& text) {
+                field->setFocus(Qt::OtherFocusReason);
+                field->selectAll();
+                QCoreApplication::processEvents();
+                for (const QChar ch : text) // keyClicks takes Latin-1 only
+                    QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+                if (!c.typedKeyByKey)
+                    QTest::keyClick(field, Qt::Key_Tab);
+                QCoreApplication::processEvents();
+            };
+            const QString typed = QString::fromUtf8("K\u00fcche \u20ac");
+            const std::string stored = "K\xFC"
+                                       "che \x80";
+            type(typed);
+            QCOMPARE(c.stored(f.ctx), stored);
+            const size_t boxes = f.t.platform.boxes.Count();
+            type(QString::fromUtf8("\u0141"));
+            QCOMPARE(c.stored(f.ctx), stored);
+            QCOMPARE(field->text(), typed);
+            QCOMPARE(f.t.platform.boxes.Count(), boxes + 1);
+            std::string said;
+            for (const std::string& line : f.t.platform.boxes.Last().lines)
+                said += line;
+            QVERIFY2(said.find("\u0141") != std::string::npos, said.c_str());
+            type({}); // the name kept is taken again as the field is left
+            QTest::mouseClick(f.Find<QPushButton>("cmdSave"), Qt::LeftButton);
+            QVERIFY(f.Hive().find("=\"K\u00fcche \u20ac\"") != std::string::npos);
+
+            Fixture shown(ConfigWindow::frmConfiguration, std::nullopt, false,
+                          [&c](ProgramContext& ctx) { c.stored(ctx) = "Gr\xFCn"; });
+            QCOMPARE(shown.Find<QLineEdit>(c.field)->text(), QString::fromUtf8("Gr\u00fcn"));
+        }
     }
 
     void aFirstRunCanSaveTheDefaultsAsTheyAre() {

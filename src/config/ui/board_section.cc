@@ -2,6 +2,7 @@
 // and tool tips from the settings table.
 
 #include "boardio/chip_set_types.h"
+#include "common/ui/stored_text.h"
 #include "config/settings_table.h"
 #include "config/ui/config_sections.h"
 #include "resources/config_strings.h"
@@ -46,8 +47,8 @@ void SetList(QComboBox* combo, const std::vector<std::string>& entries, const st
     const QSignalBlocker blocker(combo);
     combo->clear();
     for (const std::string& e : entries)
-        combo->addItem(QString::fromStdString(e));
-    combo->setEditText(QString::fromStdString(text));
+        combo->addItem(FromStored(e));
+    combo->setEditText(FromStored(text));
 }
 
 } // namespace
@@ -88,7 +89,7 @@ void BoardSection::BuildBoard(QGridLayout* grid, int b) {
         c.chipSetType->addItem(QString::fromUtf8(t.data(), static_cast<int>(t.size())));
     grid->addWidget(c.chipSetType, 1, col);
     host_.checks.Add(c.chipSetType, [this, b, &c] {
-        return model_.LeaveChipSetType(b, c.chipSetType->currentText().toStdString());
+        return model_.LeaveChipSetType(b, ToStored(c.chipSetType->currentText()).text);
     });
 
     for (const SettingRow* field : RowsOfKind(SettingKind::Address)) {
@@ -98,7 +99,7 @@ void BoardSection::BuildBoard(QGridLayout* grid, int b) {
         grid->addWidget(combo, 2 + field->index, col);
         const auto column = static_cast<AddressColumn>(field->index);
         host_.checks.Add(combo, [this, b, column, combo] {
-            return model_.LeaveAddress(b, column, combo->currentText().toStdString());
+            return model_.LeaveAddress(b, column, ToStored(combo->currentText()).text);
         });
     }
 
@@ -109,8 +110,10 @@ void BoardSection::BuildBoard(QGridLayout* grid, int b) {
         name->setAccessibleName(board + Text(names.plain, r));
         name->setToolTip(ConfigTip(names.tip));
         connect(name, &QLineEdit::textEdited, this, [this, b, r](const QString& text) {
-            model_.SetRelayName(b, r, text.toStdString());
-            host_.showChanged();
+            if (model_.SetRelayName(b, r, ToStored(text)))
+                host_.showChanged();
+            else
+                host_.showModel();
         });
         c.names[static_cast<size_t>(r)] = name;
         grid->addWidget(name, kNameRow + r, col);
@@ -179,7 +182,7 @@ void BoardSection::Show() {
         const BoardFieldTexts& t = model_.Texts(b);
         {
             const QSignalBlocker blocker(c.chipSetType);
-            c.chipSetType->setEditText(QString::fromStdString(t.chipSetType));
+            c.chipSetType->setEditText(FromStored(t.chipSetType));
         }
         const std::string* texts[4] = {&t.baseAddress, &t.inputAddress, &t.cntlAddress, &t.portConfigValue};
         for (size_t f = 0; f < 4; ++f)
@@ -187,7 +190,7 @@ void BoardSection::Show() {
         c.address[3]->setEnabled(t.portConfigEnabled);
         for (int r = 0; r < kRelaysPerBoard; ++r) {
             QLineEdit* name = c.names[static_cast<size_t>(r)];
-            const QString text = QString::fromStdString(model_.RelayName(b, r));
+            const QString text = FromStored(model_.RelayName(b, r));
             if (name->text() != text)
                 name->setText(text);
         }

@@ -1,5 +1,6 @@
 // The kill section of the configuration window, its captions and tool tips from the settings table.
 
+#include "common/ui/stored_text.h"
 #include "config/settings_table.h"
 #include "config/ui/config_sections.h"
 
@@ -69,14 +70,11 @@ void KillSection::BuildFields() {
     delay_ = Field(OnlyRow(SettingKind::KillEnableDelay));
     for (QLineEdit* e : {board_, input_})
         e->setMaximumWidth(48);
-    host_.checks.Add(board_, [this] { return model_.LeaveBoardNumber(board_->text().toStdString()); });
-    host_.checks.Add(input_, [this] { return model_.LeaveInputNumber(input_->text().toStdString()); });
-    host_.checks.Add(name_, [this] {
-        model_.LeaveButtonName(name_->text().toStdString());
-        return true;
-    });
+    host_.checks.Add(board_, [this] { return model_.LeaveBoardNumber(ToStored(board_->text()).text); });
+    host_.checks.Add(input_, [this] { return model_.LeaveInputNumber(ToStored(input_->text()).text); });
+    host_.checks.Add(name_, [this] { return model_.LeaveButtonName(ToStored(name_->text())); });
     host_.checks.Add(delay_, [this] {
-        model_.LeaveEnableDelay(delay_->text().toStdString());
+        model_.LeaveEnableDelay(ToStored(delay_->text()).text);
         return true;
     });
 }
@@ -144,10 +142,10 @@ void KillSection::Show() {
     }
     goesHigh_->setChecked(model_.GoesHigh());
     goesLow_->setChecked(model_.GoesLow());
-    board_->setText(QString::fromStdString(model_.BoardNumberText()));
-    input_->setText(QString::fromStdString(model_.InputNumberText()));
-    name_->setText(QString::fromStdString(model_.ButtonNameText()));
-    delay_->setText(QString::fromStdString(model_.EnableDelayText()));
+    board_->setText(FromStored(model_.BoardNumberText()));
+    input_->setText(FromStored(model_.InputNumberText()));
+    name_->setText(FromStored(model_.ButtonNameText()));
+    delay_->setText(FromStored(model_.EnableDelayText()));
     ShowWarning();
 }
 

@@ -1,6 +1,7 @@
 // The Location section of the configuration window: latitude, longitude and today's sun times at the
 // place typed, redrawn at each key.
 
+#include "common/ui/stored_text.h"
 #include "config/ui/config_sections.h"
 
 #include <QFormLayout>
@@ -34,10 +35,10 @@ QLineEdit* LocationSection::Field(Coordinate which, const char* name, const QStr
     e->setToolTip(tip);
     connect(e, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
     connect(e, &QLineEdit::textEdited, this, [this, which](const QString& text) {
-        model_.Type(which, text.toStdString());
+        model_.Type(which, ToStored(text).text);
         ShowToday();
     });
-    host_.checks.Add(e, [this, e, which] { return model_.Leave(which, e->text().toStdString()); });
+    host_.checks.Add(e, [this, e, which] { return model_.Leave(which, ToStored(e->text()).text); });
     return e;
 }
 
@@ -47,8 +48,8 @@ void LocationSection::ShowToday() {
 }
 
 void LocationSection::Show() {
-    latitude_->setText(QString::fromStdString(model_.Text(Coordinate::Latitude)));
-    longitude_->setText(QString::fromStdString(model_.Text(Coordinate::Longitude)));
+    latitude_->setText(FromStored(model_.Text(Coordinate::Latitude)));
+    longitude_->setText(FromStored(model_.Text(Coordinate::Longitude)));
     ShowToday();
 }
 

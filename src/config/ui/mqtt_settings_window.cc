@@ -1,5 +1,7 @@
 #include "config/ui/mqtt_settings_window.h"
 
+#include "common/ui/stored_text.h"
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFormLayout>
@@ -100,7 +102,9 @@ void MqttSettingsWindow::AddField(const MqttField& field, QFormLayout* form) {
         auto* box = new QCheckBox(Q(field.label), this);
         box->setObjectName("chk" + name);
         box->setAccessibleName(Q(field.accessible));
-        connect(box, &QCheckBox::clicked, this, [this, &field](bool on) { Leave(field, on ? "1" : "0"); });
+        connect(box, &QCheckBox::clicked, this, [this, &field](bool on) {
+            Leave(field, {on ? "1" : "0", {}});
+        });
         checks_[&field] = box;
         form->addRow(box);
         return;
@@ -111,7 +115,7 @@ void MqttSettingsWindow::AddField(const MqttField& field, QFormLayout* form) {
     if (field.kind == MqttFieldKind::Secret)
         edit->setEchoMode(QLineEdit::Password);
     connect(edit, &QLineEdit::editingFinished, this,
-            [this, &field, edit] { Leave(field, edit->text().toStdString()); });
+            [this, &field, edit] { Leave(field, ToStored(edit->text())); });
     texts_[&field] = edit;
     auto* label = new QLabel(Q(field.label), this);
     label->setBuddy(edit);
@@ -123,7 +127,7 @@ void MqttSettingsWindow::AddField(const MqttField& field, QFormLayout* form) {
     connect(browse, &QPushButton::clicked, this, [this, &field, edit] {
         const QString chosen = pickFile_ ? pickFile_(edit->text(), this) : QString();
         if (!chosen.isEmpty())
-            Leave(field, chosen.toStdString());
+            Leave(field, ToStored(chosen));
     });
     auto* row = new QHBoxLayout;
     row->addWidget(edit, 1);
@@ -133,14 +137,14 @@ void MqttSettingsWindow::AddField(const MqttField& field, QFormLayout* form) {
 
 void MqttSettingsWindow::ShowModel() {
     for (const auto& [field, edit] : texts_)
-        edit->setText(Q(model_.Text(*field)));
+        edit->setText(FromStored(model_.Text(*field)));
     for (const auto& [field, box] : checks_)
         box->setChecked(model_.Text(*field) == "1");
     save_->setEnabled(model_.Changed());
     cancel_->setEnabled(model_.Changed());
 }
 
-void MqttSettingsWindow::Leave(const MqttField& field, const std::string& text) {
+void MqttSettingsWindow::Leave(const MqttField& field, const TypedText& text) {
     std::string reason;
     if (model_.Leave(field, text, reason))
         problem_->clear();
@@ -152,7 +156,7 @@ void MqttSettingsWindow::Leave(const MqttField& field, const std::string& text) 
 bool MqttSettingsWindow::CommitTexts() {
     for (const auto& [field, edit] : texts_) {
         std::string reason;
-        if (!model_.Leave(*field, edit->text().toStdString(), reason)) {
+        if (!model_.Leave(*field, ToStored(edit->text()), reason)) {
             problem_->setText(Q(field->setting->name + ": " + reason + "."));
             edit->setFocus();
             return false;
@@ -166,7 +170,7 @@ void MqttSettingsWindow::TestClicked() {
     if (tester_ != nullptr || !CommitTexts())
         return;
     const MqttSettings tried = model_.Entered();
-    result_->setText(QString("Trying %1:%2 ...").arg(Q(tried.Host)).arg(tried.Port));
+    result_->setText(QString("Trying %1:%2 ...").arg(FromStored(tried.Host)).arg(tried.Port));
     test_->setEnabled(false);
     tester_ = QThread::create([this, tried] { emit testFinished(Q(check_(tried))); });
     tester_->start();

@@ -47,7 +47,7 @@ private:
     void AddField(const MqttField& field, QFormLayout* form);
     // Every text field's entry handed to the model; false (with the reason shown) when one is refused.
     bool CommitTexts();
-    void Leave(const MqttField& field, const std::string& text);
+    void Leave(const MqttField& field, const TypedText& text);
     void TestClicked();
     void SaveClicked();
 

@@ -1,6 +1,6 @@
 #include "mainwindow/ui/relay_panel.h"
 
-#include "platform/hive/text_encoding.h"
+#include "common/ui/stored_text.h"
 #include "resources/main_window_strings.h"
 
 #include <QComboBox>
@@ -25,10 +25,6 @@ QColor ToQColor(BgrColour colour) {
 QColor TextOn(BgrColour colour) {
     const Rgb rgb = TextColourOn(colour);
     return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
-QString FromStored(const std::string& text) {
-    return QString::fromStdString(Cp1252ToUtf8(text));
 }
 
 QString ToolTip(int id) {

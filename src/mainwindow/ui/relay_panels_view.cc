@@ -1,5 +1,6 @@
 #include "mainwindow/ui/relay_panels_view.h"
 
+#include "common/ui/stored_text.h"
 #include "engine/counters.h"
 #include "engine/relay_commands.h"
 #include "engine/relay_display.h"
@@ -8,7 +9,6 @@
 #include "mainwindow/sun_box_note.h"
 #include "mainwindow/ui/panel_widgets.h"
 #include "mainwindow/ui/relay_panel.h"
-#include "platform/hive/text_encoding.h"
 #include "shell/program_context.h"
 
 #include <QGridLayout>
@@ -18,10 +18,6 @@
 namespace tavrel {
 
 namespace {
-
-std::string ToStored(const QString& text) {
-    return Utf8ToCp1252(text.toStdString());
-}
 
 constexpr int kColumns = 4;
 
@@ -120,7 +116,7 @@ void RelayPanelsView::Leave(EntryBox* box, Qt::FocusReason reason) {
         reason == Qt::MenuBarFocusReason || !isVisible())
         return;
     validating_ = true;
-    const std::string text = ToStored(box->text());
+    const std::string text = ToStored(box->text()).text;
     const int i = box->index();
     EntryOutcome out;
     switch (box->kind()) {
@@ -140,7 +136,7 @@ void RelayPanelsView::Leave(EntryBox* box, Qt::FocusReason reason) {
         out = entry_->LeaveCycleCode(i, text);
         break;
     }
-    const QString shown = QString::fromStdString(Cp1252ToUtf8(out.shown));
+    const QString shown = FromStored(out.shown);
     if (shown != box->text())
         box->setText(shown);
     ApplyDisplayState();
@@ -163,7 +159,7 @@ void RelayPanelsView::Edited(EntryBox* box, const QString& text) {
 
 void RelayPanelsView::ChooseIcon(int relay) {
     const QString path = panels_[static_cast<size_t>(relay)]->ChooseIcon();
-    entry_->SetIconFile(relay, ToStored(path));
+    entry_->SetIconFile(relay, ToStored(path).text);
     ApplyDisplayState();
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 namespace tavrel {
 
@@ -51,6 +52,22 @@ uint32_t Unit(const std::string& bytes, size_t i) {
     return static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8);
 }
 
+// The code point that starts at `i` and the bytes it takes; -1 bytes for a malformed sequence.
+std::pair<uint32_t, int> NextCodePoint(const std::string& text, size_t i) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    const int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
+    if (extra < 0 || (extra > 0 && i + static_cast<size_t>(extra) >= text.size()))
+        return {0, -1};
+    uint32_t cp = extra == 0 ? b : b & (0x3F >> extra);
+    for (int k = 1; k <= extra; ++k) {
+        const auto c = static_cast<unsigned char>(text[i + static_cast<size_t>(k)]);
+        if ((c & 0xC0) != 0x80)
+            return {0, -1};
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    return {cp, extra + 1};
+}
+
 } // namespace
 
 std::string Cp1252ToUtf8(const std::string& text) {
@@ -66,33 +83,23 @@ std::string Utf8ToCp1252(const std::string& text) {
     out.reserve(text.size());
     size_t i = 0;
     while (i < text.size()) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
-        const bool truncated = extra > 0 && i + static_cast<size_t>(extra) >= text.size();
-        if (extra < 0 || truncated) {
-            out += '?';
-            ++i;
-            continue;
-        }
-        uint32_t cp = extra == 0 ? b : b & (0x3F >> extra);
-        bool ok = true;
-        for (int k = 1; k <= extra; ++k) {
-            const auto c = static_cast<unsigned char>(text[i + static_cast<size_t>(k)]);
-            if ((c & 0xC0) != 0x80) {
-                ok = false;
-                break;
-            }
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        if (!ok) {
-            out += '?';
-            ++i;
-            continue;
-        }
-        out += ToCp1252(cp);
-        i += static_cast<size_t>(extra) + 1;
+        const auto [cp, length] = NextCodePoint(text, i);
+        out += length < 0 ? '?' : ToCp1252(cp);
+        i += static_cast<size_t>(length < 0 ? 1 : length);
     }
     return out;
+}
+
+std::string FirstCharacterNotInCp1252(const std::string& text) {
+    size_t i = 0;
+    while (i < text.size()) {
+        const auto [cp, length] = NextCodePoint(text, i);
+        const size_t taken = static_cast<size_t>(length < 0 ? 1 : length);
+        if (length < 0 || (cp != '?' && ToCp1252(cp) == '?'))
+            return text.substr(i, taken);
+        i += taken;
+    }
+    return {};
 }
 
 std::string Utf16LeToUtf8(const std::string& bytes) {

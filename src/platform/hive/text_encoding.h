@@ -8,6 +8,9 @@ namespace tavrel {
 std::string Cp1252ToUtf8(const std::string& text);
 // Characters that Windows-1252 cannot hold become "?"; so do malformed sequences.
 std::string Utf8ToCp1252(const std::string& text);
+// The first character of UTF-8 `text` that Windows-1252 has no byte for, as it stands there; "" when
+// Utf8ToCp1252 keeps every character.
+std::string FirstCharacterNotInCp1252(const std::string& text);
 // `bytes` without its byte-order mark; unpaired surrogates become U+FFFD.
 std::string Utf16LeToUtf8(const std::string& bytes);
 
