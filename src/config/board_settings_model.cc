@@ -108,9 +108,14 @@ std::vector<std::string> BoardSettingsModel::AddressList(int board, AddressColum
     return list;
 }
 
-bool BoardSettingsModel::LeaveChipSetType(int board, const std::string& text) {
+bool BoardSettingsModel::LeaveChipSetType(int board, const TypedText& typed) {
     BoardRecord& r = Record(board);
     BoardFieldTexts& t = TextsOf(board);
+    if (RefusedAsUnholdable(typed, "a board type", boxes_)) {
+        t.chipSetType = r.ChipSetType;
+        return false;
+    }
+    const std::string& text = typed.text;
     t.chipSetType = text;
     if (text == r.ChipSetType)
         return true;

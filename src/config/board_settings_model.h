@@ -36,7 +36,8 @@ public:
     void Refresh();
 
     // Field left with `text`; false = refused, the focus stays in the field.
-    bool LeaveChipSetType(int board, const std::string& text);
+    // A type the list does not hold is taken as typed, unless the settings cannot hold one of its characters.
+    bool LeaveChipSetType(int board, const TypedText& typed);
     bool LeaveAddress(int board, AddressColumn column, const std::string& text);
 
     std::string RelayName(int board, int relay) const;

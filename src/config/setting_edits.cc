@@ -67,7 +67,7 @@ bool ApplyBoardSetting(BoardSettingsModel& boards, const SettingName& setting, c
             reason = "\"" + value + "\" is not a board type; the list holds " + OfferedTypes();
             return false;
         }
-        return boards.LeaveChipSetType(b, type);
+        return boards.LeaveChipSetType(b, {type, {}});
     }
     case SettingKind::Address:
         return AddressText(value, reason) &&

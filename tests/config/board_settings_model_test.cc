@@ -38,7 +38,7 @@ protected:
 TEST_F(BoardSettings, FireCrackerChosenWithAnInputAddressAsksAndCancelKeepsTheOldType) {
     EXPECT_EQ(model.Texts(0).inputAddress, "301");
     boxes.setNextAnswer(MsgResult::Cancel);
-    EXPECT_FALSE(model.LeaveChipSetType(0, "FireCracker"));
+    EXPECT_FALSE(model.LeaveChipSetType(0, {"FireCracker", {}}));
     EXPECT_EQ(boxes.Last().title, "FireCracker CM17a offers Limited functions");
     EXPECT_EQ(boxes.Last().Text(), "Accept Limitations?");
     EXPECT_EQ(boxes.Last().buttons, MsgButtons::OkCancel);
@@ -47,7 +47,7 @@ TEST_F(BoardSettings, FireCrackerChosenWithAnInputAddressAsksAndCancelKeepsTheOl
     EXPECT_FALSE(changes.changed);
 
     boxes.setNextAnswer(MsgResult::Ok);
-    EXPECT_TRUE(model.LeaveChipSetType(0, "FireCracker"));
+    EXPECT_TRUE(model.LeaveChipSetType(0, {"FireCracker", {}}));
     EXPECT_EQ(tables.BoardArray[0].ChipSetType, "FireCracker");
     // No port address is left behind to be taken for a COM port or a house code.
     EXPECT_EQ(tables.BoardArray[0].BaseAddress, 0);
@@ -60,7 +60,7 @@ TEST_F(BoardSettings, FireCrackerChosenWithAnInputAddressAsksAndCancelKeepsTheOl
 
 TEST_F(BoardSettings, LeavingFireCrackerWarnsAndClearsTheAddresses) {
     EXPECT_EQ(model.Texts(1).baseAddress, "FireCOMM2");
-    EXPECT_TRUE(model.LeaveChipSetType(1, "CBRelay08"));
+    EXPECT_TRUE(model.LeaveChipSetType(1, {"CBRelay08", {}}));
     EXPECT_EQ(boxes.Last().title, "Warning!");
     EXPECT_EQ(boxes.Last().lines, (std::vector<std::string>{"Setting Base and Control Address to 0", "",
                                                             "You must enter new values"}));

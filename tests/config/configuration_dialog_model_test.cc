@@ -49,8 +49,8 @@ protected:
     ProgramContext& ctx = t.ctx;
 };
 
-// A name is kept in the settings' single-byte text; a character that text has no byte for is refused with a
-// box that names it, and the name stays as it was.
+// A name (a relay's, a board type typed in, the kill button's) is kept in the settings' single-byte text; a
+// character that text has no byte for is refused with a box that names it, and the name stays as it was.
 TEST_F(ConfigDialog, ANameTheSettingsCannotHoldIsRefusedByItsCharacter) {
     ConfigurationDialogModel model(ConfigWindow::frmConfiguration, Targets());
     struct Case {
@@ -61,6 +61,8 @@ TEST_F(ConfigDialog, ANameTheSettingsCannotHoldIsRefusedByItsCharacter) {
     const Case cases[] = {
         {"relay name", [&](const TypedText& name) { return model.Boards().SetRelayName(0, 2, name); },
          ctx.schedule.BoardArray[0].RelayNames[2]},
+        {"board type", [&](const TypedText& name) { return model.Boards().LeaveChipSetType(0, name); },
+         ctx.schedule.BoardArray[0].ChipSetType},
         {"kill button name", [&](const TypedText& name) { return model.Colours().LeaveButtonName(name); },
          ctx.settings.KillMiscButtonName},
     };

@@ -89,7 +89,7 @@ void BoardSection::BuildBoard(QGridLayout* grid, int b) {
         c.chipSetType->addItem(QString::fromUtf8(t.data(), static_cast<int>(t.size())));
     grid->addWidget(c.chipSetType, 1, col);
     host_.checks.Add(c.chipSetType, [this, b, &c] {
-        return model_.LeaveChipSetType(b, ToStored(c.chipSetType->currentText()).text);
+        return model_.LeaveChipSetType(b, ToStored(c.chipSetType->currentText()));
     });
 
     for (const SettingRow* field : RowsOfKind(SettingKind::Address)) {
