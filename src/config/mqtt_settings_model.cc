@@ -1,6 +1,7 @@
 #include "config/mqtt_settings_model.h"
 
 #include "config/setting_edits.h"
+#include "platform/hive/text_encoding.h"
 
 #include <string_view>
 #include <type_traits>
@@ -89,8 +90,10 @@ bool MqttSettingsModel::Leave(const MqttField& field, const TypedText& text, std
         return false;
     }
     MqttSettings tried = entered_;
-    if (!ApplyMqttSetting(tried, *field.setting, text.text, reason))
+    if (!ApplyMqttSetting(tried, *field.setting, text.text, reason)) {
+        reason = Cp1252ToUtf8(reason); // it quotes the entry, in the settings' text
         return false;
+    }
     entered_ = std::move(tried);
     return true;
 }
