@@ -143,13 +143,15 @@ constexpr SettingRow Kept(const char* name, std::string Settings::*member, int o
 }
 
 template <typename M>
-constexpr SettingRow Mqtt(const char* name, M member, K kind, R rule, int order, SettingDefault d) {
+constexpr SettingRow Mqtt(const char* name, M member, K kind, R rule, int order, SettingDefault d,
+                          bool programText = false) {
     return {.name = name,
             .key = kMqtt,
             .group = G::Mqtt,
             .kind = kind,
             .member = member,
             .rule = rule,
+            .programText = programText,
             .storeOrder = kMqttOrder + order,
             .firstRun = d};
 }
@@ -185,6 +187,7 @@ constexpr auto kRows = std::to_array<SettingRow>({
      .kind = K::RelayName,
      .member = RelayNameSlot{},
      .rule = R::Text,
+     .programText = true,
      .count = kRelaysPerBoard,
      .storeOrder = kBoardOrder + 9,
      .firstRun = {0, "Relay %i"},
@@ -298,6 +301,7 @@ constexpr auto kRows = std::to_array<SettingRow>({
      .kind = K::KillButtonName,
      .member = &Settings::KillMiscButtonName,
      .rule = R::TextOrKill,
+     .programText = true,
      .storeOrder = 11,
      .firstRun = {0, "Kill"},
      .saveDefault = SaveDefault::Blank,
@@ -328,12 +332,12 @@ constexpr auto kRows = std::to_array<SettingRow>({
     Place("Longitude", &Settings::Longitude, 1, "txtLongitude", "Longitude", "longitude"),
 
     Mqtt("Enabled", &MqttSettings::Enabled, K::MqttFlag, R::WholeFlag, 0, {0}),
-    Mqtt("Host", &MqttSettings::Host, K::MqttText, R::TrimmedText, 1, {0, "localhost"}),
+    Mqtt("Host", &MqttSettings::Host, K::MqttText, R::TrimmedText, 1, {0, "localhost"}, true),
     Mqtt("Port", &MqttSettings::Port, K::MqttPort, R::PortNumber, 2, {kMqttDefaultPort}),
-    Mqtt("ClientId", &MqttSettings::ClientId, K::MqttText, R::TrimmedText, 3, {}),
-    Mqtt("TopicPrefix", &MqttSettings::TopicPrefix, K::MqttText, R::TrimmedText, 4, {}),
-    Mqtt("Username", &MqttSettings::Username, K::MqttText, R::TrimmedText, 5, {}),
-    Mqtt("Password", &MqttSettings::Password, K::MqttPassword, R::Secret, 6, {}),
+    Mqtt("ClientId", &MqttSettings::ClientId, K::MqttText, R::TrimmedText, 3, {}, true),
+    Mqtt("TopicPrefix", &MqttSettings::TopicPrefix, K::MqttText, R::TrimmedText, 4, {}, true),
+    Mqtt("Username", &MqttSettings::Username, K::MqttText, R::TrimmedText, 5, {}, true),
+    Mqtt("Password", &MqttSettings::Password, K::MqttPassword, R::Secret, 6, {}, true),
     Mqtt("TlsCaFile", &MqttSettings::TlsCaFile, K::MqttText, R::TrimmedText, 7, {}),
     Mqtt("TlsSystemCa", &MqttSettings::TlsSystemCa, K::MqttFlag, R::WholeFlag, 10, {0}),
     Mqtt("Discovery", &MqttSettings::Discovery, K::MqttFlag, R::WholeFlag, 8, {1}),

@@ -114,6 +114,9 @@ struct SettingRow {
     SettingKind kind;
     SettingMember member;
     LoadRule rule;
+    // A name or text in the program's Windows-1252, which a console or a window shows and takes in its own
+    // encoding; numbers, listed words and paths (the bytes the file system takes) are not.
+    bool programText = false;
     int index = 0;           // the kind's own number (see SettingKind)
     int count = 1;           // instances: 8 relay names, 8 group colours
     int storeOrder = 0;      // place in the load and the save

@@ -1,11 +1,13 @@
 #include "shell/config_command.h"
 
+#include "common/typed_text.h"
 #include "config/board_value_check.h"
 #include "config/configuration.h"
 #include "config/configuration_dialog_model.h"
 #include "config/setting_edits.h"
 #include "config/setting_names.h"
 #include "mqtt/mqtt_settings.h"
+#include "platform/console_text.h"
 #include "platform/host_name.h"
 #include "shell/config_damage.h"
 #include "shell/program_context.h"
@@ -92,12 +94,13 @@ std::vector<ShownSetting> ShowAll(ConfigurationDialogModel& model, const Configu
     return shown;
 }
 
-void PrintLine(std::ostream& out, const std::string& name, const ShownSetting& shown) {
-    out << "  " << std::left << std::setw(22) << name << " ";
+void PrintLine(std::ostream& out, const SettingName& s, const ShownSetting& shown) {
+    const std::string value = s.row->programText ? ConsoleTextFromProgram(shown.value) : shown.value;
+    out << "  " << std::left << std::setw(22) << s.name << " ";
     if (shown.note.empty())
-        out << shown.value;
+        out << value;
     else
-        out << std::setw(14) << shown.value << " (" << shown.note << ")";
+        out << std::setw(14) << value << " (" << shown.note << ")";
     out << "\n";
 }
 
@@ -122,7 +125,7 @@ void PrintAll(std::ostream& out, ConfigurationDialogModel& model, const Configur
             group = s.group;
             out << (i == 0 ? "" : "\n") << "[" << group << "]\n";
         }
-        PrintLine(out, s.name, shown[i]);
+        PrintLine(out, s, shown[i]);
     }
 }
 
@@ -165,6 +168,23 @@ bool PasswordValue(const std::string& given, std::istream& in, std::string& valu
     return true;
 }
 
+// A name or text as typed into the console, in the program's text; false (with `reason`) when it holds a
+// character the settings cannot hold. A password's character is not named: others may see the terminal.
+bool ProgramTextValue(const SettingName& s, std::string& value, std::string& reason) {
+    if (!s.row->programText)
+        return true;
+    const ConsoleEntry entry = ProgramTextFromConsole(value);
+    if (entry.unholdable.empty()) {
+        value = entry.text;
+        return true;
+    }
+    reason = s.kind == SettingKind::MqttPassword
+                 ? "it holds a character the settings cannot hold: they hold only the letters and signs of "
+                   "Windows-1252 (Western European)"
+                 : UnholdableReason({entry.text, entry.unholdable}, s.name);
+    return false;
+}
+
 // One NAME VALUE through the window's model; false (after saying why) when refused.
 bool ApplyOne(SetWork& work, const SettingName& s, std::string value, std::ostream& err) {
     work.boxes.shown.clear();
@@ -172,6 +192,7 @@ bool ApplyOne(SetWork& work, const SettingName& s, std::string value, std::ostre
     const bool secret = s.kind == SettingKind::MqttPassword;
     const std::string said = secret ? "" : " \"" + value + "\"";
     const bool accepted = (!secret || PasswordValue(value, work.in, value, reason)) &&
+                          ProgramTextValue(s, value, reason) &&
                           ApplySetting(work.model, work.settings, s, value, reason, &work.mqtt);
     if (accepted && IsMqtt(s))
         work.mqttSet.push_back(&s);
@@ -267,7 +288,7 @@ int SaveEdits(ProgramContext& ctx, SystemPlatform& system, ConfigurationDialogMo
         const bool newId = !idStored && s.row == &RowOf(&MqttSettings::ClientId) && after[i].note.empty();
         if ((saveConfig && !IsMqtt(s) && after[i].value != before[i].value) || newId ||
             std::find(work.mqttSet.begin(), work.mqttSet.end(), &s) != work.mqttSet.end())
-            PrintLine(out, s.name, after[i]);
+            PrintLine(out, s, after[i]);
     }
     out << "tavreld: saved. A running tavreld takes the change on SIGHUP (systemctl reload).\n";
     return 0;

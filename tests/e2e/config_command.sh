@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # tavreld --config: a listing writes nothing; a valid set changes the hive and the next start uses it; a
 # refused value leaves the hive byte for byte as it was and says the configuration window's message;
-# presets and resets; the MQTT key; a damaged hive is listed and left as it is.
+# presets and resets; the MQTT key; names in the terminal's UTF-8; a damaged hive is listed and left as it is.
 source "$(dirname "$0")/lib.sh"
 new_home
 HIVE="$TAVREL_HOME/registry/HKEY_LOCAL_MACHINE.reg"
@@ -88,6 +88,19 @@ id=$(grep '^"ClientId"' "$HIVE")
 "$TAVRELD" --config set Enabled 0 >/dev/null && "$TAVRELD" --config set Enabled 1 >/dev/null || fail "MQTT off and on"
 [[ $(grep '^"ClientId"' "$HIVE") == "$id" ]] || fail "the ClientId changed"
 "$TAVRELD" --config set Enabled 0 >/dev/null || fail "MQTT could not be switched off"
+
+# Names from a UTF-8 terminal are kept in the settings' Windows-1252 (the hive file shows that text in
+# UTF-8) and listed back in UTF-8; a character Windows-1252 has not is refused by name; a path stays the
+# bytes the file system takes.
+"$TAVRELD" --config set Brd1RNam1 Küche LogFilePath "$TAVREL_HOME/Küche/" >/dev/null || fail "a name with ü was refused"
+grep -qF '"Brd1RNam1"="Küche"' "$HIVE" || fail "the name was not stored as Windows-1252: $(grep Brd1RNam1 "$HIVE")"
+grep -qF "\"LogFilePath\"=\"$TAVREL_HOME/KÃ¼che/\"" "$HIVE" || fail "the path was converted: $(grep LogFilePath "$HIVE")"
+"$TAVRELD" --config >"$TAVREL_HOME/list" || fail "--config did not list"
+grep -qE "^  Brd1RNam1 +Küche$" "$TAVREL_HOME/list" || fail "the name was not listed in UTF-8: $(grep Brd1RNam1 "$TAVREL_HOME/list")"
+grep -qF "  LogFilePath            $TAVREL_HOME/Küche/" "$TAVREL_HOME/list" || fail "the path was not listed as given"
+cp "$HIVE" "$TAVREL_HOME/before.reg"
+refused Brd1RNam2 Łódź
+grep -qF '"Ł" cannot be stored in Brd1RNam2' "$TAVREL_HOME/err" || fail "Ł was not refused by name: $(cat "$TAVREL_HOME/err")"
 
 # A damaged hive: the listing says so and names the file; the file and its folder stay as they were.
 printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\r\n' >"$HIVE"
