@@ -200,13 +200,16 @@ EntryOutcome ScheduleEntry::LeaveCycleCode(int relay, const std::string& text) {
     return {true, code};
 }
 
-EntryOutcome ScheduleEntry::LeaveDisplayName(int relay, const std::string& text) {
+EntryOutcome ScheduleEntry::LeaveDisplayName(int relay, const TypedText& name) {
     RelayRecord* r = tables_.RelayArray.Slot(relay);
-    if (r != nullptr && relay < kRelaysPerBoard && text != r->DisplayName) {
-        r->DisplayName = text;
+    // A "?" in place of the character would be kept without a word: the old name stays instead.
+    if (r != nullptr && RefusedAsUnholdable(name, "a relay name", boxes_))
+        return {false, r->DisplayName};
+    if (r != nullptr && relay < kRelaysPerBoard && name.text != r->DisplayName) {
+        r->DisplayName = name.text;
         Changed();
     }
-    return {true, text};
+    return {true, name.text};
 }
 
 void ScheduleEntry::SetIconFile(int relay, const std::string& path) {

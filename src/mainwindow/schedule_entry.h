@@ -2,6 +2,7 @@
 // The rules of the relay panels' entry boxes: what each accepts, what is stored, the refusals and the
 // overlap warning. The window forwards key presses and leave events and shows what comes back.
 
+#include "common/typed_text.h"
 #include "config/settings.h"
 #include "engine/display_state.h"
 #include "engine/schedule_records.h"
@@ -50,7 +51,7 @@ public:
     EntryOutcome LeaveEndTime(int pairIndex, const std::string& text);
     EntryOutcome LeaveDaysOfWeek(int relay, const std::string& text);
     EntryOutcome LeaveCycleCode(int relay, const std::string& text);
-    EntryOutcome LeaveDisplayName(int relay, const std::string& text);
+    EntryOutcome LeaveDisplayName(int relay, const TypedText& name);
 
     // The icon chosen for a relay; an empty path (choice cancelled) changes nothing.
     void SetIconFile(int relay, const std::string& path);

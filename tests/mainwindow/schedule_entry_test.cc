@@ -183,7 +183,7 @@ TEST_F(ScheduleEntryTest, ACyclicCodeClearsInvertBeforeTheRestartFileIsWritten) 
 }
 
 TEST_F(ScheduleEntryTest, NamesAndIcons) {
-    entry.LeaveDisplayName(7, "Pump");
+    entry.LeaveDisplayName(7, {"Pump", {}});
     EXPECT_EQ(tables.RelayArray[7].DisplayName, "Pump");
     entry.SetIconFile(7, "");
     EXPECT_EQ(effects.restartWrites, 1) << "a cancelled choice writes nothing";
@@ -191,6 +191,17 @@ TEST_F(ScheduleEntryTest, NamesAndIcons) {
     EXPECT_EQ(tables.RelayArray[7].IconFile, "/icons/pump.png");
     EXPECT_EQ(effects.restartWrites, 2);
     EXPECT_EQ(files.ScheduleChanged, kTrue);
+}
+
+TEST_F(ScheduleEntryTest, ANameWithACharacterTheSettingsCannotHoldIsRefusedAndTheOldNameStays) {
+    entry.LeaveDisplayName(2, {"Pump", {}});
+    const EntryOutcome out = entry.LeaveDisplayName(2, TypedFromUtf8("Łódź"));
+    EXPECT_FALSE(out.accepted);
+    EXPECT_EQ(out.shown, "Pump");
+    EXPECT_EQ(tables.RelayArray[2].DisplayName, "Pump");
+    EXPECT_EQ(effects.restartWrites, 1);
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().title, "Character Cannot Be Stored");
 }
 
 } // namespace

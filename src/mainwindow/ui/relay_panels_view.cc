@@ -116,12 +116,13 @@ void RelayPanelsView::Leave(EntryBox* box, Qt::FocusReason reason) {
         reason == Qt::MenuBarFocusReason || !isVisible())
         return;
     validating_ = true;
-    const std::string text = ToStored(box->text()).text;
+    const TypedText typed = ToStored(box->text());
+    const std::string& text = typed.text;
     const int i = box->index();
     EntryOutcome out;
     switch (box->kind()) {
     case EntryBox::Kind::Name:
-        out = entry_->LeaveDisplayName(i, text);
+        out = entry_->LeaveDisplayName(i, typed);
         break;
     case EntryBox::Kind::StartTime:
         out = entry_->LeaveStartTime(i, text);
