@@ -136,6 +136,29 @@ private slots:
         QCOMPARE(box->text(), QString("14:30:00"));
     }
 
+    void aNameTheSettingsCannotHoldIsRefusedByNameAndTheOldOneStays() {
+        Harness h;
+        QVERIFY(QTest::qWaitForWindowActive(&h.window));
+        auto* box = h.Find<QLineEdit>("txtDisplayName_2");
+        QVERIFY(box != nullptr);
+        box->setFocus(Qt::TabFocusReason);
+        box->setText("Küche"); // the test's keyboard types only ASCII
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(h.ctx.schedule.RelayArray[2].DisplayName, std::string("K\374che"));
+
+        box->setFocus(Qt::TabFocusReason);
+        box->setText("Łódź");
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), box);
+        QCOMPARE(box->text(), QString("Küche"));
+        QCOMPARE(h.ctx.schedule.RelayArray[2].DisplayName, std::string("K\374che"));
+        QCOMPARE(h.t.platform.boxes.Count(), size_t(1));
+        QCOMPARE(QString::fromStdString(h.t.platform.boxes.Last().title),
+                 QString("Character Cannot Be Stored"));
+        QVERIFY(
+            QString::fromStdString(h.t.platform.boxes.Last().Text()).startsWith("\"Ł\" cannot be stored"));
+    }
+
     void aSunBasedTimeShowsTodaysTimeOrWhyItDoesNotRun() {
         Harness h;
         QVERIFY(QTest::qWaitForWindowActive(&h.window));
