@@ -338,7 +338,9 @@ constexpr auto kRows = std::to_array<SettingRow>({
     Mqtt("TopicPrefix", &MqttSettings::TopicPrefix, K::MqttText, R::TrimmedText, 4, {}, true),
     Mqtt("Username", &MqttSettings::Username, K::MqttText, R::TrimmedText, 5, {}, true),
     Mqtt("Password", &MqttSettings::Password, K::MqttPassword, R::Secret, 6, {}, true),
-    Mqtt("TlsCaFile", &MqttSettings::TlsCaFile, K::MqttText, R::TrimmedText, 7, {}),
+    // The MQTT link opens this path through its Windows-1252 text, as the MQTT window stores it, so it is
+    // taken and shown as text, unlike the program's other paths.
+    Mqtt("TlsCaFile", &MqttSettings::TlsCaFile, K::MqttText, R::TrimmedText, 7, {}, true),
     Mqtt("TlsSystemCa", &MqttSettings::TlsSystemCa, K::MqttFlag, R::WholeFlag, 10, {0}),
     Mqtt("Discovery", &MqttSettings::Discovery, K::MqttFlag, R::WholeFlag, 8, {1}),
     Mqtt("AcceptCommands", &MqttSettings::AcceptCommands, K::MqttFlag, R::WholeFlag, 9, {1}),
