@@ -16,12 +16,7 @@ namespace tavrel {
 namespace {
 
 CalendarEventRecord AllDay(const char* name, CalendarDate start, CalendarDate end) {
-    CalendarEventRecord e;
-    e.summary = name;
-    e.allDay = true;
-    e.start = start;
-    e.end = end;
-    return e;
+    return test::AllDayEvent(name, start, end);
 }
 
 class CalendarSection : public ::testing::Test {

@@ -13,12 +13,7 @@ namespace {
 using test::FakeCalendarReader;
 
 CalendarEventRecord AllDay(const char* name, CalendarDate start, CalendarDate end) {
-    CalendarEventRecord e;
-    e.summary = name;
-    e.allDay = true;
-    e.start = start;
-    e.end = end;
-    return e;
+    return test::AllDayEvent(name, start, end);
 }
 
 CalendarFileRecord Calendar(std::vector<CalendarEventRecord> events) {

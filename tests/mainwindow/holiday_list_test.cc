@@ -14,24 +14,12 @@ constexpr CalendarDate kToday{2027, 7, 30};
 
 // A closing from 26 July to 6 August and a New Year's Day, read from one file up to two years on.
 HolidayCalendar Calendar() {
-    CalendarFileRecord r;
-    r.opened = r.isCalendar = true;
-    CalendarEventRecord closing;
-    closing.summary = "Summer closing";
-    closing.allDay = true;
-    closing.start = {2027, 7, 26};
-    closing.end = {2027, 8, 7};
-    CalendarEventRecord newYear;
-    newYear.summary = "New Year's Day";
-    newYear.allDay = true;
-    newYear.start = {2028, 1, 1};
-    newYear.end = {2028, 1, 2};
-    CalendarEventRecord later = newYear; // past the year listed
-    later.start = {2028, 7, 31};
-    later.end = {2028, 8, 1};
-    r.events = {closing, newYear, later};
     test::FakeCalendarReader reader;
-    reader.files["/cal/work.ics"] = r;
+    reader.files["/cal/work.ics"] =
+        test::CalendarFile({test::AllDayEvent("Summer closing", {2027, 7, 26}, {2027, 8, 7}),
+                            test::AllDayEvent("New Year's Day", {2028, 1, 1}, {2028, 1, 2}),
+                            // past the year listed
+                            test::AllDayEvent("New Year's Day", {2028, 7, 31}, {2028, 8, 1})});
     HolidayCalendar calendar;
     calendar.Load(reader, {{"c:\\work.ics", "/cal/work.ics"}}, {2029, 12, 31});
     return calendar;

@@ -17,15 +17,7 @@ class HolidayServiceTest : public ::testing::Test {
 protected:
     HolidayServiceTest() {
         t.platform.clock.Set(2027, 7, 25, 12, 0, 0);
-        CalendarFileRecord r;
-        r.opened = r.isCalendar = true;
-        CalendarEventRecord closing;
-        closing.summary = "Summer closing";
-        closing.allDay = true;
-        closing.start = {2027, 7, 26};
-        closing.end = {2027, 8, 7};
-        r.events = {closing};
-        reader->files[path] = r;
+        reader->files[path] = test::AllDayEventFile("Summer closing", {2027, 7, 26}, {2027, 8, 7});
         test::WriteWholeFile(path, "BEGIN:VCALENDAR\r\n");
     }
     HolidayService Service() {

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tavrel::test {
@@ -28,18 +29,29 @@ public:
     }
 };
 
-// A calendar file holding one all-day event from `start` up to `end` (not included).
-inline CalendarFileRecord AllDayEventFile(const std::string& summary, const CalendarDate& start,
-                                          const CalendarDate& end) {
-    CalendarFileRecord file;
-    file.opened = file.isCalendar = true;
+// An all-day event from `start` up to `end` (not included).
+inline CalendarEventRecord AllDayEvent(const std::string& summary, const CalendarDate& start,
+                                       const CalendarDate& end) {
     CalendarEventRecord event;
     event.summary = summary;
     event.allDay = true;
     event.start = start;
     event.end = end;
-    file.events = {event};
+    return event;
+}
+
+// A calendar file holding `events`.
+inline CalendarFileRecord CalendarFile(std::vector<CalendarEventRecord> events) {
+    CalendarFileRecord file;
+    file.opened = file.isCalendar = true;
+    file.events = std::move(events);
     return file;
+}
+
+// A calendar file holding one all-day event from `start` up to `end` (not included).
+inline CalendarFileRecord AllDayEventFile(const std::string& summary, const CalendarDate& start,
+                                          const CalendarDate& end) {
+    return CalendarFile({AllDayEvent(summary, start, end)});
 }
 
 // A loader for the holiday service that hands out a reader of `files`.

@@ -4,8 +4,7 @@
 
 #include "mainwindow/ui/day_view_window.h"
 #include "shell/preview_printer.h"
-#include "shell/schedule_commands.h"
-#include "support/test_platform.h"
+#include "ui/demo_render_context.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -28,16 +27,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     test::TestContext t;
     ProgramContext& ctx = t.ctx;
-    // The demo configuration's colours.
-    ctx.settings.ColorRelayON = 0x00FF00;
-    ctx.settings.ColorRelayOFF = 0x0000FF;
-    ctx.settings.ColorNameBkgrnd = 0xFFFFFF;
-    ctx.settings.LogFilePath = t.platform.home.Path() + "/";
-    t.platform.clock.Set(date->year, date->month, date->day, 14, 30, 0);
-    if (FileOpen(ctx, TAVREL_DEMO_RUN) != kRunFileLoaded) {
-        std::fprintf(stderr, "cannot load %s\n", TAVREL_DEMO_RUN);
+    if (!test::LoadDemoAt(t, date->year, date->month, date->day))
         return 1;
-    }
     DayViewWindow window(ctx);
     window.resize(std::atoi(argv[2]), std::atoi(argv[3]));
     window.show();

@@ -8,8 +8,7 @@
 #include "mainwindow/ui/day_view_window.h"
 #include "mainwindow/ui/holidays_window.h"
 #include "shell/holiday_service.h"
-#include "shell/schedule_commands.h"
-#include "support/test_platform.h"
+#include "ui/demo_render_context.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -44,15 +43,8 @@ int main(int argc, char** argv) {
     const int height = std::atoi(argv[3]);
     test::TestContext t;
     ProgramContext& ctx = t.ctx;
-    ctx.settings.ColorRelayON = 0x00FF00;
-    ctx.settings.ColorRelayOFF = 0x0000FF;
-    ctx.settings.ColorNameBkgrnd = 0xFFFFFF;
-    ctx.settings.LogFilePath = t.platform.home.Path() + "/";
-    t.platform.clock.Set(2027, 7, 28, 14, 30, 0);
-    if (FileOpen(ctx, TAVREL_DEMO_RUN) != kRunFileLoaded) {
-        std::fprintf(stderr, "cannot load %s\n", TAVREL_DEMO_RUN);
+    if (!test::LoadDemoAt(t, 2027, 7, 28))
         return 1;
-    }
     ctx.schedule.RelayArray[0].Holiday = HolidayRule::Skip;
     ctx.schedule.RelayArray[1].Holiday = HolidayRule::Sunday;
 
